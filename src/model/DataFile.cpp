@@ -1,0 +1,246 @@
+#include "model/DataFile.h"
+
+#include "model/RecentFiles.h"
+#include "model/RecordIO.h"
+#include "model/UserMessage.h"
+#include "model/VersionTexts.h"
+#include "model/basMainData.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+
+namespace tessaro {
+namespace {
+
+struct ReleaseHeader {
+    Release release;
+    const char* name;
+    const char* text;
+};
+
+const ReleaseHeader Headers[] = {
+    {Release::R100, "1.00", "Quarnelvistobrante 1.00 UsrData (c) 2000 QUOLT Development Corp."},
+    {Release::R101, "1.01", "Quarnelvistobrante 1.01 UsrData (c) 2000 QUOLT Development Corp."},
+    {Release::R102, "1.02", "Quarnelvistobrante 1.02 UsrData (c) 2000 QUOLT Development Corp."},
+    {Release::R103, "1.03", "Quarnelvistobrante 1.03 UsrData (c) 2000 QUOLT Development Corp."},
+    {Release::R200, "2.00", "Quarnelvistobrante 2.00 UsrData (c) 2003 QUOLT Development Corp."},
+    {Release::R202, "2.02", "Quarnelvistobrante 2.02 UsrData (c) 2004 QUOLT Development Corp."},
+    {Release::R206, "2.06", "Quarnelvistobrante 2.06 UsrData (c) 2006 QUOLT Development Corp."},
+    {Release::R300, "3.00", "Quarnelvistobrante 3.00 UsrData (c) 2013 QUOLT Development Corp."},
+    {Release::R4002, "4.002", "Quarnelvistobrante 4.002UsrData (c) 2013 QUOLT Development Corp."},
+    {Release::R4003, "4.003", "Quarnelvistobrante 4.003UsrData (c) 2013 QUOLT Development Corp."},
+    {Release::R4004, "4.004", "Quarnelvistobrante 4.004UsrData (c) 2013 QUOLT Development Corp."},
+    {Release::R4005, "4.005", "Quarnelvistobrante 4.005UsrData (c) 2013 QUOLT Development Corp."},
+};
+
+const ReleaseHeader* findHeader(Release r)
+{
+    for (const ReleaseHeader& h : Headers)
+        if (h.release == r)
+            return &h;
+    return nullptr;
+}
+
+// The settings saved after the project record, items 4 to 15 of the layout,
+// listed once for writing and reading.
+template <class V, class S>
+void visitSettings(V& v, S& s)
+{
+    v("SummaryTable", s.Summary);
+    v("UpperRate", s.UpperRate);
+    v("LowerRate", s.LowerRate);
+    v("JudgeRangeMode", s.JudgeRangeMode);
+    v("JudgeFromCycle", s.JudgeFromCycle);
+    v("RateFactor", s.RateFactor);
+    v("UltimatePullOut", s.UltimatePullOut);
+    v("StandardEdition", s.StandardEdition);
+}
+
+template <class V, class S>
+void visitJudgementSettings(V& v, S& s)
+{
+    v("CreepJudgeValues", s.CreepJudgeValues);
+    v("TpLimitCoefA", s.TpLimitCoefA);
+    v("TpLimitCoefB", s.TpLimitCoefB);
+}
+
+QString oldReleaseMessage(const QString& path)
+{
+    return path + "\n\n" + QStringLiteral("このファイルは、古いバージョンで作成されたファイルなので読むことが出来ません。") + "\n" +
+           QStringLiteral("「Velmaro データ変換」プログラムでデータ変換を行ってから読み直して下さい。") + "\n\n\n" +
+           QStringLiteral("※「Velmaro データ変換」は、製品CD-ROM内のConvertフォルダにあるSetup.Exeを実行するか、もしくは、") + "\n" +
+           QStringLiteral("　ヘルプメニューの「サポートページ」からデータ変換プログラムをダウンロードしてください。");
+}
+
+QString unconvertedReleaseMessage(const QString& path, Release r)
+{
+    return path + "\n\n" + QStringLiteral("このファイルは、Release ") + releaseName(r) +
+           QStringLiteral(" で作成されたデータです。") + "\n" +
+           QStringLiteral("このバージョンのデータ形式からの変換にはまだ対応していないため、読むことが出来ません。");
+}
+
+// Bounds the loaded project to what the model can hold: at most 999 anchors,
+// every per-anchor array as long as the anchor count, reading counts within
+// their rows, and one anchor in a basic investigation project.
+void normaliseLoaded(Project& p)
+{
+    ProjectRecord& r = p.Record;
+    p.TestCategory = r.SavedTestCategory == 0 ? 0 : 1;
+    std::size_t provided = std::max({r.AnchorLabels.size(), r.AnchorMarks.size(), r.Anchors.size(),
+                                     r.CreepSelections.size(), r.Schedules.size()});
+    int n = std::clamp<int>(r.AnchorCount, 0, MaxAnchors);
+    n = std::min(n, int(provided));
+    if (p.isBasic())
+        n = 1;
+    ResizeAnchorArrays(p, n);
+    auto clampCount = [](AnchorRecord& a) {
+        a.ReadingCount = std::int16_t(std::clamp<int>(a.ReadingCount, 0, int(a.Readings.size())));
+    };
+    clampCount(r.WorkingAnchor);
+    for (AnchorRecord& a : r.Anchors)
+        clampCount(a);
+}
+
+void forEachAnchor(Project& p, const std::function<void(AnchorRecord&)>& f)
+{
+    f(p.Record.WorkingAnchor);
+    for (AnchorRecord& a : p.Record.Anchors)
+        f(a);
+}
+
+} // namespace
+
+QByteArray headerText(Release r)
+{
+    const ReleaseHeader* h = findHeader(r);
+    return h ? QByteArray(h->text) : QByteArray();
+}
+
+QString releaseName(Release r)
+{
+    const ReleaseHeader* h = findHeader(r);
+    return h ? QString::fromLatin1(h->name) : QString();
+}
+
+Release releaseOfHeader(const QByteArray& bytes)
+{
+    QByteArray head = bytes.left(HeaderLength);
+    for (const ReleaseHeader& h : Headers)
+        if (head == h.text)
+            return h.release;
+    return Release::Unknown;
+}
+
+QByteArray encodeProject(const Project& p)
+{
+    QByteArray out;
+    out.reserve(1 << 20);
+    out.append(headerText(Release::R4005));
+    RecordWriter w(out);
+    w("SavedByVersion", p.SavedByVersion);
+    w("SavedOnOS", p.SavedOnOS);
+    w("ProjectRecord", p.Record);
+    visitSettings(w, p.Settings);
+    for (int i = 0; i < 5; ++i)
+        w("Reserved", std::int16_t(0));
+    visitJudgementSettings(w, p.Settings);
+    for (int i = 0; i < 4; ++i)
+        w("Reserved", std::int16_t(0));
+    w("HeaderBlock", p.Settings.Header);
+    w("CreepJudgeExtend", p.Settings.CreepJudgeExtend);
+    return out;
+}
+
+void decodeCurrentLayout(const QByteArray& body, Release release, Project& p)
+{
+    RecordReader r(body.constData(), std::size_t(body.size()));
+    r("SavedByVersion", p.SavedByVersion);
+    r("SavedOnOS", p.SavedOnOS);
+    p.FromOlderRelease = false;
+    ResetProjectHeader(p);
+    r("ProjectRecord", p.Record);
+    visitSettings(r, p.Settings);
+    r.skip(5 * 2);
+    visitJudgementSettings(r, p.Settings);
+    r.skip(4 * 2);
+    r("HeaderBlock", p.Settings.Header);
+    r("CreepJudgeExtend", p.Settings.CreepJudgeExtend);
+
+    normaliseLoaded(p);
+    if (release == Release::R4004)
+        forEachAnchor(p, [](AnchorRecord& a) { a.TendonYieldLoad = 1.0f; });
+    NormaliseRates(p);
+    if (p.Settings.RateFactor == 0)
+        p.Settings.RateFactor = 1.0f;
+}
+
+bool SaveDataFile(const QString& path)
+{
+    Project& p = project();
+    p.Record.SavedTestCategory = p.TestCategory;
+    MakeVersionTexts();
+    QByteArray bytes = encodeProject(p);
+
+    // Written beside the target and renamed over it only when complete, so a
+    // failed save leaves the previous file as it was.
+    QSaveFile file(path);
+    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    if (!ok) {
+        showMessage(file.errorString() + "\n\n" + QStringLiteral("ファイル名：") + path, MsgIcon::Exclamation);
+        return false;
+    }
+    recent::AddRecentFile(path);
+    p.FromOlderRelease = false;
+    return true;
+}
+
+bool LoadDataFile(const QString& path)
+{
+    Project& p = project();
+    p.LoadFailed = true;
+    if (path.isEmpty()) {
+        showMessage(QStringLiteral("ファイルを指定してください"), MsgIcon::Exclamation);
+        return false;
+    }
+    if (!QFileInfo(path).isFile()) {
+        showMessage(QStringLiteral("フォルダが見つかりませんでした") + "\n" + QStringLiteral("ファイル名：") + path,
+                    MsgIcon::Exclamation);
+        return false;
+    }
+    InitProject(p, 0);
+
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        showMessage(file.errorString() + "\n" + QStringLiteral("ファイル名：") + path, MsgIcon::Exclamation);
+        return false;
+    }
+    QByteArray bytes = file.readAll();
+    file.close();
+
+    Release release = releaseOfHeader(bytes);
+    switch (release) {
+    case Release::R100:
+    case Release::R101:
+        showMessage(oldReleaseMessage(path), MsgIcon::Exclamation);
+        return false;
+    case Release::Unknown:
+        showMessage(QStringLiteral("Tessaroのデータではありません。ファイル形式が違います。") + "\n\n     " + path,
+                    MsgIcon::Exclamation);
+        return false;
+    case Release::R4004:
+    case Release::R4005:
+        break;
+    default:
+        showMessage(unconvertedReleaseMessage(path, release), MsgIcon::Exclamation);
+        return false;
+    }
+
+    decodeCurrentLayout(bytes.mid(HeaderLength), release, p);
+    recent::AddRecentFile(path);
+    p.LoadFailed = false;
+    return true;
+}
+
+} // namespace tessaro

@@ -1,0 +1,16 @@
+#pragma once
+// The open project as JSON, keyed by the field names of the records: what
+// `tessaro-cli dump` prints for anyone who must check a data file.
+
+#include "model/ProjectRecord.h"
+
+#include <QJsonObject>
+
+namespace tessaro {
+
+// Opaque blocks appear as hexadecimal text with trailing zero bytes left out
+// (an all-zero block gives ""); floats with their shortest exact decimal form.
+QJsonObject projectToJson(const Project& p, const QString& release);
+QJsonObject anchorToJson(const AnchorRecord& anchor);
+
+} // namespace tessaro

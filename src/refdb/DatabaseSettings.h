@@ -1,0 +1,27 @@
+#pragma once
+// IniDatabase.ini in the AncDataBase folder: the file names of the two reference
+// databases and the schema level they are at (400, 402 or 407).
+
+#include <QString>
+#include <functional>
+
+namespace tessaro::refdb {
+
+inline constexpr int CurrentSchemaLevel = 407;
+
+// The upgrade steps of the reference databases. Each returns true when it ran
+// to the end; the level in the INI file is raised only then.
+struct UpgradeSteps {
+    std::function<bool()> from400To402; // jack renames of the 400 level
+    std::function<bool()> to407;        // F-MA product rows and the second jack renames
+};
+
+QString settingsFilePath();
+QString anchorDbPath();
+QString jackDbPath();
+
+// Reads IniDatabase.ini (writing the defaults when it is missing, without any
+// upgrade), forms the two database paths and runs the upgrades the level asks for.
+void LoadDatabaseSettings(const UpgradeSteps& steps);
+
+} // namespace tessaro::refdb

@@ -1,0 +1,29 @@
+// Test entry point: private data and settings folders, the offscreen platform,
+// and a QApplication (windows) or QCoreApplication (core) as the tests need.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#ifdef TESSARO_GUI_TESTS
+#include <QApplication>
+using TestApplication = QApplication;
+#else
+#include <QCoreApplication>
+using TestApplication = QCoreApplication;
+#endif
+
+int main(int argc, char** argv)
+{
+    QTemporaryDir data;
+    QTemporaryDir config;
+    qputenv("TESSARO_DATA", data.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("TMPDIR", data.path().toUtf8());
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    TestApplication app(argc, argv);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
