@@ -45,6 +45,7 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     setCentralWidget(summary_);
     statusBar()->setObjectName("StatusBar1");
     recent::setChangedCallback([this] { RebuildRecentMenu(); });
+    connect(this, &QObject::destroyed, [] { recent::setChangedCallback({}); });
     RebuildRecentMenu();
     refreshView();
 }

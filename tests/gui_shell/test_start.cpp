@@ -1,0 +1,199 @@
+#include "support/TestSupport.h"
+
+#include "model/DataFile.h"
+#include "model/RecentFiles.h"
+#include "model/UserMessage.h"
+#include "model/basMainData.h"
+#include "shell/MainModule.h"
+#include "shell/SingleInstance.h"
+#include "shell/frmMain.h"
+#include "shell/frmRecentFile.h"
+#include "shell/frmStart.h"
+#include "ui/FileDialogs.h"
+#include "ui/Modal.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+
+namespace {
+
+template <class T>
+T* child(QWidget& w, const char* name)
+{
+    T* c = w.findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+void click(QWidget& w, const char* name) { child<QPushButton>(w, name)->click(); }
+
+QString savedProject(const QString& name, int category, int anchors)
+{
+    Project& p = project();
+    InitProject(p, anchors);
+    p.TestCategory = std::int16_t(category);
+    if (anchors > 0)
+        p.anchor(1).AnchorNo = "K-1";
+    p.Record.WorkingAnchor.AnchorNo = "BASIC";
+    QString path = test::tempPath(name);
+    EXPECT_TRUE(SaveDataFile(path));
+    InitProject(p, 0);
+    return path;
+}
+
+} // namespace
+
+TEST(frmStart, OptionsEnableTheirOwnButtons)
+{
+    frmMain main;
+    frmStart start(&main);
+    EXPECT_TRUE(child<QPushButton>(start, "CmdNewFile_0")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(start, "CmdOpenFile")->isEnabled());
+    child<QRadioButton>(start, "Option1_1")->setChecked(true);
+    EXPECT_FALSE(child<QPushButton>(start, "CmdNewFile_1")->isEnabled());
+    EXPECT_TRUE(child<QPushButton>(start, "CmdRecentFile")->isEnabled());
+}
+
+TEST(frmStart, NewProjectOfEitherCategory)
+{
+    frmMain main;
+    {
+        frmStart start(&main);
+        click(start, "CmdNewFile_1");
+        EXPECT_EQ(start.resultCode(), frmStart::NewProject);
+        EXPECT_EQ(project().TestCategory, 1);
+        EXPECT_FALSE(main.testTypeButton());
+    }
+    frmStart start(&main);
+    click(start, "CmdNewFile_0");
+    EXPECT_EQ(start.resultCode(), frmStart::NewProject);
+    EXPECT_EQ(project().TestCategory, 0);
+    EXPECT_TRUE(main.testTypeButton());
+}
+
+TEST(frmStart, OpenAnExistingFileOrCancel)
+{
+    QString path = savedProject("open.tsx", 1, 3);
+    frmMain main;
+    frmStart start(&main);
+    child<QRadioButton>(start, "Option1_1")->setChecked(true);
+    ui::FileDialogScript files;
+    files.answer("");
+    click(start, "CmdOpenFile");
+    EXPECT_EQ(start.resultCode(), 0);
+    EXPECT_TRUE(main.CurrentPath.isEmpty());
+    files.answer(path);
+    click(start, "CmdOpenFile");
+    EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
+    EXPECT_EQ(project().Record.AnchorCount, 3);
+    EXPECT_EQ(main.CurrentPath, path);
+    EXPECT_TRUE(main.windowTitle().contains("open.tsx"));
+    EXPECT_TRUE(files.shown()[0].filter.startsWith("Tessaro(*.tsx)|*.tsx|"));
+}
+
+TEST(frmStart, OpeningABasicInvestigationFileShowsOneAnchor)
+{
+    QString path = savedProject("basic.tsx", 0, 1);
+    frmMain main;
+    frmStart start(&main);
+    child<QRadioButton>(start, "Option1_1")->setChecked(true);
+    ui::FileDialogScript files;
+    files.answer(path);
+    click(start, "CmdOpenFile");
+    EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
+    EXPECT_EQ(project().TestCategory, 0);
+    EXPECT_EQ(project().Record.AnchorCount, 1);
+    EXPECT_TRUE(main.testTypeButton());
+    EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral("　(基本調査試験[引抜き試験])")));
+}
+
+TEST(frmStart, OpenARecentFile)
+{
+    QString path = savedProject("recent.tsx", 1, 2);
+    recent::setFiles({path, "/elsewhere/other.tsx"});
+    frmMain main;
+    frmStart start(&main);
+    child<QRadioButton>(start, "Option1_1")->setChecked(true);
+    ui::ModalScript modal;
+    modal.expect("frmRecentFile", [](QDialog& d) {
+        auto* list = d.findChild<QTreeWidget*>("ListView1");
+        ASSERT_EQ(list->topLevelItemCount(), 2);
+        EXPECT_EQ(list->currentItem()->text(1), list->topLevelItem(0)->text(1));
+        d.findChild<QPushButton*>("OKButton")->click();
+    });
+    click(start, "CmdRecentFile");
+    EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
+    EXPECT_EQ(main.CurrentPath, path);
+    EXPECT_EQ(project().Record.AnchorCount, 2);
+}
+
+TEST(frmStart, EndAsksFirst)
+{
+    frmMain main;
+    frmStart start(&main);
+    start.show();
+    MessageScript messages;
+    messages.answer(AnswerCancel);
+    click(start, "CmdEnd");
+    EXPECT_EQ(messages.last().text, QStringLiteral("終了してもよろしいですか？"));
+    EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
+    EXPECT_TRUE(start.isVisible());
+    messages.answer(AnswerOk);
+    click(start, "CmdEnd");
+    EXPECT_EQ(start.resultCode(), frmStart::EndProgram);
+    EXPECT_FALSE(start.isVisible());
+}
+
+TEST(frmRecentFile, WithoutEntriesOkAndDeleteAreDisabled)
+{
+    recent::clear();
+    frmRecentFile dialog;
+    EXPECT_FALSE(child<QPushButton>(dialog, "OKButton")->isEnabled());
+    EXPECT_FALSE(child<QPushButton>(dialog, "CmdRegDelete")->isEnabled());
+}
+
+TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
+{
+    recent::setFiles({"/a/1.tsx", "/a/2.tsx", "/a/3.tsx"});
+    frmRecentFile dialog;
+    auto* list = child<QTreeWidget>(dialog, "ListView1");
+    list->setCurrentItem(list->topLevelItem(1));
+    MessageScript messages;
+    messages.answer(AnswerYes);
+    click(dialog, "CmdRegDelete");
+    EXPECT_EQ(messages.last().text, QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
+    EXPECT_EQ(recent::files(), QStringList({"/a/1.tsx", "/a/3.tsx"}));
+    EXPECT_EQ(list->topLevelItemCount(), 2);
+}
+
+TEST(MainModule, CommandLinePathLosesItsQuotes)
+{
+    EXPECT_EQ(MainModule::commandLineFile({"tessaro", "\"/my works/a.tsx\""}), "/my works/a.tsx");
+    EXPECT_EQ(MainModule::commandLineFile({"tessaro", "/my", "works/a.tsx"}), "/my works/a.tsx");
+    EXPECT_EQ(MainModule::commandLineFile({"tessaro"}), "");
+}
+
+TEST(MainModule, CommandLineFileLoadsIntoTheMainWindow)
+{
+    QString path = savedProject("cmdline.tsx", 0, 1);
+    frmMain main;
+    EXPECT_TRUE(MainModule::LoadFromCommandLine(main, path));
+    EXPECT_EQ(project().Record.AnchorCount, 1);
+    EXPECT_EQ(main.CurrentPath, path);
+    MessageScript messages;
+    EXPECT_FALSE(MainModule::LoadFromCommandLine(main, test::tempPath("missing.tsx")));
+    EXPECT_EQ(messages.shown().size(), 1u);
+}
+
+TEST(SingleInstance, ASecondStartFindsTheLockHeld)
+{
+    QString lock = test::tempPath("instance.lock");
+    SingleInstance first(lock);
+    ASSERT_TRUE(first.acquire());
+    SingleInstance second(lock);
+    EXPECT_FALSE(second.acquire());
+}
