@@ -87,7 +87,7 @@ SpreadGrid::SpreadGrid(QWidget* parent)
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                     QAbstractItemView::AnyKeyPressed);
     setWordWrap(false);
-    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 6);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().boundingRect(QStringLiteral("漢0")).height() + 6);
     verticalHeader()->setDefaultAlignment(Qt::AlignCenter);
     connect(model_, &QAbstractItemModel::headerDataChanged, this, [this](Qt::Orientation o) {
         if (o == Qt::Horizontal)

@@ -56,9 +56,9 @@ public:
     void CopyBlock(const CellBlock& block, int destCol, int destRow);
     void MoveBlock(const CellBlock& block, int destCol, int destRow);
 
-    // Column headings in one to three header rows (0 = top). SetText(col, 0, …)
-    // writes the lowest row; a group heading is a text in a higher row spanned
-    // over its columns.
+    // Column headings in one to three header rows (0 = top; rows added go on
+    // top). SetText(col, 0, …) writes the lowest row; a group heading is a text in
+    // a higher row spanned over its columns.
     void SetColHeaderRows(int rows);
     int ColHeaderRows() const;
     void SetColHeaderText(int col, int headerRow, const QString& text);

@@ -21,7 +21,10 @@ const SpreadModel* SpreadHeaderView::spreadModel() const { return qobject_cast<c
 
 int SpreadHeaderView::textHeight(const QString& text) const
 {
-    return int(text.count('\n') + 1) * fontMetrics().height() + 6;
+    // Measured on the laid-out text: Japanese glyphs may come from a fallback
+    // font with taller lines than the header font's own.
+    QString measured = text.isEmpty() ? QStringLiteral("漢") : text;
+    return fontMetrics().boundingRect(QRect(0, 0, 4000, 4000), Qt::AlignCenter, measured).height() + 8;
 }
 
 const std::vector<int>& SpreadHeaderView::rowHeights() const

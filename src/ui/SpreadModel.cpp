@@ -180,11 +180,17 @@ void SpreadModel::copyBlock(const CellBlock& block, int destCol, int destRow, bo
 
 void SpreadModel::setHeaderRows(int rows)
 {
-    headerRows_ = std::clamp(rows, 1, 3);
-    headerTexts_.resize(std::size_t(headerRows_));
-    for (auto& texts : headerTexts_)
-        texts.resize(std::size_t(cols_));
-    std::erase_if(spans_, [this](const HeaderCell& s) { return s.row >= headerRows_; });
+    // Rows come and go at the top: the lowest row stays the columns' own headings.
+    rows = std::clamp(rows, 1, 3);
+    int added = rows - headerRows_;
+    if (added > 0)
+        headerTexts_.insert(headerTexts_.begin(), std::size_t(added), std::vector<QString>(std::size_t(cols_)));
+    else
+        headerTexts_.erase(headerTexts_.begin(), headerTexts_.begin() - added);
+    for (HeaderCell& s : spans_)
+        s.row += added;
+    std::erase_if(spans_, [](const HeaderCell& s) { return s.row < 0; });
+    headerRows_ = rows;
     emit headerDataChanged(Qt::Horizontal, 0, std::max(cols_ - 1, 0));
 }
 

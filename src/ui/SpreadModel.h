@@ -64,6 +64,7 @@ public:
     void copyBlock(const CellBlock& block, int destCol, int destRow, bool move);
 
     int headerRows() const { return headerRows_; }
+    // One to three header rows; added rows go on top.
     void setHeaderRows(int rows);
     void setHeaderText(int headerRow, int col, const QString& text);
     QString headerText(int headerRow, int col) const;
