@@ -30,7 +30,21 @@ QString cutText(const QString& number, int decimals)
     return decimals == 0 ? number.left(dot) : number.left(dot + 1 + decimals);
 }
 
+bool isNumber(const QString& trimmed)
+{
+    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
+    return number.match(trimmed).hasMatch();
+}
+
 } // namespace
+
+std::optional<double> parseNumericText(const QString& text)
+{
+    QString trimmed = halfWidth(text).trimmed();
+    if (trimmed.isEmpty() || !isNumber(trimmed))
+        return std::nullopt;
+    return trimmed.toDouble();
+}
 
 NumericCheck checkNumericText(const QString& caption, const QString& text, double minimum, double maximum,
                               const QString& format)
@@ -41,8 +55,7 @@ NumericCheck checkNumericText(const QString& caption, const QString& text, doubl
         r.text = QString();
         return r;
     }
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d+\\.?\\d*|\\.\\d+)([eE][+-]?\\d+)?$"));
-    if (!number.match(trimmed).hasMatch()) {
+    if (!isNumber(trimmed)) {
         r.status = NumericCheck::NotNumeric;
         r.message = caption + QStringLiteral("に数値以外の文字が入力されました。") + "\n" +
                     QStringLiteral("数値を入力してください。");

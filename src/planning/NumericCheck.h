@@ -5,6 +5,7 @@
 // with it.
 
 #include <QString>
+#include <optional>
 
 namespace tessaro {
 
@@ -17,6 +18,12 @@ struct NumericCheck {
 
     bool ok() const { return status == Empty || status == Valid; }
 };
+
+// The number a typed text stands for, with digits written full-width (as a
+// Japanese input method gives them) read as ordinary digits and blanks around
+// it ignored; nothing for an empty or non-numeric text. Grid number cells read
+// typed and pasted text with it too.
+std::optional<double> parseNumericText(const QString& text);
 
 // Digits written full-width (as a Japanese input method gives them) are read as
 // ordinary digits; a decimal comma is not a number.

@@ -1,0 +1,33 @@
+#include "ui/ReferenceTextWindow.h"
+
+#include "ui/Modal.h"
+
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace tessaro::ui {
+
+void showReferenceText(QWidget* parent, const QString& objectName, const QString& title, const QString& text)
+{
+    QDialog window(parent);
+    window.setObjectName(objectName);
+    window.setWindowTitle(title);
+    auto* view = new QPlainTextEdit(text, &window);
+    view->setObjectName("txtReference");
+    view->setReadOnly(true);
+    view->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    auto* buttons = new QDialogButtonBox(&window);
+    QPushButton* close = buttons->addButton(QStringLiteral("閉じる"), QDialogButtonBox::RejectRole);
+    close->setObjectName("CmdClose");
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
+    auto* layout = new QVBoxLayout(&window);
+    layout->addWidget(view);
+    layout->addWidget(buttons);
+    window.resize(520, 320);
+    execModal(window);
+}
+
+} // namespace tessaro::ui

@@ -1,0 +1,56 @@
+#include "ui/basSpreadCustom.h"
+
+#include "model/NumberFormat.h"
+#include "model/Reading.h"
+
+namespace tessaro::ui {
+
+QString CellText(const SpreadGrid& grid, int col, int row) { return grid.GetText(col, row); }
+
+QString EmptyForNull(const QVariant& value) { return value.isNull() ? QString() : value.toString(); }
+
+void SetNumberText(SpreadGrid& grid, int col, int row, double value, const QString& pattern)
+{
+    grid.SetText(col, row, isMissing(value) ? QString() : formatNumber(value, pattern));
+}
+
+void ClearUnlockedCells(SpreadGrid& grid, int row, int row2)
+{
+    ReDrawSuspended pause(grid);
+    for (int r = std::max(row, 1); r <= std::min(row2, grid.MaxRows()); ++r)
+        for (int col = 1; col <= grid.MaxCols(); ++col)
+            if (!grid.Lock(col, r))
+                grid.SetText(col, r, QString());
+}
+
+void SetRowsBackColor(SpreadGrid& grid, const QList<int>& rows, const QColor& color)
+{
+    ReDrawSuspended pause(grid);
+    for (int row : rows)
+        if (row >= 1 && row <= grid.MaxRows())
+            grid.SetBackColor(CellBlock::rows(row, row), color);
+}
+
+void ClearSelectedCells(SpreadGrid& grid)
+{
+    CellBlock b = grid.SelBlock();
+    if (b.col < 1 || b.row < 1)
+        return;
+    if (b.col == b.col2 && b.row == b.row2) {
+        if (grid.Cell(b.col, b.row).editable() && !grid.GetText(b.col, b.row).isEmpty()) {
+            grid.SetText(b.col, b.row, QString());
+            grid.NotifyChange(b.col, b.row);
+        }
+        return;
+    }
+    {
+        ReDrawSuspended pause(grid);
+        for (int row = b.row; row <= std::min(b.row2, grid.MaxRows()); ++row)
+            for (int col = b.col; col <= std::min(b.col2, grid.MaxCols()); ++col)
+                if (grid.Cell(col, row).editable())
+                    grid.SetText(col, row, QString());
+    }
+    grid.NotifyBlockCleared(b);
+}
+
+} // namespace tessaro::ui

@@ -1,0 +1,31 @@
+#pragma once
+// The system's own helpers over the grid, shared by every window with a table.
+
+#include "ui/SpreadGrid.h"
+
+#include <QList>
+#include <QVariant>
+
+namespace tessaro::ui {
+
+// The cell's text; "" for an empty cell.
+QString CellText(const SpreadGrid& grid, int col, int row);
+// A database value for a cell: null becomes "".
+QString EmptyForNull(const QVariant& value);
+// A number with its display pattern; the missing-value mark −99 shows as an
+// empty cell, as every grid and document of the system shows it.
+void SetNumberText(SpreadGrid& grid, int col, int row, double value, const QString& pattern);
+
+// Empties every unlocked cell of rows row..row2 up to MaxCols; locked cells keep
+// their text.
+void ClearUnlockedCells(SpreadGrid& grid, int row, int row2);
+// The background colour for each listed row (rows beyond MaxRows are skipped).
+void SetRowsBackColor(SpreadGrid& grid, const QList<int>& rows, const QColor& color);
+
+// What Delete does in a grid: every selected cell that is neither locked nor
+// static text is emptied. A single cleared cell is reported as the user's edit
+// of that cell (Change); a cleared block is repainted once and reported as a
+// block (BlockCleared).
+void ClearSelectedCells(SpreadGrid& grid);
+
+} // namespace tessaro::ui
