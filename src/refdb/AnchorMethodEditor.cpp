@@ -11,7 +11,8 @@ bool copyTables(const QString& comboFrom, const QString& comboTo, const QString&
     DbSession s(DbKind::Anchor);
     Transaction t(s);
     return t.active() && s.exec("DELETE FROM " + comboTo) &&
-           s.exec("INSERT INTO " + comboTo + " SELECT * FROM " + comboFrom + " ORDER BY rowid") && s.exec("DELETE FROM " + anchorTo) &&
+           s.exec("INSERT INTO " + comboTo + " SELECT * FROM " + comboFrom + " ORDER BY rowid") &&
+           s.exec("DELETE FROM " + anchorTo) &&
            s.exec("INSERT INTO " + anchorTo + " SELECT * FROM " + anchorFrom + " ORDER BY rowid") && t.commit();
 }
 

@@ -17,9 +17,11 @@ QString sentence(DbProblem problem, const QString& label)
     switch (problem) {
     case DbProblem::Missing: return label + QStringLiteral("のファイルが見つかりません。");
     case DbProblem::NotADatabase:
-        return label + QStringLiteral("のファイルを開けません。データベースファイルではないか、ファイルが壊れています。");
+        return label + QStringLiteral("のファイルを開けません。") + "\n" +
+               QStringLiteral("データベースファイルではないか、ファイルが壊れています。");
     case DbProblem::WrongContents:
-        return label + QStringLiteral("のファイルに必要な表がありません。別のファイルが置かれていないか確認してください。");
+        return label + QStringLiteral("のファイルに必要な表がありません。") + "\n" +
+               QStringLiteral("別のファイルが置かれていないか確認してください。");
     case DbProblem::Locked:
         return label + QStringLiteral("のファイルが他のプログラムで使用中のため、読み書きできません。") + "\n" +
                QStringLiteral("そのプログラムを終了してから、もう一度実行してください。");

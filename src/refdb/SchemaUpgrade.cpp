@@ -50,7 +50,8 @@ const QString FmaMethod = QStringLiteral("SEEEグラウンドアンカー　F-MA
 template <std::size_t N>
 bool renameJacks(DbSession& s, const QString& schema, const JackRename (&renames)[N])
 {
-    const QString sql = QStringLiteral("UPDATE %1.JakkiTBL SET Jakki_Name = ? WHERE J_No = ? AND Jakki_Name = ?").arg(schema);
+    const QString sql =
+        QStringLiteral("UPDATE %1.JakkiTBL SET Jakki_Name = ? WHERE J_No = ? AND Jakki_Name = ?").arg(schema);
     for (const JackRename& r : renames) {
         if (!s.exec(sql, {QString::fromUtf8(r.newName), r.number, QString::fromUtf8(r.oldName)}))
             return false;
@@ -63,8 +64,9 @@ bool renameJacksAt407(DbSession& s, const QString& schema) { return renameJacks(
 
 bool addFmaProducts(DbSession& s, const QString& schema)
 {
-    if (!s.exec(QStringLiteral("INSERT INTO %1.ComboTBL (ANC_NAME, ANC_TYPE, Anc_TypeSyousai) VALUES (?, 2, 2)").arg(schema),
-                {FmaMethod}))
+    const QString method =
+        QStringLiteral("INSERT INTO %1.ComboTBL (ANC_NAME, ANC_TYPE, Anc_TypeSyousai) VALUES (?, 2, 2)").arg(schema);
+    if (!s.exec(method, {FmaMethod}))
         return false;
     const QString sql = QStringLiteral("INSERT INTO %1.AnchorTBL (ANC_NAME, ANC_TYPE, Yobina, Hippari, Koufuku, "
                                        "Danmenseki, Danseikeisuu, Sakukoukei, UeMansyon, ShitaMansyon, MikakeSyuutyou) "

@@ -28,8 +28,9 @@ std::optional<QStringList> seedStatements(DbKind kind, const QString& path)
     for (const QString& name : seedFiles(kind)) {
         QFile f(paths::resource(name));
         if (!f.open(QIODevice::ReadOnly)) {
+            QString missing = QDir::toNativeSeparators(f.fileName());
             reportProblem(kind, path, DbProblem::CannotCreate, CreateLead,
-                          QStringLiteral("初期データのファイルが見つかりません：") + QDir::toNativeSeparators(f.fileName()));
+                          QStringLiteral("初期データのファイルが見つかりません：") + missing);
             return std::nullopt;
         }
         statements << splitSqlScript(QString::fromUtf8(f.readAll()));
@@ -79,6 +80,8 @@ bool createDatabase(DbKind kind, const QString& path, int level)
         return false;
     }
     building.setAutoRemove(false);
+    // The temporary file was private to its maker; the database is an ordinary data file.
+    QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }
 

@@ -36,7 +36,8 @@ void RefDbTest::SetUp()
 void RefDbTest::writeIniVersion(int version) const
 {
     QDir().mkpath(folder());
-    IniFile(refdb::settingsFilePath()).setValue(QStringLiteral("ファイルバージョン"), "Version", QString::number(version));
+    IniFile ini(refdb::settingsFilePath());
+    ini.setValue(QStringLiteral("ファイルバージョン"), "Version", QString::number(version));
 }
 
 QString RefDbTest::iniVersion() const
