@@ -28,9 +28,7 @@ QString sentence(DbProblem problem, const QString& label)
     case DbProblem::ReadOnly:
         return label + QStringLiteral("のファイルに書き込めません。") + "\n" +
                QStringLiteral("ファイルやフォルダーが読み取り専用になっていないか確認してください。");
-    case DbProblem::CannotCreate:
-        return label + QStringLiteral("のファイルを作成できませんでした。") + "\n" +
-               QStringLiteral("フォルダーに書き込めるか確認してください。");
+    case DbProblem::CannotCreate: return label + QStringLiteral("のファイルを作成できませんでした。");
     case DbProblem::Other: break;
     }
     return label + QStringLiteral("の読み書き中にエラーが発生しました。");

@@ -15,6 +15,11 @@ namespace {
 
 const QString CreateLead = QStringLiteral("参照データベースを作成できませんでした。");
 
+QString folderHint(const QString& systemText)
+{
+    return QStringLiteral("フォルダーに書き込めるか確認してください。（") + systemText + QStringLiteral("）");
+}
+
 QStringList seedFiles(DbKind kind)
 {
     if (kind == DbKind::Anchor)
@@ -29,7 +34,7 @@ std::optional<QStringList> seedStatements(DbKind kind, const QString& path)
         QFile f(paths::resource(name));
         if (!f.open(QIODevice::ReadOnly)) {
             QString missing = QDir::toNativeSeparators(f.fileName());
-            reportProblem(kind, path, DbProblem::CannotCreate, CreateLead,
+            reportProblem(kind, path, DbProblem::CannotCreate, {},
                           QStringLiteral("初期データのファイルが見つかりません：") + missing);
             return std::nullopt;
         }
@@ -69,14 +74,14 @@ bool createDatabase(DbKind kind, const QString& path, int level)
     // never stands under the database's name.
     QTemporaryFile building(target.absolutePath() + "/.creating-XXXXXX.db");
     if (!building.open()) {
-        reportProblem(kind, path, DbProblem::CannotCreate, {}, building.errorString());
+        reportProblem(kind, path, DbProblem::CannotCreate, {}, folderHint(building.errorString()));
         return false;
     }
     building.close();
     if (!fillDatabase(kind, building.fileName(), path, *statements, level))
         return false;
     if (!building.rename(path)) {
-        reportProblem(kind, path, DbProblem::CannotCreate, {}, building.errorString());
+        reportProblem(kind, path, DbProblem::CannotCreate, {}, folderHint(building.errorString()));
         return false;
     }
     building.setAutoRemove(false);
