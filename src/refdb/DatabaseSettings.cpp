@@ -48,6 +48,8 @@ void LoadDatabaseSettings(const UpgradeSteps& steps)
     }
     storedAnchorPath() = folder() + "/" + ini.value(AnchorSection, "FileName", DefaultAnchorDb);
     storedJackPath() = folder() + "/" + ini.value(JackSection, "FileName", DefaultJackDb);
+    if (steps.createMissing)
+        steps.createMissing();
 
     if (version == 400 && steps.from400To402 && steps.from400To402()) {
         ini.setValue(VersionSection, "Version", "402");

@@ -9,9 +9,12 @@ namespace tessaro::refdb {
 
 inline constexpr int CurrentSchemaLevel = 407;
 
-// The upgrade steps of the reference databases. Each returns true when it ran
-// to the end; the level in the INI file is raised only then.
+// The start-up work on the reference databases. createMissing runs once the
+// paths are known, before any upgrade, and makes the database files that do not
+// exist. Each upgrade step returns true when it ran to the end; the level in the
+// INI file is raised only then.
 struct UpgradeSteps {
+    std::function<void()> createMissing;
     std::function<bool()> from400To402; // jack renames of the 400 level
     std::function<bool()> to407;        // F-MA product rows and the second jack renames
 };
@@ -21,7 +24,8 @@ QString anchorDbPath();
 QString jackDbPath();
 
 // Reads IniDatabase.ini (writing the defaults when it is missing, without any
-// upgrade), forms the two database paths and runs the upgrades the level asks for.
+// upgrade), forms the two database paths, creates missing databases and runs the
+// upgrades the level asks for.
 void LoadDatabaseSettings(const UpgradeSteps& steps);
 
 } // namespace tessaro::refdb

@@ -5,7 +5,7 @@
 #include "model/UserMessage.h"
 #include "model/VersionTexts.h"
 #include "model/basMainData.h"
-#include "refdb/DatabaseSettings.h"
+#include "refdb/SchemaUpgrade.h"
 #include "shell/DlgSplash.h"
 #include "shell/SingleInstance.h"
 #include "shell/UpdateChecker.h"
@@ -74,7 +74,7 @@ int run(const QStringList& arguments)
 
     paths::seedDataDir();
     MakeVersionTexts();
-    refdb::LoadDatabaseSettings({});
+    refdb::LoadDatabaseSettings(refdb::DatabaseUpgradeSteps());
     Project& p = project();
     ResetProjectHeader(p);
     InitProject(p, 0);

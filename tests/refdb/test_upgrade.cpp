@@ -1,0 +1,196 @@
+// The start-up upgrade of the reference databases from levels 400 and 402.
+
+#include "RefDbTest.h"
+
+#include "refdb/AnchorProducts.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+using namespace tessaro;
+using namespace tessaro::refdb;
+using tessaro::test::RefDbTest;
+
+namespace {
+
+const QString Fma = QStringLiteral("SEEEグラウンドアンカー　F-MA型");
+
+} // namespace
+
+class Upgrade : public RefDbTest {
+protected:
+    QString jack(int number) const
+    {
+        return scalar(jackPath(), QStringLiteral("SELECT Jakki_Name FROM JakkiTBL WHERE J_No = %1").arg(number))
+            .toString();
+    }
+    int fmaRows() const
+    {
+        return scalar(anchorPath(), "SELECT COUNT(*) FROM ComboTBL WHERE ANC_NAME = '" + Fma + "'").toInt();
+    }
+    int fmaDesignations() const
+    {
+        return scalar(anchorPath(), "SELECT COUNT(*) FROM AnchorTBL WHERE ANC_NAME = '" + Fma + "'").toInt();
+    }
+};
+
+TEST_F(Upgrade, Level400PassesThroughBothStepsAndEndsLikeAFreshInstall)
+{
+    layOutAt(400);
+    EXPECT_EQ(jack(33), "SSL60-180");
+    EXPECT_EQ(jack(42), "SLF-J30");
+    EXPECT_EQ(fmaRows(), 0);
+
+    MessageScript messages;
+    startUp();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(iniVersion(), "407");
+    const char* renamed[] = {"SSL600-180", "SSL600-300", "SSL1000-180", "SSL1000-300", "SSL1000-400",
+                             "SSL1600-200", "SSL1600-350", "SSL1600-500", "MS-250", "SFL-J30", "SFL-FA50",
+                             "SFL-FA75", "SFL-DW110", "SFL-DW180", "SFL-DW260"};
+    for (int i = 0; i < 15; ++i)
+        EXPECT_EQ(jack(33 + i), renamed[i]);
+
+    auto combo = rows(anchorPath(), "SELECT * FROM ComboTBL WHERE ANC_NAME = '" + Fma + "'");
+    ASSERT_EQ(combo.size(), 1);
+    EXPECT_EQ(combo[0].value("ANC_TYPE").toInt(), 2);
+    EXPECT_EQ(combo[0].value("Anc_TypeSyousai").toInt(), 2);
+
+    // The product table exactly as registered.
+    auto fma = designations(Fma, 2);
+    ASSERT_EQ(fma.size(), 7);
+    const double expected[7][9] = {{261, 222, 138.7, 186, 90, 420, 180, 100},
+                                   {522, 444, 277.4, 186, 115, 470, 180, 100},
+                                   {783, 666, 416.1, 186, 115, 470, 180, 150},
+                                   {1044, 888, 554.8, 186, 115, 570, 180, 200},
+                                   {1305, 1110, 693.5, 186, 115, 620, 180, 200},
+                                   {1566, 1332, 832.2, 186, 135, 670, 180, 237},
+                                   {1827, 1554, 970.9, 186, 135, 670, 180, 251}};
+    const char* names[] = {"F20MA", "F50MA", "F80MA", "F100MA", "F130MA", "F160MA", "F190MA"};
+    for (int i = 0; i < 7; ++i) {
+        const AnchorDesignation& d = fma[i];
+        EXPECT_EQ(d.Yobina, names[i]);
+        double got[] = {d.Hippari,   d.Koufuku,   d.Danmenseki,   d.Danseikeisuu,
+                        d.Sakukoukei, d.UeMansyon, d.ShitaMansyon, d.MikakeSyuutyou};
+        for (int c = 0; c < 8; ++c)
+            EXPECT_DOUBLE_EQ(got[c], expected[i][c]) << names[i] << " column " << c;
+    }
+
+    // Same contents as the databases a first start makes.
+    QDir().mkpath(folder() + "/fresh");
+    ASSERT_TRUE(createDatabase(DbKind::Anchor, folder() + "/fresh/a.db"));
+    ASSERT_TRUE(createDatabase(DbKind::Jack, folder() + "/fresh/j.db"));
+    EXPECT_EQ(dumpAnchorDb(anchorPath()), dumpAnchorDb(folder() + "/fresh/a.db"));
+    EXPECT_EQ(dump(jackPath(), "JakkiTBL"), dump(folder() + "/fresh/j.db", "JakkiTBL"));
+}
+
+TEST_F(Upgrade, Level402GetsTheFmaRowsAndSecondRenamesButNotTheFirstRenames)
+{
+    layOutAt(402);
+    // A jack registered again under an old name after the first renames stays as it is.
+    run(jackPath(), "UPDATE JakkiTBL SET Jakki_Name = 'SSL60-180' WHERE J_No = 33");
+    startUp();
+    EXPECT_EQ(iniVersion(), "407");
+    EXPECT_EQ(jack(33), "SSL60-180");
+    EXPECT_EQ(jack(34), "SSL600-300");
+    EXPECT_EQ(jack(45), "SFL-DW110");
+    EXPECT_EQ(fmaRows(), 1);
+    EXPECT_EQ(fmaDesignations(), 7);
+}
+
+TEST_F(Upgrade, Level407RunsNoStep)
+{
+    layOutAt(400);
+    writeIniVersion(407);
+    startUp();
+    EXPECT_EQ(iniVersion(), "407");
+    EXPECT_EQ(jack(33), "SSL60-180");
+    EXPECT_EQ(jack(42), "SLF-J30");
+    EXPECT_EQ(fmaRows(), 0);
+}
+
+TEST_F(Upgrade, MissingSettingsFileIsWrittenAt407WithoutAnyStep)
+{
+    layOutAt(400);
+    ASSERT_TRUE(QFile::remove(settingsFilePath()));
+    startUp();
+    EXPECT_EQ(iniVersion(), "407");
+    EXPECT_EQ(jack(33), "SSL60-180");
+    EXPECT_EQ(fmaRows(), 0);
+}
+
+TEST_F(Upgrade, RenameNeedsBothTheNumberAndTheOldName)
+{
+    layOutAt(400);
+    // The user deleted jack 1, so the old SSL60-180 now stands at number 32.
+    run(jackPath(), "DELETE FROM JakkiTBL WHERE J_No = 1");
+    run(jackPath(), "UPDATE JakkiTBL SET J_No = J_No - 1");
+    startUp();
+    EXPECT_EQ(jack(32), "SSL60-180");
+    EXPECT_EQ(jack(33), "SSL60-300"); // number 33 holds another old name: no match
+    EXPECT_EQ(jack(41), "SLF-J30");
+}
+
+TEST_F(Upgrade, DatabasesMadeFreshUnderAnOldSettingsFileGetTheProductsOnce)
+{
+    writeIniVersion(400);
+    MessageScript messages;
+    startUp();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(iniVersion(), "407");
+    EXPECT_EQ(fmaRows(), 1);
+    EXPECT_EQ(fmaDesignations(), 7);
+}
+
+TEST_F(Upgrade, AFailingStepLeavesBothFilesAndTheLevelAsTheyWere)
+{
+    layOutAt(402);
+    // The fifth of the seven product rows is refused, after the first four went in.
+    run(anchorPath(), "CREATE TRIGGER refuse BEFORE INSERT ON AnchorTBL WHEN NEW.Yobina = 'F130MA' "
+                      "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    QStringList anchorBefore = dumpAnchorDb(anchorPath());
+    QStringList jacksBefore = dump(jackPath(), "JakkiTBL");
+
+    MessageScript messages;
+    startUp();
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("更新できませんでした")));
+    EXPECT_EQ(iniVersion(), "402");
+    EXPECT_EQ(dumpAnchorDb(anchorPath()), anchorBefore);
+    EXPECT_EQ(dump(jackPath(), "JakkiTBL"), jacksBefore);
+    EXPECT_EQ(jack(42), "SLF-J30");
+    EXPECT_EQ(scalar(anchorPath(), "PRAGMA user_version").toInt(), 402);
+    EXPECT_EQ(scalar(jackPath(), "PRAGMA user_version").toInt(), 402);
+
+    // Once the cause is gone the next start finishes the upgrade.
+    run(anchorPath(), "DROP TRIGGER refuse");
+    startUp();
+    EXPECT_EQ(iniVersion(), "407");
+    EXPECT_EQ(fmaDesignations(), 7);
+    EXPECT_EQ(jack(42), "SFL-J30");
+}
+
+TEST_F(Upgrade, AJackDatabaseInUseKeepsTheLevelAndSaysSo)
+{
+    layOutAt(400);
+    QStringList jacksBefore = dump(jackPath(), "JakkiTBL");
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase("QSQLITE", "other program");
+        other.setDatabaseName(jackPath());
+        ASSERT_TRUE(other.open());
+        QSqlQuery lock(other);
+        ASSERT_TRUE(lock.exec("BEGIN EXCLUSIVE"));
+        MessageScript messages;
+        startUp();
+        ASSERT_EQ(messages.shown().size(), 1u);
+        EXPECT_TRUE(messages.last().text.contains(QStringLiteral("使用中"))) << messages.last().text.toStdString();
+        EXPECT_TRUE(messages.last().text.contains(QStringLiteral("ジャッキデータベース")));
+        EXPECT_TRUE(messages.last().text.contains(QStringLiteral("次回の起動時にもう一度更新します")));
+        EXPECT_EQ(iniVersion(), "400");
+        lock.exec("ROLLBACK");
+        other.close();
+    }
+    QSqlDatabase::removeDatabase("other program");
+    EXPECT_EQ(dump(jackPath(), "JakkiTBL"), jacksBefore);
+}
