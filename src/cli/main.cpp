@@ -26,6 +26,7 @@ const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table{
         {"dump", dump},
+        {"pdf", pdf},
         {"resave", resave},
     };
     return table;
@@ -34,7 +35,8 @@ const std::map<QString, Command>& commands()
 int usage()
 {
     QTextStream(stderr) << "usage: tessaro-cli dump FILE\n"
-                           "       tessaro-cli resave IN OUT\n";
+                           "       tessaro-cli resave IN OUT\n"
+                           "       tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n";
     return 2;
 }
 
