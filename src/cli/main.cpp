@@ -10,7 +10,10 @@
 
 namespace tessaro::cli {
 
-bool loadProject(const QString& path) { return LoadDataFile(path); }
+bool loadProject(const QString& path)
+{
+    return LoadDataFile(path);
+}
 
 void print(const QByteArray& text)
 {
@@ -24,10 +27,10 @@ using Command = int (*)(const QStringList&);
 
 const std::map<QString, Command>& commands()
 {
-    static const std::map<QString, Command> table{
-        {"dump", dump},
-        {"pdf", pdf},
-        {"resave", resave},
+    static const std::map<QString, Command> table {
+        { "dump", dump },
+        { "pdf", pdf },
+        { "resave", resave },
     };
     return table;
 }

@@ -64,7 +64,7 @@ const ReportTemplate* ReportEngine::form(const QString& path)
         QString error;
         it = forms_.emplace(path, loadTemplate(path, &error)).first;
         if (!it->second)
-            problem(error);
+            problem(QStringLiteral("帳票テンプレートを読み込めません：") + error);
     }
     return it->second ? &*it->second : nullptr;
 }
@@ -88,7 +88,7 @@ void ReportEngine::Start()
         return;
     out_ = std::make_unique<Output>(outputFile_);
     if (!out_->file.open(QIODevice::WriteOnly)) {
-        problem(QStringLiteral("%1: %2").arg(outputFile_, out_->file.errorString()));
+        problem(QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
         out_.reset();
         return;
     }
@@ -105,7 +105,7 @@ void ReportEngine::SetFieldText(const QString& field, const QString& text)
 void ReportEngine::SetFieldImage(const QString& field, const QString& file)
 {
     if (!QFileInfo::exists(file))
-        problem(QStringLiteral("%1: picture not found").arg(file));
+        problem(QStringLiteral("画像ファイルが見つかりません：") + file);
     images_.insert(field, file);
 }
 
@@ -119,7 +119,7 @@ bool ReportEngine::beginPage(QPageLayout::Orientation orientation)
             if (out_->painter.isActive())
                 out_->writer.newPage();
             else if (!out_->painter.begin(&out_->writer))
-                problem(QStringLiteral("%1: the document cannot be drawn").arg(outputFile_));
+                problem(QStringLiteral("印刷用のファイルを作成できません：") + outputFile_);
             else
                 out_->forms = std::make_unique<FormPainter>(out_->painter);
         }
@@ -134,10 +134,12 @@ void ReportEngine::DrawForm()
     if (t) {
         for (auto it = texts_.cbegin(); it != texts_.cend(); ++it)
             if (!t->fieldNames.contains(it.key()))
-                problem(QStringLiteral("%1: no text field %2").arg(QFileInfo(formName_).fileName(), it.key()));
+                problem(QStringLiteral("帳票テンプレート %1 に項目 %2 がありません。")
+                            .arg(QFileInfo(formName_).fileName(), it.key()));
         for (auto it = images_.cbegin(); it != images_.cend(); ++it)
             if (!t->imageNames.contains(it.key()))
-                problem(QStringLiteral("%1: no image field %2").arg(QFileInfo(formName_).fileName(), it.key()));
+                problem(QStringLiteral("帳票テンプレート %1 に画像項目 %2 がありません。")
+                            .arg(QFileInfo(formName_).fileName(), it.key()));
         if (drawing)
             out_->forms->draw(*t, topMargin_, texts_, images_, charOverFlow_ == 1);
     }
@@ -157,13 +159,13 @@ bool ReportEngine::End()
     if (!out_)
         return outputFile_.isEmpty();
     if (!out_->painter.isActive() && !out_->painter.begin(&out_->writer))
-        problem(QStringLiteral("%1: the document cannot be drawn").arg(outputFile_));
+        problem(QStringLiteral("印刷用のファイルを作成できません：") + outputFile_);
     if (out_->forms)
         for (const QString& file : out_->forms->unreadableImages())
-            problem(QStringLiteral("%1: picture cannot be read").arg(file));
+            problem(QStringLiteral("画像ファイルを読み込めません：") + file);
     bool ok = out_->painter.isActive() && out_->painter.end() && out_->file.commit();
     if (!ok)
-        problem(QStringLiteral("%1: %2").arg(outputFile_, out_->file.errorString()));
+        problem(QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
     out_.reset();
     return ok;
 }

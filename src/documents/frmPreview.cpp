@@ -29,6 +29,8 @@ namespace {
 // Pages go to the printer as bitmaps of at most this resolution: sharp text and
 // rules on paper, and an A4 page stays near 35 MB while it is sent.
 constexpr int PrintDotsPerInch = 300;
+// Problems listed in the message before a preview; the first ones tell the story.
+constexpr int MaxProblemsShown = 10;
 
 QPushButton* button(QWidget* parent, const char* name, const QString& caption)
 {
@@ -213,7 +215,7 @@ void frmPreview::applyZoom()
         QScreen* screen = QGuiApplication::primaryScreen();
         double pixelsPerPoint = (screen ? screen->logicalDotsPerInch() : 96.0) / 72.0;
         QMargins margins = view_->documentMargins();
-        QSize room = view_->viewport()->size().shrunkBy(margins);
+        QSize room = view_->viewport()->size().shrunkBy(margins) - QSize(0, view_->pageSpacing());
         factor = room.width() / (points.width() * pixelsPerPoint);
         if (index == ZoomWholePage)
             factor = std::min(factor, room.height() / (points.height() * pixelsPerPoint));
@@ -268,10 +270,16 @@ void frmPreview::done(int result)
 void previewDocument(QWidget* parent, const report::ReportEngine& engine, bool ended, const QString& saveName)
 {
     if (!ended) {
-        showMessage(QStringLiteral("印刷用のファイルを作成できませんでした。") + "\n" + engine.outputFile(),
+        showMessage(QStringLiteral("印刷用のファイルを作成できませんでした。") + "\n" + engine.problems().join("\n"),
             MsgIcon::Exclamation);
         return;
     }
+    // A missing template or picture leaves its part of the page empty: say so
+    // before the user hands the document on.
+    if (!engine.problems().isEmpty())
+        showMessage(QStringLiteral("帳票の作成中に次の問題がありました。") + "\n\n"
+                + engine.problems().mid(0, MaxProblemsShown).join("\n"),
+            MsgIcon::Exclamation);
     frmPreview::ShowForm(parent, engine.outputFile(), saveName);
 }
 
