@@ -46,8 +46,8 @@ QRectF fitKeepingAspect(const QSizeF& content, const QRect& box)
         size.width(), size.height());
 }
 
-} // namespace
-
+// The printed faces: IPAex Mincho and IPAex Gothic, registered with the font
+// database from the system's font folders when fontconfig does not offer them.
 QFont reportFont(FontFace face, double pointSize, bool bold)
 {
     QFont font(familyOf(face));
@@ -56,6 +56,8 @@ QFont reportFont(FontFace face, double pointSize, bool bold)
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
+
+} // namespace
 
 FormPainter::FormPainter(QPainter& painter)
     : painter_(painter)

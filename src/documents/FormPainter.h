@@ -20,10 +20,6 @@ namespace tessaro::report {
 
 using FieldValues = QHash<QString, QString>;
 
-// The printed faces: IPAex Mincho and IPAex Gothic, registered with the font
-// database from the system's font folders when fontconfig does not offer them.
-QFont reportFont(FontFace face, double pointSize, bool bold);
-
 class FormPainter {
 public:
     explicit FormPainter(QPainter& painter);
