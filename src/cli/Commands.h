@@ -14,5 +14,7 @@ void print(const QByteArray& text);
 
 int dump(const QStringList& args);
 int resave(const QStringList& args);
+// Composes a printed document (data sheets, blank sheets, …) into a PDF file.
+int pdf(const QStringList& args);
 
 } // namespace tessaro::cli

@@ -10,7 +10,10 @@
 
 namespace tessaro::cli {
 
-bool loadProject(const QString& path) { return LoadDataFile(path); }
+bool loadProject(const QString& path)
+{
+    return LoadDataFile(path);
+}
 
 void print(const QByteArray& text)
 {
@@ -24,9 +27,10 @@ using Command = int (*)(const QStringList&);
 
 const std::map<QString, Command>& commands()
 {
-    static const std::map<QString, Command> table{
-        {"dump", dump},
-        {"resave", resave},
+    static const std::map<QString, Command> table {
+        { "dump", dump },
+        { "pdf", pdf },
+        { "resave", resave },
     };
     return table;
 }
@@ -34,7 +38,8 @@ const std::map<QString, Command>& commands()
 int usage()
 {
     QTextStream(stderr) << "usage: tessaro-cli dump FILE\n"
-                           "       tessaro-cli resave IN OUT\n";
+                           "       tessaro-cli resave IN OUT\n"
+                           "       tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n";
     return 2;
 }
 

@@ -1,0 +1,119 @@
+// Data sheets of a large quality-assurance project: 999 anchors of 120 readings
+// each, about 4000 pages, composed into one PDF. The page count grows with the
+// anchors; the memory must not (pages go to the file as they are finished).
+// Counters: pages, peak_MB (peak resident memory of the process), growth_MB
+// (resident memory gained from page 100 to the end), file_MB.
+
+#include "documents/PrintModule.h"
+#include "model/basMainData.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QTemporaryDir>
+#include <benchmark/benchmark.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace tessaro;
+
+namespace {
+
+Reading reading(int i)
+{
+    Reading r;
+    r.ElapsedTime = 60 * i;
+    r.Interval = std::int16_t(i % 15);
+    r.GaugePressure = 1.25f + 0.5f * float(i % 20);
+    r.Load = 50.0f + 12.5f * float(i % 20);
+    r.Cycle = std::int16_t(1 + i / 20);
+    r.InitialNo1 = 10.0f;
+    r.MeasuredNo1 = 10.0f + 0.01f * float(i);
+    r.InitialNo2 = 20.0f;
+    r.MeasuredNo2 = 20.0f + 0.02f * float(i);
+    r.Displacement = 0.015f * float(i);
+    r.ClockTime = QStringLiteral("10:%1:00").arg(i % 60, 2, 10, QChar('0'));
+    return r;
+}
+
+void makeProject(Project& p, int anchors, int rows)
+{
+    InitProject(p, anchors);
+    p.TestCategory = 1;
+    p.Record.WorksName = QStringLiteral("国道123号線　法面補強工事");
+    for (int i = 1; i <= anchors; ++i) {
+        AnchorRecord& a = p.anchor(i);
+        a.AnchorNo = QStringLiteral("No.%1").arg(i);
+        a.Measurer = QStringLiteral("山田 太郎");
+        a.Tendon.FreeLength = 8500;
+        for (int k = 0; k < rows; ++k)
+            a.Readings.push_back(reading(k));
+        a.ReadingCount = std::int16_t(rows);
+    }
+}
+
+double peakMegabytes()
+{
+    rusage usage {};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_maxrss) / 1024.0;
+}
+
+// Resident memory now, from the second field of /proc/self/statm (pages).
+double residentMegabytes()
+{
+    QFile statm("/proc/self/statm");
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    return statm.readAll().split(' ').value(1).toDouble() * double(getpagesize()) / (1024.0 * 1024.0);
+}
+
+void DataSheets(benchmark::State& state)
+{
+    const int anchors = int(state.range(0));
+    Project p;
+    makeProject(p, anchors, 120);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("sheets.pdf");
+    int pages = 0;
+    double early = 0, late = 0;
+    for (auto _ : state) {
+        report::ReportEngine engine(file);
+        // Memory while composing: sampled every 100 pages once the first 100
+        // pages have set up fonts and templates.
+        engine.setObserver([&, lastPage = 0](const report::DrawnForm& f) mutable {
+            if (f.page == lastPage || f.page % 100 != 0)
+                return;
+            lastPage = f.page;
+            double now = residentMegabytes();
+            if (f.page == 100)
+                early = now;
+            late = std::max(late, now);
+        });
+        DataSheetOptions options;
+        options.showTime = true;
+        if (!PrintModule::PrintDataSheets(engine, p, 1, anchors, options))
+            state.SkipWithError("the document could not be written");
+        pages = engine.MaxPage();
+    }
+    state.counters["pages"] = pages;
+    state.counters["peak_MB"] = peakMegabytes();
+    state.counters["growth_MB"] = late - early;
+    state.counters["file_MB"] = double(QFileInfo(file).size()) / (1024.0 * 1024.0);
+}
+
+} // namespace
+
+// Smaller run first: its peak memory is the reference the large run must keep.
+BENCHMARK(DataSheets)->Arg(50)->Arg(999)->Unit(benchmark::kSecond)->Iterations(1);
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,168 @@
+// tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf: composes a document
+// exactly as the desktop program's print windows do and writes it as a PDF.
+// Each document kind lists the options it takes; a new kind is one entry in
+// kinds() with its compose function.
+
+#include "cli/Commands.h"
+
+#include "documents/PrintModule.h"
+#include "documents/ReportEngine.h"
+#include "model/ProjectRecord.h"
+#include "model/basMainData.h"
+
+#include <QHash>
+#include <QTextStream>
+#include <vector>
+
+namespace tessaro::cli {
+namespace {
+
+using report::ReportEngine;
+
+struct PdfRequest {
+    QString file;
+    QString out;
+    QHash<QString, QString> options; // option name without "--" → its value ("" for a flag)
+};
+
+struct PdfKind {
+    QString name;
+    bool loadsFile; // FILE is loaded as the open project first
+    QStringList flags; // options without a value
+    QStringList valued; // options followed by a value
+    QString usage;
+    // Composes and ends the document; false with *error when the request is refused.
+    bool (*compose)(ReportEngine& engine, const PdfRequest& request, QString* error);
+};
+
+// "A-B" or "A" → first and last anchor; the whole project when absent.
+bool anchorRange(const PdfRequest& request, int* first, int* last, QString* error)
+{
+    const int count = project().anchorCount();
+    *first = 1;
+    *last = count;
+    if (!request.options.contains("anchors"))
+        return true;
+    QStringList parts = request.options["anchors"].split('-');
+    bool ok1 = false, ok2 = false;
+    *first = parts.value(0).toInt(&ok1);
+    *last = parts.size() == 1 ? *first : parts.value(1).toInt(&ok2);
+    if (!ok1 || (parts.size() == 2 && !ok2) || parts.size() > 2 || *first < 1 || *first > *last || *last > count) {
+        *error = QStringLiteral("--anchors must be A-B within 1-%1").arg(count);
+        return false;
+    }
+    return true;
+}
+
+bool composeDataSheets(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    int first = 1, last = 1;
+    if (!project().isBasic() && !anchorRange(request, &first, &last, error))
+        return false;
+    DataSheetOptions options;
+    options.showTime = request.options.contains("time");
+    options.blankData = request.options.contains("blank-data");
+    options.blankRemarks = request.options.contains("blank-remarks");
+    if (!PrintModule::PrintDataSheets(engine, project(), first, last, options))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
+bool composeBlankSheets(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    bool ok = true;
+    int sheets = request.options.value("sheets", "1").toInt(&ok);
+    if (!ok || sheets < 1 || sheets > MaxBlankSheets) {
+        *error = QStringLiteral("--sheets must be 1-%1").arg(MaxBlankSheets);
+        return false;
+    }
+    if (!PrintModule::PrintBlankDataSheets(engine, sheets))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
+const std::vector<PdfKind>& kinds()
+{
+    static const std::vector<PdfKind> all {
+        { "datasheet", true, { "time", "blank-data", "blank-remarks" }, { "anchors" },
+            "[--anchors A-B] [--time] [--blank-data] [--blank-remarks]", composeDataSheets },
+        { "blank", false, {}, { "sheets" }, "[--sheets N] (FILE is not read)", composeBlankSheets },
+    };
+    return all;
+}
+
+int usage(const QString& problem = {})
+{
+    QTextStream err(stderr);
+    if (!problem.isEmpty())
+        err << "tessaro-cli pdf: " << problem << "\n";
+    err << "usage: tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n";
+    for (const PdfKind& kind : kinds())
+        err << "  --doc " << kind.name << " " << kind.usage << "\n";
+    return 2;
+}
+
+const PdfKind* findKind(const QStringList& args)
+{
+    int at = args.indexOf("--doc");
+    for (const PdfKind& kind : kinds())
+        if (at >= 0 && kind.name == args.value(at + 1))
+            return &kind;
+    return nullptr;
+}
+
+// Reads FILE and the options; false with *problem for anything the kind does not take.
+bool parseRequest(const QStringList& args, const PdfKind& kind, PdfRequest* request, QString* problem)
+{
+    request->file = args.value(0);
+    for (int i = 1; i < args.size(); ++i) {
+        QString name = args[i].mid(2);
+        bool takesValue = name == "doc" || name == "out" || kind.valued.contains(name);
+        if (!args[i].startsWith("--") || (!takesValue && !kind.flags.contains(name))) {
+            *problem = QStringLiteral("unexpected %1").arg(args[i]);
+            return false;
+        }
+        if (takesValue && i + 1 >= args.size()) {
+            *problem = QStringLiteral("%1 needs a value").arg(args[i]);
+            return false;
+        }
+        QString value = takesValue ? args[++i] : QString();
+        if (name == "out")
+            request->out = value;
+        else if (name != "doc")
+            request->options.insert(name, value);
+    }
+    if (request->out.isEmpty())
+        *problem = QStringLiteral("--out is missing");
+    return problem->isEmpty();
+}
+
+} // namespace
+
+int pdf(const QStringList& args)
+{
+    const PdfKind* kind = findKind(args);
+    if (args.isEmpty() || args[0].startsWith("--") || !kind)
+        return usage(kind || args.isEmpty() ? QString() : QStringLiteral("unknown or missing --doc"));
+    PdfRequest request;
+    QString problem;
+    if (!parseRequest(args, *kind, &request, &problem))
+        return usage(problem);
+    if (kind->loadsFile && !loadProject(request.file))
+        return 1;
+
+    ReportEngine engine(request.out);
+    QString error;
+    bool written = kind->compose(engine, request, &error);
+    QTextStream err(stderr);
+    for (const QString& p : engine.problems())
+        err << "warning: " << p << "\n";
+    if (!written) {
+        err << "tessaro-cli pdf: " << error << "\n";
+        return 1;
+    }
+    print(QStringLiteral("%1: %2 pages\n").arg(request.out).arg(std::max(1, engine.MaxPage())).toUtf8());
+    return 0;
+}
+
+} // namespace tessaro::cli

@@ -1,0 +1,37 @@
+#pragma once
+// The report templates the documents draw and the fields they fill: one list,
+// used by the composing code for the template paths and by the tests to check
+// that every template exists and offers every field filled into it. A document
+// that draws a new template adds it here.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+namespace tessaro::forms {
+
+struct FormSpec {
+    QString file; // file name in the Report folder, e.g. "DataSheetKoumoku.jfm"
+    QStringList fields; // text fields the code fills
+    QStringList images; // image fields the code fills
+
+    // Full path of the template in the program's Report folder.
+    QString path() const;
+};
+
+// Page furniture shared by documents.
+extern const FormSpec Title; // page title
+extern const FormSpec Page; // page number at the foot of the page
+
+// Measurement data sheets.
+extern const FormSpec DataSheetKoumoku; // anchor items, basic investigation test
+extern const FormSpec DataSheetKoumoku2; // anchor items, quality-assurance tests
+extern const FormSpec InputDataSheetTitle; // column titles with the time-of-day column
+extern const FormSpec InputDataSheetGyou; // one reading row with the time-of-day column
+extern const FormSpec InDatSTTitleNoTime; // column titles without the time-of-day column
+extern const FormSpec InDatSTGyouNoTime; // one reading row without the time-of-day column
+extern const FormSpec InputDataSheetBar; // closing rule below the last row
+
+const std::vector<const FormSpec*>& allForms();
+
+} // namespace tessaro::forms
