@@ -74,7 +74,10 @@ struct UpgradeLog {
     bool firstSucceeds = true;
     refdb::UpgradeSteps steps()
     {
-        return {[this] { ++first; return firstSucceeds; }, [this] { ++second; return true; }};
+        refdb::UpgradeSteps steps;
+        steps.from400To402 = [this] { ++first; return firstSucceeds; };
+        steps.to407 = [this] { ++second; return true; };
+        return steps;
     }
 };
 
