@@ -14,5 +14,7 @@ void print(const QByteArray& text);
 
 int dump(const QStringList& args);
 int resave(const QStringList& args);
+int evaluate(const QStringList& args);
+int sheet(const QStringList& args);
 
 } // namespace tessaro::cli

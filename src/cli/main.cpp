@@ -27,6 +27,8 @@ const std::map<QString, Command>& commands()
     static const std::map<QString, Command> table{
         {"dump", dump},
         {"resave", resave},
+        {"evaluate", evaluate},
+        {"sheet", sheet},
     };
     return table;
 }
@@ -34,7 +36,9 @@ const std::map<QString, Command>& commands()
 int usage()
 {
     QTextStream(stderr) << "usage: tessaro-cli dump FILE\n"
-                           "       tessaro-cli resave IN OUT\n";
+                           "       tessaro-cli resave IN OUT\n"
+                           "       tessaro-cli evaluate FILE\n"
+                           "       tessaro-cli sheet FILE\n";
     return 2;
 }
 
