@@ -43,12 +43,12 @@ QJsonObject evaluated(Project& p, int i)
         out.insert("LoadDistributionInitialLoad", floatToJson(minimumLoad));
     }
     copyFields(out, json.value("Evaluation").toObject(),
-               {"Results", "TheoryAtTp", "UpperAtTp", "LowerAtTp", "LastElastic", "LastPermanent"});
-    copyFields(out, json, {"RangeVerdict", "RangeVerdictText", "SetLoss", "JackingForce", "JackingGauge"});
+        { "Results", "TheoryAtTp", "UpperAtTp", "LowerAtTp", "LastElastic", "LastPermanent" });
+    copyFields(out, json, { "RangeVerdict", "RangeVerdictText", "SetLoss", "JackingForce", "JackingGauge" });
     if (p.isBasic())
         copyFields(out, json,
-                   {"InterceptLoad", "InterceptShift", "UpperPointLoad", "LoadSpan", "LastValidElastic",
-                    "ApparentFreeLength"});
+            { "InterceptLoad", "InterceptShift", "UpperPointLoad", "LoadSpan", "LastValidElastic",
+                "ApparentFreeLength" });
     return out;
 }
 

@@ -14,12 +14,27 @@ namespace {
 
 constexpr int MaxCycle = 10;
 
-// 1-based access to the rows and their results.
-const Reading& row(const AnchorRecord& a, int i) { return a.Readings[std::size_t(i - 1)]; }
-ReadingResult& result(AnchorRecord& a, int i) { return a.Evaluation.Results[std::size_t(i - 1)]; }
-const ReadingResult& result(const AnchorRecord& a, int i) { return a.Evaluation.Results[std::size_t(i - 1)]; }
+// Display pattern of the theory and the control lines (every row rounds with it).
+const QString LinePattern = QStringLiteral("#####0.00");
 
-int resultCount(const AnchorRecord& a) { return int(a.Evaluation.Results.size()); }
+// 1-based access to the rows and their results.
+const Reading& row(const AnchorRecord& a, int i)
+{
+    return a.Readings[std::size_t(i - 1)];
+}
+ReadingResult& result(AnchorRecord& a, int i)
+{
+    return a.Evaluation.Results[std::size_t(i - 1)];
+}
+const ReadingResult& result(const AnchorRecord& a, int i)
+{
+    return a.Evaluation.Results[std::size_t(i - 1)];
+}
+
+int resultCount(const AnchorRecord& a)
+{
+    return int(a.Evaluation.Results.size());
+}
 
 int strandFactor(const AnchorRecord& a)
 {
@@ -83,7 +98,10 @@ EvaluationContext evaluationContextOf(Project& p)
     return ctx;
 }
 
-int EvaluatedRowCount(const AnchorRecord& a) { return std::clamp<int>(a.ReadingCount, 0, int(a.Readings.size())); }
+int EvaluatedRowCount(const AnchorRecord& a)
+{
+    return std::clamp<int>(a.ReadingCount, 0, int(a.Readings.size()));
+}
 
 float TheoreticalElastic(float load, float initialLoad, std::int32_t length, float modulus, float area, int sets)
 {
@@ -93,23 +111,23 @@ float TheoreticalElastic(float load, float initialLoad, std::int32_t length, flo
     if (sets != 0)
         stiffness *= float(sets);
     double theory = double(load - initialLoad) * double(length) / double(stiffness);
-    return float(roundFormat(theory, "#####0.00"));
+    return float(roundFormat(theory, LinePattern));
 }
 
 float TheoreticalElastic(const AnchorRecord& a, float load)
 {
     return TheoreticalElastic(load, a.Plan.InitialLoad, a.Tendon.TensionFreeLength, a.Material.TendonModulus,
-                              a.Material.TendonArea, strandFactor(a));
+        a.Material.TendonArea, strandFactor(a));
 }
 
 float UpperLine(float theory, const EvaluationContext& ctx)
 {
-    return isMissing(theory) ? MissingValue : float(roundFormat(ctx.upperRate * theory, "#####0.00"));
+    return isMissing(theory) ? MissingValue : float(roundFormat(ctx.upperRate * theory, LinePattern));
 }
 
 float LowerLine(float theory, const EvaluationContext& ctx)
 {
-    return isMissing(theory) ? MissingValue : float(roundFormat(ctx.lowerRate * theory, "#####0.00"));
+    return isMissing(theory) ? MissingValue : float(roundFormat(ctx.lowerRate * theory, LinePattern));
 }
 
 void SplitCycles(AnchorRecord& a)
@@ -123,7 +141,7 @@ void SplitCycles(AnchorRecord& a)
     if (n == 0 || !cyclesInModel(a, n))
         return;
 
-    std::array<int, MaxCycle + 1> first{}, last{}; // 0: the cycle has no row
+    std::array<int, MaxCycle + 1> first {}, last {}; // 0: the cycle has no row
     for (int i = 1; i <= n; ++i) {
         int c = row(a, i).Cycle;
         if (first[std::size_t(c)] == 0)
@@ -198,9 +216,12 @@ int CheckElasticRange(const AnchorRecord& a, const EvaluationContext& ctx)
 QString RangeVerdictText(int code)
 {
     switch (code) {
-    case 0: return QStringLiteral("OK");
-    case 1: return QStringLiteral("範囲外");
-    default: return {};
+    case 0:
+        return QStringLiteral("OK");
+    case 1:
+        return QStringLiteral("範囲外");
+    default:
+        return {};
     }
 }
 
@@ -232,7 +253,7 @@ void EvaluateSetLoss(AnchorRecord& a)
 void EvaluateAnchor(AnchorRecord& a, const EvaluationContext& ctx)
 {
     int n = EvaluatedRowCount(a);
-    a.Evaluation.Results.assign(std::size_t(n), ReadingResult{});
+    a.Evaluation.Results.assign(std::size_t(n), ReadingResult {});
     if (a.Tendon.AnchorTypeCode == LoadDistributionType && ctx.tables)
         LoadDistributionInitialLoad(a, ctx.testCategory != 0, *ctx.tables);
     computeLines(a, ctx, n);
@@ -245,6 +266,9 @@ void EvaluateAnchor(AnchorRecord& a, const EvaluationContext& ctx)
     EvaluateSetLoss(a);
 }
 
-void EvaluateAnchor(AnchorRecord& anchor) { EvaluateAnchor(anchor, evaluationContextOf(project())); }
+void EvaluateAnchor(AnchorRecord& anchor)
+{
+    EvaluateAnchor(anchor, evaluationContextOf(project()));
+}
 
 } // namespace tessaro

@@ -19,11 +19,11 @@ struct Project;
 
 // The project-wide values an evaluation reads.
 struct EvaluationContext {
-    float upperRate = 1.1f;  // UpperRateInUse
-    float lowerRate = 0.9f;  // LowerRateInUse
-    int judgeRangeMode = 0;  // 0 all cycles, 1 from judgeFromCycle on
+    float upperRate = 1.1f; // UpperRateInUse
+    float lowerRate = 0.9f; // LowerRateInUse
+    int judgeRangeMode = 0; // 0 all cycles, 1 from judgeFromCycle on
     int judgeFromCycle = 1;
-    int testCategory = 1;    // 0 basic investigation, else quality assurance
+    int testCategory = 1; // 0 basic investigation, else quality assurance
     // Working tables refreshed for load-distribution anchors; none when null.
     LoadDistributionTables* tables = nullptr;
 };

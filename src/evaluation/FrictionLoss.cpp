@@ -2,18 +2,24 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
-#include "planning/basKajyuu.h"
 #include "planning/TestKinds.h"
+#include "planning/basKajyuu.h"
 
 #include <algorithm>
 
 namespace tessaro {
 namespace {
 
-int pointNumber(std::uint8_t stored) { return stored > MaxFrictionPoint ? 0 : stored; }
+int pointNumber(std::uint8_t stored)
+{
+    return stored > MaxFrictionPoint ? 0 : stored;
+}
 
 // Maximum load of cycle c (1..10) in the load plan.
-double cycleMaxLoad(const AnchorRecord& a, int c) { return a.Plan.CycleMaxLoad[std::size_t(c - 1)]; }
+double cycleMaxLoad(const AnchorRecord& a, int c)
+{
+    return a.Plan.CycleMaxLoad[std::size_t(c - 1)];
+}
 
 struct LinePoint {
     double load = 0;
@@ -23,8 +29,8 @@ struct LinePoint {
 LinePoint point(const AnchorRecord& a, int k)
 {
     if (k > 1)
-        return {cycleMaxLoad(a, k - 1), ElasticOfCycle(k - 1, a)};
-    return {a.Plan.InitialLoad, 0};
+        return { cycleMaxLoad(a, k - 1), ElasticOfCycle(k - 1, a) };
+    return { a.Plan.InitialLoad, 0 };
 }
 
 } // namespace
@@ -48,7 +54,8 @@ void EvaluateFrictionLoss(AnchorRecord& a)
     if (a.UseGivenIntercept) {
         a.UpperPointLoad = a.Plan.PlannedMaxLoad;
         a.InterceptLoad = a.GivenIntercept;
-    } else {
+    }
+    else {
         int pa = pointNumber(a.PointA);
         int pb = pointNumber(a.PointB);
         if (pa != 0 && pb != 0) {

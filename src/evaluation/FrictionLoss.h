@@ -15,9 +15,9 @@ namespace tessaro {
 inline constexpr int MaxFrictionPoint = 11;
 
 struct ElasticLineResult {
-    double slope = 0;     // mm per kN, "0.0000"
+    double slope = 0; // mm per kN, "0.0000"
     double intercept = 0; // mm at zero load, "0.0000"
-    double zeroLoad = 0;  // kN at zero elastic displacement, "0.00"; 0 for a horizontal or vertical line
+    double zeroLoad = 0; // kN at zero elastic displacement, "0.00"; 0 for a horizontal or vertical line
 };
 ElasticLineResult ElasticLine(double y1, double x1, double y2, double x2);
 

@@ -46,8 +46,8 @@ bool differentialMethod(const AnchorRecord& a, int n, float stiffness, LoadDistr
     }
     for (int k = 0; k + 1 < n; ++k)
         t.ElongationStep[std::size_t(k)] = roundFormat(
-            (strands(k) / t.SpringConstant[std::size_t(k)] - strands(k + 1) / t.SpringConstant[std::size_t(k + 1)]) *
-                t.StrandLoad,
+            (strands(k) / t.SpringConstant[std::size_t(k)] - strands(k + 1) / t.SpringConstant[std::size_t(k + 1)])
+                * t.StrandLoad,
             "0.00");
     double total = 0;
     for (int k = 0; k < n; ++k) {
@@ -69,20 +69,22 @@ LoadDistributionTables& loadDistributionTables()
     return tables;
 }
 
-bool IsLoadDistributed(const QString& typeName) { return typeName.contains(QStringLiteral("荷重分散型")); }
+bool IsLoadDistributed(const QString& typeName)
+{
+    return typeName.contains(QStringLiteral("荷重分散型"));
+}
 
 float LoadDistributionInitialLoad(const AnchorRecord& a, bool qualityAssurance, LoadDistributionTables& tables)
 {
-    tables = LoadDistributionTables{};
+    tables = LoadDistributionTables {};
     int n = a.Tendon.BodyCount;
     float stiffness = a.Material.TendonModulus * a.Material.TendonArea; // Es × As as a single
     if (!canCalculate(a, n, stiffness))
         return 0;
 
     LoadDistributionTables t;
-    double design = (productClass(a.Tendon.AnchorTypeName) == 2 && qualityAssurance)
-                        ? 1.1 * double(a.DesignAnchorForce)
-                        : double(a.Plan.PlannedMaxLoad);
+    double design = (productClass(a.Tendon.AnchorTypeName) == 2 && qualityAssurance) ? 1.1 * double(a.DesignAnchorForce)
+                                                                                     : double(a.Plan.PlannedMaxLoad);
     t.StrandLoad = roundFormat(design / a.Material.StrandSetCount, "0.00");
     for (int k = 0; k < n; ++k) {
         auto i = std::size_t(k);
@@ -90,13 +92,14 @@ float LoadDistributionInitialLoad(const AnchorRecord& a, bool qualityAssurance, 
         t.Elongation[i] = roundFormat(t.StrandLoad * t.BodyLength[i] / stiffness, "######0.000");
     }
     for (int k = 0; k + 1 < n; ++k)
-        t.ElongationDifference[std::size_t(k)] =
-            roundFormat(t.Elongation[std::size_t(k)] - t.Elongation[std::size_t(k + 1)], "######0.00");
+        t.ElongationDifference[std::size_t(k)]
+            = roundFormat(t.Elongation[std::size_t(k)] - t.Elongation[std::size_t(k + 1)], "######0.00");
 
     double result = 0;
     if (a.Tendon.TensioningType == 0) {
         result = cumulativeMethod(a, n, t);
-    } else {
+    }
+    else {
         if (!differentialMethod(a, n, stiffness, t))
             return 0;
         result = t.FinalDifferentialLoad;

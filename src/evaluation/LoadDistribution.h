@@ -16,15 +16,15 @@ inline constexpr int MaxLoadBodies = 5;
 // Per-body working values of the last calculation, kept for the documents
 // ("初期荷重の算出"). Index 0 is body 1.
 struct LoadDistributionTables {
-    double StrandLoad = 0;                          // G0: load per strand, kN
-    std::array<double, MaxLoadBodies> BodyLength{}; // Lk, mm
-    std::array<double, MaxLoadBodies> Elongation{}; // Ek under G0, mm
-    std::array<double, MaxLoadBodies> ElongationDifference{}; // Dk = Ek − Ek+1, mm
-    std::array<double, MaxLoadBodies> CumulativeLoad{};       // Fk, kN
-    std::array<double, MaxLoadBodies> SpringConstant{};       // Kk, kN/mm
-    std::array<double, MaxLoadBodies> ElongationStep{};       // Qk, mm
-    std::array<double, MaxLoadBodies> BodyLoad{};             // Rk, kN
-    double FinalDifferentialLoad = 0;                         // kN
+    double StrandLoad = 0; // G0: load per strand, kN
+    std::array<double, MaxLoadBodies> BodyLength {}; // Lk, mm
+    std::array<double, MaxLoadBodies> Elongation {}; // Ek under G0, mm
+    std::array<double, MaxLoadBodies> ElongationDifference {}; // Dk = Ek − Ek+1, mm
+    std::array<double, MaxLoadBodies> CumulativeLoad {}; // Fk, kN
+    std::array<double, MaxLoadBodies> SpringConstant {}; // Kk, kN/mm
+    std::array<double, MaxLoadBodies> ElongationStep {}; // Qk, mm
+    std::array<double, MaxLoadBodies> BodyLoad {}; // Rk, kN
+    double FinalDifferentialLoad = 0; // kN
 };
 
 // The tables of the open project, refreshed by every calculation through the

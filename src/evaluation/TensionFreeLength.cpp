@@ -13,12 +13,15 @@ constexpr double PullingHeadStep = 60.0;
 constexpr int MaxBodies = 5;
 
 // Lengths come from files too: a sum beyond the 32-bit range is held at its bound.
-std::int32_t toLength(double mm) { return std::int32_t(std::clamp(mm, -2147483648.0, 2147483647.0)); }
+std::int32_t toLength(double mm)
+{
+    return std::int32_t(std::clamp(mm, -2147483648.0, 2147483647.0));
+}
 
 } // namespace
 
-std::int32_t TensionFreeLengthOf(AnchorRecord& anchor, int typeCode, std::int32_t lf, std::int32_t la,
-                                 std::int32_t givenLsf, std::int32_t lr)
+std::int32_t TensionFreeLengthOf(
+    AnchorRecord& anchor, int typeCode, std::int32_t lf, std::int32_t la, std::int32_t givenLsf, std::int32_t lr)
 {
     switch (typeCode) {
     case 0:
@@ -41,8 +44,8 @@ std::int32_t TensionFreeLengthOf(AnchorRecord& anchor, int typeCode, std::int32_
 std::int32_t RefreshTensionFreeLength(AnchorRecord& anchor)
 {
     const TendonSpec& t = anchor.Tendon;
-    std::int32_t lsf =
-        TensionFreeLengthOf(anchor, t.AnchorTypeCode, t.FreeLength, t.AnchorLength, t.TensionFreeLength, t.ExtraLength);
+    std::int32_t lsf = TensionFreeLengthOf(
+        anchor, t.AnchorTypeCode, t.FreeLength, t.AnchorLength, t.TensionFreeLength, t.ExtraLength);
     anchor.Tendon.TensionFreeLength = lsf;
     return lsf;
 }

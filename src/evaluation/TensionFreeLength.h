@@ -14,8 +14,8 @@ namespace tessaro {
 // Lsf (types 1 and 2 take it as typed) and the length Lr inside the jack, mm.
 // 0 when it cannot be formed. For load-distribution anchors (type 3) the
 // per-body tendon lengths are written into the anchor's BodyTendonLength.
-std::int32_t TensionFreeLengthOf(AnchorRecord& anchor, int typeCode, std::int32_t freeLength,
-                                 std::int32_t anchorLength, std::int32_t givenLsf, std::int32_t extraLength);
+std::int32_t TensionFreeLengthOf(AnchorRecord& anchor, int typeCode, std::int32_t freeLength, std::int32_t anchorLength,
+    std::int32_t givenLsf, std::int32_t extraLength);
 
 // Lsf from the anchor's stored type and lengths (the stored Lsf serves as the
 // given one), stored into TensionFreeLength and returned.

@@ -133,10 +133,23 @@ Release releaseOfHeader(const QByteArray& bytes)
     return Release::Unknown;
 }
 
+// Room for the whole file at once: an anchor takes some 45 kB (its cycle table
+// and holding schedule) plus its readings, so a full project runs to tens of
+// megabytes, which growing the buffer step by step would copy over and over.
+static qsizetype expectedFileSize(const Project& p)
+{
+    constexpr qsizetype PerAnchor = 46 * 1024;
+    constexpr qsizetype PerReading = 80;
+    qsizetype readings = p.Record.WorkingAnchor.Readings.size();
+    for (const AnchorRecord& a : p.Record.Anchors)
+        readings += a.Readings.size();
+    return (1 << 20) + qsizetype(p.Record.Anchors.size() + 1) * PerAnchor + readings * PerReading;
+}
+
 QByteArray encodeProject(const Project& p)
 {
     QByteArray out;
-    out.reserve(1 << 20);
+    out.reserve(expectedFileSize(p));
     out.append(headerText(Release::R4005));
     RecordWriter w(out);
     w("SavedByVersion", p.SavedByVersion);

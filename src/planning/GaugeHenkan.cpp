@@ -9,7 +9,10 @@ namespace tessaro {
 namespace {
 
 // Usable point count (pairs + 1): the table holds at most 20 pairs.
-int pointCount(const JackRecord& jack) { return std::clamp<int>(jack.PointCount, 0, int(jack.Outputs.size()) + 1); }
+int pointCount(const JackRecord& jack)
+{
+    return std::clamp<int>(jack.PointCount, 0, int(jack.Outputs.size()) + 1);
+}
 
 // Column of pair i (1-based) that the search runs on.
 float searched(const JackRecord& jack, int direction, int i)
@@ -57,8 +60,8 @@ float ConvertGauge(const JackRecord& jack, double value, int direction)
     int dir = direction == LoadToPressure ? LoadToPressure : PressureToLoad;
     if (k == 0)
         return InterpolateTwoPoints(0, searched(jack, dir, 1), 0, other(jack, dir, 1), value);
-    return InterpolateTwoPoints(searched(jack, dir, k), searched(jack, dir, k + 1), other(jack, dir, k),
-                                other(jack, dir, k + 1), value);
+    return InterpolateTwoPoints(
+        searched(jack, dir, k), searched(jack, dir, k + 1), other(jack, dir, k), other(jack, dir, k + 1), value);
 }
 
 float ConvertGaugeRounded(const JackRecord& jack, double value, int direction)

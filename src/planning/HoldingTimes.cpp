@@ -11,9 +11,9 @@ namespace {
 constexpr int MaxReadings = 10;
 constexpr int MaxCycles = 10;
 
-constexpr int CustomaryMinutes[] = {1, 2, 5, 10, 15, 20, 30, 45, 60, 90, 120, 180};
+constexpr int CustomaryMinutes[] = { 1, 2, 5, 10, 15, 20, 30, 45, 60, 90, 120, 180 };
 // Left out first when a long holding would get more than ten readings.
-constexpr int ThinnedMinutes[] = {20, 45, 90, 15};
+constexpr int ThinnedMinutes[] = { 20, 45, 90, 15 };
 
 constexpr int OpeningMinutes = 5;
 
@@ -27,9 +27,15 @@ HoldingStage holding(int minutes)
     return stage;
 }
 
-bool isClay(int ground) { return ground == 0; }
+bool isClay(int ground)
+{
+    return ground == 0;
+}
 
-int historyMinutes(int edition, int ground) { return (edition == Edition2000 && !isClay(ground)) ? 1 : 2; }
+int historyMinutes(int edition, int ground)
+{
+    return (edition == Edition2000 && !isClay(ground)) ? 1 : 2;
+}
 
 // Holding at the new load of cycle c (1-based) of a test of n cycles.
 int newLoadMinutes(int edition, int ground, int c, int n)
@@ -64,7 +70,10 @@ double LoadChangeSeconds(const AnchorRecord& anchor, double deltaLoad, bool decr
     return (decreasing ? s.UnloadingMinutes : s.LoadingMinutes) * 60.0;
 }
 
-int UsedReadings(const HoldingStage& stage) { return std::min<int>(stage.Count, MaxReadings); }
+int UsedReadings(const HoldingStage& stage)
+{
+    return std::min<int>(stage.Count, MaxReadings);
+}
 
 std::int16_t ScheduledRowCount(const HoldingSchedule& schedule, int stageCount, bool singleCycle)
 {

@@ -12,7 +12,10 @@
 namespace tessaro {
 namespace {
 
-bool isLoadDistributionType(const AnchorRecord& a) { return a.Tendon.AnchorTypeCode == LoadDistributionType; }
+bool isLoadDistributionType(const AnchorRecord& a)
+{
+    return a.Tendon.AnchorTypeCode == LoadDistributionType;
+}
 
 // A value as the window shows it: converted, "0.00", then the unit in brackets.
 QString shownValue(double load, const LoadDisplay& display)
@@ -32,17 +35,17 @@ std::vector<LimitLine> edition2000Lines(const AnchorRecord& a)
     double td = a.DesignAnchorForce;
     double tds = a.DesignAnchorForceSeismic;
     bool temporary = a.Tendon.AnchorRank != 0;
-    LimitLine atLeast11{QStringLiteral("Tp ≧ Td(常時)× 1.1 = "), td, 1.1 * td};
-    LimitLine atLeast12{QStringLiteral("Tp ≧ Td(常時)× 1.2 = "), td, 1.2 * td};
+    LimitLine atLeast11 { QStringLiteral("Tp ≧ Td(常時)× 1.1 = "), td, 1.1 * td };
+    LimitLine atLeast12 { QStringLiteral("Tp ≧ Td(常時)× 1.2 = "), td, 1.2 * td };
     if (a.ConfirmationTest) {
         if (temporary)
-            return {atLeast11};
-        return {atLeast12, {QStringLiteral("Tp ≧ Td(地震時)× 1.0 = "), tds, tds}};
+            return { atLeast11 };
+        return { atLeast12, { QStringLiteral("Tp ≧ Td(地震時)× 1.0 = "), tds, tds } };
     }
     if (temporary)
-        return {atLeast11, {QStringLiteral("Tp ≦ Td(常時)× 1.2 = "), td, 1.2 * td}};
-    return {atLeast12, {QStringLiteral("Tp ≦ Td(常時)× 1.5 = "), td, 1.5 * td},
-            {QStringLiteral("Tp = Td(地震時)× 1.0 = "), tds, tds}};
+        return { atLeast11, { QStringLiteral("Tp ≦ Td(常時)× 1.2 = "), td, 1.2 * td } };
+    return { atLeast12, { QStringLiteral("Tp ≦ Td(常時)× 1.5 = "), td, 1.5 * td },
+        { QStringLiteral("Tp = Td(地震時)× 1.0 = "), tds, tds } };
 }
 
 std::vector<LimitLine> editionLines(const AnchorRecord& a, const PlanContext& ctx)
@@ -53,16 +56,16 @@ std::vector<LimitLine> editionLines(const AnchorRecord& a, const PlanContext& ct
         return edition2000Lines(a);
     bool rankA = a.Tendon.AnchorRank == 0;
     double coef = rankA ? ctx.rankCoefA : ctx.rankCoefB;
-    QString caption = (rankA ? QStringLiteral("ランクＡ ： ") : QStringLiteral("ランクＢ ： ")) +
-                      formatNumber(coef, "0.00") + QStringLiteral("×Td = ");
-    return {{caption, a.DesignAnchorForce, RankLimit(a, ctx)}};
+    QString caption = (rankA ? QStringLiteral("ランクＡ ： ") : QStringLiteral("ランクＢ ： "))
+        + formatNumber(coef, "0.00") + QStringLiteral("×Td = ");
+    return { { caption, a.DesignAnchorForce, RankLimit(a, ctx) } };
 }
 
 } // namespace
 
 PlanContext planContextOf(const Project& p)
 {
-    return {p.TestCategory, p.Settings.StandardEdition, p.Settings.TpLimitCoefA, p.Settings.TpLimitCoefB};
+    return { p.TestCategory, p.Settings.StandardEdition, p.Settings.TpLimitCoefA, p.Settings.TpLimitCoefB };
 }
 
 int LoadPlanCheckCode(const AnchorRecord& a)
@@ -86,12 +89,18 @@ int LoadPlanCheckCode(const AnchorRecord& a)
 QString LoadPlanCheckMessage(int code)
 {
     switch (code) {
-    case 1: return QStringLiteral("アンカー種別が入力されていません。");
-    case 2: return QStringLiteral("アンカー自由長が入力されていません。");
-    case 3: return QStringLiteral("アンカー体長が入力されていません。");
-    case 4: return QStringLiteral("耐荷体個数が入力されていません。");
-    case 5: return QStringLiteral("アンカー形式が入力されていません。");
-    default: return {};
+    case 1:
+        return QStringLiteral("アンカー種別が入力されていません。");
+    case 2:
+        return QStringLiteral("アンカー自由長が入力されていません。");
+    case 3:
+        return QStringLiteral("アンカー体長が入力されていません。");
+    case 4:
+        return QStringLiteral("耐荷体個数が入力されていません。");
+    case 5:
+        return QStringLiteral("アンカー形式が入力されていません。");
+    default:
+        return {};
     }
 }
 
@@ -105,7 +114,8 @@ int CheckLoadPlan(const AnchorRecord& anchor)
 
 QString StageCountRangeMessage()
 {
-    return QStringLiteral("荷重段階数に範囲外の数値が入力されました。") + "\n" + QStringLiteral("入力範囲：2～10 (段階)");
+    return QStringLiteral("荷重段階数に範囲外の数値が入力されました。") + "\n"
+        + QStringLiteral("入力範囲：2～10 (段階)");
 }
 
 int EffectiveStageCount(const LoadPlan& plan)
@@ -133,7 +143,8 @@ bool CalculatePlanAutomatically(AnchorRecord& anchor, bool force)
 {
     if (CheckLoadPlan(anchor) != 0)
         return false;
-    bool keepStages = isLoadDistributionType(anchor) && anchor.Tendon.BodyCount > 1 && !force && anchor.Plan.PlanSet != 0;
+    bool keepStages
+        = isLoadDistributionType(anchor) && anchor.Tendon.BodyCount > 1 && !force && anchor.Plan.PlanSet != 0;
     if (!keepStages)
         DistributeEvenly(anchor.Plan);
     return true;
@@ -170,7 +181,10 @@ double displayedNumber(const QString& text)
     return m.hasMatch() ? m.captured(0).trimmed().toDouble() : 0.0;
 }
 
-double UltimatePullOutResistance(const AnchorRecord& anchor) { return displayedNumber(anchor.Spec2.PullOutResistanceText); }
+double UltimatePullOutResistance(const AnchorRecord& anchor)
+{
+    return displayedNumber(anchor.Spec2.PullOutResistanceText);
+}
 
 LoadRange PlannedMaxLoadRange(const AnchorRecord& a, const PlanContext& ctx)
 {
@@ -178,11 +192,14 @@ LoadRange PlannedMaxLoadRange(const AnchorRecord& a, const PlanContext& ctx)
     r.upper = TendonLimit(a);
     if (ctx.testCategory == 0) {
         r.lower = UltimatePullOutResistance(a);
-    } else if (ctx.edition != Edition2000) {
+    }
+    else if (ctx.edition != Edition2000) {
         r.lower = 0;
-    } else if (a.Tendon.AnchorRank != 0) {
+    }
+    else if (a.Tendon.AnchorRank != 0) {
         r.lower = 1.1 * double(a.DesignAnchorForce);
-    } else {
+    }
+    else {
         double normal = float(1.2 * double(a.DesignAnchorForce)); // held as a single
         double seismic = a.DesignAnchorForceSeismic;
         if (normal != 0 && seismic != 0)
@@ -202,25 +219,26 @@ double MinimumInitialLoad(const AnchorRecord& anchor, const PlanContext& ctx, Lo
 
 LoadDisplay pressureDisplay(const JackRecord& jack)
 {
-    return {QStringLiteral("MPa"), [jack](double load) { return double(ConvertGaugeRounded(jack, load, LoadToPressure)); }};
+    return { QStringLiteral("MPa"),
+        [jack](double load) { return double(ConvertGaugeRounded(jack, load, LoadToPressure)); } };
 }
 
-ReferenceTexts InitialLoadReferenceTexts(const AnchorRecord& anchor, double tp, const PlanContext& ctx,
-                                         const LoadDisplay& display)
+ReferenceTexts InitialLoadReferenceTexts(
+    const AnchorRecord& anchor, double tp, const PlanContext& ctx, const LoadDisplay& display)
 {
     ReferenceTexts t;
     bool distributed = isLoadDistributionType(anchor);
     bool differential = distributed && anchor.Tendon.TensioningType == 1 && anchor.Tendon.BodyCount > 1;
     double ratio = differential ? 0.2 : 0.1;
-    t.sankou = QStringLiteral("≒ ") + (differential ? QStringLiteral("0.2") : QStringLiteral("0.1")) +
-               QStringLiteral(" × ") + formatNumber(display(tp), "0.00") + " = " + shownValue(ratio * tp, display);
+    t.sankou = QStringLiteral("≒ ") + (differential ? QStringLiteral("0.2") : QStringLiteral("0.1"))
+        + QStringLiteral(" × ") + formatNumber(display(tp), "0.00") + " = " + shownValue(ratio * tp, display);
     if (distributed) {
         AnchorRecord planned = anchor;
         planned.Plan.PlannedMaxLoad = float(tp);
         LoadDistributionTables tables;
         double minimum = LoadDistributionInitialLoad(planned, ctx.testCategory != 0, tables);
-        t.saisyuu = (differential ? QStringLiteral("≧ 最終差動荷重 = ") : QStringLiteral("≧ 最終折点荷重 = ")) +
-                    shownValue(minimum, display);
+        t.saisyuu = (differential ? QStringLiteral("≧ 最終差動荷重 = ") : QStringLiteral("≧ 最終折点荷重 = "))
+            + shownValue(minimum, display);
     }
     return t;
 }
@@ -229,8 +247,8 @@ LimitTexts PlannedMaxLoadLimitTexts(const AnchorRecord& anchor, const PlanContex
 {
     LimitTexts t;
     t.tys = (productClass(anchor.Tendon.AnchorTypeName) == 0 ? QStringLiteral("Tp ≦ 0.9  ×  Tys  = ")
-                                                             : QStringLiteral("Tp ≦ 0.9 × Tys × α  = ")) +
-            shownValue(TendonLimit(anchor), display);
+                                                             : QStringLiteral("Tp ≦ 0.9 × Tys × α  = "))
+        + shownValue(TendonLimit(anchor), display);
     if (ctx.testCategory == 0)
         t.tug = QStringLiteral("Tp ≧　Tug   =  ") + shownValue(UltimatePullOutResistance(anchor), display);
     std::size_t next = 0;
@@ -242,8 +260,8 @@ LimitTexts PlannedMaxLoadLimitTexts(const AnchorRecord& anchor, const PlanContex
 
 QString MinimumInitialLoadMessage(double minimum, const LoadDisplay& display)
 {
-    return QStringLiteral("荷重分散型の初期荷重の計算値は") + formatNumber(display(minimum), "#####0.00") + display.unit +
-           QStringLiteral("なので、この値よりも大きな値を指定して下さい。");
+    return QStringLiteral("荷重分散型の初期荷重の計算値は") + formatNumber(display(minimum), "#####0.00") + display.unit
+        + QStringLiteral("なので、この値よりも大きな値を指定して下さい。");
 }
 
 QString HojiShinkiText(int edition, int ground)
@@ -270,8 +288,8 @@ QString HoldingExampleSentence(int ground)
     QString text = groundText(ground);
     if (text.isEmpty())
         return {};
-    return QStringLiteral("地質調査結果よりアンカー体部は、") + text +
-           QStringLiteral("地盤と判定した場合の、荷重保持時間の一例を示す。");
+    return QStringLiteral("地質調査結果よりアンカー体部は、") + text
+        + QStringLiteral("地盤と判定した場合の、荷重保持時間の一例を示す。");
 }
 
 } // namespace tessaro

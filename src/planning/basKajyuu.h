@@ -17,10 +17,10 @@ struct Project;
 
 // Project-wide values the plan reads.
 struct PlanContext {
-    int testCategory = 1;   // 0 basic investigation, else quality assurance
-    int edition = 1;        // 0 = 2000 edition, 1 = 2012 edition
+    int testCategory = 1; // 0 basic investigation, else quality assurance
+    int edition = 1; // 0 = 2000 edition, 1 = 2012 edition
     double rankCoefA = 1.25; // Tp limit on Td, rank A (2012)
-    double rankCoefB = 1.1;  // rank B
+    double rankCoefB = 1.1; // rank B
 };
 PlanContext planContextOf(const Project& p);
 
@@ -87,20 +87,20 @@ struct LoadDisplay {
 LoadDisplay pressureDisplay(const JackRecord& jack);
 
 struct ReferenceTexts {
-    QString sankou;   // LblSankou: "≒ 0.1 × …"
-    QString saisyuu;  // LblSaisyuu: the minimum of load-distribution anchors, else ""
+    QString sankou; // LblSankou: "≒ 0.1 × …"
+    QString saisyuu; // LblSaisyuu: the minimum of load-distribution anchors, else ""
 };
 // Reference values of T0 for a planned maximum load tp.
-ReferenceTexts InitialLoadReferenceTexts(const AnchorRecord& anchor, double tp, const PlanContext& ctx,
-                                         const LoadDisplay& display = {});
+ReferenceTexts InitialLoadReferenceTexts(
+    const AnchorRecord& anchor, double tp, const PlanContext& ctx, const LoadDisplay& display = {});
 
 struct LimitTexts {
-    QString tys;                // LblTys
-    QString tug;                // the Tug line of a basic investigation, else ""
-    std::array<QString, 3> tp;  // LblTp(0..2): the edition's lines, empty ones last
+    QString tys; // LblTys
+    QString tug; // the Tug line of a basic investigation, else ""
+    std::array<QString, 3> tp; // LblTp(0..2): the edition's lines, empty ones last
 };
-LimitTexts PlannedMaxLoadLimitTexts(const AnchorRecord& anchor, const PlanContext& ctx,
-                                    const LoadDisplay& display = {});
+LimitTexts PlannedMaxLoadLimitTexts(
+    const AnchorRecord& anchor, const PlanContext& ctx, const LoadDisplay& display = {});
 
 // "荷重分散型の初期荷重の計算値は" … "kNなので、この値よりも大きな値を指定して下さい。"
 // with the minimum as displayed.

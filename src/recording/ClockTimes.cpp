@@ -25,8 +25,8 @@ void SetClockTimes(AnchorRecord& anchor)
     auto n = std::size_t(std::clamp<int>(anchor.ReadingCount, 0, int(anchor.Readings.size())));
     if (n == 0)
         return;
-    long long start =
-        ClockStartSeconds(anchor.ClockMode, anchor.ClockHours, anchor.ClockMinutes, anchor.Readings[n - 1].ElapsedTime);
+    long long start = ClockStartSeconds(
+        anchor.ClockMode, anchor.ClockHours, anchor.ClockMinutes, anchor.Readings[n - 1].ElapsedTime);
     for (std::size_t i = 0; i < n; ++i)
         anchor.Readings[i].ClockTime = ClockTimeText(start + anchor.Readings[i].ElapsedTime);
 }

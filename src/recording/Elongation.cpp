@@ -5,8 +5,14 @@
 namespace tessaro {
 namespace {
 
-float initialOf(const Reading& r, int point) { return point == 1 ? r.InitialNo1 : r.InitialNo2; }
-float measuredOf(const Reading& r, int point) { return point == 1 ? r.MeasuredNo1 : r.MeasuredNo2; }
+float initialOf(const Reading& r, int point)
+{
+    return point == 1 ? r.InitialNo1 : r.InitialNo2;
+}
+float measuredOf(const Reading& r, int point)
+{
+    return point == 1 ? r.MeasuredNo1 : r.MeasuredNo2;
+}
 
 // Row of the initial reading in effect at `row`, −1 when there is none.
 int initialRow(const std::vector<Reading>& rows, int row, int point)
@@ -29,7 +35,10 @@ float carryAt(const std::vector<Reading>& rows, int start, int point)
     return 0.0f;
 }
 
-bool validRow(const std::vector<Reading>& rows, int row) { return row >= 0 && row < int(rows.size()); }
+bool validRow(const std::vector<Reading>& rows, int row)
+{
+    return row >= 0 && row < int(rows.size());
+}
 
 } // namespace
 

@@ -21,17 +21,17 @@ float stageLoad(const LoadPlan& plan, int s)
 std::vector<SheetHolding> multiCycleHoldings(const LoadPlan& plan, const HoldingSchedule& schedule, int n)
 {
     std::vector<SheetHolding> h;
-    h.push_back({&schedule.InitialStages[0], plan.InitialLoad, 1, 1, 0});
+    h.push_back({ &schedule.InitialStages[0], plan.InitialLoad, 1, 1, 0 });
     for (int c = 1; c <= n; ++c) {
         const CycleStageEntries& cycle = schedule.CycleStages[std::size_t(c - 1)];
         if (c >= 2)
-            h.push_back({&cycle.Loading[0], plan.InitialLoad, c, 1, 1});
+            h.push_back({ &cycle.Loading[0], plan.InitialLoad, c, 1, 1 });
         for (int s = 2; s <= c; ++s)
-            h.push_back({&cycle.Loading[std::size_t(s - 1)], stageLoad(plan, s - 1), c, s, 0});
-        h.push_back({&schedule.InitialStages[std::size_t(c)], stageLoad(plan, c), c, c, 2});
+            h.push_back({ &cycle.Loading[std::size_t(s - 1)], stageLoad(plan, s - 1), c, s, 0 });
+        h.push_back({ &schedule.InitialStages[std::size_t(c)], stageLoad(plan, c), c, c, 2 });
         for (int s = c; s >= 2; --s)
-            h.push_back({&cycle.Unloading[std::size_t(s - 1)], stageLoad(plan, s - 1), c, s, 1});
-        h.push_back({&cycle.Unloading[0], plan.InitialLoad, c, 1, 1});
+            h.push_back({ &cycle.Unloading[std::size_t(s - 1)], stageLoad(plan, s - 1), c, s, 1 });
+        h.push_back({ &cycle.Unloading[0], plan.InitialLoad, c, 1, 1 });
     }
     return h;
 }
@@ -39,12 +39,12 @@ std::vector<SheetHolding> multiCycleHoldings(const LoadPlan& plan, const Holding
 std::vector<SheetHolding> singleCycleHoldings(const LoadPlan& plan, const HoldingSchedule& schedule, int n)
 {
     std::vector<SheetHolding> h;
-    h.push_back({&schedule.InitialStages[0], plan.InitialLoad, 1, 1, 0});
+    h.push_back({ &schedule.InitialStages[0], plan.InitialLoad, 1, 1, 0 });
     for (int c = 2; c <= n - 1; ++c)
-        h.push_back({&schedule.CycleStages[std::size_t(c - 1)].Loading[0], stageLoad(plan, c - 1), 1, c, 0});
-    h.push_back({&schedule.InitialStages[1], plan.PlannedMaxLoad, 1, std::max(n, 1), 2});
+        h.push_back({ &schedule.CycleStages[std::size_t(c - 1)].Loading[0], stageLoad(plan, c - 1), 1, c, 0 });
+    h.push_back({ &schedule.InitialStages[1], plan.PlannedMaxLoad, 1, std::max(n, 1), 2 });
     for (int c = n - 1; c >= 1; --c)
-        h.push_back({&schedule.CycleStages[std::size_t(c - 1)].Unloading[0], stageLoad(plan, c - 1), 1, c, 1});
+        h.push_back({ &schedule.CycleStages[std::size_t(c - 1)].Unloading[0], stageLoad(plan, c - 1), 1, c, 1 });
     return h;
 }
 
@@ -110,11 +110,13 @@ void GenerateSheet(AnchorRecord& anchor, const HoldingSchedule& schedule, bool s
 void GenerateSheet(Project& p, int anchorIndex)
 {
     bool basic = p.isBasic();
-    if (!basic && (anchorIndex < 1 || anchorIndex > int(p.Record.Anchors.size()) ||
-                   anchorIndex > int(p.Record.Schedules.size())))
+    if (!basic
+        && (anchorIndex < 1 || anchorIndex > int(p.Record.Anchors.size())
+            || anchorIndex > int(p.Record.Schedules.size())))
         return;
     AnchorRecord& anchor = basic ? p.Record.WorkingAnchor : p.anchor(anchorIndex);
-    const HoldingSchedule& schedule = basic ? p.Record.WorkingSchedule : p.Record.Schedules[std::size_t(anchorIndex - 1)];
+    const HoldingSchedule& schedule
+        = basic ? p.Record.WorkingSchedule : p.Record.Schedules[std::size_t(anchorIndex - 1)];
     GenerateSheet(anchor, schedule, usesSingleCycleSheet(anchor, p.TestCategory));
 }
 

@@ -37,7 +37,7 @@ QByteArray fileBytes(const QString& path)
 QJsonArray runJson(const QString& command, const QString& path)
 {
     QByteArray out, err;
-    EXPECT_EQ(test::runCli({command, path}, &out, &err), 0) << err.toStdString();
+    EXPECT_EQ(test::runCli({ command, path }, &out, &err), 0) << err.toStdString();
     return QJsonDocument::fromJson(out).array();
 }
 
@@ -67,8 +67,8 @@ Project qualityProject()
     d.Tendon.AnchorLength = 6000;
     d.Tendon.ExtraLength = 1000;
     d.Tendon.BodyCount = 2;
-    d.Tendon.BodyInterval = {2000};
-    d.Material.BodyStrandCount = {4, 4};
+    d.Tendon.BodyInterval = { 2000 };
+    d.Material.BodyStrandCount = { 4, 4 };
     d.Material.StrandSetCount = 8;
     d.Material.TendonModulus = 200;
     d.Material.TendonArea = 138.7f;
@@ -76,7 +76,7 @@ Project qualityProject()
     d.Plan.InitialLoad = 60;
     d.Plan.PlannedMaxLoad = 400;
     d.Plan.StageCount = 5;
-    d.Plan.CycleMaxLoad = {128, 196, 264, 332, 400};
+    d.Plan.CycleMaxLoad = { 128, 196, 264, 332, 400 };
     p.Record.Schedules[1] = defaultSchedule(1, 1, 5, true);
     return p;
 }
@@ -184,8 +184,8 @@ TEST(Cli, RefusedFileGivesStatusOne)
     f.write("hello");
     f.close();
     QByteArray err;
-    EXPECT_EQ(test::runCli({"evaluate", path}, nullptr, &err), 1);
+    EXPECT_EQ(test::runCli({ "evaluate", path }, nullptr, &err), 1);
     EXPECT_FALSE(err.isEmpty());
-    EXPECT_EQ(test::runCli({"sheet", path}), 1);
-    EXPECT_EQ(test::runCli({"evaluate"}), 1);
+    EXPECT_EQ(test::runCli({ "sheet", path }), 1);
+    EXPECT_EQ(test::runCli({ "evaluate" }), 1);
 }

@@ -29,9 +29,15 @@ AnchorRecord anchorWithRows(std::initializer_list<Row> rows)
     return a;
 }
 
-const ReadingResult& resultOfRow(const AnchorRecord& a, int row) { return a.Evaluation.Results[std::size_t(row - 1)]; }
+const ReadingResult& resultOfRow(const AnchorRecord& a, int row)
+{
+    return a.Evaluation.Results[std::size_t(row - 1)];
+}
 
-EvaluationContext quality() { return EvaluationContext{}; }
+EvaluationContext quality()
+{
+    return EvaluationContext {};
+}
 
 // Five cycles of three rows: T0, the peak 50 + 50c kN (theory 5c mm, held over
 // one reading), back to T0. The permanent part of cycle c is 0.25c mm, read at
@@ -63,23 +69,17 @@ AnchorRecord fiveCycles(const float (&elastic)[5])
 TEST(CycleEvaluation, WorkedExampleOfTwoCycles)
 {
     // Cycle 1: 50, 100, 150, 150, 150, 100, 50; cycle 2: 50, 50, 100, 50.
-    AnchorRecord a = anchorWithRows({{1, 50, 0.00f},
-                                     {1, 100, 4.00f},
-                                     {1, 150, 9.80f},
-                                     {1, 150, 10.00f},
-                                     {1, 150, 10.30f}, // row 5: end of the holding at 150
-                                     {1, 100, 5.50f},
-                                     {1, 50, 0.45f}, // row 7: last row of cycle 1
-                                     {2, 50, 0.42f},
-                                     {2, 50, 0.40f}, // row 9: end of the base-load run
-                                     {2, 100, 5.20f},
-                                     {2, 50, 0.60f}});
+    AnchorRecord a = anchorWithRows({ { 1, 50, 0.00f }, { 1, 100, 4.00f }, { 1, 150, 9.80f }, { 1, 150, 10.00f },
+        { 1, 150, 10.30f }, // row 5: end of the holding at 150
+        { 1, 100, 5.50f }, { 1, 50, 0.45f }, // row 7: last row of cycle 1
+        { 2, 50, 0.42f }, { 2, 50, 0.40f }, // row 9: end of the base-load run
+        { 2, 100, 5.20f }, { 2, 50, 0.60f } });
     EvaluateAnchor(a, quality());
     const ReadingResult& c1 = resultOfRow(a, 7);
     EXPECT_EQ(c1.PeakRow, 3);
     EXPECT_FLOAT_EQ(c1.Permanent, 0.40f);
     EXPECT_FLOAT_EQ(c1.Elastic, 10.30f - 0.40f);
-    for (int row : {1, 2, 3, 4, 5, 6, 8, 9, 10}) {
+    for (int row : { 1, 2, 3, 4, 5, 6, 8, 9, 10 }) {
         EXPECT_EQ(resultOfRow(a, row).Elastic, MissingValue) << row;
         EXPECT_EQ(resultOfRow(a, row).PeakRow, 0) << row;
     }
@@ -95,7 +95,7 @@ TEST(CycleEvaluation, WorkedExampleOfTwoCycles)
 
 TEST(CycleEvaluation, TheoryAndControlLinesPerRow)
 {
-    AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 150, 10}, {1, MissingValue, 3}, {1, 50, 0.1f}});
+    AnchorRecord a = anchorWithRows({ { 1, 50, 0 }, { 1, 150, 10 }, { 1, MissingValue, 3 }, { 1, 50, 0.1f } });
     EvaluateAnchor(a, quality());
     EXPECT_FLOAT_EQ(resultOfRow(a, 1).Theory, 0);
     EXPECT_FLOAT_EQ(resultOfRow(a, 2).Theory, 10.00f);
@@ -119,7 +119,7 @@ TEST(CycleEvaluation, TheoryAndControlLinesPerRow)
 
 TEST(CycleEvaluation, LoadDistributionTheoryCountsTheStrands)
 {
-    AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 150, 3}, {1, 50, 0.1f}});
+    AnchorRecord a = anchorWithRows({ { 1, 50, 0 }, { 1, 150, 3 }, { 1, 50, 0.1f } });
     a.Tendon.AnchorTypeCode = 3;
     a.Material.StrandSetCount = 4;
     LoadDistributionTables tables;
@@ -149,8 +149,8 @@ TEST(CycleEvaluation, NoReadings)
 TEST(CycleEvaluation, FirstOfTwoEqualMaximaStartsTheHoldingRun)
 {
     // The maximum 150 appears at rows 2 and 4; the holding run from row 2 is one row long.
-    AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 150, 9.5f}, {1, 100, 6}, {1, 150, 10.5f}, {1, 50, 0.5f},
-                                     {2, 50, 0.3f}, {2, 100, 5}, {2, 50, 0.4f}});
+    AnchorRecord a = anchorWithRows({ { 1, 50, 0 }, { 1, 150, 9.5f }, { 1, 100, 6 }, { 1, 150, 10.5f }, { 1, 50, 0.5f },
+        { 2, 50, 0.3f }, { 2, 100, 5 }, { 2, 50, 0.4f } });
     EvaluateAnchor(a, quality());
     EXPECT_EQ(resultOfRow(a, 5).PeakRow, 2);
     EXPECT_FLOAT_EQ(resultOfRow(a, 5).Elastic, 9.5f - 0.3f);
@@ -159,7 +159,8 @@ TEST(CycleEvaluation, FirstOfTwoEqualMaximaStartsTheHoldingRun)
 TEST(CycleEvaluation, HoldingThatNeverEndsGivesNoElastic)
 {
     // The test ends during the holding at the peak of cycle 2.
-    AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 100, 5}, {1, 50, 0.2f}, {2, 50, 0.1f}, {2, 150, 10}, {2, 150, 10.2f}});
+    AnchorRecord a = anchorWithRows(
+        { { 1, 50, 0 }, { 1, 100, 5 }, { 1, 50, 0.2f }, { 2, 50, 0.1f }, { 2, 150, 10 }, { 2, 150, 10.2f } });
     EvaluateAnchor(a, quality());
     EXPECT_FLOAT_EQ(resultOfRow(a, 3).Elastic, 4.9f);
     EXPECT_EQ(resultOfRow(a, 6).Elastic, MissingValue);
@@ -171,7 +172,7 @@ TEST(CycleEvaluation, HoldingThatNeverEndsGivesNoElastic)
 TEST(CycleEvaluation, BaseLoadRunToTheEndLeavesTheCycleWithoutPermanent)
 {
     // Cycle 2 never leaves the base load: cycle 1 has no base row.
-    AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 100, 5}, {1, 50, 0.2f}, {2, 50, 0.1f}, {2, 50, 0.1f}});
+    AnchorRecord a = anchorWithRows({ { 1, 50, 0 }, { 1, 100, 5 }, { 1, 50, 0.2f }, { 2, 50, 0.1f }, { 2, 50, 0.1f } });
     EvaluateAnchor(a, quality());
     EXPECT_EQ(resultOfRow(a, 3).Permanent, MissingValue);
     EXPECT_EQ(resultOfRow(a, 3).Elastic, MissingValue);
@@ -180,8 +181,8 @@ TEST(CycleEvaluation, BaseLoadRunToTheEndLeavesTheCycleWithoutPermanent)
 
 TEST(CycleEvaluation, MissingDisplacementsPropagate)
 {
-    AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 100, MissingValue}, {1, 50, 0.2f}, {2, 50, 0.1f}, {2, 100, 5},
-                                     {2, 50, MissingValue}});
+    AnchorRecord a = anchorWithRows({ { 1, 50, 0 }, { 1, 100, MissingValue }, { 1, 50, 0.2f }, { 2, 50, 0.1f },
+        { 2, 100, 5 }, { 2, 50, MissingValue } });
     EvaluateAnchor(a, quality());
     EXPECT_EQ(resultOfRow(a, 3).Elastic, MissingValue);
     EXPECT_FLOAT_EQ(resultOfRow(a, 3).Permanent, 0.1f);
@@ -192,8 +193,8 @@ TEST(CycleEvaluation, MissingDisplacementsPropagate)
 TEST(CycleEvaluation, CycleZeroAndSkippedCycles)
 {
     // Rows before the first cycle count for none; cycle 2 has no rows.
-    AnchorRecord a = anchorWithRows({{0, 50, 0}, {0, 200, 99}, {1, 50, 0}, {1, 100, 5}, {1, 50, 0.2f}, {3, 50, 0.1f},
-                                     {3, 150, 10}, {3, 50, 0.3f}});
+    AnchorRecord a = anchorWithRows({ { 0, 50, 0 }, { 0, 200, 99 }, { 1, 50, 0 }, { 1, 100, 5 }, { 1, 50, 0.2f },
+        { 3, 50, 0.1f }, { 3, 150, 10 }, { 3, 50, 0.3f } });
     EvaluateAnchor(a, quality());
     EXPECT_EQ(resultOfRow(a, 5).PeakRow, 4); // not row 2 of cycle 0
     EXPECT_FLOAT_EQ(resultOfRow(a, 5).Elastic, 4.9f);
@@ -204,20 +205,20 @@ TEST(CycleEvaluation, CycleZeroAndSkippedCycles)
 
 TEST(CycleEvaluation, DataOutsideTheModelIsRefused)
 {
-    for (int badCycle : {11, -1, 32767}) {
-        AnchorRecord a = anchorWithRows({{1, 50, 0}, {1, 100, 5}, {1, 50, 0.2f}, {badCycle, 50, 0.1f}});
+    for (int badCycle : { 11, -1, 32767 }) {
+        AnchorRecord a = anchorWithRows({ { 1, 50, 0 }, { 1, 100, 5 }, { 1, 50, 0.2f }, { badCycle, 50, 0.1f } });
         EvaluateAnchor(a, quality());
         for (const ReadingResult& r : a.Evaluation.Results)
             EXPECT_EQ(r.Elastic, MissingValue);
         EXPECT_EQ(a.RangeVerdict, 2);
         EXPECT_FLOAT_EQ(resultOfRow(a, 2).Theory, 5.0f); // the lines are still drawn
     }
-    AnchorRecord decreasing = anchorWithRows({{2, 50, 0}, {2, 100, 5}, {1, 50, 0.2f}});
+    AnchorRecord decreasing = anchorWithRows({ { 2, 50, 0 }, { 2, 100, 5 }, { 1, 50, 0.2f } });
     EvaluateAnchor(decreasing, quality());
     EXPECT_EQ(resultOfRow(decreasing, 3).Elastic, MissingValue);
 
     // A row count beyond the rows held is never read past.
-    AnchorRecord counted = anchorWithRows({{1, 50, 0}, {1, 100, 5}, {1, 50, 0.2f}});
+    AnchorRecord counted = anchorWithRows({ { 1, 50, 0 }, { 1, 100, 5 }, { 1, 50, 0.2f } });
     counted.ReadingCount = 500;
     EvaluateAnchor(counted, quality());
     EXPECT_EQ(counted.Evaluation.Results.size(), 3u);
@@ -229,7 +230,7 @@ TEST(CycleEvaluation, DataOutsideTheModelIsRefused)
 TEST(RangeVerdict, BoundsAreInclusive)
 {
     // Theory at the peaks 5, 10, 15, 20, 25: the lines 1.1 and 0.9 times.
-    float exact[5] = {5.5f, 9.0f, 15.0f, 22.0f, 22.5f};
+    float exact[5] = { 5.5f, 9.0f, 15.0f, 22.0f, 22.5f };
     AnchorRecord a = fiveCycles(exact);
     EvaluateAnchor(a, quality());
     EXPECT_FLOAT_EQ(ElasticOfCycle(1, a), 5.5f);
@@ -238,7 +239,7 @@ TEST(RangeVerdict, BoundsAreInclusive)
     EXPECT_EQ(a.RangeVerdict, 0);
     EXPECT_EQ(a.RangeVerdictText, QStringLiteral("OK"));
 
-    float above[5] = {5.5f, 9.0f, 15.0f, 22.1f, 22.5f};
+    float above[5] = { 5.5f, 9.0f, 15.0f, 22.1f, 22.5f };
     AnchorRecord b = fiveCycles(above);
     EvaluateAnchor(b, quality());
     EXPECT_EQ(b.RangeVerdict, 1);
@@ -247,7 +248,7 @@ TEST(RangeVerdict, BoundsAreInclusive)
 
 TEST(RangeVerdict, JudgedFromAGivenCycleOnwards)
 {
-    float lowInCycle2[5] = {5.0f, 8.0f, 15.0f, 20.0f, 25.0f}; // 8 < 9: outside in cycle 2 only
+    float lowInCycle2[5] = { 5.0f, 8.0f, 15.0f, 20.0f, 25.0f }; // 8 < 9: outside in cycle 2 only
     AnchorRecord a = fiveCycles(lowInCycle2);
     EvaluationContext ctx = quality();
     ctx.judgeRangeMode = 1;
@@ -274,7 +275,7 @@ TEST(RangeVerdict, JudgedFromAGivenCycleOnwards)
 
 TEST(RangeVerdict, LastValidSkipsMissingValues)
 {
-    float elastic[5] = {5.0f, 10.0f, 15.0f, 20.0f, 25.0f};
+    float elastic[5] = { 5.0f, 10.0f, 15.0f, 20.0f, 25.0f };
     AnchorRecord a = fiveCycles(elastic);
     EvaluateAnchor(a, quality());
     EXPECT_FLOAT_EQ(LastValid(a, false), 25.0f);
@@ -301,14 +302,14 @@ TEST(SetLoss, LockOffSetLossAndJackingForce)
     EvaluateAnchor(a, quality());
     EXPECT_FLOAT_EQ(a.SetLoss, 222.22f);
 
-    a.Jack = JackRecord{}; // no calibration: no gauge reading
+    a.Jack = JackRecord {}; // no calibration: no gauge reading
     EvaluateAnchor(a, quality());
     EXPECT_EQ(a.JackingGauge, MissingValue);
 }
 
 TEST(SetLoss, NoLengthBetweenHeadAndJack)
 {
-    for (int type : {0, 3, 4}) {
+    for (int type : { 0, 3, 4 }) {
         AnchorRecord a = anchorWithRows({});
         a.Tendon.AnchorTypeCode = std::int16_t(type);
         a.Tendon.TensionFreeLength = a.Tendon.ExtraLength;
@@ -332,7 +333,7 @@ TEST(CycleEvaluation, ProjectOverloadReadsTheProjectsRates)
     p.TestCategory = 1;
     p.UpperRateInUse = 1.2f;
     p.LowerRateInUse = 0.8f;
-    p.anchor(1) = anchorWithRows({{1, 50, 0}, {1, 150, 10}, {1, 50, 0.1f}});
+    p.anchor(1) = anchorWithRows({ { 1, 50, 0 }, { 1, 150, 10 }, { 1, 50, 0.1f } });
     EvaluateAnchor(p.anchor(1));
     EXPECT_FLOAT_EQ(resultOfRow(p.anchor(1), 2).Upper, 12.0f);
     EXPECT_FLOAT_EQ(resultOfRow(p.anchor(1), 2).Lower, 8.0f);

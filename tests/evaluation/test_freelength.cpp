@@ -16,8 +16,8 @@ AnchorRecord twoBodyAnchor()
     a.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
     a.Tendon.TensioningType = 0;
     a.Tendon.BodyCount = 2;
-    a.Tendon.BodyInterval = {2000};
-    a.Material.BodyStrandCount = {4, 4};
+    a.Tendon.BodyInterval = { 2000 };
+    a.Material.BodyStrandCount = { 4, 4 };
     a.Material.StrandSetCount = 8;
     return a;
 }
@@ -89,9 +89,9 @@ TEST(TensionFreeLength, BodiesThatCannotBeFormedGiveZero)
 
 TEST(TensionFreeLength, SplitEvenlyLeavesTheRemainderToTheLast)
 {
-    EXPECT_EQ(SplitEvenly(3000, 3), (std::vector<double>{1000, 1000, 1000}));
-    EXPECT_EQ(SplitEvenly(1000, 3), (std::vector<double>{333, 333, 334}));
-    EXPECT_EQ(SplitEvenly(1001, 2), (std::vector<double>{501, 500})); // 500.5 rounds up
+    EXPECT_EQ(SplitEvenly(3000, 3), (std::vector<double> { 1000, 1000, 1000 }));
+    EXPECT_EQ(SplitEvenly(1000, 3), (std::vector<double> { 333, 333, 334 }));
+    EXPECT_EQ(SplitEvenly(1001, 2), (std::vector<double> { 501, 500 })); // 500.5 rounds up
     EXPECT_TRUE(SplitEvenly(1000, 0).empty());
 }
 
@@ -100,7 +100,7 @@ namespace {
 AnchorRecord bodiesWithLengths()
 {
     AnchorRecord a = twoBodyAnchor();
-    a.Tendon.BodyTendonLength = {20000, 18000};
+    a.Tendon.BodyTendonLength = { 20000, 18000 };
     a.Material.TendonModulus = 200;
     a.Material.TendonArea = 138.7f; // Es·As = 27740 kN
     a.Plan.PlannedMaxLoad = 400;
@@ -152,8 +152,8 @@ TEST(LoadDistributionInitialLoad, DifferentialMethod)
     AnchorRecord a = bodiesWithLengths();
     a.Tendon.TensioningType = 1;
     a.Tendon.BodyCount = 3;
-    a.Tendon.BodyTendonLength = {20000, 18000, 16000};
-    a.Material.BodyStrandCount = {4, 4, 2};
+    a.Tendon.BodyTendonLength = { 20000, 18000, 16000 };
+    a.Material.BodyStrandCount = { 4, 4, 2 };
     a.Material.StrandSetCount = 10;
     a.Material.TendonArea = 100;
     a.Plan.PlannedMaxLoad = 500;
@@ -195,7 +195,7 @@ TEST(LoadDistributionInitialLoad, ProjectOverloadRefreshesTheProjectsTables)
     Project& p = project();
     InitProject(p, 1);
     p.TestCategory = 1;
-    loadDistributionTables() = LoadDistributionTables{};
+    loadDistributionTables() = LoadDistributionTables {};
     EXPECT_NEAR(LoadDistributionInitialLoad(bodiesWithLengths()), 50.00, 1e-4);
     EXPECT_DOUBLE_EQ(loadDistributionTables().Elongation[0], 36.049);
     EXPECT_TRUE(IsLoadDistributed(QStringLiteral("ＫＪ荷重分散型")));

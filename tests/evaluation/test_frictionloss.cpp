@@ -18,15 +18,15 @@ AnchorRecord pullOutTest()
     a.Material.TendonArea = 555;
     a.Plan.PlannedMaxLoad = 400;
     a.Plan.StageCount = 3;
-    a.Plan.CycleMaxLoad = {175, 300, 400};
+    a.Plan.CycleMaxLoad = { 175, 300, 400 };
     struct Row {
         int cycle;
         float load;
         float displacement;
     };
-    const Row rows[] = {{1, 50, 0.00f}, {1, 175, 4.00f},  {1, 175, 4.20f},  {1, 50, 0.50f},  {2, 50, 0.60f},
-                        {2, 175, 4.5f}, {2, 300, 10.0f},  {2, 300, 10.80f}, {2, 175, 6.0f},  {2, 50, 0.85f},
-                        {3, 50, 0.80f}, {3, 300, 10.9f},  {3, 400, 13.5f},  {3, 400, 14.0f}, {3, 50, 1.66f}};
+    const Row rows[] = { { 1, 50, 0.00f }, { 1, 175, 4.00f }, { 1, 175, 4.20f }, { 1, 50, 0.50f }, { 2, 50, 0.60f },
+        { 2, 175, 4.5f }, { 2, 300, 10.0f }, { 2, 300, 10.80f }, { 2, 175, 6.0f }, { 2, 50, 0.85f }, { 3, 50, 0.80f },
+        { 3, 300, 10.9f }, { 3, 400, 13.5f }, { 3, 400, 14.0f }, { 3, 50, 1.66f } };
     for (const Row& r : rows) {
         Reading reading;
         reading.Cycle = std::int16_t(r.cycle);
@@ -65,7 +65,7 @@ TEST(ElasticLine, SlopeInterceptAndZeroLoad)
 TEST(ElasticLine, DegenerateLinesGiveZeroLoad)
 {
     EXPECT_EQ(ElasticLine(0, 300, 10, 300).zeroLoad, 0); // two points with the same load
-    EXPECT_EQ(ElasticLine(5, 100, 5, 300).zeroLoad, 0);  // horizontal
+    EXPECT_EQ(ElasticLine(5, 100, 5, 300).zeroLoad, 0); // horizontal
 }
 
 TEST(FrictionLoss, TwoChosenPoints)
@@ -154,7 +154,7 @@ TEST(FrictionLoss, QualityAssuranceNeverChangesTheFields)
     a.LoadSpan = 4;
     a.LastValidElastic = 5;
     a.ApparentFreeLength = 6;
-    EvaluateAnchor(a, EvaluationContext{});
+    EvaluateAnchor(a, EvaluationContext {});
     EXPECT_EQ(a.InterceptLoad, 1);
     EXPECT_EQ(a.InterceptShift, 2);
     EXPECT_EQ(a.UpperPointLoad, 3);

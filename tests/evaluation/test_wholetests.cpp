@@ -13,8 +13,14 @@ using test::readingsAt;
 
 namespace {
 
-const ReadingResult& resultOfRow(const AnchorRecord& a, int row) { return a.Evaluation.Results[std::size_t(row - 1)]; }
-const Reading& readingOfRow(const AnchorRecord& a, int row) { return a.Readings[std::size_t(row - 1)]; }
+const ReadingResult& resultOfRow(const AnchorRecord& a, int row)
+{
+    return a.Evaluation.Results[std::size_t(row - 1)];
+}
+const Reading& readingOfRow(const AnchorRecord& a, int row)
+{
+    return a.Readings[std::size_t(row - 1)];
+}
 
 void typeDisplacements(AnchorRecord& a, const std::vector<float>& displacements)
 {
@@ -79,17 +85,18 @@ TEST(WholeTests, SixCycleMultiCycleTest)
     // row for cycle 6): 0.30, 0.55, 0.80, 1.10, 1.35, 1.60. Total at the end of
     // each peak holding: 5.40, 10.75, 15.85, 20.90, 26.25, 31.55. The closing T0
     // rows read a little more than the next opening ones (the anchor recovers).
-    typeDisplacements(a, {0.00f,                                                  // 1
-                          5.20f, 5.40f, 0.32f,                                    // 2–4
-                          0.30f, 5.30f, 10.50f, 10.75f, 5.60f, 0.58f,             // 5–10
-                          0.55f, 5.50f, 10.60f, 15.60f, 15.85f, 10.90f, 5.80f, 0.83f, // 11–18
-                          0.80f, 5.70f, 10.80f, 15.90f, 20.70f, 20.90f, 16.10f, 11.00f, 6.00f, 1.13f, // 19–28
-                          1.10f, 6.00f, 11.00f, 16.10f, 21.20f, 26.00f, 26.25f, 21.40f, 16.30f, 11.20f, 6.20f,
-                          1.38f, // 29–40
-                          1.35f, 6.20f, 11.30f, 16.40f, 21.50f, 26.60f, 31.30f, 31.55f, 26.80f, 21.70f, 16.60f,
-                          11.40f, 6.40f, 1.60f}); // 41–54
+    typeDisplacements(a,
+        { 0.00f, // 1
+            5.20f, 5.40f, 0.32f, // 2–4
+            0.30f, 5.30f, 10.50f, 10.75f, 5.60f, 0.58f, // 5–10
+            0.55f, 5.50f, 10.60f, 15.60f, 15.85f, 10.90f, 5.80f, 0.83f, // 11–18
+            0.80f, 5.70f, 10.80f, 15.90f, 20.70f, 20.90f, 16.10f, 11.00f, 6.00f, 1.13f, // 19–28
+            1.10f, 6.00f, 11.00f, 16.10f, 21.20f, 26.00f, 26.25f, 21.40f, 16.30f, 11.20f, 6.20f,
+            1.38f, // 29–40
+            1.35f, 6.20f, 11.30f, 16.40f, 21.50f, 26.60f, 31.30f, 31.55f, 26.80f, 21.70f, 16.60f, 11.40f, 6.40f,
+            1.60f }); // 41–54
 
-    EvaluateAnchor(a, EvaluationContext{});
+    EvaluateAnchor(a, EvaluationContext {});
 
     // Theory (L − 50) / 10 at the peaks 100 … 350: 5, 10, 15, 20, 25, 30 mm;
     // upper 1.1 ×, lower 0.9 ×.
@@ -111,8 +118,8 @@ TEST(WholeTests, SixCycleMultiCycleTest)
         float elastic;
         float permanent;
     };
-    const Cycle cycles[] = {{4, 2, 5.10f, 0.30f},    {10, 7, 10.20f, 0.55f},  {18, 14, 15.05f, 0.80f},
-                            {28, 23, 19.80f, 1.10f}, {40, 34, 24.90f, 1.35f}, {54, 47, 29.95f, 1.60f}};
+    const Cycle cycles[] = { { 4, 2, 5.10f, 0.30f }, { 10, 7, 10.20f, 0.55f }, { 18, 14, 15.05f, 0.80f },
+        { 28, 23, 19.80f, 1.10f }, { 40, 34, 24.90f, 1.35f }, { 54, 47, 29.95f, 1.60f } };
     for (const Cycle& c : cycles) {
         const ReadingResult& r = resultOfRow(a, c.lastRow);
         EXPECT_EQ(r.PeakRow, c.peakRow) << "row " << c.lastRow;
@@ -136,7 +143,7 @@ TEST(WholeTests, SixCycleMultiCycleTest)
     // Cycle 4's peak read 2.5 mm more: elastic 22.30 > 22.00, out of range —
     // unless only cycles 5 and 6 are judged.
     a.Readings[23].Displacement = 23.40f;
-    EvaluateAnchor(a, EvaluationContext{});
+    EvaluateAnchor(a, EvaluationContext {});
     EXPECT_EQ(a.RangeVerdict, 1);
     EXPECT_EQ(a.RangeVerdictText, QStringLiteral("範囲外"));
     EvaluationContext fromFifth;
@@ -163,7 +170,7 @@ TEST(WholeTests, SingleCycleConfirmationTest)
     a.Plan.InitialLoad = 40;
     a.Plan.PlannedMaxLoad = 240;
     a.Plan.StageCount = 5;
-    a.Plan.CycleMaxLoad = {80, 120, 160, 200, 240};
+    a.Plan.CycleMaxLoad = { 80, 120, 160, 200, 240 };
     a.Spec2.LoadChangeBySpeed = 0;
     a.Spec2.LoadingMinutes = 1;
     a.Spec2.UnloadingMinutes = 2;
@@ -171,13 +178,13 @@ TEST(WholeTests, SingleCycleConfirmationTest)
     a.LockOffLoad = 200;
 
     HoldingSchedule s;
-    s.InitialStages[0] = readingsAt({1});
-    s.InitialStages[1] = readingsAt({1, 2, 5, 10, 15});
+    s.InitialStages[0] = readingsAt({ 1 });
+    s.InitialStages[1] = readingsAt({ 1, 2, 5, 10, 15 });
     for (CycleStageEntries& c : s.CycleStages) {
-        c.Loading[0] = readingsAt({1});
-        c.Unloading[0] = readingsAt({1});
+        c.Loading[0] = readingsAt({ 1 });
+        c.Unloading[0] = readingsAt({ 1 });
     }
-    s.CycleStages[0].Unloading[0] = readingsAt({1, 5});
+    s.CycleStages[0].Unloading[0] = readingsAt({ 1, 5 });
 
     ASSERT_TRUE(usesSingleCycleSheet(a, 1));
     GenerateSheet(a, s, true);
@@ -194,9 +201,9 @@ TEST(WholeTests, SingleCycleConfirmationTest)
         loads.push_back(r.Load);
         EXPECT_EQ(r.Cycle, 1);
     }
-    EXPECT_EQ(elapsed,
-              (std::vector<int>{60, 180, 300, 420, 540, 600, 780, 1080, 1380, 1560, 1740, 1920, 2100, 2340}));
-    EXPECT_EQ(loads, (std::vector<float>{40, 80, 120, 160, 240, 240, 240, 240, 240, 160, 120, 80, 40, 40}));
+    EXPECT_EQ(
+        elapsed, (std::vector<int> { 60, 180, 300, 420, 540, 600, 780, 1080, 1380, 1560, 1740, 1920, 2100, 2340 }));
+    EXPECT_EQ(loads, (std::vector<float> { 40, 80, 120, 160, 240, 240, 240, 240, 240, 160, 120, 80, 40, 40 }));
     // 120 kN → 10 + 10 × 20/110 = 11.82 MPa; 240 kN → 20 + 20 × 30/220 = 22.73 MPa.
     EXPECT_FLOAT_EQ(readingOfRow(a, 3).GaugePressure, 11.82f);
     EXPECT_FLOAT_EQ(readingOfRow(a, 9).GaugePressure, 22.73f);
@@ -205,8 +212,8 @@ TEST(WholeTests, SingleCycleConfirmationTest)
     EXPECT_EQ(readingOfRow(a, 10).RowKind, 1);
     EXPECT_EQ(readingOfRow(a, 10).Stage, 4);
 
-    typeDisplacements(a, {0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f,
-                          5.40f, 1.20f, 1.15f});
+    typeDisplacements(
+        a, { 0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f, 5.40f, 1.20f, 1.15f });
     // Only cycle 1 exists; a project judging from cycle 3 on still judges it:
     // confirmation anchors are judged on every cycle.
     EvaluationContext ctx;

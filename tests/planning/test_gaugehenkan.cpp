@@ -12,8 +12,8 @@ JackRecord twoPairJack()
 {
     JackRecord j;
     j.PointCount = 3;
-    j.Pressures = {10, 20};
-    j.Outputs = {100, 210};
+    j.Pressures = { 10, 20 };
+    j.Outputs = { 100, 210 };
     return j;
 }
 
@@ -50,7 +50,7 @@ TEST(GaugeHenkan, RoundedConversionKeepsTwoDecimalsHalfAway)
     // 123.456 kN lies on the segment 100 → 210 kN: 10 + 10 × 23.456 / 110 = 12.1324 MPa.
     EXPECT_FLOAT_EQ(ConvertGaugeRounded(j, 123.456, LoadToPressure), 12.13f);
     // A table that makes 12.3456 of 123.456 kN: (10 MPa, 100 kN), (20 MPa, 200 kN).
-    j.Outputs = {100, 200};
+    j.Outputs = { 100, 200 };
     EXPECT_FLOAT_EQ(ConvertGauge(j, 123.456, LoadToPressure), 12.3456f);
     EXPECT_FLOAT_EQ(ConvertGaugeRounded(j, 123.456, LoadToPressure), 12.35f);
     EXPECT_FLOAT_EQ(ConvertGaugeRounded(j, 0.125, PressureToLoad), 1.25f); // 1.25 stays
@@ -84,6 +84,6 @@ TEST(GaugeHenkan, CurrentAnchorsJackIsUsed)
     EXPECT_FLOAT_EQ(ConvertGaugeRounded(15, PressureToLoad), 155);
     p.TestCategory = 0; // a basic investigation works on its working anchor
     p.Record.WorkingAnchor.Jack = twoPairJack();
-    p.Record.WorkingAnchor.Jack.Outputs = {200, 420};
+    p.Record.WorkingAnchor.Jack.Outputs = { 200, 420 };
     EXPECT_FLOAT_EQ(ConvertGaugeRounded(15, PressureToLoad), 310);
 }

@@ -66,14 +66,14 @@ TEST(ScheduledRows, SingleCycleCountsEveryHoldingOfTheCycle)
 
 TEST(ReadingTimes, CustomaryCreepTimesAtMostTen)
 {
-    EXPECT_EQ(ReadingMinutes(1), (std::vector<int>{1}));
-    EXPECT_EQ(ReadingMinutes(2), (std::vector<int>{1, 2}));
-    EXPECT_EQ(ReadingMinutes(5), (std::vector<int>{1, 2, 5}));
-    EXPECT_EQ(ReadingMinutes(15), (std::vector<int>{1, 2, 5, 10, 15}));
-    EXPECT_EQ(ReadingMinutes(30), (std::vector<int>{1, 2, 5, 10, 15, 20, 30}));
-    EXPECT_EQ(ReadingMinutes(60), (std::vector<int>{1, 2, 5, 10, 15, 20, 30, 45, 60}));
-    EXPECT_EQ(ReadingMinutes(180), (std::vector<int>{1, 2, 5, 10, 15, 30, 60, 90, 120, 180}));
-    EXPECT_EQ(ReadingMinutes(7), (std::vector<int>{1, 2, 5, 7}));
+    EXPECT_EQ(ReadingMinutes(1), (std::vector<int> { 1 }));
+    EXPECT_EQ(ReadingMinutes(2), (std::vector<int> { 1, 2 }));
+    EXPECT_EQ(ReadingMinutes(5), (std::vector<int> { 1, 2, 5 }));
+    EXPECT_EQ(ReadingMinutes(15), (std::vector<int> { 1, 2, 5, 10, 15 }));
+    EXPECT_EQ(ReadingMinutes(30), (std::vector<int> { 1, 2, 5, 10, 15, 20, 30 }));
+    EXPECT_EQ(ReadingMinutes(60), (std::vector<int> { 1, 2, 5, 10, 15, 20, 30, 45, 60 }));
+    EXPECT_EQ(ReadingMinutes(180), (std::vector<int> { 1, 2, 5, 10, 15, 30, 60, 90, 120, 180 }));
+    EXPECT_EQ(ReadingMinutes(7), (std::vector<int> { 1, 2, 5, 7 }));
     EXPECT_EQ(ReadingMinutes(600).size(), 10u);
     EXPECT_EQ(ReadingMinutes(600).back(), 600);
     EXPECT_TRUE(ReadingMinutes(0).empty());
@@ -81,7 +81,10 @@ TEST(ReadingTimes, CustomaryCreepTimesAtMostTen)
 
 namespace {
 
-int lastMinute(const HoldingStage& s) { return s.Count == 0 ? 0 : s.Times[std::size_t(s.Count - 1)]; }
+int lastMinute(const HoldingStage& s)
+{
+    return s.Count == 0 ? 0 : s.Times[std::size_t(s.Count - 1)];
+}
 
 bool strictlyIncreasing(const HoldingStage& s)
 {
@@ -98,14 +101,14 @@ TEST(DefaultSchedule, Edition2012FollowsTheExampleForTheGround)
     HoldingSchedule sand = defaultSchedule(1, 1, 6, false);
     EXPECT_NE(sand.SetFlag, 0);
     EXPECT_EQ(lastMinute(sand.InitialStages[0]), 5); // opening holding at T0
-    int sandPeaks[] = {15, 15, 30, 30, 30, 60};
+    int sandPeaks[] = { 15, 15, 30, 30, 30, 60 };
     for (int c = 1; c <= 6; ++c)
         EXPECT_EQ(lastMinute(sand.InitialStages[std::size_t(c)]), sandPeaks[c - 1]) << "cycle " << c;
     EXPECT_EQ(lastMinute(sand.CycleStages[2].Loading[1]), 2); // history stages 1–2 min
     EXPECT_EQ(lastMinute(sand.CycleStages[2].Unloading[0]), 2);
 
     HoldingSchedule clay = defaultSchedule(1, 0, 6, false);
-    int clayPeaks[] = {15, 15, 60, 60, 60, 180};
+    int clayPeaks[] = { 15, 15, 60, 60, 60, 180 };
     for (int c = 1; c <= 6; ++c)
         EXPECT_EQ(lastMinute(clay.InitialStages[std::size_t(c)]), clayPeaks[c - 1]) << "cycle " << c;
     EXPECT_EQ(clay.InitialStages[6].Count, 10);
@@ -132,9 +135,9 @@ TEST(DefaultSchedule, Edition2000AndSingleCycle)
 
 TEST(DefaultSchedule, EveryUsedHoldingHasIncreasingTimes)
 {
-    for (int edition : {0, 1})
-        for (int ground : {-1, 0, 1})
-            for (bool single : {false, true}) {
+    for (int edition : { 0, 1 })
+        for (int ground : { -1, 0, 1 })
+            for (bool single : { false, true }) {
                 HoldingSchedule s = defaultSchedule(edition, ground, 6, single);
                 for (const HoldingStage& h : s.InitialStages)
                     EXPECT_TRUE(strictlyIncreasing(h));

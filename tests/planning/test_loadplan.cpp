@@ -29,15 +29,18 @@ AnchorRecord loadDistributionAnchor()
     a.Tendon.AnchorLength = 6000;
     a.Tendon.BodyCount = 2;
     a.Tendon.TensioningType = 0;
-    a.Tendon.BodyTendonLength = {20000, 18000};
-    a.Material.BodyStrandCount = {4, 4};
+    a.Tendon.BodyTendonLength = { 20000, 18000 };
+    a.Material.BodyStrandCount = { 4, 4 };
     a.Material.StrandSetCount = 8;
     a.Material.TendonModulus = 200;
     a.Material.TendonArea = 138.7f;
     return a;
 }
 
-PlanContext qualityContext(int edition) { return {1, edition, 1.25, 1.1}; }
+PlanContext qualityContext(int edition)
+{
+    return { 1, edition, 1.25, 1.1 };
+}
 
 } // namespace
 
@@ -119,8 +122,8 @@ TEST(LoadStages, StoredCountOutsideTheRange)
     EXPECT_EQ(plan.CycleMaxLoad[4], 300);
     plan.StageCount = 11;
     EXPECT_EQ(EffectiveStageCount(plan), 10);
-    EXPECT_EQ(StageCountRangeMessage(),
-              QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
+    EXPECT_EQ(
+        StageCountRangeMessage(), QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
 }
 
 TEST(LoadStages, AutomaticCalculationKeepsASetLoadDistributionPlan)
@@ -130,7 +133,7 @@ TEST(LoadStages, AutomaticCalculationKeepsASetLoadDistributionPlan)
     d.Plan.InitialLoad = 100;
     d.Plan.PlannedMaxLoad = 500;
     d.Plan.StageCount = 4;
-    d.Plan.CycleMaxLoad = {150, 250, 450, 500};
+    d.Plan.CycleMaxLoad = { 150, 250, 450, 500 };
     d.Plan.PlanSet = 1;
     EXPECT_TRUE(CalculatePlanAutomatically(d, false));
     EXPECT_EQ(d.Plan.CycleMaxLoad[0], 150);
@@ -157,7 +160,7 @@ TEST(LoadStages, GaugesOfThePlanThroughTheAnchorsJack)
     a.Plan.InitialLoad = 50;
     a.Plan.PlannedMaxLoad = 150;
     a.Plan.StageCount = 2;
-    a.Plan.CycleMaxLoad = {100, 150, 999};
+    a.Plan.CycleMaxLoad = { 100, 150, 999 };
     FillPlanGauges(a);
     EXPECT_FLOAT_EQ(a.Plan.InitialGauge, 5.00f);
     EXPECT_FLOAT_EQ(a.Plan.PlannedMaxGauge, 14.55f); // 10 + 10 × 50 / 110
@@ -201,9 +204,9 @@ TEST(PlannedMaxLoadLimits, LowerBoundByCategoryEditionAndRank)
     EXPECT_DOUBLE_EQ(r.upper, 900);
     // Basic investigation: at least the ultimate pull-out resistance Tug.
     a.Spec2.PullOutResistanceText = QStringLiteral("350.5");
-    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, {0, 1, 1.25, 1.1}).lower, 350.5);
+    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 350.5);
     a.Spec2.PullOutResistanceText = QStringLiteral("未定");
-    EXPECT_EQ(PlannedMaxLoadRange(a, {0, 1, 1.25, 1.1}).lower, 0);
+    EXPECT_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 0);
 }
 
 TEST(PlannedMaxLoadLimits, LimitLinesByEditionAndTest)
@@ -216,7 +219,8 @@ TEST(PlannedMaxLoadLimits, LimitLinesByEditionAndTest)
     EXPECT_EQ(t.tp[0], QStringLiteral("ランクＡ ： 1.25×Td = 125.00 (kN)"));
     EXPECT_EQ(t.tp[1], QString());
     a.Tendon.AnchorRank = 1;
-    EXPECT_EQ(PlannedMaxLoadLimitTexts(a, qualityContext(1)).tp[0], QStringLiteral("ランクＢ ： 1.10×Td = 110.00 (kN)"));
+    EXPECT_EQ(
+        PlannedMaxLoadLimitTexts(a, qualityContext(1)).tp[0], QStringLiteral("ランクＢ ： 1.10×Td = 110.00 (kN)"));
 
     // 2000, multi-cycle confirmation, permanent: three lines.
     a.Tendon.AnchorRank = 0;
@@ -248,7 +252,7 @@ TEST(PlannedMaxLoadLimits, LimitLinesByEditionAndTest)
     // Basic investigation: the Tug line, no edition lines; α for product classes.
     a.Spec2.PullOutResistanceText = QStringLiteral("350.5");
     a.Tendon.AnchorTypeName = QStringLiteral("Uターン");
-    t = PlannedMaxLoadLimitTexts(a, {0, 1, 1.25, 1.1});
+    t = PlannedMaxLoadLimitTexts(a, { 0, 1, 1.25, 1.1 });
     EXPECT_EQ(t.tys, QStringLiteral("Tp ≦ 0.9 × Tys × α  = 720.00 (kN)"));
     EXPECT_EQ(t.tug, QStringLiteral("Tp ≧　Tug   =  350.50 (kN)"));
     EXPECT_EQ(t.tp[0], QString());
@@ -260,17 +264,18 @@ TEST(PlannedMaxLoadLimits, PressureDisplayConvertsEveryValue)
     a.TendonYieldLoad = 172.222f; // 0.9 × Tys = 155.00 kN = 15.00 MPa
     JackRecord j;
     j.PointCount = 3;
-    j.Pressures = {10, 20};
-    j.Outputs = {100, 210};
+    j.Pressures = { 10, 20 };
+    j.Outputs = { 100, 210 };
     LoadDisplay mpa = pressureDisplay(j);
-    EXPECT_EQ(PlannedMaxLoadLimitTexts(a, qualityContext(1), mpa).tys, QStringLiteral("Tp ≦ 0.9  ×  Tys  = 15.00 (MPa)"));
+    EXPECT_EQ(
+        PlannedMaxLoadLimitTexts(a, qualityContext(1), mpa).tys, QStringLiteral("Tp ≦ 0.9  ×  Tys  = 15.00 (MPa)"));
     // 0.1 × 155 = 15.5 kN = 1.55 MPa.
-    EXPECT_EQ(InitialLoadReferenceTexts(a, 155, qualityContext(1), mpa).sankou,
-              QStringLiteral("≒ 0.1 × 15.00 = 1.55 (MPa)"));
+    EXPECT_EQ(
+        InitialLoadReferenceTexts(a, 155, qualityContext(1), mpa).sankou, QStringLiteral("≒ 0.1 × 15.00 = 1.55 (MPa)"));
     EXPECT_EQ(MinimumInitialLoadMessage(155, mpa),
-              QStringLiteral("荷重分散型の初期荷重の計算値は15.00MPaなので、この値よりも大きな値を指定して下さい。"));
+        QStringLiteral("荷重分散型の初期荷重の計算値は15.00MPaなので、この値よりも大きな値を指定して下さい。"));
     EXPECT_EQ(MinimumInitialLoadMessage(50),
-              QStringLiteral("荷重分散型の初期荷重の計算値は50.00kNなので、この値よりも大きな値を指定して下さい。"));
+        QStringLiteral("荷重分散型の初期荷重の計算値は50.00kNなので、この値よりも大きな値を指定して下さい。"));
 }
 
 TEST(InitialLoadReference, TextsByAnchorKind)
@@ -321,6 +326,6 @@ TEST(HoldingExamples, TextsByEditionAndGround)
     EXPECT_EQ(HojiRirekiText(0, 1), QStringLiteral("1分以上"));
     EXPECT_EQ(HojiShinkiText(1, -1), QString());
     EXPECT_EQ(HoldingExampleSentence(1),
-              QStringLiteral("地質調査結果よりアンカー体部は、砂質土・岩盤地盤と判定した場合の、荷重保持時間の一例を示す。"));
+        QStringLiteral("地質調査結果よりアンカー体部は、砂質土・岩盤地盤と判定した場合の、荷重保持時間の一例を示す。"));
     EXPECT_EQ(HoldingExampleSentence(-1), QString());
 }

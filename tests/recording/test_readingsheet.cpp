@@ -37,7 +37,7 @@ LoadPlan threeStages()
     plan.InitialLoad = 50;
     plan.PlannedMaxLoad = 200;
     plan.StageCount = 3;
-    plan.CycleMaxLoad = {100, 150, 200};
+    plan.CycleMaxLoad = { 100, 150, 200 };
     return plan;
 }
 
@@ -47,11 +47,12 @@ TEST(ReadingSheet, MultiCycleHoldingOrder)
 {
     HoldingSchedule s = test::compactSchedule();
     std::vector<SheetHolding> h = SheetHoldings(threeStages(), s, false);
-    expectHoldings(h, {{50, 1, 1, 0},                                                       // opening
-                       {100, 1, 1, 2}, {50, 1, 1, 1},                                       // cycle 1
-                       {50, 2, 1, 1}, {100, 2, 2, 0}, {150, 2, 2, 2}, {100, 2, 2, 1}, {50, 2, 1, 1}, // cycle 2
-                       {50, 3, 1, 1}, {100, 3, 2, 0}, {150, 3, 3, 0}, {200, 3, 3, 2},      // cycle 3 up
-                       {150, 3, 3, 1}, {100, 3, 2, 1}, {50, 3, 1, 1}});                    // cycle 3 down
+    expectHoldings(h,
+        { { 50, 1, 1, 0 }, // opening
+            { 100, 1, 1, 2 }, { 50, 1, 1, 1 }, // cycle 1
+            { 50, 2, 1, 1 }, { 100, 2, 2, 0 }, { 150, 2, 2, 2 }, { 100, 2, 2, 1 }, { 50, 2, 1, 1 }, // cycle 2
+            { 50, 3, 1, 1 }, { 100, 3, 2, 0 }, { 150, 3, 3, 0 }, { 200, 3, 3, 2 }, // cycle 3 up
+            { 150, 3, 3, 1 }, { 100, 3, 2, 1 }, { 50, 3, 1, 1 } }); // cycle 3 down
     // The entries come from the places the schedule keeps them.
     EXPECT_EQ(h[0].entry, &s.InitialStages[0]);
     EXPECT_EQ(h[5].entry, &s.InitialStages[2]);
@@ -67,20 +68,21 @@ TEST(ReadingSheet, SingleCycleHoldingOrder)
     LoadPlan plan = threeStages();
     plan.StageCount = 5;
     plan.PlannedMaxLoad = 300;
-    plan.CycleMaxLoad = {100, 150, 200, 250, 300};
+    plan.CycleMaxLoad = { 100, 150, 200, 250, 300 };
     std::vector<SheetHolding> h = SheetHoldings(plan, s, true);
     // Stage s holds P(s − 1): up through P1..P3, Tp, down through P3..P1 to T0.
-    expectHoldings(h, {{50, 1, 1, 0}, {100, 1, 2, 0}, {150, 1, 3, 0}, {200, 1, 4, 0}, {300, 1, 5, 2},
-                       {200, 1, 4, 1}, {150, 1, 3, 1}, {100, 1, 2, 1}, {50, 1, 1, 1}});
+    expectHoldings(h,
+        { { 50, 1, 1, 0 }, { 100, 1, 2, 0 }, { 150, 1, 3, 0 }, { 200, 1, 4, 0 }, { 300, 1, 5, 2 }, { 200, 1, 4, 1 },
+            { 150, 1, 3, 1 }, { 100, 1, 2, 1 }, { 50, 1, 1, 1 } });
     EXPECT_EQ(h[1].entry, &s.CycleStages[1].Loading[0]);
     EXPECT_EQ(h[4].entry, &s.InitialStages[1]);
     EXPECT_EQ(h[5].entry, &s.CycleStages[3].Unloading[0]);
     EXPECT_EQ(h[8].entry, &s.CycleStages[0].Unloading[0]);
 
     plan.StageCount = 2;
-    expectHoldings(SheetHoldings(plan, s, true), {{50, 1, 1, 0}, {300, 1, 2, 2}, {50, 1, 1, 1}});
+    expectHoldings(SheetHoldings(plan, s, true), { { 50, 1, 1, 0 }, { 300, 1, 2, 2 }, { 50, 1, 1, 1 } });
     plan.StageCount = 0;
-    expectHoldings(SheetHoldings(plan, s, true), {{50, 1, 1, 0}, {300, 1, 1, 2}});
+    expectHoldings(SheetHoldings(plan, s, true), { { 50, 1, 1, 0 }, { 300, 1, 1, 2 } });
 }
 
 TEST(ReadingSheet, SingleCycleRowsAreTheScheduledCount)
@@ -105,10 +107,10 @@ TEST(ReadingSheet, ElapsedTimesRunThroughHoldingsAndLoadChanges)
     a.Spec2.LoadingMinutes = 1;
     a.Spec2.UnloadingMinutes = 2;
     HoldingSchedule s = test::compactSchedule();
-    s.InitialStages[0] = readingsAt({1, 3});
+    s.InitialStages[0] = readingsAt({ 1, 3 });
     for (CycleStageEntries& c : s.CycleStages) {
-        c.Loading.fill(readingsAt({2}));
-        c.Unloading.fill(readingsAt({2}));
+        c.Loading.fill(readingsAt({ 2 }));
+        c.Unloading.fill(readingsAt({ 2 }));
     }
     std::vector<Reading> rows = BuildSheetRows(a, s, false);
     std::vector<int> elapsed;
@@ -117,7 +119,7 @@ TEST(ReadingSheet, ElapsedTimesRunThroughHoldingsAndLoadChanges)
     // Opening: 60, 180. Up to 100: +60 → 240; 300, 540. Down to 50: +120 → 660; 780.
     // Cycle 2 at T0 right after: no load change, 780 + 120 = 900. Up to 100: 960 + 120 = 1080.
     // Up to 150: 1140 → 1200, 1440. Down to 100: 1560 → 1680. Down to 50: 1800 → 1920.
-    EXPECT_EQ(elapsed, (std::vector<int>{60, 180, 300, 540, 780, 900, 1080, 1200, 1440, 1680, 1920}));
+    EXPECT_EQ(elapsed, (std::vector<int> { 60, 180, 300, 540, 780, 900, 1080, 1200, 1440, 1680, 1920 }));
     EXPECT_EQ(rows[1].Interval, 3);
     EXPECT_EQ(rows[3].Interval, 5);
 }
@@ -155,7 +157,7 @@ TEST(ReadingSheet, RowsCarryPlanGaugesAndEmptyReadings)
     EXPECT_EQ(peak.MeasuredNo2, MissingValue);
     EXPECT_EQ(peak.ClockTime, QString());
 
-    a.Jack = JackRecord{}; // no jack data: no gauge pressure
+    a.Jack = JackRecord {}; // no jack data: no gauge pressure
     EXPECT_EQ(BuildSheetRows(a, test::compactSchedule(), false)[1].GaugePressure, MissingValue);
 }
 

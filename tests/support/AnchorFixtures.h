@@ -15,8 +15,8 @@ inline JackRecord calibratedJack()
     JackRecord j;
     j.JackName = QStringLiteral("テストジャッキ");
     j.PointCount = 4;
-    j.Pressures = {10, 20, 40};
-    j.Outputs = {100, 210, 430};
+    j.Pressures = { 10, 20, 40 };
+    j.Outputs = { 100, 210, 430 };
     return j;
 }
 
@@ -50,7 +50,7 @@ inline AnchorRecord sixCycleAnchor()
     a.Plan.InitialLoad = 50;
     a.Plan.PlannedMaxLoad = 350;
     a.Plan.StageCount = 6;
-    a.Plan.CycleMaxLoad = {100, 150, 200, 250, 300, 350};
+    a.Plan.CycleMaxLoad = { 100, 150, 200, 250, 300, 350 };
     a.SetAmount = 5.0;
     a.LockOffLoad = 300;
     a.Jack = calibratedJack();
@@ -68,12 +68,12 @@ inline HoldingSchedule compactSchedule()
 {
     HoldingSchedule s;
     s.SetFlag = 1;
-    s.InitialStages[0] = readingsAt({2});
+    s.InitialStages[0] = readingsAt({ 2 });
     for (std::size_t c = 1; c < s.InitialStages.size(); ++c)
-        s.InitialStages[c] = readingsAt({1, 5});
+        s.InitialStages[c] = readingsAt({ 1, 5 });
     for (CycleStageEntries& cycle : s.CycleStages) {
-        cycle.Loading.fill(readingsAt({1}));
-        cycle.Unloading.fill(readingsAt({1}));
+        cycle.Loading.fill(readingsAt({ 1 }));
+        cycle.Unloading.fill(readingsAt({ 1 }));
     }
     return s;
 }
