@@ -11,7 +11,7 @@
 
 namespace tessaro {
 
-inline constexpr int MaxLoadBodies = 5;
+inline constexpr std::size_t MaxLoadBodies = 5;
 
 // Per-body working values of the last calculation, kept for the documents
 // ("初期荷重の算出"). Index 0 is body 1.

@@ -1,5 +1,6 @@
 #include "evaluation/TensionFreeLength.h"
 
+#include "evaluation/LoadDistribution.h"
 #include "model/NumberFormat.h"
 #include "planning/TestKinds.h"
 
@@ -10,7 +11,6 @@ namespace {
 
 // The differential pulling head shifts each further body's strands by 60 mm.
 constexpr double PullingHeadStep = 60.0;
-constexpr int MaxBodies = 5;
 
 // Lengths come from files too: a sum beyond the 32-bit range is held at its bound.
 std::int32_t toLength(double mm)
@@ -54,7 +54,7 @@ std::int32_t EquivalentFreeLength(AnchorRecord& anchor, double totalLength)
 {
     TendonSpec& t = anchor.Tendon;
     int n = t.BodyCount;
-    if (n > MaxBodies)
+    if (n > int(MaxLoadBodies))
         return 0;
     bool pullingHead = t.TensioningType == 1 && productClass(t.AnchorTypeName) != 3;
     double acc = 0;

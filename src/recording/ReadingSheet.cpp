@@ -66,6 +66,14 @@ std::vector<SheetHolding> SheetHoldings(const LoadPlan& plan, const HoldingSched
     return singleCycle ? singleCycleHoldings(plan, schedule, n) : multiCycleHoldings(plan, schedule, n);
 }
 
+int SheetRowCount(const LoadPlan& plan, const HoldingSchedule& schedule, bool singleCycle)
+{
+    int rows = 0;
+    for (const SheetHolding& h : SheetHoldings(plan, schedule, singleCycle))
+        rows += UsedReadings(*h.entry);
+    return rows;
+}
+
 std::vector<Reading> BuildSheetRows(const AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle)
 {
     std::vector<Reading> rows;

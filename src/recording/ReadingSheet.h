@@ -36,6 +36,11 @@ bool usesSingleCycleSheet(const AnchorRecord& anchor, int testCategory);
 // without a holding; the entries are exactly those ScheduledRowCount counts.
 std::vector<SheetHolding> SheetHoldings(const LoadPlan& plan, const HoldingSchedule& schedule, bool singleCycle);
 
+// Number of rows the sheet of this plan and schedule has: every reading of
+// every holding (unlike ScheduledRowCount, which for multi-cycle anchors
+// counts only the InitialStages entries).
+int SheetRowCount(const LoadPlan& plan, const HoldingSchedule& schedule, bool singleCycle);
+
 // The rows of the sheet. Interval is the entry's reading time (minutes into the
 // holding); ElapsedTime runs from the start of the test: each holding starts
 // where the previous one ended (at its last reading) plus the load change

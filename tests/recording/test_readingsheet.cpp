@@ -85,16 +85,23 @@ TEST(ReadingSheet, SingleCycleHoldingOrder)
     expectHoldings(SheetHoldings(plan, s, true), { { 50, 1, 1, 0 }, { 300, 1, 1, 2 } });
 }
 
-TEST(ReadingSheet, SingleCycleRowsAreTheScheduledCount)
+TEST(ReadingSheet, RowCountsOfTheSheet)
 {
     LoadPlan plan = threeStages();
     for (int n = 0; n <= 10; ++n) {
         plan.StageCount = std::int16_t(n);
-        HoldingSchedule s = defaultSchedule(1, 0, n, true);
         AnchorRecord a;
         a.Plan = plan;
-        EXPECT_EQ(int(BuildSheetRows(a, s, true).size()), ScheduledRowCount(s, n, true)) << n;
+        HoldingSchedule single = defaultSchedule(1, 0, n, true);
+        EXPECT_EQ(int(BuildSheetRows(a, single, true).size()), ScheduledRowCount(single, n, true)) << n;
+        HoldingSchedule multi = defaultSchedule(1, 0, n, false);
+        EXPECT_EQ(int(BuildSheetRows(a, multi, false).size()), SheetRowCount(plan, multi, false)) << n;
     }
+    // Three cycles of the compact schedule: opening 1; cycle 1: peak 2 + T0 1;
+    // cycle 2: T0 1 + up 1 + peak 2 + down 1 + T0 1; cycle 3: 1 + 2 + 2 + 2 + 1.
+    // 1 + 3 + 6 + 8 = 18 rows, where ScheduledRowCount counts 1 + 2 + 2.
+    EXPECT_EQ(SheetRowCount(threeStages(), test::compactSchedule(), false), 18);
+    EXPECT_EQ(ScheduledRowCount(test::compactSchedule(), 3, false), 5);
 }
 
 TEST(ReadingSheet, ElapsedTimesRunThroughHoldingsAndLoadChanges)
