@@ -250,7 +250,9 @@ bool LoadDataFile(const QString& path)
         return false;
     }
 
-    decodeCurrentLayout(bytes.mid(HeaderLength), release, p);
+    // Read in place: a full project is tens of megabytes, not worth a copy.
+    decodeCurrentLayout(QByteArray::fromRawData(bytes.constData() + HeaderLength, bytes.size() - HeaderLength),
+                        release, p);
     recent::AddRecentFile(path);
     p.LoadFailed = false;
     return true;
