@@ -16,5 +16,7 @@ int dump(const QStringList& args);
 int resave(const QStringList& args);
 // Composes a printed document (data sheets, blank sheets, …) into a PDF file.
 int pdf(const QStringList& args);
+int evaluate(const QStringList& args);
+int sheet(const QStringList& args);
 
 } // namespace tessaro::cli

@@ -27,10 +27,12 @@ using Command = int (*)(const QStringList&);
 
 const std::map<QString, Command>& commands()
 {
-    static const std::map<QString, Command> table {
-        { "dump", dump },
-        { "pdf", pdf },
-        { "resave", resave },
+    static const std::map<QString, Command> table{
+        {"dump", dump},
+        {"resave", resave},
+        {"evaluate", evaluate},
+        {"sheet", sheet},
+        {"pdf", pdf},
     };
     return table;
 }
@@ -39,6 +41,8 @@ int usage()
 {
     QTextStream(stderr) << "usage: tessaro-cli dump FILE\n"
                            "       tessaro-cli resave IN OUT\n"
+                           "       tessaro-cli evaluate FILE\n"
+                           "       tessaro-cli sheet FILE\n"
                            "       tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n";
     return 2;
 }

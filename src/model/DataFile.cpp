@@ -133,10 +133,23 @@ Release releaseOfHeader(const QByteArray& bytes)
     return Release::Unknown;
 }
 
+// Room for the whole file at once: an anchor takes some 45 kB (its cycle table
+// and holding schedule) plus its readings, so a full project runs to tens of
+// megabytes, which growing the buffer step by step would copy over and over.
+static qsizetype expectedFileSize(const Project& p)
+{
+    constexpr qsizetype PerAnchor = 46 * 1024;
+    constexpr qsizetype PerReading = 80;
+    qsizetype readings = p.Record.WorkingAnchor.Readings.size();
+    for (const AnchorRecord& a : p.Record.Anchors)
+        readings += a.Readings.size();
+    return (1 << 20) + qsizetype(p.Record.Anchors.size() + 1) * PerAnchor + readings * PerReading;
+}
+
 QByteArray encodeProject(const Project& p)
 {
     QByteArray out;
-    out.reserve(1 << 20);
+    out.reserve(expectedFileSize(p));
     out.append(headerText(Release::R4005));
     RecordWriter w(out);
     w("SavedByVersion", p.SavedByVersion);
@@ -237,7 +250,9 @@ bool LoadDataFile(const QString& path)
         return false;
     }
 
-    decodeCurrentLayout(bytes.mid(HeaderLength), release, p);
+    // Read in place: a full project is tens of megabytes, not worth a copy.
+    decodeCurrentLayout(QByteArray::fromRawData(bytes.constData() + HeaderLength, bytes.size() - HeaderLength),
+                        release, p);
     recent::AddRecentFile(path);
     p.LoadFailed = false;
     return true;

@@ -9,17 +9,53 @@ namespace {
 
 double powerOfTen(int n)
 {
+    static const double exact[] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                   1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+    if (n >= 0 && n <= 22)
+        return exact[n];
     double p = 1;
     for (int i = 0; i < n; ++i)
         p *= 10;
     return p;
 }
 
-// Rounds |value| written with `significant` digits at `decimals`, half up.
-double roundDecimalForm(double value, int decimals, int significant)
+// The decision on the binary value, where the decimal form cannot decide
+// otherwise: that form differs from the value by at most half a unit of its last
+// significant digit, so a value whose dropped part lies farther than that from a
+// half rounds the same way. False where only the decimal form can tell (near a
+// half, or where rounding leaves the value or gives zero).
+bool roundOnBinaryValue(double value, int decimals, int significant, double& rounded)
 {
-    if (!std::isfinite(value) || value == 0)
-        return value;
+    double a = std::fabs(value);
+    if (decimals < 0 || decimals > 15 || a < 1e-300 || a >= 1e15)
+        return false;
+    int exponent = int(std::floor(std::log10(a)));
+    int keep = exponent + 1 + decimals; // digits at or before the rounding place
+    if (keep < 1 || keep >= significant - 1)
+        return false;
+    double scale = powerOfTen(decimals);
+    double scaled = a * scale;
+    double whole = std::floor(scaled);
+    double dropped = scaled - whole;
+    // One digit of slack covers an exponent that log10 put one too low.
+    double margin = 0.5 / powerOfTen(significant - keep - 1) + scaled * 1e-15;
+    if (std::fabs(dropped - 0.5) <= margin)
+        return false;
+    double mantissa = dropped > 0.5 ? whole + 1 : whole;
+    rounded = (value < 0 ? -1.0 : 1.0) * (mantissa / scale);
+    return true;
+}
+
+// Rounds |value| written with `significant` digits at `decimals`, half up, into
+// `out`. False (and `out` the value itself) when those digits end before the
+// rounding place, or the value is not finite: there is nothing to round then.
+bool roundDecimalForm(double value, int decimals, int significant, double& out)
+{
+    out = value;
+    if (!std::isfinite(value))
+        return false;
+    if (value == 0 || roundOnBinaryValue(value, decimals, significant, out))
+        return true;
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
     // buf: d.ddd…e±XX
@@ -32,16 +68,26 @@ double roundDecimalForm(double value, int decimals, int significant)
     int exponent = std::atoi(p + 1);
     int keep = exponent + 1 + decimals; // digits at or before the rounding place
     if (keep >= n)
-        return value;
+        return false;
     double sign = value < 0 ? -1.0 : 1.0;
-    if (keep < 0)
-        return 0.0 * sign;
+    if (keep < 0) {
+        out = 0.0 * sign;
+        return true;
+    }
     long long mantissa = 0;
     for (int i = 0; i < keep; ++i)
         mantissa = mantissa * 10 + (digits[i] - '0');
     if (digits[keep] >= '5')
         ++mantissa;
-    return sign * (double(mantissa) / powerOfTen(decimals));
+    out = sign * (double(mantissa) / powerOfTen(decimals));
+    return true;
+}
+
+double roundedDecimalForm(double value, int decimals, int significant)
+{
+    double out = value;
+    roundDecimalForm(value, decimals, significant, out);
+    return out;
 }
 
 } // namespace
@@ -52,8 +98,8 @@ int patternDecimals(const QString& pattern)
     return dot < 0 ? 0 : int(pattern.size() - dot - 1);
 }
 
-double roundHalfAway(double value, int decimals) { return roundDecimalForm(value, decimals, 15); }
-double roundHalfAway(float value, int decimals) { return roundDecimalForm(double(value), decimals, 7); }
+double roundHalfAway(double value, int decimals) { return roundedDecimalForm(value, decimals, 15); }
+double roundHalfAway(float value, int decimals) { return roundedDecimalForm(double(value), decimals, 7); }
 
 static QString formatRounded(double rounded, const QString& pattern)
 {
@@ -84,8 +130,19 @@ QString formatNumber(float value, const QString& pattern)
 
 QString formatNumber(int value, const QString& pattern) { return formatRounded(double(value), pattern); }
 
-double roundFormat(double value, const QString& pattern) { return formatNumber(value, pattern).toDouble(); }
-double roundFormat(float value, const QString& pattern) { return formatNumber(value, pattern).toDouble(); }
+// Reading the text back gives the rounded value itself wherever rounding took
+// place, so the text is only made where it did not: values whose digits end
+// before the pattern's decimals, which the text then rounds.
+static double readBack(double value, int significant, const QString& pattern)
+{
+    double rounded = 0;
+    if (roundDecimalForm(value, patternDecimals(pattern), significant, rounded))
+        return rounded == 0 ? 0.0 : rounded;
+    return formatRounded(value, pattern).toDouble();
+}
+
+double roundFormat(double value, const QString& pattern) { return readBack(value, 15, pattern); }
+double roundFormat(float value, const QString& pattern) { return readBack(double(value), 7, pattern); }
 
 double roundHalfEven(double value, int decimals)
 {

@@ -83,6 +83,8 @@ QJsonValue toJson(const T& value)
 
 QJsonObject anchorToJson(const AnchorRecord& anchor) { return toJson(anchor).toObject(); }
 
+QJsonValue floatToJson(float value) { return floatValue(value); }
+
 QJsonObject projectToJson(const Project& p, const QString& release)
 {
     JsonWriter w;

@@ -12,5 +12,7 @@ namespace tessaro {
 // (an all-zero block gives ""); floats with their shortest exact decimal form.
 QJsonObject projectToJson(const Project& p, const QString& release);
 QJsonObject anchorToJson(const AnchorRecord& anchor);
+// A single as the dump writes it: its shortest exact decimal form.
+QJsonValue floatToJson(float value);
 
 } // namespace tessaro

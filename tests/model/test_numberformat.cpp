@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QString>
+#include <cmath>
+#include <cstdio>
+#include <random>
+#include <string>
+
 using namespace tessaro;
 
 TEST(NumberFormat, HalvesGoAwayFromZeroOnTheDecimalForm)
@@ -40,4 +46,59 @@ TEST(NumberFormat, EvenHalvesAndCutsAreTheirOwnHelpers)
     EXPECT_EQ(roundHalfEven(18947.37), 18947);
     EXPECT_EQ(cutDecimals(0.1178, 2), 0.11);
     EXPECT_EQ(cutDecimals(0.119, 2), 0.11);
+}
+
+namespace {
+
+// Reference: round the decimal form with `significant` digits half up, on its text.
+double decimalFormReference(double value, int decimals, int significant)
+{
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "%.*e", significant - 1, std::fabs(value));
+    std::string text(buf);
+    std::size_t e = text.find('e');
+    std::string digits = text.substr(0, 1) + text.substr(2, e - 2);
+    int exponent = std::atoi(text.c_str() + e + 1);
+    int keep = exponent + 1 + decimals;
+    if (keep >= int(digits.size()))
+        return value;
+    if (keep < 0)
+        return 0.0;
+    long long mantissa = keep == 0 ? 0 : std::stoll(digits.substr(0, std::size_t(keep)));
+    if (digits[std::size_t(keep)] >= '5')
+        ++mantissa;
+    double scale = std::pow(10.0, decimals);
+    return (value < 0 ? -1.0 : 1.0) * (double(mantissa) / scale);
+}
+
+} // namespace
+
+TEST(NumberFormat, RoundingAgreesWithTheDecimalFormEverywhere)
+{
+    // Values of every size, many right at or next to a half of the last kept digit.
+    std::mt19937 random(12345);
+    std::uniform_real_distribution<double> unit(0.0, 1.0);
+    for (int i = 0; i < 50000; ++i) {
+        int decimals = i % 5;
+        double magnitude = std::pow(10.0, int(unit(random) * 9) - 2);
+        double value = unit(random) * magnitude;
+        if (i % 3 == 0) // a half exactly in decimal terms
+            value = (std::floor(value * std::pow(10.0, decimals)) + 0.5) / std::pow(10.0, decimals);
+        if (i % 2 == 1)
+            value = -value;
+        float single = float(value);
+        ASSERT_EQ(roundHalfAway(value, decimals), decimalFormReference(value, decimals, 15)) << value;
+        ASSERT_EQ(roundHalfAway(single, decimals), decimalFormReference(double(single), decimals, 7)) << single;
+        double shown = QString(formatNumber(single, QString("0.") + QString(decimals, '0'))).toDouble();
+        ASSERT_EQ(roundFormat(single, QString("0.") + QString(decimals, '0')), shown) << single;
+    }
+}
+
+TEST(NumberFormat, LargeSinglesAreRoundedByTheirText)
+{
+    // Seven digits say nothing about the decimals of 12345.678f: its text does.
+    EXPECT_EQ(roundFormat(12345.678f, "0.00"), 12345.68);
+    EXPECT_EQ(roundHalfAway(12345.678f, 2), double(12345.678f));
+    EXPECT_EQ(roundFormat(-0.001, "0.00"), 0.0);
+    EXPECT_FALSE(std::signbit(roundFormat(-0.001, "0.00")));
 }

@@ -1,0 +1,249 @@
+// Whole tests worked by hand: a sheet generated from the plan and schedule,
+// readings typed in as on site, and the evaluation of the lot.
+
+#include "evaluation/CycleEvaluation.h"
+#include "planning/HoldingTimes.h"
+#include "recording/ReadingSheet.h"
+#include "support/AnchorFixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+using test::readingsAt;
+
+namespace {
+
+const ReadingResult& resultOfRow(const AnchorRecord& a, int row)
+{
+    return a.Evaluation.Results[std::size_t(row - 1)];
+}
+const Reading& readingOfRow(const AnchorRecord& a, int row)
+{
+    return a.Readings[std::size_t(row - 1)];
+}
+
+void typeDisplacements(AnchorRecord& a, const std::vector<float>& displacements)
+{
+    ASSERT_EQ(a.Readings.size(), displacements.size());
+    for (std::size_t i = 0; i < displacements.size(); ++i)
+        a.Readings[i].Displacement = displacements[i];
+}
+
+} // namespace
+
+// Six cycles from T0 = 50 kN in stages of 50 kN to Tp = 350 kN (sixCycleAnchor),
+// with the compact schedule: opening holding read at 2 min, new loads at 1 and
+// 5 min, every other holding at 1 min; loads rise at 50 kN/min (60 s a stage)
+// and fall at 100 kN/min (30 s a stage).
+//
+// Rows (1-based) and loads:
+//   cycle 1: 1 T0 (opening) | 2, 3 at 100 | 4 T0
+//   cycle 2: 5 T0 | 6 100 | 7, 8 at 150 | 9 100 | 10 T0
+//   cycle 3: 11 T0 | 12 100 | 13 150 | 14, 15 at 200 | 16 150 | 17 100 | 18 T0
+//   cycle 4: 19 T0 | 20–22 up | 23, 24 at 250 | 25–27 down | 28 T0
+//   cycle 5: 29 T0 | 30–33 up | 34, 35 at 300 | 36–39 down | 40 T0
+//   cycle 6: 41 T0 | 42–46 up | 47, 48 at 350 | 49–53 down | 54 T0
+TEST(WholeTests, SixCycleMultiCycleTest)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    GenerateSheet(a, test::compactSchedule(), false);
+    ASSERT_EQ(a.ReadingCount, 54);
+
+    // Elapsed times. Opening: 120 s. Cycle 1: up 60 + 60 → 240, 180 + 300 → 480;
+    // down 30 + 60 → 570. Cycle c ≥ 2 lasts 60 (T0, no load change after the
+    // closing T0) + 120 per stage up (c − 1) + 360 at the peak + 90 per stage
+    // down (c − 1) + 90 back at T0 = 510 + 210 (c − 1): cycle 2 ends at 1290,
+    // 3 at 2220, 4 at 3360, 5 at 4710, 6 at 6270.
+    EXPECT_EQ(readingOfRow(a, 1).ElapsedTime, 120);
+    EXPECT_EQ(readingOfRow(a, 2).ElapsedTime, 240);
+    EXPECT_EQ(readingOfRow(a, 3).ElapsedTime, 480);
+    EXPECT_EQ(readingOfRow(a, 4).ElapsedTime, 570);
+    EXPECT_EQ(readingOfRow(a, 5).ElapsedTime, 630);
+    EXPECT_EQ(readingOfRow(a, 8).ElapsedTime, 1110);
+    EXPECT_EQ(readingOfRow(a, 10).ElapsedTime, 1290);
+    EXPECT_EQ(readingOfRow(a, 18).ElapsedTime, 2220);
+    EXPECT_EQ(readingOfRow(a, 28).ElapsedTime, 3360);
+    EXPECT_EQ(readingOfRow(a, 40).ElapsedTime, 4710);
+    EXPECT_EQ(readingOfRow(a, 54).ElapsedTime, 6270);
+
+    // Planned gauges on the jack (10 MPa, 100 kN), (20, 210), (40, 430):
+    // 50 → 5.00; 150 → 10 + 10 × 50/110 = 14.55; 350 → 20 + 20 × 140/220 = 32.73.
+    EXPECT_FLOAT_EQ(readingOfRow(a, 1).GaugePressure, 5.00f);
+    EXPECT_FLOAT_EQ(readingOfRow(a, 7).GaugePressure, 14.55f);
+    EXPECT_FLOAT_EQ(readingOfRow(a, 47).GaugePressure, 32.73f);
+    EXPECT_EQ(readingOfRow(a, 47).Load, 350);
+    EXPECT_EQ(readingOfRow(a, 47).RowKind, 2);
+    EXPECT_EQ(readingOfRow(a, 47).Stage, 6);
+    EXPECT_EQ(readingOfRow(a, 41).RowKind, 1);
+    EXPECT_EQ(readingOfRow(a, 44).RowKind, 0);
+    EXPECT_EQ(readingOfRow(a, 44).Stage, 4);
+    EXPECT_EQ(readingOfRow(a, 44).Load, 200);
+    EXPECT_EQ(readingOfRow(a, 50).RowKind, 1);
+    EXPECT_EQ(readingOfRow(a, 54).Cycle, 6);
+
+    // Readings. Permanent parts (at the T0 row opening the next cycle, the final
+    // row for cycle 6): 0.30, 0.55, 0.80, 1.10, 1.35, 1.60. Total at the end of
+    // each peak holding: 5.40, 10.75, 15.85, 20.90, 26.25, 31.55. The closing T0
+    // rows read a little more than the next opening ones (the anchor recovers).
+    typeDisplacements(a,
+        { 0.00f, // 1
+            5.20f, 5.40f, 0.32f, // 2–4
+            0.30f, 5.30f, 10.50f, 10.75f, 5.60f, 0.58f, // 5–10
+            0.55f, 5.50f, 10.60f, 15.60f, 15.85f, 10.90f, 5.80f, 0.83f, // 11–18
+            0.80f, 5.70f, 10.80f, 15.90f, 20.70f, 20.90f, 16.10f, 11.00f, 6.00f, 1.13f, // 19–28
+            1.10f, 6.00f, 11.00f, 16.10f, 21.20f, 26.00f, 26.25f, 21.40f, 16.30f, 11.20f, 6.20f,
+            1.38f, // 29–40
+            1.35f, 6.20f, 11.30f, 16.40f, 21.50f, 26.60f, 31.30f, 31.55f, 26.80f, 21.70f, 16.60f, 11.40f, 6.40f,
+            1.60f }); // 41–54
+
+    EvaluateAnchor(a, EvaluationContext {});
+
+    // Theory (L − 50) / 10 at the peaks 100 … 350: 5, 10, 15, 20, 25, 30 mm;
+    // upper 1.1 ×, lower 0.9 ×.
+    EXPECT_FLOAT_EQ(resultOfRow(a, 2).Theory, 5.00f);
+    EXPECT_FLOAT_EQ(resultOfRow(a, 23).Theory, 20.00f);
+    EXPECT_FLOAT_EQ(resultOfRow(a, 23).Upper, 22.00f);
+    EXPECT_FLOAT_EQ(resultOfRow(a, 23).Lower, 18.00f);
+    EXPECT_FLOAT_EQ(resultOfRow(a, 54).Theory, 0.00f);
+    EXPECT_FLOAT_EQ(a.Evaluation.TheoryAtTp, 30.00f);
+    EXPECT_FLOAT_EQ(a.Evaluation.UpperAtTp, 33.00f);
+    EXPECT_FLOAT_EQ(a.Evaluation.LowerAtTp, 27.00f);
+
+    // Elastic = total at the end of the peak holding − permanent:
+    // 5.40 − 0.30 = 5.10; 10.75 − 0.55 = 10.20; 15.85 − 0.80 = 15.05;
+    // 20.90 − 1.10 = 19.80; 26.25 − 1.35 = 24.90; 31.55 − 1.60 = 29.95.
+    struct Cycle {
+        int lastRow;
+        int peakRow;
+        float elastic;
+        float permanent;
+    };
+    const Cycle cycles[] = { { 4, 2, 5.10f, 0.30f }, { 10, 7, 10.20f, 0.55f }, { 18, 14, 15.05f, 0.80f },
+        { 28, 23, 19.80f, 1.10f }, { 40, 34, 24.90f, 1.35f }, { 54, 47, 29.95f, 1.60f } };
+    for (const Cycle& c : cycles) {
+        const ReadingResult& r = resultOfRow(a, c.lastRow);
+        EXPECT_EQ(r.PeakRow, c.peakRow) << "row " << c.lastRow;
+        EXPECT_NEAR(r.Elastic, c.elastic, 1e-5) << "row " << c.lastRow;
+        EXPECT_FLOAT_EQ(r.Permanent, c.permanent) << "row " << c.lastRow;
+    }
+    EXPECT_EQ(resultOfRow(a, 3).Elastic, MissingValue);
+    EXPECT_NEAR(a.Evaluation.LastElastic, 29.95f, 1e-5);
+    EXPECT_FLOAT_EQ(a.Evaluation.LastPermanent, 1.60f);
+
+    // Every elastic part lies between 0.9 and 1.1 times the theory at its peak.
+    EXPECT_EQ(a.RangeVerdict, 0);
+    EXPECT_EQ(a.RangeVerdictText, QStringLiteral("OK"));
+
+    // Set loss 200 × 5 × 500 / (10000 − 1000) = 55.56 kN; jacking force
+    // 300 + 55.56 = 355.56 kN = 20 + 20 × 145.56/220 = 33.23 MPa.
+    EXPECT_FLOAT_EQ(a.SetLoss, 55.56f);
+    EXPECT_FLOAT_EQ(a.JackingForce, 355.56f);
+    EXPECT_FLOAT_EQ(a.JackingGauge, 33.23f);
+
+    // Cycle 4's peak read 2.5 mm more: elastic 22.30 > 22.00, out of range —
+    // unless only cycles 5 and 6 are judged.
+    a.Readings[23].Displacement = 23.40f;
+    EvaluateAnchor(a, EvaluationContext {});
+    EXPECT_EQ(a.RangeVerdict, 1);
+    EXPECT_EQ(a.RangeVerdictText, QStringLiteral("範囲外"));
+    EvaluationContext fromFifth;
+    fromFifth.judgeRangeMode = 1;
+    fromFifth.judgeFromCycle = 5;
+    EvaluateAnchor(a, fromFifth);
+    EXPECT_EQ(a.RangeVerdict, 0);
+}
+
+// A single-cycle confirmation test of a quality-assurance project: T0 = 40 kN,
+// five stages of 40 kN to Tp = 240 kN; the sheet walks 40, 80, 120, 160, 240,
+// 160, 120, 80, 40 (stage 4 = 200 kN is passed without a holding). Opening and
+// every intermediate holding read at 1 min, Tp at 1, 2, 5, 10, 15 min, the
+// closing T0 holding at 1 and 5 min. Loads change in a fixed 1 min up, 2 min down.
+TEST(WholeTests, SingleCycleConfirmationTest)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    a.ConfirmationTest = 1;
+    a.Tendon.AnchorTypeCode = 4; // tip-compression type: Lsf = Lr + Lf + La
+    a.Tendon.FreeLength = 8000;
+    a.Tendon.AnchorLength = 3000;
+    a.Tendon.TensionFreeLength = 12000;
+    a.Material.TendonArea = 600; // Es·As = 120000 kN: theory (L − 40) / 10 mm
+    a.Plan.InitialLoad = 40;
+    a.Plan.PlannedMaxLoad = 240;
+    a.Plan.StageCount = 5;
+    a.Plan.CycleMaxLoad = { 80, 120, 160, 200, 240 };
+    a.Spec2.LoadChangeBySpeed = 0;
+    a.Spec2.LoadingMinutes = 1;
+    a.Spec2.UnloadingMinutes = 2;
+    a.SetAmount = 3.0;
+    a.LockOffLoad = 200;
+
+    HoldingSchedule s;
+    s.InitialStages[0] = readingsAt({ 1 });
+    s.InitialStages[1] = readingsAt({ 1, 2, 5, 10, 15 });
+    for (CycleStageEntries& c : s.CycleStages) {
+        c.Loading[0] = readingsAt({ 1 });
+        c.Unloading[0] = readingsAt({ 1 });
+    }
+    s.CycleStages[0].Unloading[0] = readingsAt({ 1, 5 });
+
+    ASSERT_TRUE(usesSingleCycleSheet(a, 1));
+    GenerateSheet(a, s, true);
+    // 1 opening + 3 up + 5 at Tp + 3 down + 2 closing.
+    ASSERT_EQ(a.ReadingCount, 14);
+    EXPECT_EQ(a.ReadingCount, ScheduledRowCount(s, 5, true));
+
+    // Elapsed: 60 | up +60: 180 | 300 | 420 | up +60 from 420: 480 + 60, 120, 300, 600, 900 =
+    // 540, 600, 780, 1080, 1380 | down +120: 1560 | 1740 | 1920 | down +120: 2100, 2040 + 300 = 2340.
+    std::vector<int> elapsed;
+    std::vector<float> loads;
+    for (const Reading& r : a.Readings) {
+        elapsed.push_back(r.ElapsedTime);
+        loads.push_back(r.Load);
+        EXPECT_EQ(r.Cycle, 1);
+    }
+    EXPECT_EQ(
+        elapsed, (std::vector<int> { 60, 180, 300, 420, 540, 600, 780, 1080, 1380, 1560, 1740, 1920, 2100, 2340 }));
+    EXPECT_EQ(loads, (std::vector<float> { 40, 80, 120, 160, 240, 240, 240, 240, 240, 160, 120, 80, 40, 40 }));
+    // 120 kN → 10 + 10 × 20/110 = 11.82 MPa; 240 kN → 20 + 20 × 30/220 = 22.73 MPa.
+    EXPECT_FLOAT_EQ(readingOfRow(a, 3).GaugePressure, 11.82f);
+    EXPECT_FLOAT_EQ(readingOfRow(a, 9).GaugePressure, 22.73f);
+    EXPECT_EQ(readingOfRow(a, 5).RowKind, 2);
+    EXPECT_EQ(readingOfRow(a, 5).Stage, 5);
+    EXPECT_EQ(readingOfRow(a, 10).RowKind, 1);
+    EXPECT_EQ(readingOfRow(a, 10).Stage, 4);
+
+    typeDisplacements(
+        a, { 0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f, 5.40f, 1.20f, 1.15f });
+    // Only cycle 1 exists; a project judging from cycle 3 on still judges it:
+    // confirmation anchors are judged on every cycle.
+    EvaluationContext ctx;
+    ctx.judgeRangeMode = 1;
+    ctx.judgeFromCycle = 3;
+    EvaluateAnchor(a, ctx);
+
+    // Peak row 5 (first reading at 240 kN); the holding ends at row 9;
+    // permanent = final reading 1.15; elastic = 21.35 − 1.15 = 20.20.
+    const ReadingResult& r = resultOfRow(a, 14);
+    EXPECT_EQ(r.PeakRow, 5);
+    EXPECT_FLOAT_EQ(r.Permanent, 1.15f);
+    EXPECT_NEAR(r.Elastic, 20.20f, 1e-5);
+    // Theory at 240 kN: 200 × 12000 / 120000 = 20.00; lines 22.00 and 18.00.
+    EXPECT_FLOAT_EQ(resultOfRow(a, 5).Theory, 20.00f);
+    EXPECT_FLOAT_EQ(resultOfRow(a, 5).Upper, 22.00f);
+    EXPECT_FLOAT_EQ(resultOfRow(a, 5).Lower, 18.00f);
+    EXPECT_EQ(a.RangeVerdict, 0);
+    EXPECT_NEAR(a.Evaluation.LastElastic, 20.20f, 1e-5);
+    EXPECT_FLOAT_EQ(a.Evaluation.LastPermanent, 1.15f);
+
+    // Set loss 200 × 3 × 600 / (12000 − 1000) = 32.73 kN; 200 + 32.73 = 232.73 kN
+    // = 20 + 20 × 22.73/220 = 22.07 MPa.
+    EXPECT_FLOAT_EQ(a.SetLoss, 32.73f);
+    EXPECT_FLOAT_EQ(a.JackingForce, 232.73f);
+    EXPECT_FLOAT_EQ(a.JackingGauge, 22.07f);
+
+    // The same readings judged as an ordinary anchor from cycle 3 on: no verdict.
+    a.ConfirmationTest = 0;
+    EvaluateAnchor(a, ctx);
+    EXPECT_EQ(a.RangeVerdict, 2);
+    EXPECT_EQ(a.RangeVerdictText, QString());
+}

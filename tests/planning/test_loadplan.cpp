@@ -1,0 +1,331 @@
+#include "model/UserMessage.h"
+#include "planning/basKajyuu.h"
+#include "support/AnchorFixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+
+namespace {
+
+AnchorRecord plannedAnchor()
+{
+    AnchorRecord a;
+    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー");
+    a.Tendon.AnchorTypeCode = 0;
+    a.Tendon.AnchorRank = 0;
+    a.DesignAnchorForce = 100;
+    a.TendonYieldLoad = 1000;
+    a.Material.ReductionCoefficient = 0.8f;
+    return a;
+}
+
+AnchorRecord loadDistributionAnchor()
+{
+    AnchorRecord a = plannedAnchor();
+    a.Tendon.AnchorTypeCode = 3;
+    a.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
+    a.Tendon.FreeLength = 10000;
+    a.Tendon.AnchorLength = 6000;
+    a.Tendon.BodyCount = 2;
+    a.Tendon.TensioningType = 0;
+    a.Tendon.BodyTendonLength = { 20000, 18000 };
+    a.Material.BodyStrandCount = { 4, 4 };
+    a.Material.StrandSetCount = 8;
+    a.Material.TendonModulus = 200;
+    a.Material.TendonArea = 138.7f;
+    return a;
+}
+
+PlanContext qualityContext(int edition)
+{
+    return { 1, edition, 1.25, 1.1 };
+}
+
+} // namespace
+
+TEST(LoadPlanCheck, CodesInTheirOrder)
+{
+    AnchorRecord a = plannedAnchor();
+    EXPECT_EQ(LoadPlanCheckCode(a), 0);
+    a.Tendon.AnchorTypeName.clear();
+    EXPECT_EQ(LoadPlanCheckCode(a), 1);
+    a.Tendon.AnchorTypeCode = -1; // a missing type answers at once
+    EXPECT_EQ(LoadPlanCheckCode(a), 5);
+
+    AnchorRecord d = loadDistributionAnchor();
+    d.Tendon.AnchorTypeName.clear();
+    d.Tendon.FreeLength = 0;
+    EXPECT_EQ(LoadPlanCheckCode(d), 2); // the last failing check gives the code
+    d.Tendon.AnchorLength = 0;
+    EXPECT_EQ(LoadPlanCheckCode(d), 3);
+    d.Tendon.BodyCount = 0;
+    EXPECT_EQ(LoadPlanCheckCode(d), 4);
+    a = plannedAnchor();
+    a.Tendon.FreeLength = 0; // lengths matter only for load-distribution anchors
+    a.Tendon.BodyCount = 0;
+    EXPECT_EQ(LoadPlanCheckCode(a), 0);
+}
+
+TEST(LoadPlanCheck, MessageShownAsExclamation)
+{
+    MessageScript script;
+    AnchorRecord a = plannedAnchor();
+    a.Tendon.AnchorTypeCode = -1;
+    EXPECT_EQ(CheckLoadPlan(a), 5);
+    ASSERT_EQ(script.shown().size(), 1u);
+    EXPECT_EQ(script.last().text, QStringLiteral("アンカー形式が入力されていません。"));
+    EXPECT_EQ(script.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(LoadPlanCheckMessage(1), QStringLiteral("アンカー種別が入力されていません。"));
+    EXPECT_EQ(LoadPlanCheckMessage(2), QStringLiteral("アンカー自由長が入力されていません。"));
+    EXPECT_EQ(LoadPlanCheckMessage(3), QStringLiteral("アンカー体長が入力されていません。"));
+    EXPECT_EQ(LoadPlanCheckMessage(4), QStringLiteral("耐荷体個数が入力されていません。"));
+    script.clear();
+    EXPECT_EQ(CheckLoadPlan(plannedAnchor()), 0);
+    EXPECT_TRUE(script.empty());
+}
+
+TEST(LoadStages, EvenDistributionRoundsEachStageAndEndsAtTp)
+{
+    LoadPlan plan;
+    plan.InitialLoad = 100;
+    plan.PlannedMaxLoad = 500;
+    plan.StageCount = 4;
+    DistributeEvenly(plan);
+    EXPECT_EQ(plan.CycleMaxLoad[0], 200);
+    EXPECT_EQ(plan.CycleMaxLoad[1], 300);
+    EXPECT_EQ(plan.CycleMaxLoad[2], 400);
+    EXPECT_EQ(plan.CycleMaxLoad[3], 500);
+    EXPECT_EQ(plan.CycleMaxLoad[4], 0);
+
+    plan.InitialLoad = 0.01f;
+    plan.PlannedMaxLoad = 10;
+    plan.StageCount = 3;
+    plan.CycleMaxLoad.fill(7);
+    DistributeEvenly(plan);
+    // step 9.99 / 3 = 3.33 in single precision: 3.34, 6.67, then Tp exactly.
+    EXPECT_FLOAT_EQ(plan.CycleMaxLoad[0], 3.34f);
+    EXPECT_FLOAT_EQ(plan.CycleMaxLoad[1], 6.67f);
+    EXPECT_EQ(plan.CycleMaxLoad[2], 10);
+    EXPECT_EQ(plan.CycleMaxLoad[3], 0); // stages beyond the count are cleared
+}
+
+TEST(LoadStages, StoredCountOutsideTheRange)
+{
+    LoadPlan plan;
+    plan.InitialLoad = 50;
+    plan.PlannedMaxLoad = 300;
+    plan.StageCount = 0; // never set: worked with as five stages
+    DistributeEvenly(plan);
+    EXPECT_EQ(plan.StageCount, 5);
+    EXPECT_EQ(plan.CycleMaxLoad[0], 100);
+    EXPECT_EQ(plan.CycleMaxLoad[4], 300);
+    plan.StageCount = 11;
+    EXPECT_EQ(EffectiveStageCount(plan), 10);
+    EXPECT_EQ(
+        StageCountRangeMessage(), QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
+}
+
+TEST(LoadStages, AutomaticCalculationKeepsASetLoadDistributionPlan)
+{
+    MessageScript script;
+    AnchorRecord d = loadDistributionAnchor();
+    d.Plan.InitialLoad = 100;
+    d.Plan.PlannedMaxLoad = 500;
+    d.Plan.StageCount = 4;
+    d.Plan.CycleMaxLoad = { 150, 250, 450, 500 };
+    d.Plan.PlanSet = 1;
+    EXPECT_TRUE(CalculatePlanAutomatically(d, false));
+    EXPECT_EQ(d.Plan.CycleMaxLoad[0], 150);
+    EXPECT_TRUE(CalculatePlanAutomatically(d, true));
+    EXPECT_EQ(d.Plan.CycleMaxLoad[0], 200);
+
+    AnchorRecord a = plannedAnchor();
+    a.Plan = d.Plan;
+    a.Plan.CycleMaxLoad[0] = 150;
+    EXPECT_TRUE(CalculatePlanAutomatically(a, false)); // other anchors are always distributed
+    EXPECT_EQ(a.Plan.CycleMaxLoad[0], 200);
+
+    a.Tendon.AnchorTypeName.clear();
+    a.Plan.CycleMaxLoad[0] = 150;
+    EXPECT_FALSE(CalculatePlanAutomatically(a, true));
+    EXPECT_EQ(a.Plan.CycleMaxLoad[0], 150);
+    EXPECT_EQ(script.last().text, QStringLiteral("アンカー種別が入力されていません。"));
+}
+
+TEST(LoadStages, GaugesOfThePlanThroughTheAnchorsJack)
+{
+    AnchorRecord a = plannedAnchor();
+    a.Jack = test::calibratedJack();
+    a.Plan.InitialLoad = 50;
+    a.Plan.PlannedMaxLoad = 150;
+    a.Plan.StageCount = 2;
+    a.Plan.CycleMaxLoad = { 100, 150, 999 };
+    FillPlanGauges(a);
+    EXPECT_FLOAT_EQ(a.Plan.InitialGauge, 5.00f);
+    EXPECT_FLOAT_EQ(a.Plan.PlannedMaxGauge, 14.55f); // 10 + 10 × 50 / 110
+    EXPECT_FLOAT_EQ(a.Plan.StageGauge[0], 10.00f);
+    EXPECT_FLOAT_EQ(a.Plan.StageGauge[1], 14.55f);
+    EXPECT_EQ(a.Plan.StageGauge[2], 0);
+}
+
+TEST(PlannedMaxLoadLimits, TendonAndRankLimits)
+{
+    AnchorRecord a = plannedAnchor();
+    EXPECT_DOUBLE_EQ(TendonLimit(a), 900.00);
+    a.Tendon.AnchorTypeName = QStringLiteral("Cターンアンカー"); // product class 1: × α
+    EXPECT_DOUBLE_EQ(TendonLimit(a), 720.00);
+    a.TendonYieldLoad = 333.33f;
+    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型");
+    EXPECT_DOUBLE_EQ(TendonLimit(a), 300.00); // 299.997 rounded to two decimals
+    EXPECT_DOUBLE_EQ(RankLimit(a, qualityContext(1)), 125);
+    a.Tendon.AnchorRank = 1;
+    EXPECT_NEAR(RankLimit(a, qualityContext(1)), 110, 1e-9);
+}
+
+TEST(PlannedMaxLoadLimits, LowerBoundByCategoryEditionAndRank)
+{
+    AnchorRecord a = plannedAnchor();
+    a.DesignAnchorForceSeismic = 110;
+    // 2000, permanent: the smaller of 1.2 × 100 and 110.
+    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, qualityContext(0)).lower, 110);
+    a.DesignAnchorForceSeismic = 0;
+    EXPECT_NEAR(PlannedMaxLoadRange(a, qualityContext(0)).lower, 120, 1e-4);
+    a.DesignAnchorForceSeismic = 130;
+    EXPECT_NEAR(PlannedMaxLoadRange(a, qualityContext(0)).lower, 120, 1e-4);
+    a.DesignAnchorForce = 0;
+    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, qualityContext(0)).lower, 130);
+    a.DesignAnchorForce = 100;
+    a.Tendon.AnchorRank = 1; // temporary
+    EXPECT_NEAR(PlannedMaxLoadRange(a, qualityContext(0)).lower, 110, 1e-9);
+    // 2012: anything from the smallest entry up to the tendon limit.
+    LoadRange r = PlannedMaxLoadRange(a, qualityContext(1));
+    EXPECT_EQ(r.lower, 0);
+    EXPECT_DOUBLE_EQ(r.upper, 900);
+    // Basic investigation: at least the ultimate pull-out resistance Tug.
+    a.Spec2.PullOutResistanceText = QStringLiteral("350.5");
+    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 350.5);
+    a.Spec2.PullOutResistanceText = QStringLiteral("未定");
+    EXPECT_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 0);
+}
+
+TEST(PlannedMaxLoadLimits, LimitLinesByEditionAndTest)
+{
+    AnchorRecord a = plannedAnchor();
+    a.DesignAnchorForceSeismic = 110;
+    LimitTexts t = PlannedMaxLoadLimitTexts(a, qualityContext(1));
+    EXPECT_EQ(t.tys, QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)"));
+    EXPECT_EQ(t.tug, QString());
+    EXPECT_EQ(t.tp[0], QStringLiteral("ランクＡ ： 1.25×Td = 125.00 (kN)"));
+    EXPECT_EQ(t.tp[1], QString());
+    a.Tendon.AnchorRank = 1;
+    EXPECT_EQ(
+        PlannedMaxLoadLimitTexts(a, qualityContext(1)).tp[0], QStringLiteral("ランクＢ ： 1.10×Td = 110.00 (kN)"));
+
+    // 2000, multi-cycle confirmation, permanent: three lines.
+    a.Tendon.AnchorRank = 0;
+    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
+    EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.2 = 120.00 (kN)"));
+    EXPECT_EQ(t.tp[1], QStringLiteral("Tp ≦ Td(常時)× 1.5 = 150.00 (kN)"));
+    EXPECT_EQ(t.tp[2], QStringLiteral("Tp = Td(地震時)× 1.0 = 110.00 (kN)"));
+    // Without Td(常時) the seismic line moves up.
+    a.DesignAnchorForce = 0;
+    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
+    EXPECT_EQ(t.tp[0], QStringLiteral("Tp = Td(地震時)× 1.0 = 110.00 (kN)"));
+    EXPECT_EQ(t.tp[1], QString());
+    a.DesignAnchorForce = 100;
+    a.Tendon.AnchorRank = 1; // temporary
+    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
+    EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.1 = 110.00 (kN)"));
+    EXPECT_EQ(t.tp[1], QStringLiteral("Tp ≦ Td(常時)× 1.2 = 120.00 (kN)"));
+
+    // 2000, single-cycle confirmation.
+    a.ConfirmationTest = 1;
+    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
+    EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.1 = 110.00 (kN)"));
+    EXPECT_EQ(t.tp[1], QString());
+    a.Tendon.AnchorRank = 0;
+    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
+    EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.2 = 120.00 (kN)"));
+    EXPECT_EQ(t.tp[1], QStringLiteral("Tp ≧ Td(地震時)× 1.0 = 110.00 (kN)"));
+
+    // Basic investigation: the Tug line, no edition lines; α for product classes.
+    a.Spec2.PullOutResistanceText = QStringLiteral("350.5");
+    a.Tendon.AnchorTypeName = QStringLiteral("Uターン");
+    t = PlannedMaxLoadLimitTexts(a, { 0, 1, 1.25, 1.1 });
+    EXPECT_EQ(t.tys, QStringLiteral("Tp ≦ 0.9 × Tys × α  = 720.00 (kN)"));
+    EXPECT_EQ(t.tug, QStringLiteral("Tp ≧　Tug   =  350.50 (kN)"));
+    EXPECT_EQ(t.tp[0], QString());
+}
+
+TEST(PlannedMaxLoadLimits, PressureDisplayConvertsEveryValue)
+{
+    AnchorRecord a = plannedAnchor();
+    a.TendonYieldLoad = 172.222f; // 0.9 × Tys = 155.00 kN = 15.00 MPa
+    JackRecord j;
+    j.PointCount = 3;
+    j.Pressures = { 10, 20 };
+    j.Outputs = { 100, 210 };
+    LoadDisplay mpa = pressureDisplay(j);
+    EXPECT_EQ(
+        PlannedMaxLoadLimitTexts(a, qualityContext(1), mpa).tys, QStringLiteral("Tp ≦ 0.9  ×  Tys  = 15.00 (MPa)"));
+    // 0.1 × 155 = 15.5 kN = 1.55 MPa.
+    EXPECT_EQ(
+        InitialLoadReferenceTexts(a, 155, qualityContext(1), mpa).sankou, QStringLiteral("≒ 0.1 × 15.00 = 1.55 (MPa)"));
+    EXPECT_EQ(MinimumInitialLoadMessage(155, mpa),
+        QStringLiteral("荷重分散型の初期荷重の計算値は15.00MPaなので、この値よりも大きな値を指定して下さい。"));
+    EXPECT_EQ(MinimumInitialLoadMessage(50),
+        QStringLiteral("荷重分散型の初期荷重の計算値は50.00kNなので、この値よりも大きな値を指定して下さい。"));
+}
+
+TEST(InitialLoadReference, TextsByAnchorKind)
+{
+    AnchorRecord a = plannedAnchor();
+    ReferenceTexts t = InitialLoadReferenceTexts(a, 500, qualityContext(1));
+    EXPECT_EQ(t.sankou, QStringLiteral("≒ 0.1 × 500.00 = 50.00 (kN)"));
+    EXPECT_EQ(t.saisyuu, QString());
+
+    // Cumulative method with Tp 400: G0 = 50, the last bend-point load 20.00 + 30.
+    AnchorRecord d = loadDistributionAnchor();
+    t = InitialLoadReferenceTexts(d, 400, qualityContext(1));
+    EXPECT_EQ(t.sankou, QStringLiteral("≒ 0.1 × 400.00 = 40.00 (kN)"));
+    EXPECT_EQ(t.saisyuu, QStringLiteral("≧ 最終折点荷重 = 50.00 (kN)"));
+
+    d.Tendon.TensioningType = 1; // differential pulling head
+    t = InitialLoadReferenceTexts(d, 400, qualityContext(1));
+    EXPECT_EQ(t.sankou, QStringLiteral("≒ 0.2 × 400.00 = 80.00 (kN)"));
+    EXPECT_TRUE(t.saisyuu.startsWith(QStringLiteral("≧ 最終差動荷重 = ")));
+
+    d.Tendon.BodyCount = 1; // one body: the 0.1 reference and the bend-point line
+    t = InitialLoadReferenceTexts(d, 400, qualityContext(1));
+    EXPECT_TRUE(t.sankou.startsWith(QStringLiteral("≒ 0.1 × ")));
+    EXPECT_TRUE(t.saisyuu.startsWith(QStringLiteral("≧ 最終折点荷重 = ")));
+}
+
+TEST(InitialLoadReference, MinimumOnlyForSeveralBodies)
+{
+    AnchorRecord d = loadDistributionAnchor();
+    d.Plan.PlannedMaxLoad = 400;
+    LoadDistributionTables tables;
+    EXPECT_NEAR(MinimumInitialLoad(d, qualityContext(1), tables), 50.0, 1e-4);
+    EXPECT_DOUBLE_EQ(tables.StrandLoad, 50);
+    d.Tendon.BodyCount = 1;
+    EXPECT_EQ(MinimumInitialLoad(d, qualityContext(1), tables), 0);
+    EXPECT_EQ(MinimumInitialLoad(plannedAnchor(), qualityContext(1), tables), 0);
+}
+
+TEST(HoldingExamples, TextsByEditionAndGround)
+{
+    EXPECT_EQ(HojiShinkiText(1, 0), QStringLiteral("1～2ｻｲｸﾙ：15分、3～5ｻｲｸﾙ：60分、6ｻｲｸﾙ：180分"));
+    EXPECT_EQ(HojiShinkiText(1, 1), QStringLiteral("1～2ｻｲｸﾙ：15分、3～5ｻｲｸﾙ：30分、6ｻｲｸﾙ：60分"));
+    EXPECT_EQ(HojiRirekiText(1, 0), QStringLiteral("1～2分程度"));
+    EXPECT_EQ(HojiRirekiText(1, 1), QStringLiteral("1～2分程度"));
+    EXPECT_EQ(HojiShinkiText(0, 0), QStringLiteral("10分以上"));
+    EXPECT_EQ(HojiRirekiText(0, 0), QStringLiteral("2分以上"));
+    EXPECT_EQ(HojiShinkiText(0, 1), QStringLiteral("5分以上"));
+    EXPECT_EQ(HojiRirekiText(0, 1), QStringLiteral("1分以上"));
+    EXPECT_EQ(HojiShinkiText(1, -1), QString());
+    EXPECT_EQ(HoldingExampleSentence(1),
+        QStringLiteral("地質調査結果よりアンカー体部は、砂質土・岩盤地盤と判定した場合の、荷重保持時間の一例を示す。"));
+    EXPECT_EQ(HoldingExampleSentence(-1), QString());
+}

@@ -1,0 +1,203 @@
+#include "model/basMainData.h"
+#include "planning/HoldingTimes.h"
+#include "recording/ReadingSheet.h"
+#include "support/AnchorFixtures.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+using test::readingsAt;
+
+namespace {
+
+struct Expected {
+    float load;
+    int cycle;
+    int stage;
+    int kind;
+};
+
+void expectHoldings(const std::vector<SheetHolding>& holdings, std::initializer_list<Expected> expected)
+{
+    ASSERT_EQ(holdings.size(), expected.size());
+    std::size_t i = 0;
+    for (const Expected& e : expected) {
+        const SheetHolding& h = holdings[i];
+        EXPECT_EQ(h.load, e.load) << "holding " << i;
+        EXPECT_EQ(h.cycle, e.cycle) << "holding " << i;
+        EXPECT_EQ(h.stage, e.stage) << "holding " << i;
+        EXPECT_EQ(h.kind, e.kind) << "holding " << i;
+        ++i;
+    }
+}
+
+LoadPlan threeStages()
+{
+    LoadPlan plan;
+    plan.InitialLoad = 50;
+    plan.PlannedMaxLoad = 200;
+    plan.StageCount = 3;
+    plan.CycleMaxLoad = { 100, 150, 200 };
+    return plan;
+}
+
+} // namespace
+
+TEST(ReadingSheet, MultiCycleHoldingOrder)
+{
+    HoldingSchedule s = test::compactSchedule();
+    std::vector<SheetHolding> h = SheetHoldings(threeStages(), s, false);
+    expectHoldings(h,
+        { { 50, 1, 1, 0 }, // opening
+            { 100, 1, 1, 2 }, { 50, 1, 1, 1 }, // cycle 1
+            { 50, 2, 1, 1 }, { 100, 2, 2, 0 }, { 150, 2, 2, 2 }, { 100, 2, 2, 1 }, { 50, 2, 1, 1 }, // cycle 2
+            { 50, 3, 1, 1 }, { 100, 3, 2, 0 }, { 150, 3, 3, 0 }, { 200, 3, 3, 2 }, // cycle 3 up
+            { 150, 3, 3, 1 }, { 100, 3, 2, 1 }, { 50, 3, 1, 1 } }); // cycle 3 down
+    // The entries come from the places the schedule keeps them.
+    EXPECT_EQ(h[0].entry, &s.InitialStages[0]);
+    EXPECT_EQ(h[5].entry, &s.InitialStages[2]);
+    EXPECT_EQ(h[3].entry, &s.CycleStages[1].Loading[0]);
+    EXPECT_EQ(h[10].entry, &s.CycleStages[2].Loading[2]);
+    EXPECT_EQ(h[12].entry, &s.CycleStages[2].Unloading[2]);
+    EXPECT_EQ(h[14].entry, &s.CycleStages[2].Unloading[0]);
+}
+
+TEST(ReadingSheet, SingleCycleHoldingOrder)
+{
+    HoldingSchedule s = test::compactSchedule();
+    LoadPlan plan = threeStages();
+    plan.StageCount = 5;
+    plan.PlannedMaxLoad = 300;
+    plan.CycleMaxLoad = { 100, 150, 200, 250, 300 };
+    std::vector<SheetHolding> h = SheetHoldings(plan, s, true);
+    // Stage s holds P(s − 1): up through P1..P3, Tp, down through P3..P1 to T0.
+    expectHoldings(h,
+        { { 50, 1, 1, 0 }, { 100, 1, 2, 0 }, { 150, 1, 3, 0 }, { 200, 1, 4, 0 }, { 300, 1, 5, 2 }, { 200, 1, 4, 1 },
+            { 150, 1, 3, 1 }, { 100, 1, 2, 1 }, { 50, 1, 1, 1 } });
+    EXPECT_EQ(h[1].entry, &s.CycleStages[1].Loading[0]);
+    EXPECT_EQ(h[4].entry, &s.InitialStages[1]);
+    EXPECT_EQ(h[5].entry, &s.CycleStages[3].Unloading[0]);
+    EXPECT_EQ(h[8].entry, &s.CycleStages[0].Unloading[0]);
+
+    plan.StageCount = 2;
+    expectHoldings(SheetHoldings(plan, s, true), { { 50, 1, 1, 0 }, { 300, 1, 2, 2 }, { 50, 1, 1, 1 } });
+    plan.StageCount = 0;
+    expectHoldings(SheetHoldings(plan, s, true), { { 50, 1, 1, 0 }, { 300, 1, 1, 2 } });
+}
+
+TEST(ReadingSheet, RowCountsOfTheSheet)
+{
+    LoadPlan plan = threeStages();
+    for (int n = 0; n <= 10; ++n) {
+        plan.StageCount = std::int16_t(n);
+        AnchorRecord a;
+        a.Plan = plan;
+        HoldingSchedule single = defaultSchedule(1, 0, n, true);
+        EXPECT_EQ(int(BuildSheetRows(a, single, true).size()), ScheduledRowCount(single, n, true)) << n;
+        HoldingSchedule multi = defaultSchedule(1, 0, n, false);
+        EXPECT_EQ(int(BuildSheetRows(a, multi, false).size()), SheetRowCount(plan, multi, false)) << n;
+    }
+    // Three cycles of the compact schedule: opening 1; cycle 1: peak 2 + T0 1;
+    // cycle 2: T0 1 + up 1 + peak 2 + down 1 + T0 1; cycle 3: 1 + 2 + 2 + 2 + 1.
+    // 1 + 3 + 6 + 8 = 18 rows, where ScheduledRowCount counts 1 + 2 + 2.
+    EXPECT_EQ(SheetRowCount(threeStages(), test::compactSchedule(), false), 18);
+    EXPECT_EQ(ScheduledRowCount(test::compactSchedule(), 3, false), 5);
+}
+
+TEST(ReadingSheet, ElapsedTimesRunThroughHoldingsAndLoadChanges)
+{
+    // Fixed load changes: 1 min up, 2 min down. Opening at T0 read at 1 and 3 min;
+    // new loads at 1 and 5; history stages at 2.
+    AnchorRecord a;
+    a.Plan = threeStages();
+    a.Plan.StageCount = 2;
+    a.Spec2.LoadingMinutes = 1;
+    a.Spec2.UnloadingMinutes = 2;
+    HoldingSchedule s = test::compactSchedule();
+    s.InitialStages[0] = readingsAt({ 1, 3 });
+    for (CycleStageEntries& c : s.CycleStages) {
+        c.Loading.fill(readingsAt({ 2 }));
+        c.Unloading.fill(readingsAt({ 2 }));
+    }
+    std::vector<Reading> rows = BuildSheetRows(a, s, false);
+    std::vector<int> elapsed;
+    for (const Reading& r : rows)
+        elapsed.push_back(r.ElapsedTime);
+    // Opening: 60, 180. Up to 100: +60 → 240; 300, 540. Down to 50: +120 → 660; 780.
+    // Cycle 2 at T0 right after: no load change, 780 + 120 = 900. Up to 100: 960 + 120 = 1080.
+    // Up to 150: 1140 → 1200, 1440. Down to 100: 1560 → 1680. Down to 50: 1800 → 1920.
+    EXPECT_EQ(elapsed, (std::vector<int> { 60, 180, 300, 540, 780, 900, 1080, 1200, 1440, 1680, 1920 }));
+    EXPECT_EQ(rows[1].Interval, 3);
+    EXPECT_EQ(rows[3].Interval, 5);
+}
+
+TEST(ReadingSheet, HoldingsWithoutReadingsStillTakeTheirLoadChanges)
+{
+    AnchorRecord a;
+    a.Plan = threeStages();
+    a.Plan.StageCount = 1;
+    a.Spec2.LoadingMinutes = 1;
+    a.Spec2.UnloadingMinutes = 1;
+    HoldingSchedule s = test::compactSchedule();
+    s.InitialStages[1].Count = 0; // no reading at the peak of cycle 1
+    std::vector<Reading> rows = BuildSheetRows(a, s, false);
+    ASSERT_EQ(rows.size(), 2u);
+    // Opening 120; up 60 s, no holding, down 60 s; then 60 s into the closing holding.
+    EXPECT_EQ(rows[1].ElapsedTime, 120 + 60 + 60 + 60);
+    EXPECT_EQ(rows[1].Load, 50);
+}
+
+TEST(ReadingSheet, RowsCarryPlanGaugesAndEmptyReadings)
+{
+    AnchorRecord a;
+    a.AnchorNo = QStringLiteral("No.7");
+    a.Plan = threeStages();
+    a.Jack = test::calibratedJack();
+    std::vector<Reading> rows = BuildSheetRows(a, test::compactSchedule(), false);
+    ASSERT_FALSE(rows.empty());
+    const Reading& peak = rows[1]; // first reading at 100 kN
+    EXPECT_EQ(peak.Load, 100);
+    EXPECT_FLOAT_EQ(peak.GaugePressure, 10.00f);
+    EXPECT_EQ(peak.AnchorNoText, QStringLiteral("No.7"));
+    EXPECT_EQ(peak.Displacement, MissingValue);
+    EXPECT_EQ(peak.InitialNo1, MissingValue);
+    EXPECT_EQ(peak.MeasuredNo2, MissingValue);
+    EXPECT_EQ(peak.ClockTime, QString());
+
+    a.Jack = JackRecord {}; // no jack data: no gauge pressure
+    EXPECT_EQ(BuildSheetRows(a, test::compactSchedule(), false)[1].GaugePressure, MissingValue);
+}
+
+TEST(ReadingSheet, PlanWithoutStagesHasOnlyTheOpeningHolding)
+{
+    AnchorRecord a;
+    HoldingSchedule s = test::compactSchedule();
+    s.InitialStages[0].Count = 200; // beyond the ten readings a holding has
+    std::vector<Reading> rows = BuildSheetRows(a, s, false);
+    EXPECT_EQ(rows.size(), 10u);
+}
+
+TEST(ReadingSheet, GeneratedIntoTheProjectsAnchors)
+{
+    Project& p = project();
+    InitProject(p, 2);
+    p.TestCategory = 1;
+    p.anchor(2).Plan = threeStages();
+    p.anchor(2).ConfirmationTest = 1;
+    p.anchor(2).Readings.resize(3);
+    p.Record.Schedules[1] = test::compactSchedule();
+    GenerateSheet(p, 2);
+    AnchorRecord& a = p.anchor(2);
+    EXPECT_EQ(a.ReadingCount, int(a.Readings.size()));
+    EXPECT_EQ(a.ReadingCount, ScheduledRowCount(p.Record.Schedules[1], 3, true));
+    EXPECT_EQ(a.EditFlag, 1);
+    GenerateSheet(p, 3); // no such anchor: nothing happens
+    GenerateSheet(p, 0);
+
+    p.TestCategory = 0; // a basic investigation uses the cycles even with the flag set
+    p.Record.WorkingAnchor.Plan = threeStages();
+    p.Record.WorkingAnchor.ConfirmationTest = 1;
+    p.Record.WorkingSchedule = test::compactSchedule();
+    GenerateSheet(p, 1);
+    EXPECT_EQ(p.Record.WorkingAnchor.Readings.back().Cycle, 3);
+}

@@ -1,0 +1,81 @@
+#pragma once
+// Anchors, jacks and schedules the evaluation, recording and command-line tests
+// share. Every number here is used by hand-worked expectations in the tests.
+
+#include "model/AnchorRecord.h"
+#include "model/HoldingSchedule.h"
+
+#include <initializer_list>
+
+namespace tessaro::test {
+
+// Calibration pairs (MPa, kN): (10, 100), (20, 210), (40, 430).
+inline JackRecord calibratedJack()
+{
+    JackRecord j;
+    j.JackName = QStringLiteral("テストジャッキ");
+    j.PointCount = 4;
+    j.Pressures = { 10, 20, 40 };
+    j.Outputs = { 100, 210, 430 };
+    return j;
+}
+
+inline HoldingStage readingsAt(std::initializer_list<int> minutes)
+{
+    HoldingStage s;
+    std::size_t i = 0;
+    for (int m : minutes)
+        s.Times[i++] = std::uint16_t(m);
+    s.Count = std::uint8_t(minutes.size());
+    return s;
+}
+
+// Friction-type anchor, Lf 9000 + Lr 1000 = Lsf 10000 mm, Es·As = 200 × 500 =
+// 100000 kN, so the theory at load L is (L − 50) / 10 mm. T0 50, Tp 350 kN in
+// six stages of 50 kN; set 5 mm, lock-off 300 kN.
+inline AnchorRecord sixCycleAnchor()
+{
+    AnchorRecord a;
+    a.AnchorNo = QStringLiteral("A-1");
+    a.Tendon.AnchorTypeCode = 0;
+    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー");
+    a.Tendon.AnchorRank = 0;
+    a.Tendon.FreeLength = 9000;
+    a.Tendon.ExtraLength = 1000;
+    a.Tendon.AnchorLength = 6000;
+    a.Tendon.TensionFreeLength = 10000;
+    a.Material.TendonModulus = 200;
+    a.Material.TendonArea = 500;
+    a.Material.StrandSetCount = 1;
+    a.Plan.InitialLoad = 50;
+    a.Plan.PlannedMaxLoad = 350;
+    a.Plan.StageCount = 6;
+    a.Plan.CycleMaxLoad = { 100, 150, 200, 250, 300, 350 };
+    a.SetAmount = 5.0;
+    a.LockOffLoad = 300;
+    a.Jack = calibratedJack();
+    // Loads rise at 50 kN/min and fall at 100 kN/min: a 50 kN step up lasts
+    // 60 s, one down 30 s.
+    a.Spec2.LoadChangeBySpeed = 1;
+    a.Spec2.LoadingRate = 50;
+    a.Spec2.UnloadingRate = 100;
+    return a;
+}
+
+// Opening holding 2 min (one reading), new-load holdings read at 1 and 5 min,
+// every other holding read once after 1 min.
+inline HoldingSchedule compactSchedule()
+{
+    HoldingSchedule s;
+    s.SetFlag = 1;
+    s.InitialStages[0] = readingsAt({ 2 });
+    for (std::size_t c = 1; c < s.InitialStages.size(); ++c)
+        s.InitialStages[c] = readingsAt({ 1, 5 });
+    for (CycleStageEntries& cycle : s.CycleStages) {
+        cycle.Loading.fill(readingsAt({ 1 }));
+        cycle.Unloading.fill(readingsAt({ 1 }));
+    }
+    return s;
+}
+
+} // namespace tessaro::test
