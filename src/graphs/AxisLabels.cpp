@@ -41,7 +41,7 @@ void absoluteValueLabels(ChartData& chart, float upper, float lower, ChartAxisId
     if ((end - start) / step + 1 > maxAbsoluteLabels)
         return;
     for (double v = start; v <= end; v += step)
-        target.valueLabels.push_back({v, QString::number(std::fabs(v), 'f', 0)});
+        target.valueLabels.push_back({ v, QString::number(std::fabs(v), 'f', 0) });
 }
 
 double niceTickStep(double min, double max, int maxTicks)
@@ -51,7 +51,7 @@ double niceTickStep(double min, double max, int maxTicks)
         return 1;
     double rough = span / maxTicks;
     double power = std::pow(10.0, std::floor(std::log10(rough)));
-    for (double factor : {1.0, 2.0, 2.5, 5.0, 10.0})
+    for (double factor : { 1.0, 2.0, 2.5, 5.0, 10.0 })
         if (factor * power >= rough * (1 - 1e-9))
             return factor * power;
     return 10 * power;

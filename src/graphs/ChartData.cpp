@@ -42,10 +42,19 @@ void setAxisBounds(ChartData& chart, float xMax, float xMin, float yMax, float y
     set(chart.y, yMax, yMin);
 }
 
-void plotAreaVisible(ChartData& chart) { chart.plotArea = {Qt::white, Qt::black}; }
+void plotAreaVisible(ChartData& chart)
+{
+    chart.plotArea = { Qt::white, Qt::black };
+}
 
-void plotAreaBlank(ChartData& chart) { chart.plotArea = {Qt::white, Qt::white}; }
+void plotAreaBlank(ChartData& chart)
+{
+    chart.plotArea = { Qt::white, Qt::white };
+}
 
-bool isPlotAreaBlank(const PlotAreaColors& colors) { return colors.background == colors.foreground; }
+bool isPlotAreaBlank(const PlotAreaColors& colors)
+{
+    return colors.background == colors.foreground;
+}
 
 } // namespace tessaro

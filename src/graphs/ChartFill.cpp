@@ -4,7 +4,9 @@
 
 namespace tessaro {
 
-ChartFill::ChartFill(ChartData& chart, int group) : chart_(chart), group_(group)
+ChartFill::ChartFill(ChartData& chart, int group)
+    : chart_(chart)
+    , group_(group)
 {
     for (ChartSeries& s : chart_.group(group_).series)
         s.points.clear();
@@ -12,12 +14,12 @@ ChartFill::ChartFill(ChartData& chart, int group) : chart_(chart), group_(group)
 
 void ChartFill::add(int series, double x, double y)
 {
-    ChartPoint p{x, y};
+    ChartPoint p { x, y };
     chart_.series(group_, series).points.push_back(p);
     if (chart_.groups[std::size_t(group_)].isHole(p))
         return;
     if (written_ == 0) {
-        extremes_ = {x, x, y, y};
+        extremes_ = { x, x, y, y };
     }
     else {
         extremes_.xMin = std::min(extremes_.xMin, x);
@@ -28,7 +30,10 @@ void ChartFill::add(int series, double x, double y)
     ++written_;
 }
 
-void ChartFill::finish() { finish(extremes_); }
+void ChartFill::finish()
+{
+    finish(extremes_);
+}
 
 void ChartFill::finish(const ChartExtremes& bounds)
 {

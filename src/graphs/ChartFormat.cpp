@@ -8,9 +8,8 @@ namespace {
 
 const QStringList& fallbackFamilies()
 {
-    static const QStringList families{QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
-                                      QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"),
-                                      QStringLiteral("sans-serif")};
+    static const QStringList families { QStringLiteral("IPAexGothic"), QStringLiteral("IPAGothic"),
+        QStringLiteral("Noto Sans CJK JP"), QStringLiteral("VL Gothic"), QStringLiteral("sans-serif") };
     return families;
 }
 
@@ -18,7 +17,7 @@ const QStringList& fallbackFamilies()
 
 QFont chartFont(const QString& family, double pointSize, bool bold, bool italic)
 {
-    QStringList families{family};
+    QStringList families { family };
     for (const QString& f : fallbackFamilies())
         if (!families.contains(f))
             families << f;
@@ -30,15 +29,17 @@ QFont chartFont(const QString& family, double pointSize, bool bold, bool italic)
     return font;
 }
 
-QFont chartFont(double pointSize, bool bold) { return chartFont(fallbackFamilies().first(), pointSize, bold, false); }
+QFont chartFont(double pointSize, bool bold)
+{
+    return chartFont(fallbackFamilies().first(), pointSize, bold, false);
+}
 
 SeriesStyle defaultSeriesStyle(int series)
 {
-    static const std::array<QColor, 6> colors{QColor(0x1f, 0x4e, 0x9c), QColor(0xc0, 0x39, 0x2b),
-                                              QColor(0x1e, 0x84, 0x49), QColor(0x7d, 0x3c, 0x98),
-                                              QColor(0xd3, 0x54, 0x00), QColor(Qt::black)};
-    static const std::array<MarkerShape, 5> markers{MarkerShape::Circle, MarkerShape::Square, MarkerShape::Triangle,
-                                                    MarkerShape::Diamond, MarkerShape::Pentagon};
+    static const std::array<QColor, 6> colors { QColor(0x1f, 0x4e, 0x9c), QColor(0xc0, 0x39, 0x2b),
+        QColor(0x1e, 0x84, 0x49), QColor(0x7d, 0x3c, 0x98), QColor(0xd3, 0x54, 0x00), QColor(Qt::black) };
+    static const std::array<MarkerShape, 5> markers { MarkerShape::Circle, MarkerShape::Square, MarkerShape::Triangle,
+        MarkerShape::Diamond, MarkerShape::Pentagon };
     std::size_t i = std::size_t(series < 0 ? 0 : series);
     SeriesStyle style;
     style.color = colors[i % colors.size()];
@@ -47,9 +48,12 @@ SeriesStyle defaultSeriesStyle(int series)
 }
 
 ChartFormat::ChartFormat()
-    : titleFont(chartFont(12, true)), labelFont(chartFont(10)), gridColor(0xc8, 0xc8, 0xc8), legendFont(chartFont(9))
+    : titleFont(chartFont(12, true))
+    , labelFont(chartFont(10))
+    , gridColor(0xc8, 0xc8, 0xc8)
+    , legendFont(chartFont(9))
 {
-    for (AxisFormat* axis : {&x, &y}) {
+    for (AxisFormat* axis : { &x, &y }) {
         axis->titleFont = chartFont(10);
         axis->labelFont = chartFont(9);
     }

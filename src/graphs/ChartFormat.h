@@ -13,14 +13,14 @@ namespace tessaro {
 
 enum class LineStyle { Solid, Dash, Dot, DashDot, None };
 enum class MarkerShape { None, Circle, Square, Diamond, Triangle, Star, Pentagon };
-enum class LegendPosition { Top, Bottom, Left, Right };
+enum class LegendPosition { Bottom, Left, Right };
 
 struct SeriesStyle {
     QColor color;
-    double lineWidth = 2;     // drawing units (1/96 inch)
+    double lineWidth = 2; // drawing units (1/96 inch)
     LineStyle line = LineStyle::Solid;
     MarkerShape marker = MarkerShape::Circle;
-    double markerSize = 7;    // drawing units
+    double markerSize = 7; // drawing units
     bool operator==(const SeriesStyle&) const = default;
 };
 

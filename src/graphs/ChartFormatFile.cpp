@@ -17,25 +17,17 @@ const QString FormatVersion = QStringLiteral("1");
 constexpr int MaxGroups = 10;
 constexpr int MaxSeries = 50;
 
-template <class E>
-using Names = std::initializer_list<std::pair<E, const char*>>;
+template <class E> using Names = std::initializer_list<std::pair<E, const char*>>;
 
-const Names<LineStyle> lineNames{{LineStyle::Solid, "solid"},
-                                 {LineStyle::Dash, "dash"},
-                                 {LineStyle::Dot, "dot"},
-                                 {LineStyle::DashDot, "dashdot"},
-                                 {LineStyle::None, "none"}};
-const Names<MarkerShape> markerNames{{MarkerShape::None, "none"},         {MarkerShape::Circle, "circle"},
-                                     {MarkerShape::Square, "square"},     {MarkerShape::Diamond, "diamond"},
-                                     {MarkerShape::Triangle, "triangle"}, {MarkerShape::Star, "star"},
-                                     {MarkerShape::Pentagon, "pentagon"}};
-const Names<LegendPosition> legendNames{{LegendPosition::Top, "top"},
-                                        {LegendPosition::Bottom, "bottom"},
-                                        {LegendPosition::Left, "left"},
-                                        {LegendPosition::Right, "right"}};
+const Names<LineStyle> lineNames { { LineStyle::Solid, "solid" }, { LineStyle::Dash, "dash" },
+    { LineStyle::Dot, "dot" }, { LineStyle::DashDot, "dashdot" }, { LineStyle::None, "none" } };
+const Names<MarkerShape> markerNames { { MarkerShape::None, "none" }, { MarkerShape::Circle, "circle" },
+    { MarkerShape::Square, "square" }, { MarkerShape::Diamond, "diamond" }, { MarkerShape::Triangle, "triangle" },
+    { MarkerShape::Star, "star" }, { MarkerShape::Pentagon, "pentagon" } };
+const Names<LegendPosition> legendNames { { LegendPosition::Bottom, "bottom" }, { LegendPosition::Left, "left" },
+    { LegendPosition::Right, "right" } };
 
-template <class E>
-QString nameOf(E value, Names<E> names)
+template <class E> QString nameOf(E value, Names<E> names)
 {
     for (auto& [v, name] : names)
         if (v == value)
@@ -53,7 +45,10 @@ QString seriesGroupName(int group, int series)
 // whole file as damaged.
 class Reader {
 public:
-    explicit Reader(QSettings& settings) : s_(settings) {}
+    explicit Reader(QSettings& settings)
+        : s_(settings)
+    {
+    }
     bool ok() const { return ok_; }
     void fail() { ok_ = false; }
 
@@ -93,8 +88,7 @@ public:
         else
             fail();
     }
-    template <class E>
-    void choice(const QString& key, E& out, Names<E> names)
+    template <class E> void choice(const QString& key, E& out, Names<E> names)
     {
         if (!s_.contains(key))
             return;
@@ -203,11 +197,20 @@ void writeSeries(QSettings& s, const ChartFormat& format)
 
 } // namespace
 
-QString graphFormatFile(int chart) { return QStringLiteral("IniChartGraph%1.ini").arg(chart); }
+QString graphFormatFile(int chart)
+{
+    return QStringLiteral("IniChartGraph%1.ini").arg(chart);
+}
 
-QString summaryFormatFile(int chart) { return QStringLiteral("IniSoukatuGraph%1.ini").arg(chart); }
+QString summaryFormatFile(int chart)
+{
+    return QStringLiteral("IniSoukatuGraph%1.ini").arg(chart);
+}
 
-QString chartFormatPath(const QString& fileName) { return paths::data(ChartFormatFolder + "/" + fileName); }
+QString chartFormatPath(const QString& fileName)
+{
+    return paths::data(ChartFormatFolder + "/" + fileName);
+}
 
 bool readChartFormat(const QString& path, ChartFormat& format)
 {

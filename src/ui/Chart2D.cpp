@@ -7,10 +7,14 @@
 
 namespace tessaro::ui {
 
-Chart2D::Chart2D(QWidget* parent) : QChartView(parent), plot_(new ChartPlot)
+Chart2D::Chart2D(QWidget* parent)
+    : QChartView(parent)
+    , plot_(new ChartPlot)
 {
     setChart(plot_);
     setRenderHint(QPainter::Antialiasing);
+    setFrameShape(QFrame::NoFrame);
+    setBackgroundBrush(Qt::white);
     setMinimumSize(200, 160);
     redraw();
 }
@@ -27,9 +31,15 @@ void Chart2D::setFormat(ChartFormat format)
     redraw();
 }
 
-void Chart2D::redraw() { plot_->draw(data_, format_); }
+void Chart2D::redraw()
+{
+    plot_->draw(data_, format_);
+}
 
-void Chart2D::showEditorElement(ChartEditorElement element, bool show) { editorElements_.setFlag(element, show); }
+void Chart2D::showEditorElement(ChartEditorElement element, bool show)
+{
+    editorElements_.setFlag(element, show);
+}
 
 bool Chart2D::openPropertyEditor()
 {
@@ -42,12 +52,24 @@ bool Chart2D::openPropertyEditor()
     return true;
 }
 
-QImage Chart2D::toImage(QSize size) const { return chartImage(data_, format_, size); }
+QImage Chart2D::toImage(QSize size) const
+{
+    return chartImage(data_, format_, size);
+}
 
-void Chart2D::copyToClipboard(QSize size) const { copyChartToClipboard(data_, format_, size); }
+void Chart2D::copyToClipboard(QSize size) const
+{
+    copyChartToClipboard(data_, format_, size);
+}
 
-bool Chart2D::writeSvg(const QString& path, QSize size) const { return writeChartSvg(data_, format_, path, size); }
+bool Chart2D::writeSvg(const QString& path, QSize size) const
+{
+    return writeChartSvg(data_, format_, path, size);
+}
 
-bool Chart2D::print(QPrinter& printer, QSize size) const { return printChart(data_, format_, printer, size); }
+bool Chart2D::print(QPrinter& printer, QSize size) const
+{
+    return printChart(data_, format_, printer, size);
+}
 
 } // namespace tessaro::ui

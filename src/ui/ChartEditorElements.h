@@ -9,17 +9,16 @@
 namespace tessaro::ui {
 
 enum class ChartEditorElement {
-    Titles = 0x1,       // chart and axis titles, their fonts, the font of chart labels
-    AxisLabels = 0x2,   // font of the axis numbers and value labels
-    Grid = 0x4,         // grid lines of either axis and their colour
+    Titles = 0x1, // chart and axis titles, their fonts, the font of chart labels
+    AxisLabels = 0x2, // font of the axis numbers and value labels
+    Grid = 0x4, // grid lines of either axis and their colour
     SeriesStyles = 0x8, // colour, line and marker of every series
-    Legend = 0x10,      // legend shown or not, its position and font
+    Legend = 0x10, // legend shown or not, its position and font
 };
 Q_DECLARE_FLAGS(ChartEditorElements, ChartEditorElement)
 Q_DECLARE_OPERATORS_FOR_FLAGS(ChartEditorElements)
 
-inline constexpr ChartEditorElements AllEditorElements = ChartEditorElement::Titles | ChartEditorElement::AxisLabels |
-                                                        ChartEditorElement::Grid | ChartEditorElement::SeriesStyles |
-                                                        ChartEditorElement::Legend;
+inline constexpr ChartEditorElements AllEditorElements = ChartEditorElement::Titles | ChartEditorElement::AxisLabels
+    | ChartEditorElement::Grid | ChartEditorElement::SeriesStyles | ChartEditorElement::Legend;
 
 } // namespace tessaro::ui

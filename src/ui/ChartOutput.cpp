@@ -3,7 +3,6 @@
 #include "ui/ChartPlot.h"
 
 #include <QClipboard>
-#include <QFileInfo>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QGuiApplication>
@@ -71,7 +70,8 @@ bool printChart(const ChartData& data, const ChartFormat& format, QPrinter& prin
     QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     page.moveTo(0, 0);
     double toDevice = printer.resolution() / 96.0;
-    double fit = std::min({1.0, page.width() / (size.width() * toDevice), page.height() / (size.height() * toDevice)});
+    double fit
+        = std::min({ 1.0, page.width() / (size.width() * toDevice), page.height() / (size.height() * toDevice) });
     double scale = toDevice * fit;
     QSizeF drawn(size.width() * scale, size.height() * scale);
     painter.translate((page.width() - drawn.width()) / 2, 0);

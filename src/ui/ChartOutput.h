@@ -19,7 +19,10 @@ namespace tessaro::ui {
 
 // Chart sizes given in twips (1/1440 inch): 9000 twips print a graph 6.25 inches
 // square, 6000 twips copy it 4.17 inches square.
-constexpr int fromTwips(int twips) { return twips * 96 / 1440; }
+constexpr int fromTwips(int twips)
+{
+    return twips * 96 / 1440;
+}
 
 // Draws the chart laid out at the size of the target rectangle (in the painter's
 // coordinates).

@@ -1,11 +1,14 @@
 #include "ui/ChartPlot.h"
 
 #include "graphs/AxisLabels.h"
+#include "ui/ChartLegend.h"
+#include "ui/SeriesDrawing.h"
 
 #include <QCategoryAxis>
+#include <QGraphicsRectItem>
+#include <QGraphicsSceneResizeEvent>
 #include <QGraphicsSimpleTextItem>
 #include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
 #include <QScatterSeries>
@@ -17,41 +20,24 @@
 namespace tessaro::ui {
 namespace {
 
-Qt::PenStyle penStyle(LineStyle line)
-{
-    switch (line) {
-    case LineStyle::Solid: return Qt::SolidLine;
-    case LineStyle::Dash: return Qt::DashLine;
-    case LineStyle::Dot: return Qt::DotLine;
-    case LineStyle::DashDot: return Qt::DashDotLine;
-    case LineStyle::None: break;
-    }
-    return Qt::NoPen;
-}
-
 QScatterSeries::MarkerShape scatterShape(MarkerShape marker)
 {
     switch (marker) {
-    case MarkerShape::Square: return QScatterSeries::MarkerShapeRectangle;
-    case MarkerShape::Diamond: return QScatterSeries::MarkerShapeRotatedRectangle;
-    case MarkerShape::Triangle: return QScatterSeries::MarkerShapeTriangle;
-    case MarkerShape::Star: return QScatterSeries::MarkerShapeStar;
-    case MarkerShape::Pentagon: return QScatterSeries::MarkerShapePentagon;
+    case MarkerShape::Square:
+        return QScatterSeries::MarkerShapeRectangle;
+    case MarkerShape::Diamond:
+        return QScatterSeries::MarkerShapeRotatedRectangle;
+    case MarkerShape::Triangle:
+        return QScatterSeries::MarkerShapeTriangle;
+    case MarkerShape::Star:
+        return QScatterSeries::MarkerShapeStar;
+    case MarkerShape::Pentagon:
+        return QScatterSeries::MarkerShapePentagon;
     case MarkerShape::Circle:
-    case MarkerShape::None: break;
+    case MarkerShape::None:
+        break;
     }
     return QScatterSeries::MarkerShapeCircle;
-}
-
-Qt::Alignment legendAlignment(LegendPosition position)
-{
-    switch (position) {
-    case LegendPosition::Top: return Qt::AlignTop;
-    case LegendPosition::Left: return Qt::AlignLeft;
-    case LegendPosition::Right: return Qt::AlignRight;
-    case LegendPosition::Bottom: break;
-    }
-    return Qt::AlignBottom;
 }
 
 // Category labels must differ from each other, but absolute-value labels repeat
@@ -77,8 +63,8 @@ QAbstractAxis* valueLabelAxis(const std::vector<ValueLabel>& labels, double lo, 
     // Labels beyond the drawn range would be pinned to its ends and misread.
     double tolerance = (hi - lo) * 1e-9;
     for (const ValueLabel& label : sorted) {
-        if (!std::isfinite(label.value) || label.value <= last || label.value < lo - tolerance ||
-            label.value > hi + tolerance)
+        if (!std::isfinite(label.value) || label.value <= last || label.value < lo - tolerance
+            || label.value > hi + tolerance)
             continue;
         axis->append(distinctText(label.text, used), label.value);
         last = label.value;
@@ -117,17 +103,8 @@ void styleAxis(QAbstractAxis& axis, const QString& title, const AxisFormat& f, c
 // Series without name or without a point to show stay out of the legend.
 bool inLegend(const ChartGroup& group, const ChartSeries& series)
 {
-    return !series.name.isEmpty() &&
-           std::any_of(series.points.begin(), series.points.end(), [&](auto& p) { return !group.isHole(p); });
-}
-
-bool hasLegendEntry(const ChartData& data)
-{
-    for (const ChartGroup& group : data.groups)
-        for (const ChartSeries& series : group.series)
-            if (inLegend(group, series))
-                return true;
-    return false;
+    return !series.name.isEmpty()
+        && std::any_of(series.points.begin(), series.points.end(), [&](auto& p) { return !group.isHole(p); });
 }
 
 } // namespace
@@ -137,24 +114,27 @@ std::pair<double, double> drawnRange(const ChartAxis& axis)
     double lo = axis.min;
     double hi = axis.max;
     if (!std::isfinite(lo) || !std::isfinite(hi))
-        return {0, 100};
+        return { 0, 100 };
     if (hi < lo)
         std::swap(lo, hi);
     if (hi == lo)
-        return lo == 0 ? std::pair{0.0, 1.0} : std::pair{lo - std::fabs(lo) / 10, hi + std::fabs(hi) / 10};
-    return {lo, hi};
+        return lo == 0 ? std::pair { 0.0, 1.0 } : std::pair { lo - std::fabs(lo) / 10, hi + std::fabs(hi) / 10 };
+    return { lo, hi };
 }
 
 ChartPlot::ChartPlot()
+    : legend_(new ChartLegend(this))
+    , frame_(new QGraphicsRectItem(this))
 {
+    frame_->setZValue(100);
     setBackgroundRoundness(0);
     setBackgroundBrush(Qt::white);
     setBackgroundPen(Qt::NoPen);
     setDropShadowEnabled(false);
     setLocalizeNumbers(false);
-    setMargins(QMargins(6, 6, 6, 6));
-    legend()->setMarkerShape(QLegend::MarkerShapeFromSeries);
-    connect(this, &QChart::plotAreaChanged, this, &ChartPlot::placeLabels);
+    // The chart's own legend cuts long names short on small charts.
+    legend()->hide();
+    connect(this, &QChart::plotAreaChanged, this, &ChartPlot::placeOverlays);
 }
 
 void ChartPlot::clear()
@@ -179,12 +159,15 @@ void ChartPlot::draw(const ChartData& data, const ChartFormat& format)
     bool blank = isPlotAreaBlank(data.plotArea);
     setPlotAreaBackgroundVisible(true);
     setPlotAreaBackgroundBrush(data.plotArea.background);
-    setPlotAreaBackgroundPen(blank ? QPen(Qt::NoPen) : QPen(data.plotArea.foreground, 1));
+    setPlotAreaBackgroundPen(Qt::NoPen);
+    // The frame is drawn over the grid, which would otherwise cover its edges.
+    frame_->setPen(QPen(data.plotArea.foreground, 1));
+    frame_->setVisible(!blank);
 
     auto [x0, x1] = drawnRange(data.x);
     auto [y0, y1] = drawnRange(data.y);
-    xRange_ = {x0, x1};
-    yRange_ = {y0, y1};
+    xRange_ = { x0, x1 };
+    yRange_ = { y0, y1 };
     xReversed_ = data.xReversed;
     xAxis_ = data.x.valueLabels.empty() ? numberAxis(x0, x1) : valueLabelAxis(data.x.valueLabels, x0, x1);
     yAxis_ = data.y.valueLabels.empty() ? numberAxis(y0, y1) : valueLabelAxis(data.y.valueLabels, y0, y1);
@@ -197,19 +180,26 @@ void ChartPlot::draw(const ChartData& data, const ChartFormat& format)
     for (int g = 0; g < int(data.groups.size()); ++g)
         drawGroup(data.groups[std::size_t(g)], g, format);
 
-    legend()->setVisible(format.legendVisible && hasLegendEntry(data));
-    legend()->setAlignment(legendAlignment(format.legendPosition));
-    legend()->setFont(format.legendFont);
-    legend()->setLabelColor(Qt::black);
+    std::vector<ChartLegend::Entry> entries;
+    for (int g = 0; g < int(data.groups.size()); ++g) {
+        const ChartGroup& group = data.groups[std::size_t(g)];
+        for (int s = 0; s < int(group.series.size()); ++s)
+            if (inLegend(group, group.series[std::size_t(s)]))
+                entries.push_back({ group.series[std::size_t(s)].name, format.seriesStyle(g, s) });
+    }
+    legend_->setEntries(std::move(entries), format.legendFont);
+    legend_->setVisible(format.legendVisible && !legend_->isEmpty());
+    legendPosition_ = format.legendPosition;
+    layoutLegend();
 
     for (const ChartLabel& label : data.labels) {
         auto* item = new QGraphicsSimpleTextItem(label.text, this);
         item->setFont(format.labelFont);
         item->setBrush(Qt::black);
-        item->setZValue(10);
-        labels_.push_back({item, label.attach, label.offset});
+        item->setZValue(101);
+        labels_.push_back({ item, label.attach, label.offset });
     }
-    placeLabels();
+    placeOverlays();
 }
 
 void ChartPlot::drawGroup(const ChartGroup& group, int g, const ChartFormat& format)
@@ -218,7 +208,7 @@ void ChartPlot::drawGroup(const ChartGroup& group, int g, const ChartFormat& for
         const ChartSeries& series = group.series[std::size_t(s)];
         SeriesStyle style = format.seriesStyle(g, s);
         std::vector<QXYSeries*> parts;
-        if (style.line != LineStyle::None && style.lineWidth > 0) {
+        if (drawsLine(style)) {
             // A hole ends one line and the next point starts another.
             QLineSeries* line = nullptr;
             for (const ChartPoint& p : series.points) {
@@ -231,7 +221,7 @@ void ChartPlot::drawGroup(const ChartGroup& group, int g, const ChartFormat& for
                 line->append(p.x, p.y);
             }
         }
-        if (style.marker != MarkerShape::None && style.markerSize > 0) {
+        if (drawsMarkers(style)) {
             auto* dots = new QScatterSeries;
             for (const ChartPoint& p : series.points)
                 if (!group.isHole(p))
@@ -250,21 +240,57 @@ void ChartPlot::drawGroup(const ChartGroup& group, int g, const ChartFormat& for
                 dots->setBorderColor(style.color);
             }
             else {
-                QPen pen(style.color, style.lineWidth, penStyle(style.line));
-                pen.setCapStyle(Qt::FlatCap);
-                part->setPen(pen);
+                part->setPen(seriesPen(style));
             }
-            // One legend entry per series of the graph, not per line piece.
-            bool shown = part == parts.front() && inLegend(group, series);
-            for (QLegendMarker* marker : legend()->markers(part))
-                marker->setVisible(shown);
         }
     }
 }
 
-void ChartPlot::placeLabels()
+QStringList ChartPlot::legendTexts() const
+{
+    return legend_->isVisible() ? legend_->texts() : QStringList();
+}
+
+void ChartPlot::resizeEvent(QGraphicsSceneResizeEvent* event)
+{
+    QChart::resizeEvent(event);
+    layoutLegend();
+}
+
+// The legend takes a strip below or beside the plot, reserved through the chart's
+// margins so that axes and titles move out of its way.
+void ChartPlot::layoutLegend()
+{
+    constexpr int gap = 6;
+    QMargins margins(gap, gap, gap, gap);
+    QSizeF chart = size();
+    if (legend_->isVisible()) {
+        bool column = legendPosition_ != LegendPosition::Bottom;
+        QSizeF taken = legend_->arrange(column ? chart.width() / 3 : chart.width() - 2 * gap, column);
+        int room = int(std::ceil(column ? taken.width() : taken.height())) + 2 * gap;
+        switch (legendPosition_) {
+        case LegendPosition::Bottom:
+            legend_->setPos((chart.width() - taken.width()) / 2, chart.height() - gap - taken.height());
+            margins.setBottom(room);
+            break;
+        case LegendPosition::Left:
+            legend_->setPos(gap, (chart.height() - taken.height()) / 2);
+            margins.setLeft(room);
+            break;
+        case LegendPosition::Right:
+            legend_->setPos(chart.width() - gap - taken.width(), (chart.height() - taken.height()) / 2);
+            margins.setRight(room);
+            break;
+        }
+    }
+    if (margins != this->margins())
+        setMargins(margins);
+}
+
+void ChartPlot::placeOverlays()
 {
     QRectF area = plotArea();
+    frame_->setRect(area);
     for (PlacedLabel& label : labels_) {
         double fx = (label.attach.x - xRange_.first) / (xRange_.second - xRange_.first);
         double fy = (label.attach.y - yRange_.first) / (yRange_.second - yRange_.first);

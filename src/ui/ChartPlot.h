@@ -11,9 +11,12 @@
 #include <vector>
 
 class QAbstractAxis;
+class QGraphicsRectItem;
 class QGraphicsSimpleTextItem;
 
 namespace tessaro::ui {
+
+class ChartLegend;
 
 class ChartPlot : public QChart {
     Q_OBJECT
@@ -21,11 +24,17 @@ public:
     ChartPlot();
     // Replaces everything drawn by the description in the appearance.
     void draw(const ChartData& data, const ChartFormat& format);
+    // Names in the legend as drawn (none when the legend is hidden).
+    QStringList legendTexts() const;
+
+protected:
+    void resizeEvent(QGraphicsSceneResizeEvent* event) override;
 
 private:
     void clear();
     void drawGroup(const ChartGroup& group, int g, const ChartFormat& format);
-    void placeLabels();
+    void placeOverlays();
+    void layoutLegend();
 
     struct PlacedLabel {
         QGraphicsSimpleTextItem* item;
@@ -33,10 +42,13 @@ private:
         QPointF offset;
     };
     std::vector<PlacedLabel> labels_;
+    ChartLegend* legend_;
+    QGraphicsRectItem* frame_;
+    LegendPosition legendPosition_ = LegendPosition::Bottom;
     QAbstractAxis* xAxis_ = nullptr;
     QAbstractAxis* yAxis_ = nullptr;
-    std::pair<double, double> xRange_{0, 100};
-    std::pair<double, double> yRange_{0, 100};
+    std::pair<double, double> xRange_ { 0, 100 };
+    std::pair<double, double> yRange_ { 0, 100 };
     bool xReversed_ = false;
 };
 

@@ -22,7 +22,9 @@ namespace tessaro::ui {
 // user picks another one, so a face missing on this machine is kept as it was.
 class FontEdit : public QWidget {
 public:
-    FontEdit(const QString& name, const QFont& font, QWidget* parent) : QWidget(parent), original_(font)
+    FontEdit(const QString& name, const QFont& font, QWidget* parent)
+        : QWidget(parent)
+        , original_(font)
     {
         family_ = new QFontComboBox(this);
         family_->setObjectName("cbo" + name + "Font");
@@ -64,30 +66,26 @@ namespace {
 
 const std::vector<std::pair<LineStyle, QString>>& lineChoices()
 {
-    static const std::vector<std::pair<LineStyle, QString>> choices{
-        {LineStyle::Solid, QStringLiteral("実線")},      {LineStyle::Dash, QStringLiteral("破線")},
-        {LineStyle::Dot, QStringLiteral("点線")},        {LineStyle::DashDot, QStringLiteral("一点鎖線")},
-        {LineStyle::None, QStringLiteral("なし（点のみ）")}};
+    static const std::vector<std::pair<LineStyle, QString>> choices { { LineStyle::Solid, QStringLiteral("実線") },
+        { LineStyle::Dash, QStringLiteral("破線") }, { LineStyle::Dot, QStringLiteral("点線") },
+        { LineStyle::DashDot, QStringLiteral("一点鎖線") }, { LineStyle::None, QStringLiteral("なし（点のみ）") } };
     return choices;
 }
 
 const std::vector<std::pair<MarkerShape, QString>>& markerChoices()
 {
-    static const std::vector<std::pair<MarkerShape, QString>> choices{
-        {MarkerShape::None, QStringLiteral("なし")},       {MarkerShape::Circle, QStringLiteral("● 円")},
-        {MarkerShape::Square, QStringLiteral("■ 四角")},   {MarkerShape::Diamond, QStringLiteral("◆ ひし形")},
-        {MarkerShape::Triangle, QStringLiteral("▲ 三角")}, {MarkerShape::Star, QStringLiteral("★ 星")},
-        {MarkerShape::Pentagon, QStringLiteral("⬟ 五角形")}};
+    static const std::vector<std::pair<MarkerShape, QString>> choices { { MarkerShape::None, QStringLiteral("なし") },
+        { MarkerShape::Circle, QStringLiteral("● 円") }, { MarkerShape::Square, QStringLiteral("■ 四角") },
+        { MarkerShape::Diamond, QStringLiteral("◆ ひし形") }, { MarkerShape::Triangle, QStringLiteral("▲ 三角") },
+        { MarkerShape::Star, QStringLiteral("★ 星") }, { MarkerShape::Pentagon, QStringLiteral("五角形") } };
     return choices;
 }
 
 const std::vector<std::pair<LegendPosition, QString>>& legendChoices()
 {
-    static const std::vector<std::pair<LegendPosition, QString>> choices{
-        {LegendPosition::Bottom, QStringLiteral("下")},
-        {LegendPosition::Top, QStringLiteral("上")},
-        {LegendPosition::Left, QStringLiteral("左")},
-        {LegendPosition::Right, QStringLiteral("右")}};
+    static const std::vector<std::pair<LegendPosition, QString>> choices { { LegendPosition::Bottom,
+                                                                               QStringLiteral("下") },
+        { LegendPosition::Left, QStringLiteral("左") }, { LegendPosition::Right, QStringLiteral("右") } };
     return choices;
 }
 
@@ -101,14 +99,12 @@ QComboBox* choiceBox(const QString& name, const std::vector<std::pair<E, QString
     return box;
 }
 
-template <class E>
-void selectChoice(QComboBox* box, E value)
+template <class E> void selectChoice(QComboBox* box, E value)
 {
     box->setCurrentIndex(std::max(0, box->findData(int(value))));
 }
 
-template <class E>
-E chosen(const QComboBox* box)
+template <class E> E chosen(const QComboBox* box)
 {
     return E(box->currentData().toInt());
 }
@@ -163,9 +159,11 @@ void takeTitle(std::optional<QString>& title, const QString& drawn, const QLineE
 
 } // namespace
 
-DlgChartProperty::DlgChartProperty(const ChartData& data, const ChartFormat& format, ChartEditorElements elements,
-                                   QWidget* parent)
-    : QDialog(parent), data_(data), format_(format)
+DlgChartProperty::DlgChartProperty(
+    const ChartData& data, const ChartFormat& format, ChartEditorElements elements, QWidget* parent)
+    : QDialog(parent)
+    , data_(data)
+    , format_(format)
 {
     setObjectName("DlgChartProperty");
     setWindowTitle(QStringLiteral("グラフのプロパティ"));

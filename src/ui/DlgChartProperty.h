@@ -25,8 +25,8 @@ class FontEdit;
 class DlgChartProperty : public QDialog {
     Q_OBJECT
 public:
-    DlgChartProperty(const ChartData& data, const ChartFormat& format, ChartEditorElements elements,
-                     QWidget* parent = nullptr);
+    DlgChartProperty(
+        const ChartData& data, const ChartFormat& format, ChartEditorElements elements, QWidget* parent = nullptr);
     const ChartFormat& chosenFormat() const { return format_; }
 
 private:

@@ -8,7 +8,10 @@
 
 namespace tessaro::ui {
 
-void copyChartFormat(const Chart2D& source, Chart2D& target) { target.setFormat(source.format()); }
+void copyChartFormat(const Chart2D& source, Chart2D& target)
+{
+    target.setFormat(source.format());
+}
 
 bool loadChartFormat(Chart2D& chart, const QString& fileName)
 {
@@ -21,26 +24,29 @@ bool loadChartFormat(Chart2D& chart, const QString& fileName)
 
 void restrictEditorHideBasic(Chart2D& chart)
 {
-    for (ChartEditorElement element :
-         {ChartEditorElement::Titles, ChartEditorElement::AxisLabels, ChartEditorElement::Grid,
-          ChartEditorElement::SeriesStyles, ChartEditorElement::Legend})
+    for (ChartEditorElement element : { ChartEditorElement::Titles, ChartEditorElement::AxisLabels,
+             ChartEditorElement::Grid, ChartEditorElement::SeriesStyles, ChartEditorElement::Legend })
         chart.showEditorElement(element, false);
 }
 
 void restrictEditorGraphWindow(Chart2D& chart)
 {
-    for (ChartEditorElement element : {ChartEditorElement::Titles, ChartEditorElement::SeriesStyles,
-                                       ChartEditorElement::Grid, ChartEditorElement::Legend})
+    for (ChartEditorElement element : { ChartEditorElement::Titles, ChartEditorElement::SeriesStyles,
+             ChartEditorElement::Grid, ChartEditorElement::Legend })
         chart.showEditorElement(element, true);
     chart.showEditorElement(ChartEditorElement::AxisLabels, false);
 }
 
-void restrictEditorAxisLabels(Chart2D& chart) { chart.showEditorElement(ChartEditorElement::AxisLabels, true); }
+void restrictEditorAxisLabels(Chart2D& chart)
+{
+    chart.showEditorElement(ChartEditorElement::AxisLabels, true);
+}
 
 bool saveChartFormatsAsDefault(const std::vector<ChartFormatTarget>& charts)
 {
     if (showMessage(QStringLiteral("現在のグラフ書式が初期値として更新されますが、よろしいですか？"), MsgIcon::Question,
-                    MsgButtons::YesNo) != AnswerYes)
+            MsgButtons::YesNo)
+        != AnswerYes)
         return false;
     QStringList failed;
     for (const ChartFormatTarget& target : charts) {

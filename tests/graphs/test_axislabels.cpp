@@ -29,19 +29,19 @@ TEST(AbsoluteValueLabels, PermanentDisplacementLeftOfTheLoadAxisReadsPositive)
     // Upper 10, n = 1, step 5; 12 / 5 truncates to 2 with a remainder, so k = 3.
     ChartData chart;
     absoluteValueLabels(chart, 9, -12, ChartAxisId::X);
-    EXPECT_EQ(values(chart.x), (std::vector<double>{-15, -10, -5, 0, 5, 10}));
-    EXPECT_EQ(texts(chart.x), (QStringList{"15", "10", "5", "0", "5", "10"}));
+    EXPECT_EQ(values(chart.x), (std::vector<double> { -15, -10, -5, 0, 5, 10 }));
+    EXPECT_EQ(texts(chart.x), (QStringList { "15", "10", "5", "0", "5", "10" }));
     EXPECT_TRUE(chart.y.valueLabels.empty());
 }
 
 TEST(AbsoluteValueLabels, StepFollowsTheUpperBound)
 {
     EXPECT_EQ(absoluteLabelStep(9 + 1), 5);
-    EXPECT_EQ(absoluteLabelStep(299 + 1), 30);  // n = 30
-    EXPECT_EQ(absoluteLabelStep(309 + 1), 50);  // n = 31
-    EXPECT_EQ(absoluteLabelStep(104 + 1), 10);  // 10.5 goes to the even neighbour 10
-    EXPECT_EQ(absoluteLabelStep(114 + 1), 15);  // 11.5 goes to 12
-    EXPECT_EQ(absoluteLabelStep(54 + 1), 10);   // 5.5 goes to the even 6
+    EXPECT_EQ(absoluteLabelStep(299 + 1), 30); // n = 30
+    EXPECT_EQ(absoluteLabelStep(309 + 1), 50); // n = 31
+    EXPECT_EQ(absoluteLabelStep(104 + 1), 10); // 10.5 goes to the even neighbour 10
+    EXPECT_EQ(absoluteLabelStep(114 + 1), 15); // 11.5 goes to 12
+    EXPECT_EQ(absoluteLabelStep(54 + 1), 10); // 5.5 goes to the even 6
 }
 
 TEST(AbsoluteValueLabels, LowerBoundOnAStepNeedsNoExtraStep)
@@ -59,7 +59,7 @@ TEST(AbsoluteValueLabels, FractionalLowerBoundIsCovered)
     ChartData chart;
     absoluteValueLabels(chart, 9, -0.4f, ChartAxisId::X);
     // 0.4 rounds to 0, yet the remainder adds one step below zero.
-    EXPECT_EQ(values(chart.x), (std::vector<double>{-5, 0, 5, 10}));
+    EXPECT_EQ(values(chart.x), (std::vector<double> { -5, 0, 5, 10 }));
 }
 
 TEST(AbsoluteValueLabels, ReplacesEarlierLabelsAndRefusesUnreadableBounds)

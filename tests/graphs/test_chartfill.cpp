@@ -35,7 +35,7 @@ TEST(ChartFill, WithoutPointsTheChartIsABlankPlotFrom0To100)
     EXPECT_TRUE(fill.empty());
     EXPECT_TRUE(isPlotAreaBlank(chart.plotArea));
     EXPECT_EQ(chart.plotArea.foreground, QColor(Qt::white));
-    for (const ChartAxis* axis : {&chart.x, &chart.y}) {
+    for (const ChartAxis* axis : { &chart.x, &chart.y }) {
         EXPECT_EQ(axis->min, 0);
         EXPECT_EQ(axis->max, 100);
         EXPECT_EQ(axis->dataMin, 0);

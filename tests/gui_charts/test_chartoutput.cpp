@@ -13,9 +13,8 @@
 #include <QFile>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
-#include <QLegend>
-#include <QLegendMarker>
 #include <QLineSeries>
+#include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QScatterSeries>
@@ -149,15 +148,11 @@ TEST(ChartPlot, HolesSplitTheLineAndEachSeriesHasOneLegendEntry)
     // and one set of markers.
     int permanentLines = 0;
     for (QAbstractSeries* s : plot.series())
-        if (s->name() == QStringLiteral("塑性変位量") && qobject_cast<QLineSeries*>(s) &&
-            s->type() == QAbstractSeries::SeriesTypeLine)
+        if (s->name() == QStringLiteral("塑性変位量") && qobject_cast<QLineSeries*>(s)
+            && s->type() == QAbstractSeries::SeriesTypeLine)
             ++permanentLines;
     EXPECT_EQ(permanentLines, 2);
-    QStringList entries;
-    for (QLegendMarker* m : plot.legend()->markers())
-        if (m->isVisible())
-            entries << m->label();
-    EXPECT_EQ(entries, (QStringList{"理論線", "上限線", "下限線", "弾性変位量", "塑性変位量"}));
+    EXPECT_EQ(plot.legendTexts(), (QStringList { "理論線", "上限線", "下限線", "弾性変位量", "塑性変位量" }));
 }
 
 TEST(ChartPlot, ValueLabelsReversedAxisAndNumberedAxis)
@@ -172,7 +167,7 @@ TEST(ChartPlot, ValueLabelsReversedAxisAndNumberedAxis)
     QStringList labels = x->categoriesLabels();
     for (QString& l : labels)
         l.remove(QChar(0x200B));
-    EXPECT_EQ(labels, (QStringList{"15", "10", "5", "0", "5", "10"}));
+    EXPECT_EQ(labels, (QStringList { "15", "10", "5", "0", "5", "10" }));
     EXPECT_DOUBLE_EQ(x->endValue(x->categoriesLabels()[0]), -15);
     auto* y = qobject_cast<QValueAxis*>(plot.axes(Qt::Vertical).value(0));
     ASSERT_NE(y, nullptr);
@@ -188,25 +183,37 @@ TEST(ChartPlot, LabelsBeyondTheAxisRangeAreLeftOut)
     ChartPlot& plot = *laidOut.plot;
     auto* x = qobject_cast<QCategoryAxis*>(plot.axes(Qt::Horizontal).value(0));
     ASSERT_NE(x, nullptr);
-    EXPECT_EQ(x->categoriesLabels(), (QStringList{"0", "5", "10"}));
+    EXPECT_EQ(x->categoriesLabels(), (QStringList { "0", "5", "10" }));
 }
 
 TEST(ChartPlot, BlankChartShowsNoFrameNoGridNoLegend)
 {
     ChartData chart = test::emptyChart();
     chart.series(0, 0).name = QStringLiteral("荷重");
-    LaidOutPlot laidOut(chart);
-    ChartPlot& plot = *laidOut.plot;
-    EXPECT_EQ(plot.plotAreaBackgroundBrush().color(), QColor(Qt::white));
-    EXPECT_EQ(plot.plotAreaBackgroundPen().style(), Qt::NoPen);
-    for (QAbstractAxis* axis : plot.axes()) {
-        EXPECT_FALSE(axis->isGridLineVisible());
+    // Ink along the top edge of the plot area and across its middle.
+    auto inkInPlot = [](const ChartData& data) {
+        LaidOutPlot laidOut(data);
+        QImage image(600, 600, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        laidOut.scene.render(&painter, QRectF(0, 0, 600, 600), QRectF(0, 0, 600, 600));
+        painter.end();
+        QRect area = laidOut.plot->plotArea().toRect();
+        return std::pair { hasInk(image.copy(area.left() + 10, area.top() - 1, area.width() - 20, 3)),
+            hasInk(image.copy(area.adjusted(10, 10, -10, -10))) };
+    };
+    EXPECT_EQ(inkInPlot(chart), std::make_pair(false, false));
+    plotAreaVisible(chart);
+    EXPECT_EQ(inkInPlot(chart), std::make_pair(true, true)); // frame and grid
+
+    LaidOutPlot blank(test::emptyChart());
+    for (QAbstractAxis* axis : blank.plot->axes()) {
         auto* values = qobject_cast<QValueAxis*>(axis);
         ASSERT_NE(values, nullptr);
         EXPECT_EQ(values->min(), 0);
         EXPECT_EQ(values->max(), 100);
     }
-    EXPECT_FALSE(plot.legend()->isVisible());
+    EXPECT_TRUE(blank.plot->legendTexts().isEmpty());
 }
 
 TEST(ChartPlot, DegenerateBoundsStillDrawARange)
