@@ -1,15 +1,13 @@
 #include "ui/DlgChartProperty.h"
 
-#include "ui/Modal.h"
-
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QFontComboBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLineEdit>
 #include <QPixmap>
 #include <QPushButton>
@@ -134,19 +132,49 @@ QDoubleSpinBox* sizeBox(const QString& name, double max, QWidget* parent)
     return box;
 }
 
-void showColor(QPushButton* button, const QColor& color)
+void selectColor(QComboBox* box, const QColor& color);
+
+// Colours that print well and stay apart on paper; a colour read from a format
+// file that is not among them is offered as well.
+QComboBox* colorBox(const QString& name, const QColor& current, QWidget* parent)
 {
-    QPixmap swatch(16, 16);
-    swatch.fill(color);
-    button->setIcon(swatch);
+    static const std::vector<std::pair<QColor, QString>> colors {
+        { QColor(Qt::black), QStringLiteral("黒") },
+        { QColor(0x1f, 0x4e, 0x9c), QStringLiteral("青") },
+        { QColor(0xc0, 0x39, 0x2b), QStringLiteral("赤") },
+        { QColor(0x1e, 0x84, 0x49), QStringLiteral("緑") },
+        { QColor(0x7d, 0x3c, 0x98), QStringLiteral("紫") },
+        { QColor(0xd3, 0x54, 0x00), QStringLiteral("橙") },
+        { QColor(0x2e, 0x86, 0xc1), QStringLiteral("水色") },
+        { QColor(0x8b, 0x45, 0x13), QStringLiteral("茶") },
+        { QColor(0xb7, 0x95, 0x0b), QStringLiteral("黄土色") },
+        { QColor(0x55, 0x55, 0x55), QStringLiteral("濃い灰色") },
+        { QColor(0x99, 0x99, 0x99), QStringLiteral("灰色") },
+        { QColor(0xc8, 0xc8, 0xc8), QStringLiteral("薄い灰色") },
+    };
+    auto* box = new QComboBox(parent);
+    box->setObjectName(name);
+    auto add = [box](const QColor& color, const QString& text) {
+        QPixmap swatch(16, 16);
+        swatch.fill(color);
+        box->addItem(QIcon(swatch), text, color);
+    };
+    for (auto& [color, text] : colors)
+        add(color, text);
+    selectColor(box, current);
+    return box;
 }
 
-QPushButton* colorButton(const QString& name, const QColor& color, QWidget* parent)
+void selectColor(QComboBox* box, const QColor& color)
 {
-    auto* button = new QPushButton(QStringLiteral("色の設定..."), parent);
-    button->setObjectName(name);
-    showColor(button, color);
-    return button;
+    int index = box->findData(color);
+    if (index < 0) {
+        QPixmap swatch(16, 16);
+        swatch.fill(color);
+        box->addItem(QIcon(swatch), QStringLiteral("その他 (%1)").arg(color.name()), color);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
 }
 
 // The title the user sees and edits is the one drawn; it becomes part of the
@@ -230,12 +258,11 @@ QWidget* DlgChartProperty::axesPage(ChartEditorElements elements)
     grid->setObjectName("grpGrid");
     gridX_ = checkBox("chkGridX", QStringLiteral("X軸のグリッド線を表示する"), format_.x.grid, grid);
     gridY_ = checkBox("chkGridY", QStringLiteral("Y軸のグリッド線を表示する"), format_.y.grid, grid);
-    gridColor_ = colorButton("cmdGridColor", format_.gridColor, grid);
-    connect(gridColor_, &QPushButton::clicked, this, [this] { chooseColor(gridColor_, format_.gridColor); });
-    auto* gridLayout = new QVBoxLayout(grid);
-    gridLayout->addWidget(gridX_);
-    gridLayout->addWidget(gridY_);
-    gridLayout->addWidget(gridColor_, 0, Qt::AlignLeft);
+    gridColor_ = colorBox("cboGridColor", format_.gridColor, grid);
+    auto* gridLayout = new QFormLayout(grid);
+    gridLayout->addRow(gridX_);
+    gridLayout->addRow(gridY_);
+    gridLayout->addRow(QStringLiteral("色"), gridColor_);
     labels->setVisible(elements.testFlag(ChartEditorElement::AxisLabels));
     grid->setVisible(elements.testFlag(ChartEditorElement::Grid));
     auto* layout = new QVBoxLayout(page);
@@ -259,7 +286,7 @@ QWidget* DlgChartProperty::seriesPage()
             series_->addItem(QStringLiteral("系列%1  %2").arg(seriesIndex_.size()).arg(name));
         }
     }
-    seriesColor_ = colorButton("cmdSeriesColor", Qt::black, page);
+    seriesColor_ = colorBox("cboSeriesColor", Qt::black, page);
     lineStyle_ = choiceBox("cboLineStyle", lineChoices(), page);
     lineWidth_ = sizeBox("numLineWidth", 10, page);
     marker_ = choiceBox("cboMarker", markerChoices(), page);
@@ -272,10 +299,7 @@ QWidget* DlgChartProperty::seriesPage()
     form->addRow(QStringLiteral("マーカー"), marker_);
     form->addRow(QStringLiteral("マーカーの大きさ"), markerSize_);
     connect(series_, &QComboBox::currentIndexChanged, this, &DlgChartProperty::showSeries);
-    connect(seriesColor_, &QPushButton::clicked, this, [this] {
-        if (chooseColor(seriesColor_, seriesColorValue_))
-            storeSeries();
-    });
+    connect(seriesColor_, &QComboBox::currentIndexChanged, this, &DlgChartProperty::storeSeries);
     connect(lineStyle_, &QComboBox::currentIndexChanged, this, &DlgChartProperty::storeSeries);
     connect(marker_, &QComboBox::currentIndexChanged, this, &DlgChartProperty::storeSeries);
     connect(lineWidth_, &QDoubleSpinBox::valueChanged, this, &DlgChartProperty::storeSeries);
@@ -306,8 +330,7 @@ void DlgChartProperty::showSeries(int choice)
     auto [g, s] = seriesIndex_[std::size_t(choice)];
     SeriesStyle style = format_.seriesStyle(g, s);
     showingSeries_ = true;
-    seriesColorValue_ = style.color;
-    showColor(seriesColor_, style.color);
+    selectColor(seriesColor_, style.color);
     selectChoice(lineStyle_, style.line);
     lineWidth_->setValue(style.lineWidth);
     selectChoice(marker_, style.marker);
@@ -322,24 +345,11 @@ void DlgChartProperty::storeSeries()
         return;
     auto [g, s] = seriesIndex_[std::size_t(choice)];
     SeriesStyle& style = format_.editSeriesStyle(g, s);
-    style.color = seriesColorValue_;
+    style.color = seriesColor_->currentData().value<QColor>();
     style.line = chosen<LineStyle>(lineStyle_);
     style.lineWidth = lineWidth_->value();
     style.marker = chosen<MarkerShape>(marker_);
     style.markerSize = markerSize_->value();
-}
-
-bool DlgChartProperty::chooseColor(QPushButton* button, QColor& color)
-{
-    QColorDialog dialog(color, this);
-    dialog.setObjectName("DlgColor");
-    dialog.setWindowTitle(QStringLiteral("色の設定"));
-    dialog.setOption(QColorDialog::DontUseNativeDialog);
-    if (execModal(dialog) != QDialog::Accepted || !dialog.selectedColor().isValid())
-        return false;
-    color = dialog.selectedColor();
-    showColor(button, color);
-    return true;
 }
 
 void DlgChartProperty::takeEdits()
@@ -351,6 +361,7 @@ void DlgChartProperty::takeEdits()
     format_.x.titleFont = format_.y.titleFont = axisTitleFont_->font();
     format_.labelFont = labelFont_->font();
     format_.x.labelFont = format_.y.labelFont = axisLabelFont_->font();
+    format_.gridColor = gridColor_->currentData().value<QColor>();
     format_.x.grid = gridX_->isChecked();
     format_.y.grid = gridY_->isChecked();
     format_.legendVisible = legend_->isChecked();

@@ -15,7 +15,6 @@ class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QLineEdit;
-class QPushButton;
 class QTabWidget;
 
 namespace tessaro::ui {
@@ -36,7 +35,6 @@ private:
     QWidget* legendPage();
     void showSeries(int choice);
     void storeSeries();
-    bool chooseColor(QPushButton* button, QColor& color);
     void takeEdits();
 
     ChartData data_;
@@ -54,10 +52,9 @@ private:
     FontEdit* axisLabelFont_;
     QCheckBox* gridX_;
     QCheckBox* gridY_;
-    QPushButton* gridColor_;
+    QComboBox* gridColor_;
     QComboBox* series_;
-    QPushButton* seriesColor_;
-    QColor seriesColorValue_;
+    QComboBox* seriesColor_;
     QComboBox* lineStyle_;
     QDoubleSpinBox* lineWidth_;
     QComboBox* marker_;

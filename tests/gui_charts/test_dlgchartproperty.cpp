@@ -7,7 +7,6 @@
 #include "ui/OlectraChart.h"
 
 #include <QCheckBox>
-#include <QColorDialog>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QGroupBox>
@@ -60,13 +59,11 @@ TEST(DlgChartProperty, ChangesApplyOnOk)
         auto* marker = child<QComboBox>(d, "cboMarker");
         marker->setCurrentIndex(marker->findData(int(MarkerShape::Star)));
         child<QDoubleSpinBox>(d, "numLineWidth")->setValue(3);
-        click(d, "cmdSeriesColor"); // answered by the colour dialog below
+        auto* color = child<QComboBox>(d, "cboSeriesColor");
+        color->setCurrentIndex(color->findText(QStringLiteral("緑")));
+        child<QComboBox>(d, "cboGridColor")->setCurrentIndex(0);
         child<QCheckBox>(d, "chkLegend")->setChecked(false);
         click(d, "cmdOK");
-    });
-    script.expect("DlgColor", [](QDialog& d) {
-        static_cast<QColorDialog&>(d).setCurrentColor(QColor(0x33, 0x66, 0x99));
-        d.accept();
     });
     ASSERT_TRUE(chart.openPropertyEditor());
     EXPECT_TRUE(script.allUsed());
@@ -82,29 +79,36 @@ TEST(DlgChartProperty, ChangesApplyOnOk)
     SeriesStyle permanent = f.seriesStyle(0, 4);
     EXPECT_EQ(permanent.marker, MarkerShape::Star);
     EXPECT_EQ(permanent.lineWidth, 3);
-    EXPECT_EQ(permanent.color, QColor(0x33, 0x66, 0x99));
+    EXPECT_EQ(permanent.color, QColor(0x1e, 0x84, 0x49));
+    EXPECT_EQ(f.gridColor, QColor(Qt::black));
     EXPECT_EQ(f.seriesStyle(0, 0), defaultSeriesStyle(0)); // other series as they were
 }
 
-TEST(DlgChartProperty, CancelAndCancelledColourChangeNothing)
+TEST(DlgChartProperty, CancelChangesNothingAndOkKeepsAnUnlistedColour)
 {
     Chart2D chart;
     chart.setData(test::displacementCurves());
-    ChartFormat before = chart.format();
+    ChartFormat designed;
+    designed.editSeriesStyle(0, 1).color = QColor(0x12, 0x34, 0x56); // e.g. from a format file
+    chart.setFormat(designed);
     ModalScript script;
     script.expect("DlgChartProperty", [](QDialog& d) {
-        click(d, "cmdSeriesColor");
+        child<QComboBox>(d, "cboSeries")->setCurrentIndex(1);
+        auto* color = child<QComboBox>(d, "cboSeriesColor");
+        EXPECT_EQ(color->currentText(), QStringLiteral("その他 (#123456)"));
+        color->setCurrentIndex(0);
         child<QLineEdit>(d, "txtTitle")->setText("x");
         click(d, "cmdCancel");
     });
-    script.expect("DlgColor", [](QDialog& d) { d.reject(); });
     EXPECT_FALSE(chart.openPropertyEditor());
-    EXPECT_EQ(chart.format(), before);
+    EXPECT_EQ(chart.format(), designed);
 
-    ModalScript okUnchanged;
-    okUnchanged.expect("DlgChartProperty", [](QDialog& d) { click(d, "cmdOK"); });
+    script.expect("DlgChartProperty", [](QDialog& d) {
+        child<QComboBox>(d, "cboSeries")->setCurrentIndex(1);
+        click(d, "cmdOK");
+    });
     EXPECT_TRUE(chart.openPropertyEditor());
-    EXPECT_EQ(chart.format(), before);
+    EXPECT_EQ(chart.format(), designed);
 }
 
 TEST(DlgChartProperty, OffersOnlyTheElementsTheWindowAllows)
@@ -124,9 +128,11 @@ TEST(DlgChartProperty, OffersOnlyTheElementsTheWindowAllows)
     script.expect("DlgChartProperty", [](QDialog& d) {
         EXPECT_FALSE(child<QGroupBox>(d, "grpAxisLabels")->isHidden());
         QString dir = qEnvironmentVariable("TESSARO_SCREENSHOT_DIR", test::tempDir());
-        d.grab().save(dir + "/dlg-chart-property.png");
-        child<QTabWidget>(d, "tabProperty")->setCurrentIndex(2);
-        d.grab().save(dir + "/dlg-chart-property-series.png");
+        auto* tabs = child<QTabWidget>(d, "tabProperty");
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            d.grab().save(dir + QStringLiteral("/dlg-chart-property-%1.png").arg(i));
+        }
     });
     chart.openPropertyEditor();
 
