@@ -50,6 +50,8 @@ double niceTickStep(double min, double max, int maxTicks)
     if (!std::isfinite(span) || span == 0 || maxTicks < 1)
         return 1;
     double rough = span / maxTicks;
+    if (!(rough > 0))
+        return span;
     double power = std::pow(10.0, std::floor(std::log10(rough)));
     for (double factor : { 1.0, 2.0, 2.5, 5.0, 10.0 })
         if (factor * power >= rough * (1 - 1e-9))

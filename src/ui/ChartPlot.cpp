@@ -117,8 +117,14 @@ std::pair<double, double> drawnRange(const ChartAxis& axis)
         return { 0, 100 };
     if (hi < lo)
         std::swap(lo, hi);
-    if (hi == lo)
-        return lo == 0 ? std::pair { 0.0, 1.0 } : std::pair { lo - std::fabs(lo) / 10, hi + std::fabs(hi) / 10 };
+    // Bounds too close to draw apart (a single point, equal extremes) are widened
+    // by a tenth of the value, or to 0..1 around zero.
+    double scale = std::max(std::fabs(lo), std::fabs(hi));
+    if (hi - lo <= scale * 1e-9 || hi - lo < 1e-9) {
+        if (scale < 1e-9)
+            return { 0, 1 };
+        return { lo - scale / 10, hi + scale / 10 };
+    }
     return { lo, hi };
 }
 

@@ -53,7 +53,7 @@ private:
 };
 
 // The range an axis is drawn over: its bounds in order, widened when they are
-// equal, 0..100 when they are not numbers.
+// (nearly) equal, 0..100 when they are not numbers.
 std::pair<double, double> drawnRange(const ChartAxis& axis);
 
 } // namespace tessaro::ui

@@ -226,6 +226,12 @@ TEST(ChartPlot, DegenerateBoundsStillDrawARange)
     axis.min = 10;
     axis.max = -10;
     EXPECT_EQ(drawnRange(axis), std::make_pair(-10.0, 10.0));
+    axis.min = 1e-300;
+    axis.max = 3e-300;
+    EXPECT_EQ(drawnRange(axis), std::make_pair(0.0, 1.0));
+    axis.min = 1e6;
+    axis.max = 1e6 + 1e-7; // closer than any reading can be: would need endless ticks
+    EXPECT_NEAR(drawnRange(axis).second - drawnRange(axis).first, 2e5, 1);
     axis.max = std::numeric_limits<double>::infinity();
     EXPECT_EQ(drawnRange(axis), std::make_pair(0.0, 100.0));
 }
