@@ -5,6 +5,7 @@
 
 #include "cli/Commands.h"
 
+#include "documents/AnchorListDocument.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
 #include "model/ProjectRecord.h"
@@ -81,12 +82,26 @@ bool composeBlankSheets(ReportEngine& engine, const PdfRequest& request, QString
     return error->isEmpty();
 }
 
+bool composeAnchorList(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    int first = 1, last = 1;
+    if (!project().isBasic() && !anchorRange(request, &first, &last, error))
+        return false;
+    AnchorListOptions options;
+    options.pageNumbers = !request.options.contains("no-page-numbers");
+    if (!PreviewAnchorInformation(engine, project(), first, last, options))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
         { "datasheet", true, { "time", "blank-data", "blank-remarks" }, { "anchors" },
             "[--anchors A-B] [--time] [--blank-data] [--blank-remarks]", composeDataSheets },
         { "blank", false, {}, { "sheets" }, "[--sheets N] (FILE is not read)", composeBlankSheets },
+        { "anchorlist", true, { "no-page-numbers" }, { "anchors" }, "[--anchors A-B] [--no-page-numbers]",
+            composeAnchorList },
     };
     return all;
 }

@@ -16,6 +16,8 @@ int dump(const QStringList& args);
 int resave(const QStringList& args);
 // Composes a printed document (data sheets, blank sheets, …) into a PDF file.
 int pdf(const QStringList& args);
+// Writes the measurement data of one anchor or the anchor list as an Excel workbook.
+int xlsx(const QStringList& args);
 int evaluate(const QStringList& args);
 int sheet(const QStringList& args);
 

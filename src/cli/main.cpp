@@ -33,6 +33,7 @@ const std::map<QString, Command>& commands()
         {"evaluate", evaluate},
         {"sheet", sheet},
         {"pdf", pdf},
+        {"xlsx", xlsx},
     };
     return table;
 }
@@ -43,7 +44,8 @@ int usage()
                            "       tessaro-cli resave IN OUT\n"
                            "       tessaro-cli evaluate FILE\n"
                            "       tessaro-cli sheet FILE\n"
-                           "       tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n";
+                           "       tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n"
+                           "       tessaro-cli xlsx FILE --anchor N|--list --out OUT.xlsx\n";
     return 2;
 }
 

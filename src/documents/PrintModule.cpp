@@ -129,19 +129,21 @@ int dataSheetPageTotal(const Project& p, int first, int last)
     return total;
 }
 
-QString dataSheetTitle(const Project& p, const AnchorRecord* anchor)
+QString documentTestName(const Project& p, const AnchorRecord* anchor)
 {
     const int edition = p.Settings.StandardEdition;
-    QString testName;
     if (!anchor)
-        testName = QStringLiteral("アンカー試験");
-    else if (p.isBasic())
-        testName = categoryText(edition, 0);
-    else if (edition == Edition2012)
-        testName = kindText(edition, anchor->ConfirmationTest);
-    else
-        testName = testKindDocumentText(edition, p.TestCategory, anchor->ConfirmationTest);
-    return testName + QStringLiteral("　データシート");
+        return QStringLiteral("アンカー試験");
+    if (p.isBasic())
+        return categoryText(edition, 0);
+    if (edition == Edition2012)
+        return kindText(edition, anchor->ConfirmationTest);
+    return testKindDocumentText(edition, p.TestCategory, anchor->ConfirmationTest);
+}
+
+QString dataSheetTitle(const Project& p, const AnchorRecord* anchor)
+{
+    return documentTestName(p, anchor) + QStringLiteral("　データシート");
 }
 
 namespace PrintModule {

@@ -34,8 +34,12 @@ int dataSheetRowCount(const AnchorRecord& anchor);
 // investigation project); 0 for a range outside the project.
 int dataSheetPageTotal(const Project& p, int first, int last);
 
-// "適性試験　データシート", "品質保証試験(多サイクル確認試験)　データシート", … by the
-// project's category and edition; null anchor: the blank sheet's "アンカー試験　データシート".
+// The test name documents print for an anchor: a basic investigation's category
+// text, under the 2012 edition the anchor's kind ("適性試験"), under the 2000
+// edition the category with the kind ("品質保証試験(多サイクル確認試験)"); null
+// anchor: "アンカー試験" (blank sheets).
+QString documentTestName(const Project& p, const AnchorRecord* anchor);
+// The test name and "　データシート".
 QString dataSheetTitle(const Project& p, const AnchorRecord* anchor);
 
 namespace PrintModule {

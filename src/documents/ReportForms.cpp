@@ -8,6 +8,26 @@ const QStringList ItemFields { "Koujimei", "AncNo", "Sokuteisya", "KintyouBi", "
     "Anctaityou", "Jiyuu" };
 const QStringList RowFields { "No", "KeikaJikan", "Gauge", "Kajyuu", "Cicle", "SokuteiNo1", "SokuteiNo2", "Nobi",
     "SyokitiNo1", "SyokitiNo2" };
+
+const QStringList ListHead { "AncMeisyou", "Shikenmei" };
+const QStringList ListTitleFields
+    = ListHead + QStringList { "Koujimei", "Genbamei", "Kijyun", "Jiban", "Jakki", "Kintyoubi", "Tyuunyuubi" };
+const QStringList QualityTitleFields = ListTitleFields + QStringList { "Td", "Teityaku", "Teityakuji" };
+const QStringList ContinuationFields = ListHead + QStringList { "Syoki", "Saidai" };
+const QStringList SpecificationFields { "Keishiki", "AncSyubetu", "Kasetu", "DanseiKeisuu", "Danmenseki", "Anctaityou",
+    "Tendontyou", "Jiyuutyou", "Jakkinai", "KintyouJiyuutyou" };
+const QStringList SleeveFields { "MansyonUe", "MansyonShita" };
+const QStringList BodyFields { "Taikatai", "Kankaku" };
+const QStringList Figure { "IMAGE" };
+
+QStringList numbered(const QString& name, int count)
+{
+    QStringList names;
+    for (int i = 1; i <= count; ++i)
+        names << name + QString::number(i);
+    return names;
+}
+
 } // namespace
 
 QString FormSpec::path() const
@@ -27,6 +47,28 @@ const FormSpec InDatSTTitleNoTime { "InDatSTTitleNoTime.jfm", {}, {} };
 const FormSpec InDatSTGyouNoTime { "InDatSTGyouNoTime.jfm", RowFields, {} };
 const FormSpec InputDataSheetBar { "InputDataSheetBar.jfm", {}, {} };
 
+const FormSpec AnchorListTitle { "AnchorListTitle.jfm", QualityTitleFields, {} };
+const FormSpec AnchorListTitle2 { "AnchorListTitle2.jfm", ContinuationFields + QStringList { "Td" }, {} };
+const FormSpec AnchorListTitleTd { "AnchorListTitleTd.jfm", QualityTitleFields + QStringList { "Td2" }, {} };
+const FormSpec AnchorListTitleTd2 { "AnchorListTitleTd2.jfm", ContinuationFields + QStringList { "Td", "Td2" }, {} };
+const FormSpec AncListTitleKihon { "AncListTitleKihon.jfm",
+    ListTitleFields + QStringList { "Masatu", "Sakukou", "Tug" }, {} };
+const FormSpec AncListTitleKihon2 { "AncListTitleKihon2.jfm", ContinuationFields + QStringList { "Tug" }, {} };
+
+const FormSpec AnchorListHippari { "AnchorListHippari.jfm", SpecificationFields, Figure };
+const FormSpec AnchorListHippariSEEE { "AnchorListHippariSEEE.jfm", SpecificationFields + SleeveFields, Figure };
+const FormSpec AnchorListAssyuku { "AnchorListAssyuku.jfm", SpecificationFields + SleeveFields, Figure };
+const FormSpec AnchorListBunsan { "AnchorListBunsan.jfm", SpecificationFields + BodyFields, Figure };
+const FormSpec AnchorListShiatu { "AnchorListShiatu.jfm", SpecificationFields, Figure };
+const FormSpec AnchorListKajyuu { "AnchorListKajyuu.jfm",
+    QStringList {
+        "Syoki", "Saidai", "DankaiTitle", "Dankai", "saikaTitle", "ZoukajiTitle", "Zouka", "GenkajiTitle", "Genka" }
+        + numbered("Kajyuu", 10) + numbered("Gauge", 10),
+    {} };
+const FormSpec AnchorListCycleTitle { "AnchorListCycleTitle.jfm", { "Midashi", "Title" }, {} };
+const FormSpec AnchorListCycleGyo { "AnchorListCycleGyo.jfm", { "Title", "Time" }, {} };
+const FormSpec AnchorListCyclezu { "AnchorListCyclezu.jfm", {}, Figure };
+
 const std::vector<const FormSpec*>& allForms()
 {
     static const std::vector<const FormSpec*> all {
@@ -39,6 +81,21 @@ const std::vector<const FormSpec*>& allForms()
         &InDatSTTitleNoTime,
         &InDatSTGyouNoTime,
         &InputDataSheetBar,
+        &AnchorListTitle,
+        &AnchorListTitle2,
+        &AnchorListTitleTd,
+        &AnchorListTitleTd2,
+        &AncListTitleKihon,
+        &AncListTitleKihon2,
+        &AnchorListHippari,
+        &AnchorListHippariSEEE,
+        &AnchorListAssyuku,
+        &AnchorListBunsan,
+        &AnchorListShiatu,
+        &AnchorListKajyuu,
+        &AnchorListCycleTitle,
+        &AnchorListCycleGyo,
+        &AnchorListCyclezu,
     };
     return all;
 }

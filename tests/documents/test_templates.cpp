@@ -1,4 +1,5 @@
-#include "documents/DataSheetSamples.h"
+#include "documents/AnchorListDocument.h"
+#include "documents/AnchorListSamples.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
@@ -50,11 +51,15 @@ TEST(ReportTemplates, EveryNamedTemplateExistsWithTheFieldsTheCodeFills)
 
 TEST(ReportTemplates, DocumentsFillOnlyTheFieldsTheListNames)
 {
-    // Every kind of data sheet, so that every template and field the code uses is drawn.
+    // Every kind of data sheet and anchor list, so that every template and field
+    // the code uses is drawn.
     Project quality;
     test::makeQualityProject(quality, 2, 75);
     Project basic;
     test::makeBasicProject(basic, 12);
+    Project typed;
+    test::makeTypedProject(typed);
+    typed.anchor(2).DesignAnchorForceSeismic = 250;
     std::vector<std::function<bool(ReportEngine&)>> documents {
         [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, quality, 1, 2, {}); },
         [&](ReportEngine& e) {
@@ -64,6 +69,8 @@ TEST(ReportTemplates, DocumentsFillOnlyTheFieldsTheListNames)
             return PrintModule::PrintDataSheets(e, basic, 1, 1, { false, true, false });
         },
         [&](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 2); },
+        [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 1, 6, {}); },
+        [&](ReportEngine& e) { return PreviewAnchorInformation(e, basic, 1, 1, {}); },
     };
     QSet<QString> drawn;
     for (auto& compose : documents) {

@@ -59,3 +59,21 @@ TEST(CliPdf, RefusesWhatItCannotDo)
     EXPECT_EQ(test::runCli({ "pdf", test::tempPath("absent.tsx"), "--doc", "datasheet", "--out", out }), 1);
     EXPECT_FALSE(QFile::exists(out));
 }
+
+TEST(CliPdf, WritesTheAnchorList)
+{
+    test::makeQualityProject(project(), 3, 0);
+    QString data = test::tempPath("list.tsx");
+    ASSERT_TRUE(SaveDataFile(data));
+    QString out = test::tempPath("cli-list.pdf");
+    QByteArray stdOut, stdErr;
+    ASSERT_EQ(
+        test::runCli({ "pdf", data, "--doc", "anchorlist", "--anchors", "2-3", "--out", out }, &stdOut, &stdErr), 0)
+        << stdErr.toStdString();
+    EXPECT_EQ(pagesOf(out), 4); // two pages per anchor
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(out), QPdfDocument::Error::None);
+    EXPECT_TRUE(pdf.getAllText(0).text().contains(QStringLiteral("試験アンカー諸元表")));
+    EXPECT_TRUE(pdf.getAllText(0).text().contains("A-2"));
+    EXPECT_EQ(test::runCli({ "pdf", data, "--doc", "anchorlist", "--anchors", "3-4", "--out", out }), 1);
+}

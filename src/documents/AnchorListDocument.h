@@ -1,0 +1,45 @@
+#pragma once
+// The anchor specification list ("試験アンカー諸元表"): per anchor a title block
+// by test kind, the specification with the figure of the anchor type, the load
+// plan, the holding and reading times of the load stages and the load-plan
+// figure. An anchor takes two pages; a block that does not fit the page goes on
+// the next, under the anchor's continuation title.
+
+#include "documents/ReportEngine.h"
+
+#include <QString>
+
+namespace tessaro {
+
+struct Project;
+struct AnchorRecord;
+
+namespace forms {
+struct FormSpec;
+}
+
+struct AnchorListOptions {
+    bool pageNumbers = true; // "ページ番号を表示": a running number at the foot of every page
+};
+
+// Title block: a basic investigation AncListTitleKihon; a quality-assurance
+// anchor AnchorListTitleTd when it has a seismic design anchor force (both
+// forces are printed), else AnchorListTitle. The "2" block of the same family
+// heads the anchor's following pages (continuation true).
+const forms::FormSpec& anchorListTitleForm(const Project& p, const AnchorRecord& anchor, bool continuation);
+
+// Specification block of an anchor type (0..5): 0 AnchorListHippari, 1
+// AnchorListHippariSEEE, 2 AnchorListAssyuku, 3 AnchorListBunsan, 4 and 5
+// AnchorListShiatu; an anchor without a type gets AnchorListHippari.
+const forms::FormSpec& anchorSpecificationForm(int anchorType);
+// Figure of the type in the Report folder ("引張型.svg", … "先端圧縮.svg",
+// "拡孔型.svg" for the bearing type); "" without a type.
+QString anchorTypeFigure(int anchorType);
+
+// Composes the list of anchors first..last (1-based; a basic investigation
+// prints its one anchor) into one document and ends it. False when the
+// document could not be written.
+bool PreviewAnchorInformation(
+    report::ReportEngine& engine, const Project& p, int first, int last, const AnchorListOptions& options);
+
+} // namespace tessaro

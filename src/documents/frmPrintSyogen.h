@@ -1,0 +1,48 @@
+#pragma once
+// Options of the anchor specification list: which anchors (a range of anchor
+// numbers or the anchor displayed) and whether the pages are numbered.
+
+#include "documents/AnchorListDocument.h"
+
+#include <QDialog>
+
+class QCheckBox;
+class QRadioButton;
+
+namespace tessaro {
+
+namespace ui {
+class NumberBox;
+}
+
+class frmPrintSyogen : public QDialog {
+    Q_OBJECT
+public:
+    enum Range { ByNumbers, DisplayedOnly };
+
+    // Works on the open project and its current anchor.
+    explicit frmPrintSyogen(QWidget* parent = nullptr);
+
+    // Asks for the options, then composes the list and shows the preview
+    // (the main window's specification-list command and preview menu).
+    static void ShowForm(QWidget* parent);
+
+    Range range() const;
+    // The anchors chosen, 1-based first..last.
+    int first() const;
+    int last() const;
+    AnchorListOptions options() const;
+    // Composes the chosen list into the engine; false when it could not be written.
+    bool compose(report::ReportEngine& engine) const;
+
+private:
+    void confirm();
+    void rangeChanged();
+
+    QRadioButton* option_[2];
+    ui::NumberBox* start_;
+    ui::NumberBox* end_;
+    QCheckBox* pageNumbers_;
+};
+
+} // namespace tessaro

@@ -1,0 +1,301 @@
+// The anchor specification list: which title and specification blocks an anchor
+// gets, what they print, the pages of an anchor and the load-plan figure.
+
+#include "documents/AnchorListDocument.h"
+#include "documents/AnchorListSamples.h"
+#include "documents/LoadPlanFigure.h"
+#include "documents/Recorder.h"
+#include "documents/ReportForms.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSvgRenderer>
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+using report::DrawnForm;
+using report::ReportEngine;
+
+namespace {
+
+std::vector<DrawnForm> compose(const Project& p, int first, int last, bool pageNumbers = true)
+{
+    ReportEngine engine(QString {});
+    test::Recorder rec(engine);
+    EXPECT_TRUE(PreviewAnchorInformation(engine, p, first, last, { pageNumbers }));
+    EXPECT_TRUE(engine.problems().isEmpty()) << engine.problems().join("\n").toStdString();
+    return rec.forms;
+}
+
+const DrawnForm* find(const std::vector<DrawnForm>& forms, const QString& file, int page = 0)
+{
+    for (const DrawnForm& f : forms)
+        if (f.formName == file && (page == 0 || f.page == page))
+            return &f;
+    return nullptr;
+}
+
+QStringList namesOnPage(const std::vector<DrawnForm>& forms, int page)
+{
+    QStringList names;
+    for (const DrawnForm& f : forms)
+        if (f.page == page && (names.isEmpty() || names.last() != f.formName))
+            names << f.formName;
+    return names;
+}
+
+// Removes the installed load-plan graph writer when the test ends.
+struct WriterGuard {
+    ~WriterGuard() { setLoadPlanGraphWriter({}); }
+};
+
+} // namespace
+
+TEST(AnchorListBlocks, TitleBlockFollowsTestKindAndDesignForces)
+{
+    Project basic;
+    test::makeBasicProject(basic, 0);
+    const AnchorRecord& w = basic.Record.WorkingAnchor;
+    EXPECT_EQ(anchorListTitleForm(basic, w, false).file, "AncListTitleKihon.jfm");
+    EXPECT_EQ(anchorListTitleForm(basic, w, true).file, "AncListTitleKihon2.jfm");
+
+    Project quality;
+    test::makeTypedProject(quality);
+    AnchorRecord& a = quality.anchor(1);
+    for (int confirmation : { 0, 1 }) {
+        a.ConfirmationTest = std::uint8_t(confirmation);
+        a.DesignAnchorForceSeismic = 0;
+        EXPECT_EQ(anchorListTitleForm(quality, a, false).file, "AnchorListTitle.jfm");
+        EXPECT_EQ(anchorListTitleForm(quality, a, true).file, "AnchorListTitle2.jfm");
+        a.DesignAnchorForceSeismic = 280;
+        EXPECT_EQ(anchorListTitleForm(quality, a, false).file, "AnchorListTitleTd.jfm");
+        EXPECT_EQ(anchorListTitleForm(quality, a, true).file, "AnchorListTitleTd2.jfm");
+    }
+}
+
+TEST(AnchorListBlocks, SpecificationBlockAndFigureFollowTheAnchorType)
+{
+    const std::pair<const char*, const char*> expected[] = {
+        { "AnchorListHippari.jfm", "引張型.svg" },
+        { "AnchorListHippariSEEE.jfm", "引張SEEE.svg" },
+        { "AnchorListAssyuku.jfm", "圧縮SEEE.svg" },
+        { "AnchorListBunsan.jfm", "分散型.svg" },
+        { "AnchorListShiatu.jfm", "先端圧縮.svg" },
+        { "AnchorListShiatu.jfm", "拡孔型.svg" },
+    };
+    for (int type = 0; type < 6; ++type) {
+        SCOPED_TRACE(type);
+        EXPECT_EQ(anchorSpecificationForm(type).file, expected[type].first);
+        const QString figure = anchorTypeFigure(type);
+        EXPECT_EQ(QFileInfo(figure).fileName(), QString::fromUtf8(expected[type].second));
+        QSvgRenderer svg(figure);
+        EXPECT_TRUE(svg.isValid()) << figure.toStdString();
+    }
+    // An anchor whose type was never chosen still prints its lengths, without a figure.
+    EXPECT_EQ(anchorSpecificationForm(-1).file, "AnchorListHippari.jfm");
+    EXPECT_TRUE(anchorTypeFigure(-1).isEmpty());
+}
+
+TEST(AnchorListDocument, AnAnchorTakesTwoPagesNumberedAcrossTheList)
+{
+    Project p;
+    test::makeTypedProject(p);
+    auto forms = compose(p, 1, 2);
+    ASSERT_FALSE(forms.empty());
+    EXPECT_EQ(forms.back().page, 4);
+    const QString page1[] = { "AnchorListTitle.jfm", "Page.jfm", "AnchorListHippari.jfm", "AnchorListKajyuu.jfm",
+        "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm", "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm" };
+    EXPECT_EQ(namesOnPage(forms, 1), QStringList(std::begin(page1), std::end(page1)));
+    EXPECT_EQ(namesOnPage(forms, 2), (QStringList { "AnchorListTitle2.jfm", "Page.jfm", "AnchorListCyclezu.jfm" }));
+    EXPECT_EQ(namesOnPage(forms, 3).value(2), "AnchorListHippariSEEE.jfm");
+    for (int page = 1; page <= 4; ++page)
+        EXPECT_EQ(find(forms, "Page.jfm", page)->texts["Page"], QStringLiteral("- %1 -").arg(page));
+
+    // Blocks stand one below the other from the title at 1000 down.
+    const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
+    const DrawnForm* spec = find(forms, "AnchorListHippari.jfm");
+    const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");
+    EXPECT_EQ(title->topMargin, 1000);
+    EXPECT_GT(spec->topMargin, title->topMargin);
+    EXPECT_GT(plan->topMargin, spec->topMargin);
+    EXPECT_GT(find(forms, "AnchorListCyclezu.jfm")->topMargin, find(forms, "AnchorListTitle2.jfm")->topMargin);
+
+    auto unnumbered = compose(p, 3, 3, false);
+    EXPECT_FALSE(find(unnumbered, "Page.jfm"));
+    EXPECT_EQ(find(unnumbered, "AnchorListAssyuku.jfm")->texts["AncSyubetu"], QStringLiteral("テストアンカー E-2"));
+}
+
+TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
+{
+    Project p;
+    test::makeTypedProject(p);
+    p.Record.SiteName = QStringLiteral("○○地区");
+    p.anchor(4).DesignAnchorForceSeismic = 280;
+    auto forms = compose(p, 1, 6);
+
+    const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
+    EXPECT_EQ(title->texts["AncMeisyou"], "A-1");
+    EXPECT_EQ(title->texts["Shikenmei"], QStringLiteral("適性試験"));
+    EXPECT_EQ(title->texts["Koujimei"], QStringLiteral("○○川護岸補強工事"));
+    EXPECT_EQ(title->texts["Genbamei"], QStringLiteral("○○地区"));
+    EXPECT_EQ(title->texts["Td"], QStringLiteral("300.00 kN (常時)"));
+    EXPECT_EQ(title->texts["Teityaku"], QStringLiteral("くさび (セット量 5.0 mm)"));
+    EXPECT_EQ(title->texts["Teityakuji"], QStringLiteral("300.00 kN"));
+    EXPECT_EQ(title->texts["Jiban"], QStringLiteral("砂質土・岩盤"));
+    EXPECT_TRUE(title->texts["Kijyun"].startsWith(QStringLiteral("平成24年5月31日改定")));
+    EXPECT_EQ(find(forms, "AnchorListTitleTd.jfm")->texts["Td2"], QStringLiteral("280.00 kN (地震時)"));
+    EXPECT_EQ(find(forms, "AnchorListTitleTd2.jfm")->texts["Saidai"], QStringLiteral("350.00 kN（32.50 MPa）"));
+
+    const DrawnForm* spec = find(forms, "AnchorListHippari.jfm");
+    EXPECT_EQ(spec->texts["Keishiki"], QStringLiteral("摩擦引張型"));
+    EXPECT_EQ(spec->texts["Kasetu"], QStringLiteral("ランクＡ"));
+    EXPECT_EQ(spec->texts["Jiyuutyou"], "9000 mm");
+    EXPECT_EQ(spec->texts["Anctaityou"], "6000 mm");
+    EXPECT_EQ(spec->texts["Jakkinai"], "1000 mm");
+    EXPECT_EQ(spec->texts["KintyouJiyuutyou"], "10000 mm");
+    EXPECT_EQ(spec->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
+    EXPECT_EQ(spec->texts["DanseiKeisuu"], "200.00 kN/mm2");
+    EXPECT_EQ(spec->texts["Danmenseki"], "500.00 mm2");
+    EXPECT_TRUE(spec->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
+    const DrawnForm* seee = find(forms, "AnchorListHippariSEEE.jfm");
+    EXPECT_EQ(seee->texts["MansyonUe"], "500 mm");
+    EXPECT_EQ(seee->texts["MansyonShita"], "300 mm");
+    const DrawnForm* bodies = find(forms, "AnchorListBunsan.jfm");
+    EXPECT_EQ(bodies->texts["Taikatai"], "3");
+    EXPECT_EQ(bodies->texts["Kankaku"], "1500, 1500 mm");
+    EXPECT_EQ(find(forms, "AnchorListShiatu.jfm", 9)->texts["Keishiki"], QStringLiteral("先端圧縮型（SSL）"));
+    EXPECT_TRUE(find(forms, "AnchorListShiatu.jfm", 11)->images["IMAGE"].endsWith(QStringLiteral("拡孔型.svg")));
+
+    const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");
+    EXPECT_EQ(plan->texts["Syoki"], QStringLiteral("50.00 kN（5.00 MPa）"));
+    EXPECT_EQ(plan->texts["DankaiTitle"], QStringLiteral("載荷サイクル数"));
+    EXPECT_EQ(plan->texts["Dankai"], QStringLiteral("6 サイクル"));
+    EXPECT_EQ(plan->texts["Kajyuu1"], "100.00");
+    EXPECT_EQ(plan->texts["Gauge2"], "14.55");
+    EXPECT_EQ(plan->texts["Kajyuu6"], "350.00");
+    EXPECT_FALSE(plan->texts.contains("Kajyuu7"));
+    EXPECT_EQ(plan->texts["saikaTitle"], QStringLiteral("荷重増減時の載荷速度"));
+    EXPECT_EQ(plan->texts["ZoukajiTitle"], QStringLiteral("増荷速度"));
+    EXPECT_EQ(plan->texts["Zouka"], QStringLiteral("50 kN/分"));
+    EXPECT_EQ(plan->texts["GenkajiTitle"], QStringLiteral("減荷速度"));
+    EXPECT_EQ(plan->texts["Genka"], QStringLiteral("100 kN/分"));
+}
+
+TEST(AnchorListDocument, EditionsAndTestKindsNameTheTest)
+{
+    Project old;
+    test::makeTypedProject(old, Edition2000);
+    old.anchor(2).ConfirmationTest = 1;
+    auto forms = compose(old, 1, 2);
+    EXPECT_EQ(
+        find(forms, "AnchorListTitle.jfm", 1)->texts["Shikenmei"], QStringLiteral("品質保証試験(多サイクル確認試験)"));
+    EXPECT_EQ(
+        find(forms, "AnchorListTitle.jfm", 3)->texts["Shikenmei"], QStringLiteral("品質保証試験(１サイクル確認試験)"));
+    EXPECT_EQ(find(forms, "AnchorListHippari.jfm")->texts["Kasetu"], QStringLiteral("永久"));
+    // A single-cycle test counts its load stages, not cycles.
+    const DrawnForm* single = find(forms, "AnchorListKajyuu.jfm", 3);
+    EXPECT_EQ(single->texts["DankaiTitle"], QStringLiteral("荷重段階数"));
+    EXPECT_EQ(single->texts["Dankai"], QStringLiteral("6 段階"));
+
+    Project basic;
+    test::makeBasicProject(basic, 0);
+    AnchorRecord& w = basic.Record.WorkingAnchor;
+    w = test::listAnchor(0, "T-1");
+    w.DesignSkinFriction = 0.8f;
+    w.DrillDiameter = 135;
+    w.Spec2.PullOutResistanceText = "420.50";
+    basic.Record.WorkingSchedule = test::compactSchedule();
+    auto basicForms = compose(basic, 1, 1);
+    const DrawnForm* title = find(basicForms, "AncListTitleKihon.jfm");
+    ASSERT_TRUE(title);
+    EXPECT_EQ(title->texts["Shikenmei"], QStringLiteral("基本調査試験(引抜き試験)"));
+    EXPECT_EQ(title->texts["Masatu"], "0.80 N/mm2");
+    EXPECT_EQ(title->texts["Sakukou"], "135 mm");
+    EXPECT_EQ(title->texts["Tug"], "420.50 kN");
+    EXPECT_EQ(find(basicForms, "AncListTitleKihon2.jfm")->texts["Tug"], "420.50 kN");
+    EXPECT_TRUE(find(basicForms, "AnchorListHippari.jfm")->texts["Kasetu"].isEmpty()); // no service period
+}
+
+TEST(AnchorListDocument, AHoldingTableThatDoesNotFitMovesWholeToTheNextPage)
+{
+    // Ten cycles whose stages within the load history are all read differently:
+    // eleven rows of new load stages and ten of the history do not fit page 1.
+    Project p;
+    test::makeTypedProject(p);
+    AnchorRecord& a = p.anchor(4);
+    a.DesignAnchorForceSeismic = 280;
+    a.Plan.StageCount = 10;
+    for (int s = 0; s < 10; ++s)
+        a.Plan.CycleMaxLoad[std::size_t(s)] = 50.0f + 30.0f * float(s + 1);
+    HoldingSchedule& schedule = p.Record.Schedules[3];
+    for (std::size_t c = 0; c < 10; ++c)
+        schedule.CycleStages[c].Loading[1] = test::readingsAt({ 1, 2 });
+    auto forms = compose(p, 4, 4);
+
+    std::vector<DrawnForm> onPage2;
+    for (const DrawnForm& f : forms)
+        if (f.page == 2)
+            onPage2.push_back(f);
+    ASSERT_GE(onPage2.size(), 4u);
+    EXPECT_EQ(onPage2[0].formName, "AnchorListTitleTd2.jfm");
+    // The history table moves whole to the next page, below the section heading.
+    EXPECT_EQ(onPage2[2].formName, "AnchorListCycleTitle.jfm");
+    EXPECT_TRUE(onPage2[2].texts.value("Midashi").isEmpty());
+    EXPECT_EQ(onPage2[3].formName, "AnchorListCycleGyo.jfm");
+    int rows = 0;
+    for (const DrawnForm& f : forms)
+        rows += f.formName == "AnchorListCycleGyo.jfm";
+    EXPECT_EQ(rows, 11 + 10);
+    for (const DrawnForm& f : forms) {
+        if (f.formName != "Page.jfm") {
+            EXPECT_LE(f.topMargin, 28000) << f.formName.toStdString();
+        }
+    }
+}
+
+TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
+{
+    WriterGuard guard;
+    Project p;
+    test::makeTypedProject(p);
+
+    // Without the graph module's writer the figure block is drawn empty.
+    auto forms = compose(p, 1, 1);
+    ASSERT_TRUE(find(forms, "AnchorListCyclezu.jfm"));
+    EXPECT_TRUE(find(forms, "AnchorListCyclezu.jfm")->images.isEmpty());
+
+    std::vector<int> asked;
+    setLoadPlanGraphWriter([&](const Project& project, int anchor, const QString& file) {
+        EXPECT_EQ(&project, &p);
+        asked.push_back(anchor);
+        QFile f(file);
+        f.open(QIODevice::WriteOnly);
+        f.write(
+            R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50"><rect width="100" height="50"/></svg>)");
+        return true;
+    });
+    forms = compose(p, 2, 3);
+    EXPECT_EQ(asked, (std::vector<int> { 2, 3 }));
+    EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 2)->images["IMAGE"], loadPlanGraphFile(2));
+    EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 4)->images["IMAGE"], loadPlanGraphFile(3));
+    EXPECT_FALSE(QFile::exists(loadPlanGraphFile(2))); // drawn into the document, then removed
+
+    // A figure left from before never stands in for one the writer could not draw.
+    QFile stale(loadPlanGraphFile(1));
+    ASSERT_TRUE(stale.open(QIODevice::WriteOnly));
+    stale.close();
+    setLoadPlanGraphWriter([](const Project&, int, const QString&) { return false; });
+    forms = compose(p, 1, 1);
+    EXPECT_TRUE(find(forms, "AnchorListCyclezu.jfm")->images.isEmpty());
+    EXPECT_FALSE(QFile::exists(loadPlanGraphFile(1)));
+}
+
+TEST(AnchorListDocument, RangesBeyondTheProjectAreCutAndEmptyListsStillEnd)
+{
+    Project p;
+    test::makeTypedProject(p);
+    auto forms = compose(p, 5, 99);
+    EXPECT_EQ(forms.back().page, 4);
+    EXPECT_TRUE(compose(p, 3, 2).empty());
+}

@@ -1,0 +1,263 @@
+// Excel workbooks read back cell by cell: the measurement sheet with its
+// option-gated columns, the anchor list, numbers as numeric cells with their
+// decimals as number formats, −99 as empty cells, and files that cannot be written.
+
+#include "documents/DataSheetSamples.h"
+#include "documents/ExcelOutput.h"
+#include "documents/XlsxReader.h"
+#include "evaluation/CycleEvaluation.h"
+#include "support/AnchorFixtures.h"
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+using Cells = QMap<std::pair<int, int>, test::XlsxReader::Cell>;
+
+namespace {
+
+QString textAt(const Cells& cells, int col, int row)
+{
+    return cells.value({ col, row }).text;
+}
+
+QStringList headingRow(const Cells& cells, int row)
+{
+    QStringList headings;
+    for (int col = 0; cells.contains({ col, row }); ++col)
+        headings << textAt(cells, col, row);
+    return headings;
+}
+
+// Expects a numeric cell of this value written with this number format.
+void expectNumber(const Cells& cells, int col, int row, double value, const QString& format)
+{
+    SCOPED_TRACE(testing::Message() << "column " << col << " row " << row);
+    ASSERT_TRUE(cells.contains({ col, row }));
+    const test::XlsxReader::Cell& c = cells.value({ col, row });
+    EXPECT_TRUE(c.isNumber);
+    EXPECT_DOUBLE_EQ(c.number, value);
+    EXPECT_EQ(c.format, format);
+}
+
+// The six-cycle anchor with three readings: a full one, one whose gauge was not
+// read and one that was never taken (elapsed time −99).
+AnchorRecord measuredAnchor()
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    a.Readings = { test::sampleReading(0), test::sampleReading(1), test::sampleReading(2) };
+    a.ReadingCount = 3;
+    a.Readings[0].Load = 100.0f;
+    a.Readings[0].Interval = 5;
+    a.Readings[0].Cycle = 1;
+    a.Readings[1].GaugePressure = MissingValue;
+    a.Readings[2].ElapsedTime = std::int32_t(MissingValue);
+    return a;
+}
+
+Cells writeMeasurement(const ExcelColumns& columns, QString* path = nullptr)
+{
+    const QString file = test::tempPath("measurement.xlsx");
+    EXPECT_TRUE(WriteMeasurementWorkbook(file, measuredAnchor(), EvaluationContext {}, columns));
+    test::XlsxReader book(file);
+    EXPECT_TRUE(book.valid());
+    EXPECT_EQ(book.sheetNames(), QStringList { QStringLiteral("データシート") });
+    if (path)
+        *path = file;
+    return book.sheet(QStringLiteral("データシート"));
+}
+
+} // namespace
+
+TEST(ExcelMeasurement, EveryColumnWithNumbersAsNumericCells)
+{
+    const Cells cells = writeMeasurement(ExcelColumns {});
+    EXPECT_EQ(textAt(cells, 0, 0), QStringLiteral("試験孔番"));
+    EXPECT_EQ(textAt(cells, 1, 0), "A-1");
+    const QStringList all { "No", "経過時間", "ゲージ圧\n(MPa)", "荷重\n(kN)", "サイクル", "理論値", "上限値", "下限値",
+        "初期No1", "測定No1", "初期No2", "測定No2", "伸び量\n(mm)" };
+    EXPECT_EQ(headingRow(cells, 2), all);
+
+    expectNumber(cells, 0, 3, 1, "0");
+    expectNumber(cells, 1, 3, 5, "0");
+    expectNumber(cells, 2, 3, 1.25, "0.00");
+    expectNumber(cells, 3, 3, 100, "0.00");
+    expectNumber(cells, 4, 3, 1, "0");
+    expectNumber(cells, 5, 3, 5, "0.00"); // theory (100 − 50) / 10 mm
+    expectNumber(cells, 6, 3, 5.5, "0.00");
+    expectNumber(cells, 7, 3, 4.5, "0.00");
+    expectNumber(cells, 9, 4, 10.01, "0.00"); // the printed value, not the single behind it
+    expectNumber(cells, 10, 4, 20, "0.00");
+    expectNumber(cells, 12, 4, 0.02, "0.00"); // 0.015 rounds half away from zero, as printed
+
+    EXPECT_FALSE(cells.contains({ 2, 4 })); // gauge −99: empty, not −99
+    expectNumber(cells, 3, 4, 62.5, "0.00");
+    // A reading never taken keeps only its number.
+    expectNumber(cells, 0, 5, 3, "0");
+    for (int col = 1; col < 13; ++col)
+        EXPECT_FALSE(cells.contains({ col, 5 })) << col;
+
+    // Evaluated before writing: Pi = Pt + Set·Es·As / (Lsf − Lr) = 300 + 5 × 200 ×
+    // 500 / 9000 = 355.56 kN, on the jack's gauge 20 + 145.56 × 20 / 220 = 33.23 MPa.
+    EXPECT_EQ(textAt(cells, 0, 6), QStringLiteral("初期緊張力(kN)"));
+    expectNumber(cells, 2, 6, 33.23, "0.00");
+    expectNumber(cells, 3, 6, 355.56, "0.00");
+    EXPECT_FALSE(cells.contains({ 0, 7 }));
+}
+
+TEST(ExcelMeasurement, EachOptionWritesItsOwnColumns)
+{
+    ExcelColumns none { false, false, false, false, false };
+    Cells cells = writeMeasurement(none);
+    EXPECT_EQ(headingRow(cells, 2), (QStringList { "No", "経過時間", "荷重\n(kN)", "サイクル", "伸び量\n(mm)" }));
+    EXPECT_FALSE(cells.contains({ 0, 6 })); // no initial-tension row
+
+    const std::pair<bool ExcelColumns::*, QStringList> options[] = {
+        { &ExcelColumns::point1, { "初期No1", "測定No1" } },
+        { &ExcelColumns::point2, { "初期No2", "測定No2" } },
+        { &ExcelColumns::controlLimits, { "理論値", "上限値", "下限値" } },
+        { &ExcelColumns::gauge, { "ゲージ圧\n(MPa)" } },
+    };
+    for (const auto& [option, added] : options) {
+        ExcelColumns one = none;
+        one.*option = true;
+        const QStringList headings = headingRow(writeMeasurement(one), 2);
+        EXPECT_EQ(headings.size(), 5 + added.size());
+        for (const QString& h : added)
+            EXPECT_TRUE(headings.contains(h)) << h.toStdString();
+    }
+
+    ExcelColumns tension = none;
+    tension.initialTension = true;
+    cells = writeMeasurement(tension);
+    EXPECT_EQ(textAt(cells, 0, 6), QStringLiteral("初期緊張力(kN)"));
+    expectNumber(cells, 2, 6, 355.56, "0.00"); // under 荷重, the third column without the gauge
+}
+
+TEST(ExcelAnchorList, ColumnsOfTheMainWindowsList)
+{
+    Project p;
+    test::makeQualityProject(p, 3, 0);
+    AnchorRecord& a = p.anchor(1);
+    a = test::sixCycleAnchor();
+    test::describeAnchor(a, "A-1");
+    a.DesignAnchorForce = 300;
+    a.DesignAnchorForceSeismic = 280.5f;
+    a.AnchorageGround = 0;
+    a.AnchoringType = 2;
+    a.Material.TendonModulus = 195;
+    p.anchor(2).AnchorNo.clear(); // an empty line of the list
+    p.anchor(3).ConfirmationTest = 1;
+
+    const QString file = test::tempPath("list.xlsx");
+    ASSERT_TRUE(WriteAnchorListWorkbook(file, p));
+    test::XlsxReader book(file);
+    EXPECT_EQ(book.sheetNames(), QStringList { QStringLiteral("データ一覧表") });
+    const Cells cells = book.sheet(QStringLiteral("データ一覧表"));
+    const QStringList headings { "No.", "アンカー名称", "試験区分", "設計ｱﾝｶｰ力\n[常時]\n(kN)",
+        "設計ｱﾝｶｰ力\n[地震時]\n(kN)", "計画最大\n荷重\n(kN)", "初期荷重\n(kN)", "荷重\n段階数", "定着地盤", "定着方式",
+        "セット量\n(mm)", "定着時\n緊張力\n(kN)", "初期緊張力\n(kN)", "アンカー形式", "供用期間", "アンカー種別",
+        "ジャッキ内\n(mm)", "アンカー体長\n(mm)", "緊張時\n(mm)", "テンドン\n弾性係数\n(kN/mm2)", "ジャッキ名称",
+        "測定者", "注入年月日", "試験年月日" };
+    EXPECT_EQ(headingRow(cells, 0), headings);
+
+    expectNumber(cells, 0, 1, 1, "0");
+    EXPECT_EQ(textAt(cells, 1, 1), "A-1");
+    EXPECT_EQ(textAt(cells, 2, 1), QStringLiteral("適性試験"));
+    expectNumber(cells, 3, 1, 300, "0.00");
+    expectNumber(cells, 4, 1, 280.5, "0.00");
+    expectNumber(cells, 5, 1, 350, "0.00");
+    expectNumber(cells, 6, 1, 50, "0.00");
+    expectNumber(cells, 7, 1, 6, "0");
+    EXPECT_EQ(textAt(cells, 8, 1), QStringLiteral("粘性土"));
+    EXPECT_EQ(textAt(cells, 9, 1), QStringLiteral("くさびナット併用"));
+    expectNumber(cells, 10, 1, 5, "0.0");
+    expectNumber(cells, 11, 1, 300, "0.00");
+    expectNumber(cells, 12, 1, 123.45, "0.00");
+    EXPECT_EQ(textAt(cells, 13, 1), QStringLiteral("摩擦引張型"));
+    EXPECT_EQ(textAt(cells, 14, 1), QStringLiteral("ランクＡ"));
+    expectNumber(cells, 16, 1, 1000, "0");
+    expectNumber(cells, 17, 1, 4500, "0");
+    expectNumber(cells, 18, 1, 9200, "0");
+    expectNumber(cells, 19, 1, 195, "0.00");
+    EXPECT_EQ(textAt(cells, 21, 1), QStringLiteral("山田 太郎"));
+    EXPECT_EQ(textAt(cells, 23, 1), "2024/05/20");
+
+    // The unnamed anchor is an empty line with its number.
+    expectNumber(cells, 0, 2, 2, "0");
+    for (int col = 1; col < headings.size(); ++col)
+        EXPECT_FALSE(cells.contains({ col, 2 })) << col;
+    EXPECT_EQ(textAt(cells, 2, 3), QStringLiteral("確認試験"));
+    EXPECT_FALSE(cells.contains({ 3, 3 })); // design force never entered
+    EXPECT_FALSE(cells.contains({ 10, 3 })); // set amount −1: not entered
+}
+
+TEST(ExcelAnchorList, BasicInvestigationListsItsOneAnchor)
+{
+    Project p;
+    test::makeBasicProject(p, 0);
+    p.Record.WorkingAnchor.DesignSkinFriction = 0.45f;
+    p.Record.WorkingAnchor.DrillDiameter = 135;
+    const xlsx::Sheet sheet = anchorListSheet(p);
+    ASSERT_EQ(sheet.rows.size(), 2u);
+    QStringList headings;
+    for (const xlsx::Cell& c : sheet.rows[0])
+        headings << c.text;
+    EXPECT_EQ(headings,
+        (QStringList { "アンカー名称", "試験区分", "周面摩擦抵抗\n(N/mm2)", "削孔径\n(mm)", "計画最大荷重\n(kN)",
+            "定着地盤", "アンカー形式", "アンカー種別", "ジャッキ内\n(mm)", "アンカー体長\n(mm)" }));
+    EXPECT_EQ(sheet.rows[1][0].text, "T-1");
+    EXPECT_EQ(sheet.rows[1][1].text, QStringLiteral("基本調査試験(引抜き試験)"));
+    EXPECT_DOUBLE_EQ(sheet.rows[1][2].number, 0.45);
+    EXPECT_DOUBLE_EQ(sheet.rows[1][3].number, 135);
+}
+
+TEST(ExcelFiles, AFileThatCannotBeWrittenLeavesTheOldOneIntact)
+{
+    QString file;
+    writeMeasurement(ExcelColumns {}, &file);
+    QFile f(file);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray before = f.readAll();
+    f.close();
+
+    // A workbook that cannot be completed (a sheet name Excel refuses) never
+    // replaces the file, and leaves nothing of itself behind.
+    xlsx::Sheet refused;
+    refused.name = "[Sheet]";
+    refused.rows = { { xlsx::Cell::value(1, "0") } };
+    EXPECT_FALSE(xlsx::writeWorkbook(file, refused));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), before);
+    f.close();
+    EXPECT_EQ(QDir(test::tempDir()).entryList(QDir::Files | QDir::Hidden).filter(".~").size(), 0);
+
+    // A folder of that name, or a folder that does not exist.
+    const QString folder = test::tempPath("book.xlsx");
+    ASSERT_TRUE(QDir().mkpath(folder + "/inside"));
+    EXPECT_FALSE(WriteAnchorListWorkbook(folder, Project {}));
+    EXPECT_TRUE(QDir(folder + "/inside").exists());
+    EXPECT_FALSE(WriteAnchorListWorkbook(test::tempPath("missing/book.xlsx"), Project {}));
+}
+
+TEST(ExcelFiles, AReadOnlyFolderOrFileIsRefused)
+{
+    const QString folder = test::tempPath("locked");
+    QDir().mkpath(folder);
+    const QString file = folder + "/old.xlsx";
+    ASSERT_TRUE(WriteAnchorListWorkbook(file, Project {}));
+    QFile::setPermissions(file, QFileDevice::ReadOwner);
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    if (QFileInfo(folder).isWritable()) {
+        QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        GTEST_SKIP() << "this account writes into read-only folders";
+    }
+    EXPECT_FALSE(WriteAnchorListWorkbook(file, Project {}));
+    EXPECT_FALSE(WriteAnchorListWorkbook(folder + "/new.xlsx", Project {}));
+    QFile::setPermissions(folder, QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(WriteAnchorListWorkbook(file, Project {})); // the file itself is still read-only
+    EXPECT_FALSE(QFile::exists(folder + "/new.xlsx"));
+}
