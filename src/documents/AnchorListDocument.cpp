@@ -186,6 +186,9 @@ public:
         const QString figure = anchorTypeFigure(a_.Tendon.AnchorTypeCode);
         drawBlock(spec, specificationFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
         drawBlock(forms::AnchorListKajyuu, loadPlanFields(p_, a_));
+        // The holding times and the load-plan figure describe the course of the
+        // test together: they share the anchor's second page.
+        beginPage(true);
         drawHoldingTables(schedule);
         const QString graph = writeLoadPlanGraph(p_, index);
         if (!graph.isEmpty())
@@ -204,7 +207,7 @@ private:
     {
         engine_.NewPage();
         top_ = ListTop;
-        drawBlock(anchorListTitleForm(p_, a_, continuation), titleFields(p_, a_, continuation));
+        place(anchorListTitleForm(p_, a_, continuation), titleFields(p_, a_, continuation));
         if (!options_.pageNumbers)
             return;
         engine_.setTopMargin(0);
@@ -222,8 +225,13 @@ private:
 
     void drawBlock(const forms::FormSpec& form, const Fields& texts, const Fields& images = {})
     {
-        const int height = heightOf(form);
-        makeRoom(height);
+        makeRoom(heightOf(form));
+        place(form, texts, images);
+    }
+
+    // Draws the block at the current position, whether it fits or not.
+    void place(const forms::FormSpec& form, const Fields& texts, const Fields& images = {})
+    {
         engine_.setTopMargin(top_);
         engine_.setFormName(form.path());
         for (auto it = texts.begin(); it != texts.end(); ++it)
@@ -231,11 +239,10 @@ private:
         for (auto it = images.begin(); it != images.end(); ++it)
             engine_.SetFieldImage(it.key(), it.value());
         engine_.DrawForm();
-        top_ += height;
+        top_ += heightOf(form);
     }
 
-    // A table stays whole on one page: with at most eleven rows it always fits
-    // below a continuation title.
+    // A table stays whole on one page.
     void drawHoldingTables(const HoldingSchedule& schedule)
     {
         const int headingHeight = heightOf(forms::AnchorListCycleTitle);

@@ -1,9 +1,9 @@
 #pragma once
 // The anchor specification list ("試験アンカー諸元表"): per anchor a title block
 // by test kind, the specification with the figure of the anchor type, the load
-// plan, the holding and reading times of the load stages and the load-plan
-// figure. An anchor takes two pages; a block that does not fit the page goes on
-// the next, under the anchor's continuation title.
+// plan on the first page; under the continuation title the holding and reading
+// times of the load stages and the load-plan figure on the second. A block
+// that does not fit its page goes on the next, under the continuation title.
 
 #include "documents/ReportEngine.h"
 
