@@ -109,6 +109,14 @@ bool writeFile(const QString& file, const Sheet& sheet)
     return ws && closed == LXW_NO_ERROR;
 }
 
+// A free name beside the target. The reserving file is removed again, so that
+// the workbook is created with the permissions files in that folder usually get.
+QString temporaryName(const QFileInfo& target)
+{
+    QTemporaryFile reserve(target.absolutePath() + QStringLiteral("/.~") + target.fileName());
+    return reserve.open() ? reserve.fileName() : QString();
+}
+
 } // namespace
 
 bool writeWorkbook(const QString& path, const Sheet& sheet)
@@ -116,17 +124,18 @@ bool writeWorkbook(const QString& path, const Sheet& sheet)
     const QFileInfo target(path);
     if (target.isDir() || (target.exists() && !target.isWritable()))
         return false;
-    QTemporaryFile temporary(target.absolutePath() + QStringLiteral("/.~") + target.fileName());
-    if (!temporary.open())
+    const QString written = temporaryName(target);
+    if (written.isEmpty())
         return false;
-    temporary.setAutoRemove(false);
-    const QString written = temporary.fileName();
-    temporary.close();
     std::error_code error;
-    if (writeFile(written, sheet))
+    if (writeFile(written, sheet)) {
+        if (target.exists())
+            QFile::setPermissions(written, target.permissions());
         std::filesystem::rename(written.toStdU16String(), path.toStdU16String(), error);
-    else
+    }
+    else {
         error = std::make_error_code(std::errc::io_error);
+    }
     if (error)
         QFile::remove(written);
     return !error;
