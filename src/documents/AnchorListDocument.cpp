@@ -182,9 +182,9 @@ public:
     void draw(const HoldingSchedule& schedule, int index, QStringList& writtenFigures)
     {
         beginPage(false);
-        const forms::FormSpec& spec = anchorSpecificationForm(a_.Tendon.AnchorTypeCode);
+        const forms::FormSpec& block = anchorSpecificationForm(a_.Tendon.AnchorTypeCode);
         const QString figure = anchorTypeFigure(a_.Tendon.AnchorTypeCode);
-        drawBlock(spec, specificationFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
+        drawBlock(block, specificationFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
         drawBlock(forms::AnchorListKajyuu, loadPlanFields(p_, a_));
         // The holding times and the load-plan figure describe the course of the
         // test together: they share the anchor's second page.

@@ -121,11 +121,11 @@ TEST(AnchorListDocument, AnAnchorTakesTwoPagesNumberedAcrossTheList)
 
     // Blocks stand one below the other from the title at 1000 down.
     const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
-    const DrawnForm* spec = find(forms, "AnchorListHippari.jfm");
+    const DrawnForm* specification = find(forms, "AnchorListHippari.jfm");
     const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");
     EXPECT_EQ(title->topMargin, 1000);
-    EXPECT_GT(spec->topMargin, title->topMargin);
-    EXPECT_GT(plan->topMargin, spec->topMargin);
+    EXPECT_GT(specification->topMargin, title->topMargin);
+    EXPECT_GT(plan->topMargin, specification->topMargin);
     EXPECT_GT(find(forms, "AnchorListCyclezu.jfm")->topMargin, find(forms, "AnchorListTitle2.jfm")->topMargin);
 
     auto unnumbered = compose(p, 3, 3, false);
@@ -154,17 +154,17 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
     EXPECT_EQ(find(forms, "AnchorListTitleTd.jfm")->texts["Td2"], QStringLiteral("280.00 kN (地震時)"));
     EXPECT_EQ(find(forms, "AnchorListTitleTd2.jfm")->texts["Saidai"], QStringLiteral("350.00 kN（32.50 MPa）"));
 
-    const DrawnForm* spec = find(forms, "AnchorListHippari.jfm");
-    EXPECT_EQ(spec->texts["Keishiki"], QStringLiteral("摩擦引張型"));
-    EXPECT_EQ(spec->texts["Kasetu"], QStringLiteral("ランクＡ"));
-    EXPECT_EQ(spec->texts["Jiyuutyou"], "9000 mm");
-    EXPECT_EQ(spec->texts["Anctaityou"], "6000 mm");
-    EXPECT_EQ(spec->texts["Jakkinai"], "1000 mm");
-    EXPECT_EQ(spec->texts["KintyouJiyuutyou"], "10000 mm");
-    EXPECT_EQ(spec->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
-    EXPECT_EQ(spec->texts["DanseiKeisuu"], "200.00 kN/mm2");
-    EXPECT_EQ(spec->texts["Danmenseki"], "500.00 mm2");
-    EXPECT_TRUE(spec->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
+    const DrawnForm* specification = find(forms, "AnchorListHippari.jfm");
+    EXPECT_EQ(specification->texts["Keishiki"], QStringLiteral("摩擦引張型"));
+    EXPECT_EQ(specification->texts["Kasetu"], QStringLiteral("ランクＡ"));
+    EXPECT_EQ(specification->texts["Jiyuutyou"], "9000 mm");
+    EXPECT_EQ(specification->texts["Anctaityou"], "6000 mm");
+    EXPECT_EQ(specification->texts["Jakkinai"], "1000 mm");
+    EXPECT_EQ(specification->texts["KintyouJiyuutyou"], "10000 mm");
+    EXPECT_EQ(specification->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
+    EXPECT_EQ(specification->texts["DanseiKeisuu"], "200.00 kN/mm2");
+    EXPECT_EQ(specification->texts["Danmenseki"], "500.00 mm2");
+    EXPECT_TRUE(specification->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
     const DrawnForm* seee = find(forms, "AnchorListHippariSEEE.jfm");
     EXPECT_EQ(seee->texts["MansyonUe"], "500 mm");
     EXPECT_EQ(seee->texts["MansyonShita"], "300 mm");
