@@ -56,11 +56,11 @@ ChartFormat designedTestGraphFormat(TestGraph graph)
     }
     case TestGraph::LoadDisplacement:
     case TestGraph::TimeDisplacement:
-        return singleSeries(measured(ElasticColor, MarkerShape::Circle, 5));
+        return singleSeries(measured(ElasticColor, MarkerShape::Circle, 4));
     case TestGraph::TimeLoad:
         break;
     }
-    return singleSeries(measured(PermanentColor, MarkerShape::Circle, 5));
+    return singleSeries(measured(PermanentColor, MarkerShape::Circle, 4));
 }
 
 ChartFormat designedFrictionLossFormat()

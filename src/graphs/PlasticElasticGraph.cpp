@@ -57,11 +57,13 @@ void addDeltaMark(ChartData& chart, ChartFill& fill, double delta, double load)
 {
     if (!(delta > 0) || !(load > 0))
         return;
-    double lineLoad = load - load / 15;
+    // The mark just under the top, its label under the mark's middle: above it
+    // the text would run into the plot frame on a small chart.
+    double lineLoad = load - load / 25;
     fill.add(DeltaMarkSeries, 0, lineLoad);
     fill.add(DeltaMarkSeries, delta, lineLoad);
-    // Centred over the middle of the mark: the text is about 30 × 16 drawing units.
-    chart.labels.push_back({ DeltaElasticLabel, { delta / 2, load - load / 25 }, QPointF(-15, -16) });
+    // The text is about 30 × 16 drawing units.
+    chart.labels.push_back({ DeltaElasticLabel, { delta / 2, load - load / 15 }, QPointF(-15, -2) });
 }
 
 } // namespace

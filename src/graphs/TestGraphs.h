@@ -54,7 +54,8 @@ double largestElastic(const AnchorRecord& anchor);
 // displacement and N the larger of the largest permanent displacement and the
 // whole part of P / 5; Y from 0 to the last cycle's maximum load. The X axis
 // reads absolute values. The "⊿δe" mark spans the largest elastic displacement
-// just below the upper load of the elastic line (UpperPointLoad, else the top).
+// at L − L/25 with its label at L − L/15, L the upper load of the elastic line
+// (UpperPointLoad) when inside the plot, else the top.
 void drawPlasticElasticGraph(ChartData& chart, const AnchorRecord& anchor, bool singleCycle);
 
 // Graph 2: one point per row up to the first row without displacement; the load

@@ -143,7 +143,7 @@ TEST(frmGRAPH, NavigationStaysOnAnchorsWithoutInformation)
     script.clear();
     enterAnchorNumber(window, QStringLiteral("9"));
     ASSERT_EQ(script.shown().size(), 1u);
-    EXPECT_TRUE(script.last().text.endsWith(QStringLiteral("に範囲外の数値が入力されました。")));
+    EXPECT_TRUE(script.last().text.startsWith(QStringLiteral("アンカー番号に範囲外の数値が入力されました。")));
     EXPECT_EQ(window.shownAnchor(), 4);
 }
 

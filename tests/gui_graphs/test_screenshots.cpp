@@ -55,6 +55,13 @@ TEST(Screenshots, GraphWindowsAndFiles)
         frmEffectGraph window;
         grab(window, "frmEffectGraph.png");
     }
+    test::setUpMixedProject();
+    {
+        frmGRAPH window;
+        window.moveToAnchor(3); // its sheet, nothing read
+        grab(window, "frmGRAPH_unread.png");
+    }
+    test::setUpMeasuredProject(20);
     QString folder = screenshotFolder();
     ASSERT_TRUE(ui::writeAnchorGraphs(project(), 1, folder));
     ASSERT_TRUE(ui::writeLoadPlanGraph(project(), 1, LoadPlanFigure::QualityPlan, folder));
