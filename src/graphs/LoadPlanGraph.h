@@ -16,7 +16,6 @@ inline const QString LoadPlanGraphTitle = QStringLiteral("載荷計画図");
 // load changes as the slopes between, from (0, T0) at the start of the test.
 // A holding without readings is passed over by the slope. Without a reading in
 // the schedule the graph is a blank 0..100 plot.
-void drawLoadPlanGraph(
-    ChartData& chart, const AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle);
+void drawLoadPlanGraph(ChartData& chart, const AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle);
 
 } // namespace tessaro

@@ -24,8 +24,8 @@ void numberAxis(ChartData& chart, const std::vector<SummaryValues>& anchors)
         chart.x.valueLabels.push_back({ double(v.number), QString::number(v.number) });
 }
 
-void finishOverAnchors(ChartFill& fill, ChartData& chart, const std::vector<SummaryValues>& anchors, double yMin,
-    double yMax)
+void finishOverAnchors(
+    ChartFill& fill, ChartData& chart, const std::vector<SummaryValues>& anchors, double yMin, double yMax)
 {
     if (anchors.empty()) {
         fill.finish();

@@ -132,8 +132,9 @@ bool frmEffectGraph::showPage(int page)
     number_->SetCheck(QStringLiteral("ページ"), 1, pages);
     number_->SetEnabled(pages > 1);
     pageMax_->setText(QStringLiteral("/ %1 ページ").arg(pages));
-    range_->setText(anchors > 0 ? QStringLiteral("アンカー No.%1 ～ No.%2（全 %3 本）").arg(first).arg(last).arg(anchors)
-                                : QString());
+    range_->setText(anchors > 0
+            ? QStringLiteral("アンカー No.%1 ～ No.%2（全 %3 本）").arg(first).arg(last).arg(anchors)
+            : QString());
     prevPage_->setEnabled(page > 1);
     nextPage_->setEnabled(page < pages);
     return true;

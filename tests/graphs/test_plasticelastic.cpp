@@ -68,11 +68,9 @@ TEST(PlasticElasticGraph, SixCycleTestSeries)
     expectSeries(chart, UpperSeries, { { 0, 50 }, { 33, 350 } });
     expectSeries(chart, LowerSeries, { { 0, 50 }, { 27, 350 } });
     expectSeries(chart, ElasticSeries,
-        { { 0, 50 }, { 5.10, 100 }, { 10.20, 150 }, { 15.05, 200 }, { 19.80, 250 }, { 24.90, 300 },
-            { 29.95, 350 } });
+        { { 0, 50 }, { 5.10, 100 }, { 10.20, 150 }, { 15.05, 200 }, { 19.80, 250 }, { 24.90, 300 }, { 29.95, 350 } });
     expectSeries(chart, PermanentSeries,
-        { { 0, 50 }, { -0.30, 100 }, { -0.55, 150 }, { -0.80, 200 }, { -1.10, 250 }, { -1.35, 300 },
-            { -1.60, 350 } });
+        { { 0, 50 }, { -0.30, 100 }, { -0.55, 150 }, { -0.80, 200 }, { -1.10, 250 }, { -1.35, 300 }, { -1.60, 350 } });
     EXPECT_FALSE(isPlotAreaBlank(chart.plotArea));
 }
 
