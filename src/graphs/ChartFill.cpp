@@ -38,6 +38,9 @@ void ChartFill::finish()
 void ChartFill::finish(const ChartExtremes& bounds)
 {
     if (empty()) {
+        // Only holes were written: nothing is left to draw.
+        for (ChartSeries& s : chart_.group(group_).series)
+            s.points.clear();
         plotAreaBlank(chart_);
         setAxisBounds(chart_, 100, 0, 100, 0);
         return;

@@ -31,7 +31,8 @@ public:
     // Minimum and maximum of the points written; all 0 while empty.
     const ChartExtremes& extremes() const { return extremes_; }
 
-    // Ends filling with axis bounds from the tracked extremes, or blank 0..100.
+    // Ends filling with axis bounds from the tracked extremes, or blank 0..100
+    // with the series emptied when no point (only holes, if any) was written.
     void finish();
     // Ends filling with the caller's bounds (used when an axis must also hold a
     // planned value), or blank 0..100 when no point was written.

@@ -65,6 +65,7 @@ TEST(ChartFill, HolesBreakTheLineButAreNeitherCountedNorTracked)
     onlyHoles.add(-99, 5);
     onlyHoles.finish();
     EXPECT_TRUE(isPlotAreaBlank(holes.plotArea));
+    EXPECT_TRUE(holes.series(0, 0).points.empty());
 }
 
 TEST(ChartFill, ExtremesSpanEverySeriesAndCallerBoundsWin)

@@ -1,0 +1,30 @@
+#include "graphs/GraphFileNames.h"
+
+namespace tessaro {
+
+QString sheetGraphFile(int graph)
+{
+    return QStringLiteral("GRAPH%1.svg").arg(graph);
+}
+
+QString anchorGraphFile(int graph, int anchor)
+{
+    return QStringLiteral("GRAPH%1_%2.svg").arg(graph).arg(anchor);
+}
+
+QString loadPlanGraphFile(LoadPlanFigure figure, int anchor)
+{
+    switch (figure) {
+    case LoadPlanFigure::BasicPlan:
+        return QStringLiteral("Gph1Kihon.svg");
+    case LoadPlanFigure::AnchorList:
+        return QStringLiteral("GphInfo%1.svg").arg(anchor);
+    case LoadPlanFigure::QualityPlan:
+        return QStringLiteral("GphHojiK%1.svg").arg(anchor);
+    case LoadPlanFigure::QualityReport:
+        break;
+    }
+    return QStringLiteral("GphHojiH%1.svg").arg(anchor);
+}
+
+} // namespace tessaro

@@ -1,0 +1,25 @@
+#pragma once
+// Names of the graph files that documents place into their image fields. The
+// graph code writes them into the data folder (as SVG); the documents read them
+// by the same names, so both sides call these functions.
+
+#include <QString>
+
+namespace tessaro {
+
+// "GRAPH1.svg" … "GRAPH4.svg": the four graphs of the anchor on the graphs-only sheet.
+QString sheetGraphFile(int graph);
+// "GRAPH1_" … "GRAPH4_" + anchor number + ".svg": the four graphs of one anchor
+// for the graph sheet with detail items.
+QString anchorGraphFile(int graph, int anchor);
+
+// The load-plan graph of one anchor, by the document that shows it.
+enum class LoadPlanFigure {
+    BasicPlan, // "Gph1Kihon.svg": chapter 5-1 of the basic investigation plan
+    AnchorList, // "GphInfo" + n + ".svg": the anchor specification list
+    QualityPlan, // "GphHojiK" + n + ".svg": chapter 4 of the quality-assurance plan
+    QualityReport, // "GphHojiH" + n + ".svg": chapter 4 of the quality-assurance report
+};
+QString loadPlanGraphFile(LoadPlanFigure figure, int anchor);
+
+} // namespace tessaro

@@ -1,0 +1,129 @@
+// The key values beside the graphs, the anchors that can be shown, the graph
+// file names the documents share, and the designed appearance of the graphs.
+
+#include "evaluation/CycleEvaluation.h"
+#include "graphs/GraphAnchor.h"
+#include "graphs/GraphFileNames.h"
+#include "graphs/GraphFormats.h"
+#include "graphs/GraphPanel.h"
+#include "support/MeasuredAnchors.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+
+namespace {
+
+AnchorRecord evaluated(AnchorRecord a)
+{
+    EvaluateAnchor(a, EvaluationContext {});
+    return a;
+}
+
+} // namespace
+
+TEST(GraphPanel, ValuesOfTheSixCycleTest)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.Material.MaterialName = QStringLiteral("SEEE F70TA");
+    a.TendonYieldLoad = 542.5f;
+    GraphPanelTexts t = graphPanelTexts(evaluated(a));
+    EXPECT_EQ(t.tendon, QStringLiteral("SEEE F70TA"));
+    EXPECT_EQ(t.freeLength, QStringLiteral("10000.00"));
+    EXPECT_EQ(t.modulus, QStringLiteral("200.00"));
+    EXPECT_EQ(t.yieldLoad, QStringLiteral("542.50"));
+    EXPECT_EQ(t.area, QStringLiteral("500.00"));
+    EXPECT_EQ(t.theory, QStringLiteral("30.00"));
+    EXPECT_EQ(t.upper, QStringLiteral("33.00"));
+    EXPECT_EQ(t.lower, QStringLiteral("27.00"));
+    EXPECT_EQ(t.elastic, QStringLiteral("29.95"));
+    EXPECT_EQ(t.permanent, QStringLiteral("1.60"));
+    EXPECT_EQ(t.judgement, QStringLiteral("OK"));
+}
+
+// Cycle 4's peak read 2.5 mm more: elastic 22.30 mm above the upper line 22.00.
+TEST(GraphPanel, ElasticOutsideTheControlLimits)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.Readings[23].Displacement = 23.40f;
+    EXPECT_EQ(graphPanelTexts(evaluated(a)).judgement, QStringLiteral("管理限界範囲外"));
+}
+
+// Nothing read: the displacements are not available and nothing is judged;
+// a specification never entered reads as missing too.
+TEST(GraphPanel, MissingValuesShowADash)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    GraphPanelTexts t = graphPanelTexts(evaluated(a));
+    EXPECT_EQ(t.elastic, QStringLiteral("  - "));
+    EXPECT_EQ(t.permanent, QStringLiteral("  - "));
+    EXPECT_EQ(t.judgement, QString());
+    EXPECT_EQ(t.tendon, QStringLiteral("  - "));
+    EXPECT_EQ(t.theory, QStringLiteral("30.00"));
+
+    GenerateSheet(a, test::compactSchedule(), false); // sheet without readings
+    t = graphPanelTexts(evaluated(a));
+    EXPECT_EQ(t.elastic, QStringLiteral("  - "));
+
+    a.Material.TendonModulus = 0; // no theory without the modulus
+    t = graphPanelTexts(evaluated(a));
+    EXPECT_EQ(t.modulus, QStringLiteral("  - "));
+    EXPECT_EQ(t.theory, QStringLiteral("  - "));
+    EXPECT_EQ(t.upper, QStringLiteral("  - "));
+    EXPECT_EQ(t.lower, QStringLiteral("  - "));
+    EXPECT_EQ(panelNumber(-99), QStringLiteral("  - "));
+}
+
+TEST(GraphAnchor, AnAnchorNeedsItsNameAndPlanToBeShown)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    EXPECT_TRUE(hasAnchorInformation(a));
+    a.AnchorNo = QStringLiteral("  ");
+    EXPECT_FALSE(hasAnchorInformation(a));
+    a = test::sixCycleAnchor();
+    a.Plan.PlannedMaxLoad = 0;
+    EXPECT_FALSE(hasAnchorInformation(a));
+}
+
+TEST(GraphFiles, NamesTheDocumentsOpen)
+{
+    EXPECT_EQ(sheetGraphFile(1), QStringLiteral("GRAPH1.svg"));
+    EXPECT_EQ(sheetGraphFile(4), QStringLiteral("GRAPH4.svg"));
+    EXPECT_EQ(anchorGraphFile(2, 17), QStringLiteral("GRAPH2_17.svg"));
+    EXPECT_EQ(loadPlanGraphFile(LoadPlanFigure::BasicPlan, 1), QStringLiteral("Gph1Kihon.svg"));
+    EXPECT_EQ(loadPlanGraphFile(LoadPlanFigure::AnchorList, 3), QStringLiteral("GphInfo3.svg"));
+    EXPECT_EQ(loadPlanGraphFile(LoadPlanFigure::QualityPlan, 12), QStringLiteral("GphHojiK12.svg"));
+    EXPECT_EQ(loadPlanGraphFile(LoadPlanFigure::QualityReport, 12), QStringLiteral("GphHojiH12.svg"));
+}
+
+// Theory and limit lines are plain lines, measured series carry markers, and
+// the limits share one colour apart from the theory.
+TEST(GraphFormats, LinesWithoutMarkersMeasuredValuesWithMarkers)
+{
+    ChartFormat f = designedTestGraphFormat(TestGraph::PlasticElastic);
+    for (int s : { TheorySeries, UpperSeries, LowerSeries }) {
+        EXPECT_EQ(f.seriesStyle(0, s).marker, MarkerShape::None) << s;
+        EXPECT_NE(f.seriesStyle(0, s).line, LineStyle::None) << s;
+    }
+    EXPECT_EQ(f.seriesStyle(0, UpperSeries).color, f.seriesStyle(0, LowerSeries).color);
+    EXPECT_NE(f.seriesStyle(0, UpperSeries).color, f.seriesStyle(0, TheorySeries).color);
+    EXPECT_NE(f.seriesStyle(0, UpperSeries).line, f.seriesStyle(0, LowerSeries).line);
+    for (int s : { ElasticSeries, PermanentSeries })
+        EXPECT_NE(f.seriesStyle(0, s).marker, MarkerShape::None) << s;
+    EXPECT_NE(f.seriesStyle(0, ElasticSeries).marker, f.seriesStyle(0, PermanentSeries).marker);
+    EXPECT_TRUE(f.legendVisible);
+    // One measured series needs no legend.
+    EXPECT_FALSE(designedTestGraphFormat(TestGraph::TimeLoad).legendVisible);
+    EXPECT_NE(designedTestGraphFormat(TestGraph::LoadDisplacement).seriesStyle(0, 0).marker, MarkerShape::None);
+}
+
+TEST(GraphFormats, MonochromeKeepsTheSeriesApartByLinesAndMarkers)
+{
+    ChartFormat colour = designedTestGraphFormat(TestGraph::PlasticElastic);
+    ChartFormat black = monochrome(colour);
+    for (int s = TheorySeries; s <= DeltaMarkSeries; ++s) {
+        EXPECT_EQ(black.seriesStyle(0, s).color, QColor(Qt::black)) << s;
+        EXPECT_EQ(black.seriesStyle(0, s).line, colour.seriesStyle(0, s).line) << s;
+        EXPECT_EQ(black.seriesStyle(0, s).marker, colour.seriesStyle(0, s).marker) << s;
+    }
+}

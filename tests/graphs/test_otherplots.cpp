@@ -1,0 +1,194 @@
+// The friction-loss chart, the load-plan graph and the summary charts of worked
+// anchors.
+
+#include "ChartExpect.h"
+
+#include "evaluation/CycleEvaluation.h"
+#include "graphs/FrictionLossChart.h"
+#include "graphs/LoadPlanGraph.h"
+#include "graphs/SummaryCharts.h"
+#include "graphs/TestGraphs.h"
+#include "model/basMainData.h"
+#include "support/MeasuredAnchors.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+using test::expectBlank;
+using test::expectBounds;
+using test::expectSeries;
+using test::Hole;
+using test::Pt;
+
+namespace {
+
+// The six-cycle test as a basic investigation, with its friction-loss choices.
+AnchorRecord basicTest(std::uint8_t pointA, std::uint8_t pointB)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.PointA = pointA;
+    a.PointB = pointB;
+    EvaluationContext ctx;
+    ctx.testCategory = 0;
+    EvaluateAnchor(a, ctx);
+    return a;
+}
+
+const std::vector<Pt> SixCycleElastic { { 0, 50 }, { 5.10, 100 }, { 10.20, 150 }, { 15.05, 200 }, { 19.80, 250 },
+    { 24.90, 300 }, { 29.95, 350 } };
+
+} // namespace
+
+// Points 1 (50 kN, 0) and 3 (150 kN, 10.20 mm): slope 0.1020 mm/kN, intercept
+// −5.1000 mm, zero load 50.00 kN. The line runs from there to point 3.
+TEST(FrictionLossChart, LineThroughTheTwoPointsDownToTheLoadAxis)
+{
+    AnchorRecord a = basicTest(1, 3);
+    ASSERT_FLOAT_EQ(a.InterceptLoad, 50.00f);
+    ChartData chart;
+    drawFrictionLossChart(chart, a);
+    EXPECT_EQ(chart.title, QStringLiteral("荷重-弾性変位量曲線"));
+    const QStringList names { "理論線", "上限線", "下限線", "弾性変位量", "延長線" };
+    for (int s = 0; s < names.size(); ++s)
+        EXPECT_EQ(chart.groups[0].series[std::size_t(s)].name, names[s]);
+    expectSeries(chart, FrictionElasticSeries, SixCycleElastic);
+    expectSeries(chart, FrictionTheorySeries, { { 0, 50 }, { 30, 350 } });
+    expectSeries(chart, FrictionUpperSeries, { { 0, 50 }, { 33, 350 } });
+    expectSeries(chart, FrictionLowerSeries, { { 0, 50 }, { 27, 350 } });
+    expectSeries(chart, FrictionLineSeries, { { 0, 50 }, { 10.20, 150 } });
+    expectBounds(chart, 0, 33, 0, 350);
+}
+
+// Points 4 and 6 (200 kN 15.05 mm, 300 kN 24.90 mm): slope 0.0985, intercept
+// 15.05 − 200 × 0.0985 = −4.6500, zero load 47.21 kN.
+TEST(FrictionLossChart, LineMeetsTheLoadAxisAtTheInterceptLoad)
+{
+    AnchorRecord a = basicTest(6, 4);
+    ASSERT_FLOAT_EQ(a.InterceptLoad, 47.21f);
+    ChartData chart;
+    drawFrictionLossChart(chart, a);
+    expectSeries(chart, FrictionLineSeries, { { 0, 47.21 }, { 24.90, 300 } });
+}
+
+// A given intersection load of 80 kN: the line runs from there to the last cycle.
+TEST(FrictionLossChart, GivenInterceptLoad)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.UseGivenIntercept = 1;
+    a.GivenIntercept = 80;
+    EvaluationContext ctx;
+    ctx.testCategory = 0;
+    EvaluateAnchor(a, ctx);
+    ChartData chart;
+    drawFrictionLossChart(chart, a);
+    expectSeries(chart, FrictionLineSeries, { { 0, 80 }, { 29.95, 350 } });
+}
+
+TEST(FrictionLossChart, WithoutChosenPointsThereIsNoLineAndWithoutReadingsNoChart)
+{
+    ChartData chart;
+    drawFrictionLossChart(chart, basicTest(0, 3));
+    EXPECT_TRUE(chart.groups[0].series[FrictionLineSeries].points.empty());
+    drawFrictionLossChart(chart, basicTest(1, 1)); // one point is no line
+    EXPECT_TRUE(chart.groups[0].series[FrictionLineSeries].points.empty());
+
+    AnchorRecord a = test::sixCycleAnchor();
+    GenerateSheet(a, test::compactSchedule(), false);
+    EvaluateAnchor(a, EvaluationContext {});
+    drawFrictionLossChart(chart, a);
+    expectBlank(chart);
+}
+
+// The compact schedule: every holding a level run from its start to its last
+// reading, the load changes in between. Opening holding 0–2 min at 50 kN; up
+// 1 min to 100 kN, read at 4 and 8; down ½ min, closing T0 read at 9.5; the next
+// cycle's T0 holding follows at once (no load change), read at 10.5 …
+TEST(LoadPlanGraph, PlannedLoadAgainstPlannedTime)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    ChartData chart;
+    drawLoadPlanGraph(chart, a, test::compactSchedule(), false);
+    EXPECT_EQ(chart.title, QStringLiteral("載荷計画図"));
+    EXPECT_EQ(chart.x.title, QStringLiteral("経過時間(分)"));
+    EXPECT_EQ(chart.y.title, QStringLiteral("荷重(kN)"));
+    const auto& p = chart.groups[0].series[0].points;
+    // 54 readings and the start of each of the 48 holdings.
+    ASSERT_EQ(p.size(), 102u);
+    const std::vector<Pt> start { { 0, 50 }, { 2, 50 }, { 3, 100 }, { 4, 100 }, { 8, 100 }, { 8.5, 50 }, { 9.5, 50 },
+        { 9.5, 50 }, { 10.5, 50 }, { 11.5, 100 }, { 12.5, 100 } };
+    for (std::size_t i = 0; i < start.size(); ++i) {
+        EXPECT_DOUBLE_EQ(p[i].x, start[i].x) << i;
+        EXPECT_DOUBLE_EQ(p[i].y, start[i].y) << i;
+    }
+    EXPECT_DOUBLE_EQ(p.back().x, 104.5);
+    EXPECT_DOUBLE_EQ(p.back().y, 50);
+    expectBounds(chart, 0, 104.5, 0, 350);
+}
+
+TEST(LoadPlanGraph, ScheduleWithoutReadingsIsBlank)
+{
+    ChartData chart;
+    drawLoadPlanGraph(chart, test::sixCycleAnchor(), HoldingSchedule {}, false);
+    expectBlank(chart);
+}
+
+// Three anchors: the six-cycle test, one with its sheet not yet read and one
+// without any sheet. Only the first has elastic and permanent values; all have
+// the theory of the same plan (30, 33, 27 mm).
+TEST(SummaryCharts, ValuesOfEveryAnchorLeaveOutWhatIsMissing)
+{
+    Project p;
+    InitProject(p, 3);
+    p.TestCategory = 1;
+    p.Record.Anchors[0] = test::measuredSixCycleAnchor();
+    p.Record.Anchors[1] = test::sixCycleAnchor();
+    GenerateSheet(p.Record.Anchors[1], test::compactSchedule(), false);
+    p.Record.Anchors[2] = test::sixCycleAnchor();
+
+    std::vector<SummaryValues> values = summaryValues(p, 1, 3);
+    ASSERT_EQ(values.size(), 3u);
+    EXPECT_NEAR(values[0].elastic, 29.95, 1e-5);
+    EXPECT_FLOAT_EQ(values[0].permanent, 1.60f);
+    for (const SummaryValues& v : { values[1], values[2] }) {
+        EXPECT_EQ(v.elastic, MissingValue);
+        EXPECT_EQ(v.permanent, MissingValue);
+        EXPECT_FLOAT_EQ(v.theory, 30);
+    }
+    // The project itself is not evaluated by drawing.
+    EXPECT_TRUE(p.Record.Anchors[0].Evaluation.Results.empty());
+
+    ChartData chart;
+    drawPermanentSummary(chart, values);
+    expectSeries(chart, 0, { { 1, 1.60 }, { 2, Hole }, { 3, Hole } });
+    expectBounds(chart, 0.5, 3.5, 0, 2.1);
+    ASSERT_EQ(chart.x.valueLabels.size(), 3u);
+    EXPECT_EQ(chart.x.valueLabels[2].value, 3);
+    EXPECT_EQ(chart.x.valueLabels[2].text, QStringLiteral("3"));
+
+    drawElasticSummary(chart, values);
+    expectSeries(chart, SummaryTheorySeries, { { 1, 30 }, { 2, 30 }, { 3, 30 } });
+    expectSeries(chart, SummaryUpperSeries, { { 1, 33 }, { 2, 33 }, { 3, 33 } });
+    expectSeries(chart, SummaryLowerSeries, { { 1, 27 }, { 2, 27 }, { 3, 27 } });
+    expectSeries(chart, SummaryElasticSeries, { { 1, 29.95 }, { 2, Hole }, { 3, Hole } });
+    expectBounds(chart, 0.5, 3.5, 26, 34);
+}
+
+TEST(SummaryCharts, PagesOfTwentyAnchors)
+{
+    EXPECT_EQ(summaryPageCount(0), 1);
+    EXPECT_EQ(summaryPageCount(20), 1);
+    EXPECT_EQ(summaryPageCount(21), 2);
+    EXPECT_EQ(summaryPageCount(999), 50);
+    EXPECT_EQ(summaryPageFirst(3), 41);
+    EXPECT_EQ(summaryPageLast(3, 45), 45);
+    EXPECT_EQ(summaryPageLast(1, 45), 20);
+
+    ChartData chart;
+    drawElasticSummary(chart, {});
+    expectBlank(chart);
+    Project p;
+    InitProject(p, 2);
+    p.TestCategory = 1;
+    drawPermanentSummary(chart, summaryValues(p, 1, 2)); // two empty anchors
+    expectBlank(chart);
+}

@@ -1,0 +1,184 @@
+// The graphs drawn from the reading rows: load–displacement, time–load and
+// time–displacement, on the worked six-cycle test.
+
+#include "ChartExpect.h"
+
+#include "evaluation/CycleEvaluation.h"
+#include "graphs/TestGraphs.h"
+#include "support/MeasuredAnchors.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+using test::expectBlank;
+using test::expectBounds;
+using test::expectSeries;
+using test::Hole;
+using test::Pt;
+
+namespace {
+
+// (displacement, load) of every row, in order.
+std::vector<Pt> loadDisplacementPoints(const AnchorRecord& a, std::size_t rows)
+{
+    std::vector<Pt> points;
+    for (std::size_t i = 0; i < rows; ++i)
+        points.push_back({ a.Readings[i].Displacement, a.Readings[i].Load });
+    return points;
+}
+
+} // namespace
+
+TEST(LoadDisplacementGraph, OnePointPerRowInReadingOrder)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    ChartData chart;
+    drawLoadDisplacementGraph(chart, a);
+    EXPECT_EQ(chart.title, QStringLiteral("荷重-変位量曲線"));
+    EXPECT_EQ(chart.x.title, QStringLiteral("変位量(mm)"));
+    EXPECT_EQ(chart.y.title, QStringLiteral("荷重(kN)"));
+    expectSeries(chart, 0, loadDisplacementPoints(a, 54));
+    // Spot checks of the hand-worked rows: the start, the end of cycle 1's peak
+    // holding, the top of the test and the last reading.
+    const auto& p = chart.groups[0].series[0].points;
+    EXPECT_NEAR(p[0].x, 0.00, 1e-6);
+    EXPECT_EQ(p[0].y, 50);
+    EXPECT_NEAR(p[2].x, 5.40, 1e-6);
+    EXPECT_EQ(p[2].y, 100);
+    EXPECT_NEAR(p[47].x, 31.55, 1e-5);
+    EXPECT_EQ(p[47].y, 350);
+    EXPECT_NEAR(p[53].x, 1.60, 1e-6);
+    expectBounds(chart, 0, 31.55, 0, 350);
+    EXPECT_FALSE(isPlotAreaBlank(chart.plotArea));
+}
+
+// Stopped in cycle 3 at 200 kN (rows 20 on not read): the load axis still holds
+// the planned 350 kN.
+TEST(LoadDisplacementGraph, TestStoppedEarlyStillShowsThePlannedMaximum)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    for (std::size_t i = 19; i < a.Readings.size(); ++i)
+        a.Readings[i].Displacement = MissingValue;
+    ChartData chart;
+    drawLoadDisplacementGraph(chart, a);
+    expectSeries(chart, 0, loadDisplacementPoints(a, 19));
+    expectBounds(chart, 0, 15.85, 0, 350);
+}
+
+// The curve stops at the first row without displacement, even when later rows
+// hold values; a row without load before it is a hole.
+TEST(LoadDisplacementGraph, StopsAtTheFirstMissingDisplacement)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.Readings[1].Load = MissingValue;
+    a.Readings[4].Displacement = MissingValue;
+    ChartData chart;
+    drawLoadDisplacementGraph(chart, a);
+    expectSeries(chart, 0, { { 0.00, 50 }, { Hole, Hole }, { 5.40, 100 }, { 0.32, 50 } });
+
+    a.Readings[0].Displacement = MissingValue;
+    drawLoadDisplacementGraph(chart, a);
+    expectBlank(chart);
+}
+
+// Every row, time in minutes: 2, 4, 8, 9.5 … 104.5.
+TEST(TimeLoadGraph, EveryRowInMinutes)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    ChartData chart;
+    EXPECT_TRUE(drawTimeLoadGraph(chart, a));
+    EXPECT_EQ(chart.title, QStringLiteral("時間-荷重曲線"));
+    EXPECT_EQ(chart.x.title, QStringLiteral("経過時間(分)"));
+    EXPECT_EQ(chart.y.title, QStringLiteral("荷重(kN)"));
+    const auto& p = chart.groups[0].series[0].points;
+    ASSERT_EQ(p.size(), 54u);
+    const std::vector<Pt> worked { { 2, 50 }, { 4, 100 }, { 8, 100 }, { 9.5, 50 }, { 10.5, 50 } };
+    for (std::size_t i = 0; i < worked.size(); ++i) {
+        EXPECT_DOUBLE_EQ(p[i].x, worked[i].x) << i;
+        EXPECT_DOUBLE_EQ(p[i].y, worked[i].y) << i;
+    }
+    // Readings at 350 kN 1 and 5 min into the holding, which starts after five
+    // stages up (4770 + 5 × 120 s) and the last change (60 s): 5490 and 5730 s.
+    EXPECT_DOUBLE_EQ(p[46].x, 91.5);
+    EXPECT_DOUBLE_EQ(p[47].x, 95.5);
+    EXPECT_DOUBLE_EQ(p[53].x, 104.5);
+    expectBounds(chart, 0, 104.5, 0, 350);
+}
+
+// The time–load curve does not stop where displacements are missing; a row
+// without time or load is a hole.
+TEST(TimeLoadGraph, MissingDisplacementsDoNotStopItAndMissingTimesAreHoles)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.Readings[0].Displacement = MissingValue;
+    a.Readings[4].ElapsedTime = -99;
+    a.Readings[6].Load = MissingValue;
+    ChartData chart;
+    EXPECT_TRUE(drawTimeLoadGraph(chart, a));
+    const ChartGroup& g = chart.groups[0];
+    ASSERT_EQ(g.series[0].points.size(), 54u);
+    EXPECT_TRUE(g.isHole(g.series[0].points[4]));
+    EXPECT_TRUE(g.isHole(g.series[0].points[6]));
+    EXPECT_FALSE(g.isHole(g.series[0].points[5]));
+}
+
+TEST(TimeDisplacementGraph, ReadingsInOrderAndWithTheSignInverted)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    ChartData chart;
+    drawTimeDisplacementGraph(chart, a, DisplacementSign::AsRead);
+    EXPECT_EQ(chart.title, QStringLiteral("時間-変位量曲線"));
+    EXPECT_EQ(chart.x.title, QStringLiteral("経過時間(分)"));
+    EXPECT_EQ(chart.y.title, QStringLiteral("変位量(mm)"));
+    std::vector<Pt> expected;
+    for (const Reading& r : a.Readings)
+        expected.push_back({ r.ElapsedTime / 60.0, r.Displacement });
+    expectSeries(chart, 0, expected);
+    expectBounds(chart, 0, 104.5, 0, 31.55);
+
+    drawTimeDisplacementGraph(chart, a, DisplacementSign::Inverted);
+    for (Pt& p : expected)
+        p.y = -p.y;
+    expectSeries(chart, 0, expected);
+    expectBounds(chart, 0, 104.5, -31.55, 0);
+}
+
+TEST(TimeDisplacementGraph, StopsAtTheFirstMissingDisplacement)
+{
+    AnchorRecord a = test::measuredSixCycleAnchor();
+    a.Readings[3].Displacement = MissingValue;
+    ChartData chart;
+    drawTimeDisplacementGraph(chart, a, DisplacementSign::AsRead);
+    expectSeries(chart, 0, { { 2, 0.00 }, { 4, 5.20 }, { 8, 5.40 } });
+    a.Readings[0].Displacement = MissingValue;
+    drawTimeDisplacementGraph(chart, a, DisplacementSign::AsRead);
+    expectBlank(chart);
+}
+
+// An anchor without readings: every graph is a blank 0..100 plot, and the
+// time–load curve reports that nothing can be evaluated.
+TEST(TestGraphs, AnchorWithoutReadingsGivesBlankPlots)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    EvaluateAnchor(a, EvaluationContext {});
+    std::array<ChartData, TestGraphCount> charts = drawTestGraphs(a, false);
+    for (const ChartData& chart : charts)
+        expectBlank(chart);
+    ChartData chart;
+    EXPECT_FALSE(drawTimeLoadGraph(chart, a));
+    // Titles and axis titles stay, so the blank plot still says what it is.
+    EXPECT_EQ(charts[3].title, QStringLiteral("時間-変位量曲線"));
+    EXPECT_EQ(charts[3].y.title, QStringLiteral("変位量(mm)"));
+}
+
+TEST(TestGraphs, PlannedLoadsOfTheCycles)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    EXPECT_EQ(lastCycleMaxLoad(a.Plan), 350);
+    EXPECT_EQ(plannedCycleLoad(a, 2, false), 150);
+    EXPECT_EQ(plannedCycleLoad(a, 1, true), 350);
+    a.Plan.StageCount = 4;
+    EXPECT_EQ(lastCycleMaxLoad(a.Plan), 250);
+    a.Plan.StageCount = 0; // never planned: Tp
+    EXPECT_EQ(lastCycleMaxLoad(a.Plan), 350);
+}
