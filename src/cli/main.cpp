@@ -2,6 +2,7 @@
 
 #include "model/DataFile.h"
 #include "model/basMainData.h"
+#include "ui/GraphFiles.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -59,6 +60,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessaro");
+    tessaro::ui::installDocumentGraphWriters();
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return tessaro::cli::usage();

@@ -3,13 +3,8 @@
 // anchor against the planned time in minutes, from its load plan and holding-time
 // schedule. The graph module draws it; documents only name the file and place it.
 //
-// The graph module installs its writer once at start-up:
-//
-//   setLoadPlanGraphWriter([](const Project& p, int anchor, const QString& svg) {
-//       return writeLoadPlanGraphSvg(p, anchor, svg); // chart drawn off-screen, saved as SVG
-//   });
-//
-// Without a writer (or when it fails) the figure block is drawn with an empty
+// The graph module installs its writer once at start-up
+// (ui::installDocumentGraphWriters). Without a writer (or when it fails) the figure block is drawn with an empty
 // picture, so the rest of the list still prints.
 
 #include <QString>

@@ -2,6 +2,7 @@
 
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
+#include "documents/LoadPlanFigure.h"
 #include "graphs/LoadPlanGraph.h"
 #include "model/ProjectRecord.h"
 
@@ -41,12 +42,18 @@ bool writeSheetGraphs(Project& p, int anchor, const QString& folder, const Graph
     return writeTestGraphs(p, anchor, folder, options, [](int g) { return sheetGraphFile(g); });
 }
 
-bool writeLoadPlanGraph(Project& p, int anchor, LoadPlanFigure figure, const QString& folder)
+bool writeLoadPlanGraphFile(const Project& p, int anchor, const QString& path)
 {
     ChartData chart;
     drawLoadPlanGraph(chart, graphAnchor(p, anchor), graphSchedule(p, anchor), graphSingleCycle(p, anchor));
-    QString path = QDir(folder).filePath(loadPlanGraphFile(figure, anchor));
     return writeChartSvg(chart, designedLoadPlanFormat(), path, LoadPlanFileSize);
 }
+
+bool writeLoadPlanGraph(const Project& p, int anchor, LoadPlanFigure figure, const QString& folder)
+{
+    return writeLoadPlanGraphFile(p, anchor, QDir(folder).filePath(loadPlanGraphFile(figure, anchor)));
+}
+
+void installDocumentGraphWriters() { setLoadPlanGraphWriter(writeLoadPlanGraphFile); }
 
 } // namespace tessaro::ui

@@ -37,7 +37,13 @@ bool writeAnchorGraphs(Project& p, int anchor, const QString& folder, const Grap
 // The same four graphs as "GRAPH1.svg" … "GRAPH4.svg" for the graphs-only sheet.
 bool writeSheetGraphs(Project& p, int anchor, const QString& folder, const GraphFileOptions& options = {});
 
-// The load-plan graph of anchor n under the name of the document's figure.
-bool writeLoadPlanGraph(Project& p, int anchor, LoadPlanFigure figure, const QString& folder);
+// The load-plan graph of anchor n under the name of the document's figure, or
+// at a given path.
+bool writeLoadPlanGraph(const Project& p, int anchor, LoadPlanFigure figure, const QString& folder);
+bool writeLoadPlanGraphFile(const Project& p, int anchor, const QString& path);
+
+// Lets the documents draw the graphs they embed (the load-plan figure of the
+// anchor list); both programs call it once at start-up.
+void installDocumentGraphWriters();
 
 } // namespace tessaro::ui
