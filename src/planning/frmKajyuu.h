@@ -1,0 +1,106 @@
+#pragma once
+// The load plan of the anchor being edited: initial load T0, planned maximum
+// load Tp and the load stages, shown as loads or, through the anchor's jack,
+// as gauge pressures, with the reference values and limits of the governing
+// edition.
+
+#include "model/AnchorRecord.h"
+#include "planning/basKajyuu.h"
+
+#include <QDialog>
+#include <array>
+#include <optional>
+
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+
+namespace tessaro {
+
+namespace ui {
+class NumberBox;
+class SpreadGrid;
+class TextBox;
+} // namespace ui
+
+class frmKajyuu : public QDialog {
+    Q_OBJECT
+public:
+    explicit frmKajyuu(QWidget* parent = nullptr);
+
+    // Edits the plan of the current anchor (the working anchor of a basic
+    // investigation); true when OK stored it.
+    static bool ShowForm(QWidget* parent);
+
+private:
+    // A load as the window holds it: the value in kN and the text it was last
+    // shown as. While that text stands, the exact load is kept, so looking at
+    // the plan in gauge pressures never shifts a load by the rounding of the
+    // conversion; a typed text is read in the unit on screen.
+    struct HeldLoad {
+        std::optional<double> kN;
+        QString shown;
+    };
+    struct PlanValues {
+        std::optional<double> t0;
+        std::optional<double> tp;
+        std::array<std::optional<double>, MaxStageCount> stages;
+    };
+
+    void buildLayout();
+    QGroupBox* buildLoadFrame();
+    QGroupBox* buildReferenceFrame();
+    QGroupBox* buildLimitFrame();
+    QGroupBox* buildDisplayFrame();
+    void fillFromRecord();
+
+    LoadDisplay display() const;
+    std::optional<double> loadOf(const QString& text, const HeldLoad& held) const;
+    QString textOf(std::optional<double> kN) const;
+    PlanValues values() const;
+    void showValues(const PlanValues& v);
+    void showStage(int row, std::optional<double> kN);
+    void switchDisplay(bool pressure);
+    void refreshUnitTexts();
+    void refreshReferenceTexts();
+    void refreshLimitTexts();
+    void refreshTexts();
+
+    void stageCountEntered();
+    void initialLoadEntered(bool valid);
+    void plannedMaxLoadEntered(bool valid);
+    void distributeEvenly();
+    void jackDetail();
+    bool finishEntry();
+    void accept() override;
+
+    AnchorRecord anchor_; // the copy being edited
+    PlanContext ctx_;
+    int openingStageCount_ = 0;
+    bool pressure_ = false; // loads shown as gauge pressures
+    bool planCheckFailed_ = false;
+    HeldLoad t0_;
+    HeldLoad tp_;
+    QString tpAccepted_; // the Tp text that passed the range check
+    std::array<HeldLoad, MaxStageCount> stages_;
+
+    ui::TextBox* jackName_ = nullptr;
+    QPushButton* jackButton_ = nullptr;
+    QRadioButton* showLoads_ = nullptr;
+    QRadioButton* showPressures_ = nullptr;
+    QGroupBox* loadFrame_ = nullptr;
+    ui::NumberBox* t0Box_ = nullptr;
+    ui::NumberBox* tpBox_ = nullptr;
+    ui::NumberBox* stageCountBox_ = nullptr;
+    std::array<QLabel*, 2> units_ {};
+    QLabel* unitNote_ = nullptr;
+    ui::SpreadGrid* grid_ = nullptr;
+    QLabel* sankou_ = nullptr;
+    QLabel* saisyuu_ = nullptr;
+    QLabel* tys_ = nullptr;
+    std::array<QLabel*, 3> tpLimits_ {};
+    QPushButton* ok_ = nullptr;
+};
+
+} // namespace tessaro
