@@ -121,6 +121,9 @@ QString totalTimeText(int minutes)
         + QStringLiteral(" 時間 ") + QString::number(minutes % 60) + QStringLiteral(" 分 )");
 }
 
-QString readingCountText(int readings) { return QString::number(readings) + QStringLiteral(" 回"); }
+QString readingCountText(int readings)
+{
+    return QString::number(readings) + QStringLiteral(" 回");
+}
 
 } // namespace tessaro

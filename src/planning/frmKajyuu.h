@@ -5,6 +5,7 @@
 // edition.
 
 #include "model/AnchorRecord.h"
+#include "planning/ShownLoads.h"
 #include "planning/basKajyuu.h"
 
 #include <QDialog>
@@ -34,14 +35,6 @@ public:
     static bool ShowForm(QWidget* parent);
 
 private:
-    // A load as the window holds it: the value in kN and the text it was last
-    // shown as. While that text stands, the exact load is kept, so looking at
-    // the plan in gauge pressures never shifts a load by the rounding of the
-    // conversion; a typed text is read in the unit on screen.
-    struct HeldLoad {
-        std::optional<double> kN;
-        QString shown;
-    };
     struct PlanValues {
         std::optional<double> t0;
         std::optional<double> tp;
@@ -55,11 +48,9 @@ private:
     QGroupBox* buildDisplayFrame();
     void fillFromRecord();
 
-    LoadDisplay display() const;
-    std::optional<double> loadOf(const QString& text, const HeldLoad& held) const;
-    QString textOf(std::optional<double> kN) const;
     PlanValues values() const;
     void showValues(const PlanValues& v);
+    void showLoad(int slot, ui::NumberBox* box, std::optional<double> kN);
     void showStage(int row, std::optional<double> kN);
     void switchDisplay(bool pressure);
     void refreshUnitTexts();
@@ -78,12 +69,9 @@ private:
     AnchorRecord anchor_; // the copy being edited
     PlanContext ctx_;
     int openingStageCount_ = 0;
-    bool pressure_ = false; // loads shown as gauge pressures
     bool planCheckFailed_ = false;
-    HeldLoad t0_;
-    HeldLoad tp_;
+    ShownLoads loads_;
     QString tpAccepted_; // the Tp text that passed the range check
-    std::array<HeldLoad, MaxStageCount> stages_;
 
     ui::TextBox* jackName_ = nullptr;
     QPushButton* jackButton_ = nullptr;

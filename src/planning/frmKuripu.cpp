@@ -58,8 +58,10 @@ QString loadText(const QString& caption, float load)
 
 QString readingCountQuestion()
 {
-    return QStringLiteral("測定値入力後に計測回数(計測ポイント回数)を変更すると、入力済みの測定値が削除されますがよろしいですか？")
-        + "\n\n" + QStringLiteral("※変更を行う前に、別名で保存するか、測定データをエクセル変換で保存を行ってください。");
+    return QStringLiteral(
+               "測定値入力後に計測回数(計測ポイント回数)を変更すると、入力済みの測定値が削除されますがよろしいですか？")
+        + "\n\n"
+        + QStringLiteral("※変更を行う前に、別名で保存するか、測定データをエクセル変換で保存を行ってください。");
 }
 
 QLabel* label(const QString& text, QWidget* parent, const QString& name = {})
@@ -82,7 +84,9 @@ ui::NumberBox* choiceBox(const QString& name, QWidget* parent)
 
 } // namespace
 
-frmKuripu::frmKuripu(QWidget* parent) : QDialog(parent), anchor_(project().currentAnchor())
+frmKuripu::frmKuripu(QWidget* parent)
+    : QDialog(parent)
+    , anchor_(project().currentAnchor())
 {
     setObjectName("frmKuripu");
     setWindowTitle(QStringLiteral("荷重保持時間の設定"));
@@ -96,8 +100,8 @@ frmKuripu::frmKuripu(QWidget* parent) : QDialog(parent), anchor_(project().curre
     if (schedule_.SetFlag == 0) {
         // Never set: the edition's example holding times for the anchorage
         // ground make a schedule the test can start from.
-        takeReadingTimes(schedule_,
-            defaultSchedule(p.Settings.StandardEdition, anchor_.AnchorageGround, stageCount_, singleCycle_));
+        takeReadingTimes(
+            schedule_, defaultSchedule(p.Settings.StandardEdition, anchor_.AnchorageGround, stageCount_, singleCycle_));
         const AnchorSpec2& s = anchor_.Spec2;
         if (s.LoadingMinutes == 0 && s.UnloadingMinutes == 0 && s.LoadingRate == 0 && s.UnloadingRate == 0)
             applyDefaultLoadChange(anchor_);
@@ -200,14 +204,14 @@ QGroupBox* frmKuripu::buildChoiceRow()
     return frame;
 }
 
-ui::SpreadGrid* frmKuripu::timeGrid(const QString& name, QWidget* parent)
+ui::SpreadGrid* frmKuripu::timeGrid(const QString& name, const QString& heading, QWidget* parent)
 {
     auto* grid = new ui::SpreadGrid(parent);
     grid->setObjectName(name);
     grid->SetMaxCols(1);
     grid->SetMaxRows(ReadingsPerHolding);
     grid->SetTypeNumber(ui::CellBlock::cols(1, 1), 0, 1, MaxMinutes);
-    grid->SetText(1, 0, QStringLiteral("時間(分)"));
+    grid->SetText(1, 0, heading);
     for (int row = 1; row <= ReadingsPerHolding; ++row)
         grid->SetRowHeaderText(row, QString::number(row));
     grid->SetColWidth(1, 84);
@@ -220,8 +224,8 @@ QGroupBox* frmKuripu::buildNewLoadFrame()
 {
     auto* frame = new QGroupBox(QStringLiteral("新規荷重段階"), this);
     frame->setObjectName("FraShinki");
-    grids_[Opening] = timeGrid("vspdShinki", frame);
-    grids_[NewLoad] = timeGrid("vspdShinki2", frame);
+    grids_[Opening] = timeGrid("vspdShinki", QStringLiteral("時間(分)"), frame);
+    grids_[NewLoad] = timeGrid("vspdShinki2", QStringLiteral("時間(分)"), frame);
     openingLoad_ = label({}, frame, "LblShoki");
     newLoad_ = label({}, frame, "LblSaidai");
     auto* g = new QGridLayout(frame);
@@ -236,15 +240,13 @@ QGroupBox* frmKuripu::buildHistoryFrame()
 {
     auto* frame = new QGroupBox(QStringLiteral("履歴内荷重段階"), this);
     frame->setObjectName("FraRireki");
-    grids_[Loading] = timeGrid("vspdRireki", frame);
-    grids_[Unloading] = timeGrid("vspdRireki2", frame);
+    grids_[Loading] = timeGrid("vspdRireki", QStringLiteral("載荷時(分)"), frame);
+    grids_[Unloading] = timeGrid("vspdRireki2", QStringLiteral("除荷時(分)"), frame);
     stageLoad_ = label({}, frame, "LblDankai");
     auto* g = new QGridLayout(frame);
     g->addWidget(stageLoad_, 0, 0, 1, 2, Qt::AlignHCenter);
-    g->addWidget(label(QStringLiteral("載荷時"), frame), 1, 0, Qt::AlignHCenter);
-    g->addWidget(label(QStringLiteral("除荷時"), frame), 1, 1, Qt::AlignHCenter);
-    g->addWidget(grids_[Loading], 2, 0, Qt::AlignHCenter);
-    g->addWidget(grids_[Unloading], 2, 1, Qt::AlignHCenter);
+    g->addWidget(grids_[Loading], 1, 0, Qt::AlignHCenter);
+    g->addWidget(grids_[Unloading], 1, 1, Qt::AlignHCenter);
     return frame;
 }
 

@@ -40,7 +40,7 @@ private:
     QGroupBox* buildNewLoadFrame();
     QGroupBox* buildHistoryFrame();
     QGroupBox* buildLoadChangeFrame();
-    ui::SpreadGrid* timeGrid(const QString& name, QWidget* parent);
+    ui::SpreadGrid* timeGrid(const QString& name, const QString& heading, QWidget* parent);
 
     ShownHolding shown(Grid g);
     void showHoldings();

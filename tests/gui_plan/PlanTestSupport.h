@@ -49,8 +49,7 @@ inline void enterText(QWidget& window, const QString& box, const QString& text, 
     control<QWidget>(window, next)->setFocus();
 }
 
-template <class W>
-std::unique_ptr<W> openWindow()
+template <class W> std::unique_ptr<W> openWindow()
 {
     auto w = std::make_unique<W>();
     showActive(*w);

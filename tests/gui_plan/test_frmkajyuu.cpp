@@ -66,7 +66,8 @@ TEST_F(LoadPlanWindow, OpensOnThePlanOfTheCurrentAnchor)
     EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)"));
     EXPECT_EQ(label("LblTp_0"), QStringLiteral("ランクＡ ： 1.25×Td = 375.00 (kN)"));
     EXPECT_FALSE(control<QLabel>(*window, "LblTp_1")->isVisible());
-    EXPECT_EQ(label("LblKeikoku_0"), QStringLiteral("※測定値入力後に荷重段階数を変更すると、入力済みの測定値は削除されます。"));
+    EXPECT_EQ(label("LblKeikoku_0"),
+        QStringLiteral("※測定値入力後に荷重段階数を変更すると、入力済みの測定値は削除されます。"));
     EXPECT_EQ(label("LblKeikoku_1"), QStringLiteral("荷重保持時間の設定も変更されますので見直してください。"));
     EXPECT_FALSE(control<QPushButton>(*window, "CmdJakki")->isEnabled()); // jack detail not wired in yet
     EXPECT_TRUE(control<QPushButton>(*window, "Command1_0")->isEnabled());
@@ -146,7 +147,8 @@ TEST_F(LoadPlanWindow, Edition2000PermanentAnchorIsBoundByTheSmallerOfBothDesign
     enter("imTxtTp", "105");
     ASSERT_EQ(messages.shown().size(), 1u);
     const UserMessage& q = messages.last();
-    EXPECT_TRUE(q.text.contains(QStringLiteral("入力範囲：110.00 ～ 900.00 , 入力値　：105.00"))) << q.text.toStdString();
+    EXPECT_TRUE(q.text.contains(QStringLiteral("入力範囲：110.00 ～ 900.00 , 入力値　：105.00")))
+        << q.text.toStdString();
     EXPECT_EQ(q.customButtons, QStringList({ QStringLiteral("再入力"), QStringLiteral("入力確定") }));
     EXPECT_EQ(text("imTxtTp"), "");
 
@@ -345,8 +347,7 @@ TEST_F(LoadPlanWindow, BasicInvestigationIsBoundBelowByTug)
     p.Record.WorkingAnchor = anchor;
     p.Record.WorkingAnchor.Spec2.PullOutResistanceText = QStringLiteral("400.00");
     open();
-    EXPECT_EQ(label("LblTys"),
-        QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)\nTp ≧　Tug   =  400.00 (kN)"));
+    EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)\nTp ≧　Tug   =  400.00 (kN)"));
     for (const char* name : { "LblTp_0", "LblTp_1", "LblTp_2" })
         EXPECT_FALSE(control<QLabel>(*window, name)->isVisible());
     messages.answer(1); // [入力確定]

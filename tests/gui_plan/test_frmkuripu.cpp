@@ -182,8 +182,9 @@ TEST_F(ScheduleWindow, ChangingTheReadingCountAfterReadingsAsksAndDeletesThem)
     click("CmdOK");
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.last().text,
-        QStringLiteral("測定値入力後に計測回数(計測ポイント回数)を変更すると、入力済みの測定値が削除されますがよろしいですか？\n\n"
-                       "※変更を行う前に、別名で保存するか、測定データをエクセル変換で保存を行ってください。"));
+        QStringLiteral(
+            "測定値入力後に計測回数(計測ポイント回数)を変更すると、入力済みの測定値が削除されますがよろしいですか？\n\n"
+            "※変更を行う前に、別名で保存するか、測定データをエクセル変換で保存を行ってください。"));
     EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
     EXPECT_TRUE(window->isVisible());
