@@ -282,21 +282,9 @@ void frmKajyuu::jackDetail()
     refreshTexts();
 }
 
-// An entry still open when OK is pressed (by Enter or a click that takes no
-// focus) is ended first, as leaving its box would; a refused entry keeps the
-// window open.
-bool frmKajyuu::finishEntry()
-{
-    QWidget* open = focusWidget();
-    if (!qobject_cast<ui::EntryBox*>(open))
-        return true;
-    open->clearFocus();
-    return !open->hasFocus();
-}
-
 void frmKajyuu::accept()
 {
-    if (!finishEntry())
+    if (!ui::EndOpenEntry(*this))
         return;
     PlanValues v = values();
     int n = anchor_.Plan.StageCount;

@@ -63,7 +63,6 @@ private:
     void plannedMaxLoadEntered(bool valid);
     void distributeEvenly();
     void jackDetail();
-    bool finishEntry();
     void accept() override;
 
     AnchorRecord anchor_; // the copy being edited

@@ -430,20 +430,9 @@ void frmKuripu::showLoadChange()
 
 // ---- OK ----------------------------------------------------------------------
 
-// An entry still open when OK is pressed is ended first, as leaving its box
-// would; a refused entry keeps the window open.
-bool frmKuripu::finishEntry()
-{
-    QWidget* open = focusWidget();
-    if (!qobject_cast<ui::EntryBox*>(open))
-        return true;
-    open->clearFocus();
-    return !open->hasFocus();
-}
-
 void frmKuripu::accept()
 {
-    if (!finishEntry())
+    if (!ui::EndOpenEntry(*this))
         return;
     storeLoadChange();
     AnchorRecord& target = project().currentAnchor();

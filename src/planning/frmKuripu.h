@@ -55,7 +55,6 @@ private:
     void storeLoadChange();
     void showLoadChange();
 
-    bool finishEntry();
     void accept() override;
 
     AnchorRecord anchor_; // plan, readings and the load-change settings being edited

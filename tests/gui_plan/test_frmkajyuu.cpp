@@ -386,3 +386,19 @@ TEST_F(LoadPlanWindow, ReferenceButtonsExplainByEditionAndCategory)
     EXPECT_EQ(shown, loadLimitReferenceText2000());
     EXPECT_TRUE(script.allUsed());
 }
+
+TEST_F(LoadPlanWindow, OkEndsTheEntryStillOpenFirst)
+{
+    open();
+    auto* tp = control<ui::NumberBox>(*window, "imTxtTp");
+    tp->SetFocus();
+    tp->SetText("950"); // above the tendon limit, never left
+    messages.answer(0); // [再入力]
+    click("Command1_0");
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_EQ(messages.last().customButtons.size(), 2);
+    EXPECT_TRUE(window->isVisible());
+    EXPECT_TRUE(tp->hasFocus());
+    EXPECT_EQ(tp->Text(), "");
+    EXPECT_EQ(project().anchor(1).Plan.PlannedMaxLoad, 350);
+}
