@@ -97,14 +97,7 @@ QGroupBox* DlgSelectBook::buildOldFrame()
     grid->addWidget(creep_[0], 1, 1);
     grid->addWidget(label(QStringLiteral("(mm)"), frame), 1, 2);
     grid->addWidget(button("Cmdkaisetu", QStringLiteral("解説"), frame), 1, 3, Qt::AlignRight);
-    const QStringList limits = {QStringLiteral("<1サイクル確認試験>"),
-                                QStringLiteral("   永久 ：1.2Td(常時)≦TpかつTd(地震時)≦Tp"),
-                                QStringLiteral("   仮設 ：1.1Td≦Tp"),
-                                QStringLiteral("<多サイクル確認試験>"),
-                                QStringLiteral("   永久 ：1.2Td(常時)≦Tp≦1.5Td(常時)"),
-                                QStringLiteral("          Tp＝Td(地震時)のうち大なる荷重"),
-                                QStringLiteral("   仮設 ：1.1Td≦Tp≦1.2Td")};
-    auto* text = label(limits.join('\n'), frame);
+    auto* text = label(loadLimitLines2000().join('\n'), frame);
     text->setObjectName("LblOldLimits");
     grid->addWidget(label(QStringLiteral("計画最大荷重の制限"), frame), 2, 0, 1, 4);
     grid->addWidget(text, 3, 0, 1, 4);

@@ -54,4 +54,22 @@ QString loadLimitReferenceText()
         "Td：設計アンカー力");
 }
 
+QStringList loadLimitLines2000()
+{
+    return {QStringLiteral("<1サイクル確認試験>"),
+            QStringLiteral("   永久 ：1.2Td(常時)≦TpかつTd(地震時)≦Tp"),
+            QStringLiteral("   仮設 ：1.1Td≦Tp"),
+            QStringLiteral("<多サイクル確認試験>"),
+            QStringLiteral("   永久 ：1.2Td(常時)≦Tp≦1.5Td(常時)"),
+            QStringLiteral("          Tp＝Td(地震時)のうち大なる荷重"),
+            QStringLiteral("   仮設 ：1.1Td≦Tp≦1.2Td")};
+}
+
+QString loadLimitReferenceText2000()
+{
+    return QStringLiteral("計画最大荷重の制限　（平成12年3月23日改定）\n\n") + loadLimitLines2000().join('\n')
+        + QStringLiteral("\n\n計画最大荷重は、テンドンの降伏荷重Tysの 0.9 倍を超えない範囲で設定します。\n"
+                         "Td：設計アンカー力");
+}
+
 } // namespace tessaro

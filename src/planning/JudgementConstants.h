@@ -4,6 +4,7 @@
 // extended creep value and the rank coefficients of the planned maximum load.
 
 #include <QString>
+#include <QStringList>
 #include <array>
 
 namespace tessaro {
@@ -27,5 +28,9 @@ void storeJudgementConstants(Project& p, const JudgementConstants& c);
 QString creepReferenceText2000();
 QString creepReferenceText2012();
 QString loadLimitReferenceText();
+// The 2000 edition's limits of the planned maximum load by test kind and
+// service period, one line each, and the explanation built on them.
+QStringList loadLimitLines2000();
+QString loadLimitReferenceText2000();
 
 } // namespace tessaro

@@ -41,4 +41,13 @@ void NumberBox::SetValue(double value) { setText(formatNumber(value, format_)); 
 
 bool NumberBox::Check(bool silent) { return checkNumericField(caption_, this, minimum_, maximum_, format_, silent); }
 
+bool EndOpenEntry(QWidget& window)
+{
+    auto* box = qobject_cast<EntryBox*>(window.focusWidget());
+    if (!box)
+        return true;
+    box->clearFocus();
+    return !box->hasFocus();
+}
+
 } // namespace tessaro::ui

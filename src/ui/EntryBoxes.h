@@ -70,4 +70,9 @@ private:
     double maximum_;
 };
 
+// Ends the entry still open in the window's focused box, as leaving the box
+// would: for OK pressed by a key or by a click that takes no focus. False when
+// the box refused its entry and took the focus back.
+bool EndOpenEntry(QWidget& window);
+
 } // namespace tessaro::ui

@@ -3,6 +3,8 @@
 #include "model/NumberFormat.h"
 #include "model/Reading.h"
 
+#include <QHeaderView>
+
 namespace tessaro::ui {
 
 QString CellText(const SpreadGrid& grid, int col, int row) { return grid.GetText(col, row); }
@@ -12,6 +14,18 @@ QString EmptyForNull(const QVariant& value) { return value.isNull() ? QString() 
 void SetNumberText(SpreadGrid& grid, int col, int row, double value, const QString& pattern)
 {
     grid.SetText(col, row, isMissing(value) ? QString() : formatNumber(value, pattern));
+}
+
+void FitGridToRows(SpreadGrid& grid, int rows)
+{
+    int frame = 2 * grid.frameWidth();
+    int width = grid.verticalHeader()->width() + frame;
+    for (int col = 0; col < grid.MaxCols(); ++col)
+        width += grid.columnWidth(col);
+    grid.setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid.setFixedSize(width, grid.horizontalHeader()->sizeHint().height()
+                                 + rows * grid.verticalHeader()->defaultSectionSize() + frame);
 }
 
 void ClearUnlockedCells(SpreadGrid& grid, int row, int row2)

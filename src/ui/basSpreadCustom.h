@@ -16,6 +16,10 @@ QString EmptyForNull(const QVariant& value);
 // empty cell, as every grid and document of the system shows it.
 void SetNumberText(SpreadGrid& grid, int col, int row, double value, const QString& pattern);
 
+// Sizes the grid to show the given number of rows below its headers and all
+// its columns beside its row header, without scroll bars.
+void FitGridToRows(SpreadGrid& grid, int rows);
+
 // Empties every unlocked cell of rows row..row2 up to MaxCols; locked cells keep
 // their text.
 void ClearUnlockedCells(SpreadGrid& grid, int row, int row2);

@@ -1,7 +1,9 @@
 #pragma once
-// Finding controls of a window by objectName and saving screenshots.
+// Finding controls of a window by objectName; showing it active, typing and
+// saving screenshots come from the grid test helpers.
 
-#include <QDir>
+#include "gui_ui/GridTestSupport.h"
+
 #include <QWidget>
 #include <gtest/gtest.h>
 
@@ -13,14 +15,6 @@ T* control(QWidget& window, const QString& name)
     T* c = window.findChild<T*>(name);
     EXPECT_NE(c, nullptr) << name.toStdString();
     return c;
-}
-
-// Saves a picture of the window when TESSARO_SCREENSHOTS names a folder.
-inline void screenshot(QWidget& w, const QString& name)
-{
-    QString dir = qEnvironmentVariable("TESSARO_SCREENSHOTS");
-    if (!dir.isEmpty())
-        w.grab().save(QDir(dir).filePath(name + ".png"));
 }
 
 } // namespace tessaro::test
