@@ -135,19 +135,21 @@ void SpreadModel::setText(int col, int row, const QString& text)
     announce(CellBlock::cell(col, row));
 }
 
-bool SpreadModel::enterText(int col, int row, const QString& text)
+SpreadModel::Entry SpreadModel::enterText(int col, int row, const QString& text)
 {
     if (!contains(col, row) || !at(col, row).editable())
-        return false;
+        return Entry::Unchanged;
     const SpreadCell& c = at(col, row);
     if (c.type == CellType::Number) {
+        if (text.contains(QChar(',')) || text.contains(QChar(0xFF0C)))
+            return Entry::Refused;
         std::optional<double> value = parseNumericText(text);
         if (value && (*value < c.minimum || *value > c.maximum))
-            return false;
+            return Entry::Refused;
     }
     QString before = c.text;
     setText(col, row, text);
-    return c.text != before;
+    return c.text != before ? Entry::Changed : Entry::Unchanged;
 }
 
 void SpreadModel::copyBlock(const CellBlock& block, int destCol, int destRow, bool move)

@@ -51,9 +51,12 @@ public:
     // Writes from the program: number cells show the value with their decimals
     // (anything not numeric leaves them empty); no range check.
     void setText(int col, int row, const QString& text);
-    // Writes from the user: as above, but a number outside the cell's range is
-    // refused and locked or static cells are left alone. True when the text changed.
-    bool enterText(int col, int row, const QString& text);
+    // Writes from the user: as above, but a number outside the cell's range and
+    // a number written with a decimal comma ("12,5": misread either way, so
+    // neither taken nor emptied) are refused, keeping the cell as it was; locked
+    // or static cells are left alone.
+    enum class Entry { Unchanged, Changed, Refused };
+    Entry enterText(int col, int row, const QString& text);
 
     // Sets a property on every cell of the block (for a block of whole columns
     // also on rows added later).

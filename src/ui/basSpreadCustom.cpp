@@ -2,6 +2,9 @@
 
 #include "model/NumberFormat.h"
 #include "model/Reading.h"
+#include "model/UserMessage.h"
+
+#include <QMenu>
 
 namespace tessaro::ui {
 
@@ -51,6 +54,21 @@ void ClearSelectedCells(SpreadGrid& grid)
                     grid.SetText(col, row, QString());
     }
     grid.NotifyBlockCleared(b);
+}
+
+void CopySelectionWithNotice(SpreadGrid& grid)
+{
+    grid.ClipboardCopy();
+    showMessage(QStringLiteral("クリップボードにコピーされました。"), MsgIcon::Information);
+}
+
+void ShowSpreadPopMenu(SpreadGrid& grid, const QPoint& globalPos)
+{
+    QMenu menu(&grid);
+    menu.setObjectName("SpredPopMenu");
+    QAction* copy = menu.addAction(QStringLiteral("コピー"), &grid, [&grid] { CopySelectionWithNotice(grid); });
+    copy->setObjectName("Copy1");
+    menu.exec(globalPos);
 }
 
 } // namespace tessaro::ui

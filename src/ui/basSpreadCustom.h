@@ -28,4 +28,10 @@ void SetRowsBackColor(SpreadGrid& grid, const QList<int>& rows, const QColor& co
 // block (BlockCleared).
 void ClearSelectedCells(SpreadGrid& grid);
 
+// Copy1 of a reading grid's pop-up menu: the selection goes to the clipboard
+// and the user is told so.
+void CopySelectionWithNotice(SpreadGrid& grid);
+// The pop-up menu of a reading grid (SpredPopMenu with Copy1) at a screen position.
+void ShowSpreadPopMenu(SpreadGrid& grid, const QPoint& globalPos);
+
 } // namespace tessaro::ui
