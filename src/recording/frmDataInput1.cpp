@@ -3,6 +3,7 @@
 #include "documents/frmPrintDataSheet.h"
 #include "evaluation/CycleEvaluation.h"
 #include "graphs/ChartFormatFile.h"
+#include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "planning/NumericCheck.h"

@@ -91,7 +91,7 @@ TEST_F(SheetGrid, RefusedEntriesKeepTheCellAndAreReported)
     grid.PasteText("0,5\r\n7\r\n");
     EXPECT_EQ(grid.GetText(2, 2), "");
     EXPECT_EQ(grid.GetText(2, 3), "7.00");
-    EXPECT_EQ(change.count(), 1);
+    EXPECT_EQ(change.count(), 2); // "a,b" and the 7
     ASSERT_EQ(refused.count(), 4);
     EXPECT_EQ(refused.last(), (QList<QVariant>{2, 2, "0,5"}));
 }
@@ -308,6 +308,22 @@ TEST(SpreadHeader, TwoHeaderRowsWithGroupHeadings)
     grid.SetText(4, 1, "100.00");
     showActive(grid);
     tessaro::test::screenshot(grid, "grid_header_rows");
+}
+
+TEST(SpreadGridSize, ColumnPropertiesSetBeforeAnyRowApplyToRowsAdded)
+{
+    // A window sets up its columns once and sizes the grid for each anchor.
+    SpreadGrid grid;
+    grid.SetMaxCols(3);
+    grid.SetTypeNumber(CellBlock::cols(2, 2), 2, 0, 100);
+    grid.SetLock(CellBlock::all(), true);
+    grid.SetLock(CellBlock::cols(2, 2), false);
+    grid.SetMaxRows(2);
+    grid.EnterText(2, 2, "5");
+    grid.EnterText(3, 2, "x");
+    EXPECT_EQ(grid.GetText(2, 2), "5.00");
+    EXPECT_EQ(grid.GetText(3, 2), "");
+    EXPECT_TRUE(grid.Lock(1, 1));
 }
 
 TEST(SpreadGridSize, HundredsOfRowsFillInOneBatch)
