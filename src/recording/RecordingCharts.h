@@ -14,7 +14,7 @@ namespace tessaro {
 // order; rows not (yet) measured are passed over, so the curve grows as
 // readings are typed and a missed reading does not hide the ones after it. The
 // load axis always reaches the plan's last cycle, so it does not rescale while
-// the test climbs towards it.
+// the test climbs towards it. The axes leave a little room beyond the points.
 void FillInputChart(ChartData& chart, const std::vector<Reading>& rows, int rowCount, const LoadPlan& plan);
 
 // Theoretical, upper and lower lines from (0, T0) to their values at Tp, and the

@@ -6,7 +6,6 @@
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
-#include "planning/NumericCheck.h"
 #include "planning/TestKinds.h"
 #include "recording/ClockTimes.h"
 #include "recording/DlgSyokikintyouryoku.h"
@@ -56,22 +55,6 @@ int resetBelow(const std::vector<Reading>& rows, int row)
             return i;
     }
     return 0;
-}
-
-QString columnCaption(int col)
-{
-    switch (col) {
-    case frmDataInput1::ColElapsed:
-        return QStringLiteral("経過時間");
-    case frmDataInput1::ColInitial1:
-        return QStringLiteral("初期No1");
-    case frmDataInput1::ColMeasured1:
-        return QStringLiteral("測定No1");
-    case frmDataInput1::ColInitial2:
-        return QStringLiteral("初期No2");
-    default:
-        return QStringLiteral("測定No2");
-    }
 }
 
 } // namespace
@@ -133,8 +116,9 @@ frmDataInput1::frmDataInput1(QWidget* parent)
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(grid_);
     split->addWidget(chartPane);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    // The sheet as wide as its columns; the chart takes the rest.
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
 
     auto* layout = new QVBoxLayout(this);
@@ -146,7 +130,7 @@ frmDataInput1::frmDataInput1(QWidget* parent)
         [this](int, int, const QPoint& at) { ui::ShowSpreadPopMenu(*grid_, at); });
     connect(grid_, &ui::SpreadGrid::Change, this, &frmDataInput1::cellChanged);
     connect(grid_, &ui::SpreadGrid::BlockCleared, this, &frmDataInput1::blockCleared);
-    connect(grid_, &ui::SpreadGrid::EntryRefused, this, &frmDataInput1::entryRefused);
+    ui::ReportRefusedEntries(*grid_);
     connect(navigator_, &ui::AnchorNavigator::moveRequested, this, &frmDataInput1::moveTo);
 
     Project& p = project();
@@ -323,37 +307,6 @@ void frmDataInput1::blockCleared(const ui::CellBlock& block)
     updateElongations(first, readingRows());
     markModified();
     scheduleRefresh();
-}
-
-// Refused entries are told once the typing or pasting is over, one message for
-// all of them.
-void frmDataInput1::entryRefused(int col, int row, const QString& text)
-{
-    QString caption = QStringLiteral("%1行目の%2").arg(row).arg(columnCaption(col));
-    QString reason;
-    if (text.contains(QChar(',')) || text.contains(QChar(0xFF0C)))
-        reason = caption + QStringLiteral("に入力された「") + text
-            + QStringLiteral("」は、小数点に「,」（カンマ）が使われているため受け付けられません。\n"
-                             "小数点は「.」（ピリオド）で入力してください。");
-    else {
-        const ui::SpreadCell& cell = grid_->Cell(col, row);
-        QString format = cell.decimals > 0 ? QStringLiteral("0.") + QString(cell.decimals, '0') : QStringLiteral("0");
-        reason = checkNumericText(caption, text, cell.minimum, cell.maximum, format).message;
-    }
-    refused_ << reason;
-    if (refused_.size() == 1)
-        QTimer::singleShot(0, this, &frmDataInput1::reportRefusedEntries);
-}
-
-void frmDataInput1::reportRefusedEntries()
-{
-    if (refused_.isEmpty())
-        return;
-    QString text = refused_.first();
-    if (refused_.size() > 1)
-        text += QStringLiteral("\n（ほかに %1 件の入力も受け付けられませんでした。）").arg(refused_.size() - 1);
-    refused_.clear();
-    showMessage(text, MsgIcon::Exclamation, MsgButtons::Ok, InputErrorTitle);
 }
 
 void frmDataInput1::markModified()

@@ -12,7 +12,6 @@
 #include "model/ProjectRecord.h"
 
 #include <QDialog>
-#include <QStringList>
 
 class QLabel;
 
@@ -80,8 +79,6 @@ private:
 
     void cellChanged(int col, int row);
     void blockCleared(const ui::CellBlock& block);
-    void entryRefused(int col, int row, const QString& text);
-    void reportRefusedEntries();
     void updateElongations(int fromRow, int toRow);
     void markModified();
     void scheduleRefresh();
@@ -105,7 +102,6 @@ private:
     bool changed_ = false;
     bool refreshPending_ = false;
     bool initialTensionShown_ = false;
-    QStringList refused_;
 
     ui::SpreadGrid* grid_;
     ui::SpreadGrid* print_;

@@ -171,6 +171,7 @@ void frmDataInput1::fillGrid()
     }
     if (initialTensionShown_)
         showInitialTensionRow();
+    grid_->setMinimumWidth(ui::ContentWidth(*grid_));
 }
 
 // The row under the sheet: the initial tension force and its gauge pressure.
@@ -189,6 +190,7 @@ void frmDataInput1::showInitialTensionRow()
     setCell(ColGauge, row, isMissing(gauge) ? QString() : formatNumber(gauge, "0.00"));
     setCell(ColLoad, row, isMissing(force) ? QString() : formatNumber(force, "0.00"));
     print_->SetText(PrintNo, row, InitialTensionCaption);
+    grid_->setMinimumWidth(ui::ContentWidth(*grid_));
 }
 
 void frmDataInput1::setCell(int col, int row, const QString& text)

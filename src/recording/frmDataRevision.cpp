@@ -100,8 +100,9 @@ frmDataRevision::frmDataRevision(QWidget* parent)
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(grid_);
     split->addWidget(chart_);
-    split->setStretchFactor(0, 3);
-    split->setStretchFactor(1, 2);
+    // The sheet as wide as its columns; the chart takes the rest.
+    split->setStretchFactor(0, 0);
+    split->setStretchFactor(1, 1);
     split->setChildrenCollapsible(false);
 
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
@@ -125,6 +126,7 @@ frmDataRevision::frmDataRevision(QWidget* parent)
         [this](int, int, const QPoint& at) { ui::ShowSpreadPopMenu(*grid_, at); });
     connect(grid_, &ui::SpreadGrid::Change, this, &frmDataRevision::cellChanged);
     connect(grid_, &ui::SpreadGrid::BlockCleared, this, &frmDataRevision::blockCleared);
+    ui::ReportRefusedEntries(*grid_);
     connect(navigator_, &ui::AnchorNavigator::moveRequested, this, &frmDataRevision::moveTo);
 
     Project& p = project();
@@ -169,6 +171,7 @@ void frmDataRevision::fillGrid()
         ui::SetNumberText(*grid_, ColUpper, row, r.Upper, LinePattern);
         ui::SetNumberText(*grid_, ColLower, row, r.Lower, LinePattern);
     }
+    grid_->setMinimumWidth(ui::ContentWidth(*grid_));
 }
 
 void frmDataRevision::runCheck()

@@ -44,6 +44,7 @@ AnchorNavigator::AnchorNavigator(QWidget* parent)
         if (valid)
             numberEntered();
     });
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     setCount(1);
 }
 

@@ -87,6 +87,12 @@ TEST_F(Revision, CorrectingAReadingRechecksTheAnchor)
     readAnchorOne(p, d);
     frmDataRevision w;
     auto* grid = control<ui::SpreadGrid>(w, "vaSpread1");
+    // A decimal comma is refused here as in the measurement input.
+    grid->EnterText(ColMeasured1, 8, "20,75");
+    settle();
+    EXPECT_EQ(grid->GetText(ColMeasured1, 8), "22.00");
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("8行目の測定No1に入力された「20,75」")));
+    EXPECT_FALSE(w.modified());
     // The reading of row 8 was 10.75 mm of displacement: measured 20.75.
     grid->EnterText(ColMeasured1, 8, "20.75");
     EXPECT_EQ(grid->GetText(ColElongation, 8), "10.75");

@@ -38,9 +38,10 @@ TEST(InputChart, MeasuredRowsInTestOrderUnderThePlannedTop)
         (std::vector<std::pair<double, double>> { { 0, 50 }, { 5.4f, 100 }, { 0.32f, 50 } }));
     EXPECT_FALSE(isPlotAreaBlank(chart.plotArea));
     EXPECT_EQ(chart.y.min, 0);
-    EXPECT_EQ(chart.y.max, 350); // the last cycle's load, not yet reached
+    // The last cycle's load, not yet reached, with 5 % room above.
+    EXPECT_FLOAT_EQ(float(chart.y.max), 367.5f);
     EXPECT_EQ(chart.x.min, 0);
-    EXPECT_FLOAT_EQ(float(chart.x.max), 5.40f);
+    EXPECT_FLOAT_EQ(float(chart.x.max), 5.67f);
     // Rows beyond the row count are not part of the sheet.
     FillInputChart(chart, a.Readings, 1, a.Plan);
     EXPECT_EQ(chart.groups[0].series[0].points.size(), 1u);
@@ -66,6 +67,6 @@ TEST(ElasticCheckChart, LinesAndElasticPartsAtThePeaks)
     EXPECT_EQ(pointsOf(series[3])[0], (std::pair<double, double> { 0, 50 }));
     EXPECT_NEAR(series[3].points[4].x, 19.80, 1e-5); // cycle 4 at 250 kN
     EXPECT_EQ(series[3].points[4].y, 250);
-    EXPECT_EQ(chart.x.max, 33);
-    EXPECT_EQ(chart.y.max, 350);
+    EXPECT_FLOAT_EQ(float(chart.x.max), 34.65f); // the upper line at Tp, and room
+    EXPECT_FLOAT_EQ(float(chart.y.max), 367.5f);
 }
