@@ -149,7 +149,8 @@ DlgSyokikintyouryoku::DlgSyokikintyouryoku(const AnchorRecord& a, QWidget* paren
     resultLayout->addStretch();
 
     auto* note = label(this,
-        QStringLiteral("初期緊張力の算出式は、計画書および報告書作成画面の2/3ページの「初期緊張力の算出式を表示」にチェックを付けて出"
+        QStringLiteral("初期緊張力の算出式は、計画書および報告書作成画面の2/"
+                       "3ページの「初期緊張力の算出式を表示」にチェックを付けて出"
                        "力を行ってください。"),
         "LblNote");
     note->setWordWrap(true);
@@ -162,8 +163,8 @@ DlgSyokikintyouryoku::DlgSyokikintyouryoku(const AnchorRecord& a, QWidget* paren
     reference->setAutoDefault(false);
     connect(close, &QPushButton::clicked, this, &QDialog::accept);
     connect(reference, &QPushButton::clicked, this, [this] {
-        ui::showReferenceText(this, QStringLiteral("DlgReferenceText"), QStringLiteral("初期緊張力の算出式"),
-            referenceText());
+        ui::showReferenceText(
+            this, QStringLiteral("DlgReferenceText"), QStringLiteral("初期緊張力の算出式"), referenceText());
     });
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(reference);

@@ -110,8 +110,9 @@ frmDataInput1::frmDataInput1(QWidget* parent)
     graphRow->addStretch();
     graphRow->addWidget(saveGraph);
     chartLayout->addLayout(graphRow);
-    connect(saveGraph, &QPushButton::clicked, this,
-        [this] { ui::saveChartFormatsAsDefault({ { chart_, InputChartFormatFile } }); });
+    connect(saveGraph, &QPushButton::clicked, this, [this] {
+        ui::saveChartFormatsAsDefault({ { chart_, InputChartFormatFile } });
+    });
 
     auto* split = new QSplitter(Qt::Horizontal, this);
     split->addWidget(grid_);
@@ -219,8 +220,8 @@ void frmDataInput1::store()
 void frmDataInput1::closeWindow()
 {
     if (modified_) {
-        int answer = showMessage(QStringLiteral("データが変更されていますが、データを更新しますか？"), MsgIcon::Question,
-            MsgButtons::YesNo);
+        int answer = showMessage(
+            QStringLiteral("データが変更されていますが、データを更新しますか？"), MsgIcon::Question, MsgButtons::YesNo);
         if (answer != AnswerYes) {
             project().Record = backup_;
             changed_ = false;

@@ -72,9 +72,9 @@ void frmDataInput1::SetupReadingColumns(SpreadGrid& grid)
     grid.SetTypeNumber(CellBlock::cols(ColInitial1, ColMeasured2), 2, ReadingMin, ReadingMax);
     grid.SetTypeNumber(CellBlock::cols(ColElongation, ColElongation), 2, -99999, 99999);
 
-    const QString widest[] = { QString(), QStringLiteral("23:59:59"), QStringLiteral("9999"),
-        QStringLiteral("999.99"), QStringLiteral("9999.99"), QStringLiteral("10"), QStringLiteral("999.99"),
-        QStringLiteral("999.99"), QStringLiteral("999.99"), QStringLiteral("999.99"), QStringLiteral("9999.99") };
+    const QString widest[] = { QString(), QStringLiteral("23:59:59"), QStringLiteral("9999"), QStringLiteral("999.99"),
+        QStringLiteral("9999.99"), QStringLiteral("10"), QStringLiteral("999.99"), QStringLiteral("999.99"),
+        QStringLiteral("999.99"), QStringLiteral("999.99"), QStringLiteral("9999.99") };
     for (int col = 1; col <= ReadingColumns; ++col)
         grid.SetColWidth(col, columnWidth(grid, col, widest[col]));
 }

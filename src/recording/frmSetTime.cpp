@@ -70,11 +70,21 @@ frmSetTime::frmSetTime(int mode, int hours, int minutes, QWidget* parent)
     layout->addWidget(choice);
     layout->addLayout(time);
     layout->addLayout(buttons);
+    setMinimumWidth(280);
 }
 
-int frmSetTime::mode() const { return end_->isChecked() ? ClockFromEnd : ClockFromStart; }
-int frmSetTime::hours() const { return int(hours_->Value().value_or(0)); }
-int frmSetTime::minutes() const { return int(minutes_->Value().value_or(0)); }
+int frmSetTime::mode() const
+{
+    return end_->isChecked() ? ClockFromEnd : ClockFromStart;
+}
+int frmSetTime::hours() const
+{
+    return int(hours_->Value().value_or(0));
+}
+int frmSetTime::minutes() const
+{
+    return int(minutes_->Value().value_or(0));
+}
 
 void frmSetTime::accept()
 {

@@ -35,8 +35,7 @@ inline Project& openSixCycleProject()
     return p;
 }
 
-template <class T>
-T* control(QWidget& window, const char* name)
+template <class T> T* control(QWidget& window, const char* name)
 {
     T* c = window.findChild<T*>(QLatin1String(name));
     EXPECT_NE(c, nullptr) << name;

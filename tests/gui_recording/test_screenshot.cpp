@@ -2,9 +2,12 @@
 // sees it (saved when TESSARO_SCREENSHOTS names a folder).
 
 #include "RecordingTestSupport.h"
+#include "evaluation/CycleEvaluation.h"
 #include "model/UserMessage.h"
+#include "recording/DlgSyokikintyouryoku.h"
 #include "recording/frmDataInput1.h"
 #include "recording/frmDataRevision.h"
+#include "recording/frmSetTime.h"
 #include "ui/Modal.h"
 
 #include <QLineEdit>
@@ -51,6 +54,12 @@ TEST(MeasurementScreens, HalfFinishedSixCycleTest)
     test::settle();
     test::screenshot(w, "datainput_half_finished");
 
+    modal.expect("DlgSyokikintyouryoku", [](QDialog& d) { d.accept(); });
+    control<QPushButton>(w, "CmdSyokiKintyou")->click();
+    grid->scrollToBottom();
+    test::settle();
+    test::screenshot(w, "datainput_initial_tension");
+
     messages.answer(AnswerYes);
     control<QPushButton>(w, "CmdOKCancel")->click();
     p.anchor(1).Readings[23].Displacement = 17.00f; // cycle 4 out of its lines
@@ -59,4 +68,24 @@ TEST(MeasurementScreens, HalfFinishedSixCycleTest)
     revision.resize(1280, 720);
     test::showActive(revision);
     test::screenshot(revision, "datarevision_fault");
+}
+
+TEST(MeasurementScreens, TimeAndInitialTensionDialogs)
+{
+    frmSetTime time(0, 9, 30);
+    test::showActive(time);
+    test::screenshot(time, "settime");
+
+    Project& p = test::openSixCycleProject();
+    AnchorRecord a = p.anchor(1);
+    EvaluateAnchor(a);
+    DlgSyokikintyouryoku tension(a);
+    test::showActive(tension);
+    test::screenshot(tension, "syokikintyouryoku");
+    a.Tendon.AnchorTypeCode = 3;
+    a.Material.StrandSetCount = 4;
+    EvaluateAnchor(a);
+    DlgSyokikintyouryoku distributed(a);
+    test::showActive(distributed);
+    test::screenshot(distributed, "syokikintyouryoku_distributed");
 }
