@@ -3,6 +3,7 @@
 #include "model/ProjectRecord.h"
 #include "planning/GaugeHenkan.h"
 #include "planning/HoldingTimes.h"
+#include "recording/ClockTimes.h"
 
 #include <algorithm>
 #include <cmath>
@@ -110,9 +111,24 @@ std::vector<Reading> BuildSheetRows(const AnchorRecord& anchor, const HoldingSch
 
 void GenerateSheet(AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle)
 {
-    anchor.Readings = BuildSheetRows(anchor, schedule, singleCycle);
+    std::vector<Reading> rows = BuildSheetRows(anchor, schedule, singleCycle);
+    bool clockSet = false;
+    if (rows.size() == anchor.Readings.size())
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            const Reading& old = anchor.Readings[i];
+            Reading& r = rows[i];
+            r.InitialNo1 = old.InitialNo1;
+            r.MeasuredNo1 = old.MeasuredNo1;
+            r.InitialNo2 = old.InitialNo2;
+            r.MeasuredNo2 = old.MeasuredNo2;
+            r.Displacement = old.Displacement;
+            clockSet = clockSet || !old.ClockTime.isEmpty();
+        }
+    anchor.Readings = std::move(rows);
     anchor.ReadingCount = std::int16_t(std::min<std::size_t>(anchor.Readings.size(), 32767));
     anchor.EditFlag = 1;
+    if (clockSet)
+        SetClockTimes(anchor);
 }
 
 void GenerateSheet(Project& p, int anchorIndex)

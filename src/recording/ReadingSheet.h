@@ -53,7 +53,11 @@ int SheetRowCount(const LoadPlan& plan, const HoldingSchedule& schedule, bool si
 std::vector<Reading> BuildSheetRows(const AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle);
 
 // Replaces the anchor's readings with a new sheet, stores the row count and
-// marks the sheet valid.
+// marks the sheet valid. A sheet is rebuilt whenever the jack, the plan or the
+// schedule changed; when the new sheet has as many rows as the old one, the
+// dial-gauge readings and elongations taken so far stay on their rows (and clock
+// times that were set are recomputed), since only a changed number of readings
+// is announced to the user as deleting them.
 void GenerateSheet(AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle);
 // The same for anchor i (1-based) of the open project, or its working anchor
 // in a basic investigation.

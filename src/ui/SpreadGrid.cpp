@@ -285,19 +285,25 @@ void SpreadGrid::PasteText(const QString& tabSeparated)
     if (rows.isEmpty() || col0 < 1 || row0 < 1)
         return;
     std::vector<std::pair<int, int>> changed;
+    std::vector<std::pair<std::pair<int, int>, QString>> refused;
     int width = 0;
     {
         ReDrawSuspended pause(*this);
         for (int r = 0; r < rows.size(); ++r)
             for (int c = 0; c < rows[r].size(); ++c) {
                 width = std::max(width, c + 1);
-                if (model_->enterText(col0 + c, row0 + r, rows[r][c]))
+                SpreadModel::Entry entry = model_->enterText(col0 + c, row0 + r, rows[r][c]);
+                if (entry == SpreadModel::Entry::Changed)
                     changed.emplace_back(col0 + c, row0 + r);
+                else if (entry == SpreadModel::Entry::Refused)
+                    refused.push_back({{col0 + c, row0 + r}, rows[r][c]});
             }
     }
     SetSelection({col0, row0, std::min(col0 + width - 1, MaxCols()), std::min(row0 + int(rows.size()) - 1, MaxRows())});
     for (auto [col, row] : changed)
         emit Change(col, row);
+    for (const auto& [cell, text] : refused)
+        emit EntryRefused(cell.first, cell.second, text);
 }
 
 void SpreadGrid::SetReDraw(bool redraw)
@@ -312,8 +318,11 @@ bool SpreadGrid::ReDraw() const { return !model_->suspended(); }
 
 void SpreadGrid::EnterText(int col, int row, const QString& text)
 {
-    if (model_->enterText(col, row, text))
+    SpreadModel::Entry entry = model_->enterText(col, row, text);
+    if (entry == SpreadModel::Entry::Changed)
         emit Change(col, row);
+    else if (entry == SpreadModel::Entry::Refused)
+        emit EntryRefused(col, row, text);
 }
 
 void SpreadGrid::moveDown()

@@ -112,6 +112,9 @@ signals:
     void KeyDown(int key, Qt::KeyboardModifiers modifiers);
     void RightClick(int col, int row, const QPoint& globalPos);
     void BlockCleared(const CellBlock& block);
+    // A typed or pasted entry the cell refused (a number out of its range or
+    // written with a decimal comma); the cell kept its text.
+    void EntryRefused(int col, int row, const QString& text);
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;

@@ -95,21 +95,33 @@ void SpreadModel::setMaxCols(int cols)
     endResetModel();
 }
 
+namespace {
+
+// The range a..b clipped to 1..last; -1 at either end stands for all of it.
+bool clipRange(int a, int b, int last, int& lo, int& hi)
+{
+    if (a == -1 || b == -1) {
+        lo = 1;
+        hi = last;
+    }
+    else {
+        lo = std::max(std::min(a, b), 1);
+        hi = std::min(std::max(a, b), last);
+    }
+    return lo <= hi;
+}
+
+} // namespace
+
 bool SpreadModel::resolve(const CellBlock& block, CellBlock& inside) const
 {
-    auto range = [](int a, int b, int last, int& lo, int& hi) {
-        if (a == -1 || b == -1) {
-            lo = 1;
-            hi = last;
-        }
-        else {
-            lo = std::max(std::min(a, b), 1);
-            hi = std::min(std::max(a, b), last);
-        }
-        return lo <= hi;
-    };
-    return range(block.col, block.col2, cols_, inside.col, inside.col2) &&
-           range(block.row, block.row2, rows_, inside.row, inside.row2);
+    return clipRange(block.col, block.col2, cols_, inside.col, inside.col2) &&
+           clipRange(block.row, block.row2, rows_, inside.row, inside.row2);
+}
+
+bool SpreadModel::resolveColumns(const CellBlock& block, int& first, int& last) const
+{
+    return clipRange(block.col, block.col2, cols_, first, last);
 }
 
 QString SpreadModel::shownText(const SpreadCell& cell, const QString& text)
@@ -135,19 +147,21 @@ void SpreadModel::setText(int col, int row, const QString& text)
     announce(CellBlock::cell(col, row));
 }
 
-bool SpreadModel::enterText(int col, int row, const QString& text)
+SpreadModel::Entry SpreadModel::enterText(int col, int row, const QString& text)
 {
     if (!contains(col, row) || !at(col, row).editable())
-        return false;
+        return Entry::Unchanged;
     const SpreadCell& c = at(col, row);
     if (c.type == CellType::Number) {
+        if (text.contains(QChar(',')) || text.contains(QChar(0xFF0C)))
+            return Entry::Refused;
         std::optional<double> value = parseNumericText(text);
         if (value && (*value < c.minimum || *value > c.maximum))
-            return false;
+            return Entry::Refused;
     }
     QString before = c.text;
     setText(col, row, text);
-    return c.text != before;
+    return c.text != before ? Entry::Changed : Entry::Unchanged;
 }
 
 void SpreadModel::copyBlock(const CellBlock& block, int destCol, int destRow, bool move)

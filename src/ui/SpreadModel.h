@@ -43,6 +43,8 @@ public:
 
     // The block clipped to the grid; false when nothing of it lies inside.
     bool resolve(const CellBlock& block, CellBlock& inside) const;
+    // The block's columns clipped to the grid (also while it has no rows).
+    bool resolveColumns(const CellBlock& block, int& first, int& last) const;
 
     // The text as the cell shows it: a number cell's value with its decimals,
     // "" for anything not numeric; other cells as given.
@@ -51,9 +53,12 @@ public:
     // Writes from the program: number cells show the value with their decimals
     // (anything not numeric leaves them empty); no range check.
     void setText(int col, int row, const QString& text);
-    // Writes from the user: as above, but a number outside the cell's range is
-    // refused and locked or static cells are left alone. True when the text changed.
-    bool enterText(int col, int row, const QString& text);
+    // Writes from the user: as above, but a number outside the cell's range and
+    // a number written with a decimal comma ("12,5": misread either way, so
+    // neither taken nor emptied) are refused, keeping the cell as it was; locked
+    // or static cells are left alone.
+    enum class Entry { Unchanged, Changed, Refused };
+    Entry enterText(int col, int row, const QString& text);
 
     // Sets a property on every cell of the block (for a block of whole columns
     // also on rows added later).
@@ -103,15 +108,17 @@ private:
 template <class Change>
 void SpreadModel::changeBlock(const CellBlock& block, Change change)
 {
+    int first = 0;
+    int last = -1;
+    if (block.row == -1 && resolveColumns(block, first, last))
+        for (int col = first; col <= last; ++col)
+            change(columnDefaults_[std::size_t(col - 1)]);
     CellBlock b;
     if (!resolve(block, b))
         return;
     for (int row = b.row; row <= b.row2; ++row)
         for (int col = b.col; col <= b.col2; ++col)
             change(at(col, row));
-    if (block.row == -1)
-        for (int col = b.col; col <= b.col2; ++col)
-            change(columnDefaults_[std::size_t(col - 1)]);
     announce(b);
 }
 

@@ -2,6 +2,14 @@
 
 #include "model/NumberFormat.h"
 #include "model/Reading.h"
+#include "model/UserMessage.h"
+#include "planning/NumericCheck.h"
+
+#include <QHeaderView>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTimer>
+#include <memory>
 
 #include <QHeaderView>
 
@@ -65,6 +73,64 @@ void ClearSelectedCells(SpreadGrid& grid)
                     grid.SetText(col, row, QString());
     }
     grid.NotifyBlockCleared(b);
+}
+
+namespace {
+
+QString refusalText(const SpreadGrid& grid, int col, int row, const QString& text)
+{
+    const QString caption = QStringLiteral("%1行目の%2").arg(row).arg(grid.GetText(col, 0).remove('\n'));
+    if (text.contains(QChar(',')) || text.contains(QChar(0xFF0C)))
+        return caption + QStringLiteral("に入力された「") + text
+            + QStringLiteral("」は、小数点に「,」（カンマ）が使われているため受け付けられません。\n"
+                             "小数点は「.」（ピリオド）で入力してください。");
+    const SpreadCell& cell = grid.Cell(col, row);
+    const QString format = cell.decimals > 0 ? QStringLiteral("0.") + QString(cell.decimals, '0') : QStringLiteral("0");
+    return checkNumericText(caption, text, cell.minimum, cell.maximum, format).message;
+}
+
+} // namespace
+
+void ReportRefusedEntries(SpreadGrid& grid)
+{
+    auto pending = std::make_shared<QStringList>();
+    QObject::connect(&grid, &SpreadGrid::EntryRefused, &grid, [&grid, pending](int col, int row, const QString& text) {
+        pending->append(refusalText(grid, col, row, text));
+        if (pending->size() > 1)
+            return;
+        // Told after the entry is over, not from inside the cell editor.
+        QTimer::singleShot(0, &grid, [pending] {
+            QString message = pending->first();
+            if (pending->size() > 1)
+                message += QStringLiteral("\n（ほかに %1 件の入力も受け付けられませんでした。）").arg(pending->size() - 1);
+            pending->clear();
+            showMessage(message, MsgIcon::Exclamation, MsgButtons::Ok, InputErrorTitle);
+        });
+    });
+}
+
+int ContentWidth(const SpreadGrid& grid)
+{
+    int width = grid.verticalHeader()->sizeHint().width() + grid.verticalScrollBar()->sizeHint().width()
+        + 2 * grid.frameWidth();
+    for (int col = 0; col < grid.MaxCols(); ++col)
+        width += grid.columnWidth(col);
+    return width;
+}
+
+void CopySelectionWithNotice(SpreadGrid& grid)
+{
+    grid.ClipboardCopy();
+    showMessage(QStringLiteral("クリップボードにコピーされました。"), MsgIcon::Information);
+}
+
+void ShowSpreadPopMenu(SpreadGrid& grid, const QPoint& globalPos)
+{
+    QMenu menu(&grid);
+    menu.setObjectName("SpredPopMenu");
+    QAction* copy = menu.addAction(QStringLiteral("コピー"), &grid, [&grid] { CopySelectionWithNotice(grid); });
+    copy->setObjectName("Copy1");
+    menu.exec(globalPos);
 }
 
 } // namespace tessaro::ui

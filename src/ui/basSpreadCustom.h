@@ -32,4 +32,19 @@ void SetRowsBackColor(SpreadGrid& grid, const QList<int>& rows, const QColor& co
 // block (BlockCleared).
 void ClearSelectedCells(SpreadGrid& grid);
 
+// Tells the user which entries the grid refused (a reading written with a
+// decimal comma, a number out of range) and why: one message once the typing or
+// pasting is over, naming the first cell by its row and column heading.
+void ReportRefusedEntries(SpreadGrid& grid);
+
+// The width that shows the row headers and every column side by side, with
+// room for the vertical scroll bar.
+int ContentWidth(const SpreadGrid& grid);
+
+// Copy1 of a reading grid's pop-up menu: the selection goes to the clipboard
+// and the user is told so.
+void CopySelectionWithNotice(SpreadGrid& grid);
+// The pop-up menu of a reading grid (SpredPopMenu with Copy1) at a screen position.
+void ShowSpreadPopMenu(SpreadGrid& grid, const QPoint& globalPos);
+
 } // namespace tessaro::ui

@@ -70,6 +70,32 @@ TEST_F(SheetGrid, UserEntryFollowsTheCellRulesAndRaisesChange)
     EXPECT_EQ(change.count(), 2);
 }
 
+TEST_F(SheetGrid, RefusedEntriesKeepTheCellAndAreReported)
+{
+    grid.SetText(2, 1, "12.30");
+    QSignalSpy refused(&grid, &SpreadGrid::EntryRefused);
+    QSignalSpy change(&grid, &SpreadGrid::Change);
+    // A decimal comma could mean 12.5 or 125: neither guessed nor emptied.
+    grid.EnterText(2, 1, "12,5");
+    grid.EnterText(2, 1, QStringLiteral("１２，５"));
+    grid.EnterText(2, 1, "101");
+    EXPECT_EQ(grid.GetText(2, 1), "12.30");
+    EXPECT_EQ(change.count(), 0);
+    ASSERT_EQ(refused.count(), 3);
+    EXPECT_EQ(refused.at(0), (QList<QVariant>{2, 1, "12,5"}));
+    // Text cells take a comma like any other character.
+    grid.EnterText(1, 1, "a,b");
+    EXPECT_EQ(grid.GetText(1, 1), "a,b");
+
+    grid.SetActiveCell(2, 2);
+    grid.PasteText("0,5\r\n7\r\n");
+    EXPECT_EQ(grid.GetText(2, 2), "");
+    EXPECT_EQ(grid.GetText(2, 3), "7.00");
+    EXPECT_EQ(change.count(), 2); // "a,b" and the 7
+    ASSERT_EQ(refused.count(), 4);
+    EXPECT_EQ(refused.last(), (QList<QVariant>{2, 2, "0,5"}));
+}
+
 TEST_F(SheetGrid, TypingReplacesTheCellAndEnterMovesDownTheColumn)
 {
     grid.SetText(2, 1, "12");
@@ -282,6 +308,22 @@ TEST(SpreadHeader, TwoHeaderRowsWithGroupHeadings)
     grid.SetText(4, 1, "100.00");
     showActive(grid);
     tessaro::test::screenshot(grid, "grid_header_rows");
+}
+
+TEST(SpreadGridSize, ColumnPropertiesSetBeforeAnyRowApplyToRowsAdded)
+{
+    // A window sets up its columns once and sizes the grid for each anchor.
+    SpreadGrid grid;
+    grid.SetMaxCols(3);
+    grid.SetTypeNumber(CellBlock::cols(2, 2), 2, 0, 100);
+    grid.SetLock(CellBlock::all(), true);
+    grid.SetLock(CellBlock::cols(2, 2), false);
+    grid.SetMaxRows(2);
+    grid.EnterText(2, 2, "5");
+    grid.EnterText(3, 2, "x");
+    EXPECT_EQ(grid.GetText(2, 2), "5.00");
+    EXPECT_EQ(grid.GetText(3, 2), "");
+    EXPECT_TRUE(grid.Lock(1, 1));
 }
 
 TEST(SpreadGridSize, HundredsOfRowsFillInOneBatch)

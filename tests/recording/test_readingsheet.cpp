@@ -1,5 +1,6 @@
 #include "model/basMainData.h"
 #include "planning/HoldingTimes.h"
+#include "recording/ClockTimes.h"
 #include "recording/ReadingSheet.h"
 #include "support/AnchorFixtures.h"
 
@@ -200,4 +201,34 @@ TEST(ReadingSheet, GeneratedIntoTheProjectsAnchors)
     p.Record.WorkingSchedule = test::compactSchedule();
     GenerateSheet(p, 1);
     EXPECT_EQ(p.Record.WorkingAnchor.Readings.back().Cycle, 3);
+}
+
+TEST(ReadingSheet, RebuiltSheetOfTheSameLengthKeepsTheReadings)
+{
+    // A new jack changes every planned gauge pressure, not the rows: the dial
+    // gauges read so far stay, and clock times that were set follow the sheet.
+    AnchorRecord a = test::sixCycleAnchor();
+    HoldingSchedule s = test::compactSchedule();
+    GenerateSheet(a, s, false);
+    a.Readings[0].InitialNo1 = 10.00f;
+    a.Readings[1].MeasuredNo1 = 15.20f;
+    a.Readings[1].Displacement = 5.20f;
+    a.ClockHours = 9;
+    SetClockTimes(a);
+    a.Jack.Outputs = { 200, 420, 860 }; // twice the output per MPa
+    a.EditFlag = 0;
+    GenerateSheet(a, s, false);
+    EXPECT_EQ(a.EditFlag, 1);
+    EXPECT_FLOAT_EQ(a.Readings[1].GaugePressure, 5.00f);
+    EXPECT_EQ(a.Readings[0].InitialNo1, 10.00f);
+    EXPECT_EQ(a.Readings[1].MeasuredNo1, 15.20f);
+    EXPECT_EQ(a.Readings[1].Displacement, 5.20f);
+    EXPECT_EQ(a.Readings[1].ClockTime, QStringLiteral("9:04:00"));
+
+    // One stage more: the sheet is new, the readings go (the user was asked).
+    a.Plan.StageCount = 5;
+    GenerateSheet(a, s, false);
+    EXPECT_EQ(a.Readings[0].InitialNo1, MissingValue);
+    EXPECT_EQ(a.Readings[1].MeasuredNo1, MissingValue);
+    EXPECT_EQ(a.Readings[1].ClockTime, QString());
 }

@@ -1,0 +1,81 @@
+#pragma once
+// The project, controls and keys the measurement-window tests share.
+
+#include "model/basMainData.h"
+#include "support/AnchorFixtures.h"
+#include "ui/SpreadGrid.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+
+// A quality-assurance project of three six-cycle anchors (sixCycleAnchor with
+// compactSchedule, 54 rows each) whose sheets are not built yet; anchor 2 has
+// no anchor number, so the measurement windows cannot show it.
+inline Project& openSixCycleProject()
+{
+    Project& p = project();
+    InitProject(p, 3);
+    p.TestCategory = 1;
+    p.Record.SavedTestCategory = 1;
+    NormaliseRates(p);
+    for (int i = 1; i <= 3; ++i) {
+        AnchorRecord a = sixCycleAnchor();
+        a.AnchorNo = QStringLiteral("A-%1").arg(i);
+        a.Plan.PlanSet = 1;
+        a.AnchoringType = 0;
+        p.anchor(i) = a;
+        p.Record.Schedules[std::size_t(i - 1)] = compactSchedule();
+    }
+    p.anchor(2).AnchorNo.clear();
+    p.CurrentAnchor = 1;
+    return p;
+}
+
+template <class T> T* control(QWidget& window, const char* name)
+{
+    T* c = window.findChild<T*>(QLatin1String(name));
+    EXPECT_NE(c, nullptr) << name;
+    return c;
+}
+
+inline void showActive(QWidget& w)
+{
+    w.show();
+    QApplication::setActiveWindow(&w);
+    w.activateWindow();
+    QTest::qWait(0);
+}
+
+// Lets the window finish what it does after an edit (chart, evaluation, messages).
+inline void settle()
+{
+    QCoreApplication::processEvents();
+}
+
+// Types into a cell key by key as the operator does, then Enter.
+inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text)
+{
+    grid.setFocus();
+    grid.SetActiveCell(col, row);
+    for (QChar c : text) {
+        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
+        QTest::keyClick(target, c.toLatin1());
+    }
+    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
+    QTest::keyClick(target, Qt::Key_Return);
+    settle();
+}
+
+// Saves a picture of the window when TESSARO_SCREENSHOTS names a folder.
+inline void screenshot(QWidget& w, const QString& name)
+{
+    QString dir = qEnvironmentVariable("TESSARO_SCREENSHOTS");
+    if (!dir.isEmpty())
+        w.grab().save(QDir(dir).filePath(name + ".png"));
+}
+
+} // namespace tessaro::test
