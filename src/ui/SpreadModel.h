@@ -6,6 +6,7 @@
 #include "ui/SpreadCells.h"
 
 #include <QAbstractTableModel>
+#include <algorithm>
 #include <vector>
 
 namespace tessaro::ui {
@@ -103,15 +104,21 @@ private:
 template <class Change>
 void SpreadModel::changeBlock(const CellBlock& block, Change change)
 {
+    // Whole columns keep the change for the rows added later, also when the
+    // grid has no rows yet (a window sets up its columns before filling them).
+    if (block.row == -1) {
+        bool allCols = block.col == -1 || block.col2 == -1;
+        int first = allCols ? 1 : std::max(std::min(block.col, block.col2), 1);
+        int last = allCols ? cols_ : std::min(std::max(block.col, block.col2), cols_);
+        for (int col = first; col <= last; ++col)
+            change(columnDefaults_[std::size_t(col - 1)]);
+    }
     CellBlock b;
     if (!resolve(block, b))
         return;
     for (int row = b.row; row <= b.row2; ++row)
         for (int col = b.col; col <= b.col2; ++col)
             change(at(col, row));
-    if (block.row == -1)
-        for (int col = b.col; col <= b.col2; ++col)
-            change(columnDefaults_[std::size_t(col - 1)]);
     announce(b);
 }
 
