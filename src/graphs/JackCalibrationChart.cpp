@@ -15,9 +15,13 @@ ChartData jackCalibrationChart(const QList<double>& pressures, const QList<doubl
     qsizetype n = std::min(pressures.size(), outputs.size());
     for (qsizetype i = 0; i < n; ++i)
         fill.add(pressures[i], outputs[i]);
+    // A little room above the last pair keeps it off the plot frame.
+    constexpr double Headroom = 1.05;
     ChartExtremes bounds = fill.extremes();
     bounds.xMin = std::min(bounds.xMin, 0.0);
     bounds.yMin = std::min(bounds.yMin, 0.0);
+    bounds.xMax *= Headroom;
+    bounds.yMax *= Headroom;
     fill.finish(bounds);
     return chart;
 }

@@ -37,8 +37,9 @@ QString conditionsMessage(ConditionsProblem problem)
     case ConditionsProblem::NoSingleJack:
         return QStringLiteral("ジャッキ名が未選択です。使用するジャッキ名を選択してください。");
     case ConditionsProblem::AnchorWithoutJack:
-        return QStringLiteral("ジャッキ名が未選択です。\n"
-                              "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。");
+        return QStringLiteral(
+            "ジャッキ名が未選択です。\n"
+            "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。");
     }
     return {};
 }
@@ -51,11 +52,11 @@ void assignJack(AnchorRecord& anchor, QString& label, std::int16_t& mark, const 
     anchor.EditFlag = 0;
     if (jacks.readable) {
         std::optional<JackRecord> jack = jacks.find ? jacks.find(name) : std::nullopt;
-        anchor.Jack = jack.value_or(JackRecord{});
+        anchor.Jack = jack.value_or(JackRecord {});
         mark = jack ? jack->JackNo : std::int16_t(0);
     }
     else if (name != label) {
-        anchor.Jack = JackRecord{};
+        anchor.Jack = JackRecord {};
         mark = 0;
     }
     label = name;
@@ -74,12 +75,12 @@ void applyTestConditions(Project& p, const TestConditions& c, const JackSource& 
     // With one jack for every anchor the same name comes up for each anchor: every
     // name is read from the database once.
     std::map<QString, std::optional<JackRecord>> known;
-    JackSource once{jacks.readable, [&](const QString& name) {
-                        auto it = known.find(name);
-                        if (it == known.end())
-                            it = known.emplace(name, jacks.find ? jacks.find(name) : std::nullopt).first;
-                        return it->second;
-                    }};
+    JackSource once { jacks.readable, [&](const QString& name) {
+                         auto it = known.find(name);
+                         if (it == known.end())
+                             it = known.emplace(name, jacks.find ? jacks.find(name) : std::nullopt).first;
+                         return it->second;
+                     } };
     for (int i = 1; i <= n; ++i) {
         AnchorRecord& anchor = p.isBasic() ? r.WorkingAnchor : p.anchor(i);
         assignJack(anchor, r.AnchorLabels[std::size_t(i - 1)], r.AnchorMarks[std::size_t(i - 1)], c.jackOf(i), once);

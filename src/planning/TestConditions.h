@@ -19,7 +19,7 @@ enum JackTypeValue : int {
 struct TestConditions {
     int anchorCount = 0;
     int jackType = OneJackForAll;
-    QString singleJack;      // the jack of every anchor in one-jack mode
+    QString singleJack; // the jack of every anchor in one-jack mode
     QStringList anchorJacks; // jack of anchor 1, 2, … in several-jack mode
 
     // The jack name anchor i (1-based) is to carry; "" when none was chosen.

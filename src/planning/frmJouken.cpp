@@ -15,6 +15,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
@@ -26,15 +27,15 @@ namespace tessaro {
 
 namespace {
 
-const QString HelpText = QStringLiteral(
-    "1. 試験アンカー本数を入力して下さい。\n"
-    "2. 使用するジャッキの台数を選んで下さい。\n"
-    "   「1台のジャッキを使用する」場合は、右の一覧からジャッキ名をダブルクリックして下さい。\n"
-    "   「複数のジャッキを使用する」場合は、左の表で試験アンカーの行を選び、右の一覧から"
-    "ジャッキ名をダブルクリックして下さい。\n"
-    "   [一括代入] は、一覧で選んだジャッキを全ての試験アンカーに設定します。\n"
-    "3. 一覧にないジャッキは [ジャッキの登録] で登録して下さい。\n\n"
-    "※ OKを押すと、全ての試験アンカーの荷重の設定と測定値入力表の作り直しが必要になります。");
+const QString HelpText
+    = QStringLiteral("1. 試験アンカー本数を入力して下さい。\n"
+                     "2. 使用するジャッキの台数を選んで下さい。\n"
+                     "   「1台のジャッキを使用する」場合は、右の一覧からジャッキ名をダブルクリックして下さい。\n"
+                     "   「複数のジャッキを使用する」場合は、左の表で試験アンカーの行を選び、右の一覧から"
+                     "ジャッキ名をダブルクリックして下さい。\n"
+                     "   [一括代入] は、一覧で選んだジャッキを全ての試験アンカーに設定します。\n"
+                     "3. 一覧にないジャッキは [ジャッキの登録] で登録して下さい。\n\n"
+                     "※ OKを押すと、全ての試験アンカーの荷重の設定と測定値入力表の作り直しが必要になります。");
 
 int countOf(const ui::NumberBox& box)
 {
@@ -44,7 +45,9 @@ int countOf(const ui::NumberBox& box)
 
 } // namespace
 
-frmJouken::frmJouken(Project& project, JoukenPurpose purpose, QWidget* parent) : QDialog(parent), project_(project)
+frmJouken::frmJouken(Project& project, JoukenPurpose purpose, QWidget* parent)
+    : QDialog(parent)
+    , project_(project)
 {
     setObjectName("frmJouken");
     setWindowTitle(QStringLiteral("ジャッキの選択"));
@@ -112,6 +115,7 @@ void frmJouken::buildControls()
     grid_->SetRowHeaderWidth(150);
     grid_->SetLock(ui::CellBlock::all(), true);
     grid_->setMinimumHeight(260);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     typeLayout->addWidget(jackType_[0], 0, 0, 1, 2);
     typeLayout->addWidget(new QLabel(QStringLiteral("ジャッキ名"), typeFrame), 1, 0);
     typeLayout->addWidget(single_, 1, 1);
@@ -154,15 +158,14 @@ void frmJouken::buildControls()
 
     connect(group, &QButtonGroup::idClicked, this, &frmJouken::chooseJackType);
     connect(count_, &QLineEdit::textChanged, this, &frmJouken::showAnchorRows);
-    connect(list_, &QListWidget::itemDoubleClicked, this,
-            [this](QListWidgetItem* item) { assignJack(item->text()); });
+    connect(list_, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) { assignJack(item->text()); });
     connect(allSet_, &QPushButton::clicked, this, &frmJouken::assignToAllRows);
     connect(clear, &QPushButton::clicked, this, &frmJouken::clearChoice);
     connect(jacks, &QPushButton::clicked, this, &frmJouken::openJackList);
     connect(help, &QPushButton::clicked, this, &frmJouken::showHelp);
     connect(ok, &QPushButton::clicked, this, &frmJouken::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    resize(760, 540);
+    resize(780, 560);
 }
 
 void frmJouken::loadJackList()
@@ -218,11 +221,14 @@ void frmJouken::assignToAllRows()
     QListWidgetItem* item = list_->currentItem();
     if (!item)
         return;
-    grid_->SetSelection(ui::CellBlock{1, 1, 1, grid_->MaxRows()});
+    grid_->SetSelection(ui::CellBlock { 1, 1, 1, grid_->MaxRows() });
     assignJack(item->text());
 }
 
-void frmJouken::clearChoice() { assignJack(QString()); }
+void frmJouken::clearChoice()
+{
+    assignJack(QString());
+}
 
 void frmJouken::openJackList()
 {
@@ -232,7 +238,10 @@ void frmJouken::openJackList()
     loadJackList();
 }
 
-void frmJouken::showHelp() { ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("ヘルプ"), HelpText); }
+void frmJouken::showHelp()
+{
+    ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("ヘルプ"), HelpText);
+}
 
 TestConditions frmJouken::conditions() const
 {
@@ -257,7 +266,7 @@ void frmJouken::accept()
     // Whether the jack database answers decides what a name it does not know
     // means: an unknown jack, or a database that could not be asked.
     bool readable = refdb::DbSession(refdb::DbKind::Jack).isOpen();
-    applyTestConditions(project_, c, {readable, refdb::jackRecordByName});
+    applyTestConditions(project_, c, { readable, refdb::jackRecordByName });
     QDialog::accept();
 }
 

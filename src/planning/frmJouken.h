@@ -22,7 +22,7 @@ class SpreadGrid;
 } // namespace ui
 
 enum class JoukenPurpose {
-    NewProject,       // the anchor count starts empty
+    NewProject, // the anchor count starts empty
     ChangeConditions, // the project's count and jacks are shown
 };
 
@@ -53,7 +53,7 @@ private:
     QStringList anchorJacks_; // kept beyond the rows shown, so that a count typed smaller and
                               // then larger again gives the anchors their jacks back
     ui::NumberBox* count_ = nullptr;
-    std::array<QRadioButton*, 2> jackType_{};
+    std::array<QRadioButton*, 2> jackType_ {};
     QListWidget* list_ = nullptr;
     QLabel* single_ = nullptr;
     ui::SpreadGrid* grid_ = nullptr;

@@ -7,8 +7,8 @@
 #include "ui/SpreadGrid.h"
 #include "ui/WindowParts.h"
 
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -19,11 +19,16 @@ namespace {
 
 const QColor UnusedRowColor(0xd8, 0xd8, 0xd8);
 
-QString millimetres(double value) { return formatNumber(value, "0") + QStringLiteral(" mm"); }
+QString millimetres(double value)
+{
+    return formatNumber(value, "0") + QStringLiteral(" mm");
+}
 
 } // namespace
 
-frmTaikatai::frmTaikatai(const AnchorRecord& anchor, QWidget* parent) : QDialog(parent), anchor_(anchor)
+frmTaikatai::frmTaikatai(const AnchorRecord& anchor, QWidget* parent)
+    : QDialog(parent)
+    , anchor_(anchor)
 {
     setObjectName("frmTaikatai");
     setWindowTitle(QStringLiteral("耐荷体間隔設定"));
@@ -43,6 +48,7 @@ frmTaikatai::frmTaikatai(const AnchorRecord& anchor, QWidget* parent) : QDialog(
     grid_->SetTypeNumber(ui::CellBlock::all(), 0, 0, MaxSpacingTotal);
     grid_->SetColWidth(1, 130);
     grid_->SetRowHeaderWidth(60);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     int bodies = anchor_.Tendon.BodyCount;
     for (int row = 1; row <= MaxBodySpacings; ++row) {
         grid_->SetRowHeaderText(row, QStringLiteral("No.%1").arg(row));
@@ -57,7 +63,7 @@ frmTaikatai::frmTaikatai(const AnchorRecord& anchor, QWidget* parent) : QDialog(
         }
     }
     grid_->setFixedHeight(grid_->horizontalHeader()->sizeHint().height()
-                          + MaxBodySpacings * grid_->verticalHeader()->defaultSectionSize() + 2 * grid_->frameWidth());
+        + MaxBodySpacings * grid_->verticalHeader()->defaultSectionSize() + 2 * grid_->frameWidth());
     layout->addWidget(grid_);
 
     auto* total = new QHBoxLayout;
@@ -80,17 +86,21 @@ frmTaikatai::frmTaikatai(const AnchorRecord& anchor, QWidget* parent) : QDialog(
     connect(grid_, &ui::SpreadGrid::Change, this, &frmTaikatai::showTotal);
     connect(grid_, &ui::SpreadGrid::BlockCleared, this, &frmTaikatai::showTotal);
     showTotal();
+    setMinimumWidth(320);
 }
 
 std::array<double, MaxBodySpacings> frmTaikatai::spacings() const
 {
-    std::array<double, MaxBodySpacings> s{};
+    std::array<double, MaxBodySpacings> s {};
     for (int row = 1; row <= MaxBodySpacings; ++row)
         s[std::size_t(row - 1)] = grid_->GetValue(1, row).value_or(0);
     return s;
 }
 
-void frmTaikatai::showTotal() { total_->setText(millimetres(spacingTotal(spacings()))); }
+void frmTaikatai::showTotal()
+{
+    total_->setText(millimetres(spacingTotal(spacings())));
+}
 
 void frmTaikatai::accept()
 {
@@ -105,7 +115,10 @@ void frmTaikatai::accept()
     QDialog::accept();
 }
 
-bool frmTaikatai::ShowForm(QWidget* parent) { return ShowForm(parent, project().currentAnchor()); }
+bool frmTaikatai::ShowForm(QWidget* parent)
+{
+    return ShowForm(parent, project().currentAnchor());
+}
 
 bool frmTaikatai::ShowForm(QWidget* parent, AnchorRecord& anchor)
 {

@@ -23,7 +23,29 @@ namespace {
 constexpr int SpareRows = 20;
 const QString SaveQuestion = QStringLiteral("データベースに保存してもよろしいですか？");
 
-QString decimalsPattern(int decimals) { return decimals > 0 ? "0." + QString(decimals, '0') : QStringLiteral("0"); }
+QString decimalsPattern(int decimals)
+{
+    return decimals > 0 ? "0." + QString(decimals, '0') : QStringLiteral("0");
+}
+
+// Widths that fit the headings and the largest values of each kind of column.
+int columnWidth(const refdb::DesignationColumn& c)
+{
+    using F = refdb::DesignationField;
+    switch (c.field) {
+    case F::Yobina:
+        return 110;
+    case F::Danseikeisuu:
+        return 100;
+    case F::KTB_Taikatai:
+    case F::KousenNum:
+        return 66;
+    case F::Taikatai:
+        return 58;
+    default:
+        return 88;
+    }
+}
 
 bool rowEmpty(const ui::SpreadGrid& grid, int row, int cols)
 {
@@ -35,8 +57,8 @@ bool rowEmpty(const ui::SpreadGrid& grid, int row, int cols)
 }
 
 // The designation of a grid row; nothing when an item it needs is empty.
-std::optional<refdb::AnchorDesignation> readRow(const ui::SpreadGrid& grid, int row,
-                                                const QList<refdb::DesignationColumn>& columns)
+std::optional<refdb::AnchorDesignation> readRow(
+    const ui::SpreadGrid& grid, int row, const QList<refdb::DesignationColumn>& columns)
 {
     refdb::AnchorDesignation d;
     for (int i = 0; i < columns.size(); ++i) {
@@ -64,14 +86,11 @@ void frmAncDBEntry::LayoutDesignationGrid(ui::SpreadGrid& grid, int type)
         const refdb::DesignationColumn& c = columns[i];
         int col = i + 1;
         grid.SetText(col, 0, c.heading);
-        if (c.isText()) {
+        grid.SetColWidth(col, columnWidth(c));
+        if (c.isText())
             grid.SetTypeText(ui::CellBlock::cols(col, col));
-            grid.SetColWidth(col, 120);
-        }
-        else {
+        else
             grid.SetTypeNumber(ui::CellBlock::cols(col, col), c.decimals, c.minimum, c.maximum);
-            grid.SetColWidth(col, c.field == refdb::DesignationField::Taikatai ? 64 : 96);
-        }
     }
 }
 
@@ -90,7 +109,9 @@ void frmAncDBEntry::ShowDesignation(ui::SpreadGrid& grid, int row, int type, con
 }
 
 frmAncDBEntry::frmAncDBEntry(int type, const QString& method, QWidget* parent)
-    : QDialog(parent), type_(type), columns_(refdb::designationColumns(type))
+    : QDialog(parent)
+    , type_(type)
+    , columns_(refdb::designationColumns(type))
 {
     setObjectName("frmAncDBEntry");
     setWindowTitle(QStringLiteral("アンカー規格データベースの編集") + anchorTypeSuffix(type));
@@ -117,8 +138,8 @@ void frmAncDBEntry::buildControls()
     LayoutDesignationGrid(*grid_, type_);
     layout->addWidget(grid_, 1);
     if (type_ == LoadDistributionType)
-        layout->addWidget(new QLabel(
-            QStringLiteral("（荷重分散型の断面積はPC鋼より線1本当たりで登録されています）"), this));
+        layout->addWidget(
+            new QLabel(QStringLiteral("（荷重分散型の断面積はPC鋼より線1本当たりで登録されています）"), this));
 
     auto* buttons = new QHBoxLayout;
     auto* insert = ui::commandButton(this, "CmdInsert", QStringLiteral("行挿入"));
@@ -126,7 +147,7 @@ void frmAncDBEntry::buildControls()
     auto* removeAll = ui::commandButton(this, "CmdDelete", QStringLiteral("工法の規格を全削除"));
     auto* save = ui::commandButton(this, "CmdSave", QStringLiteral("保存"));
     auto* close = ui::commandButton(this, "CmdClose", QStringLiteral("閉じる"));
-    for (QPushButton* b : {insert, removeRow, removeAll})
+    for (QPushButton* b : { insert, removeRow, removeAll })
         buttons->addWidget(b);
     buttons->addStretch();
     buttons->addWidget(save);
@@ -145,7 +166,7 @@ void frmAncDBEntry::buildControls()
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &ui::SpreadGrid::Change, this, [this] { modified_ = true; });
     connect(grid_, &ui::SpreadGrid::BlockCleared, this, [this] { modified_ = true; });
-    resize(qMin(1200, 200 + 96 * int(columns_.size())), 560);
+    resize(type_ == LoadDistributionType ? 1080 : 860, 560);
 }
 
 void frmAncDBEntry::loadMethods(const QString& select)
@@ -161,7 +182,10 @@ void frmAncDBEntry::loadMethods(const QString& select)
     showRows();
 }
 
-QString frmAncDBEntry::currentMethod() const { return methods_->currentText(); }
+QString frmAncDBEntry::currentMethod() const
+{
+    return methods_->currentText();
+}
 
 void frmAncDBEntry::methodChosen()
 {
@@ -198,8 +222,8 @@ bool frmAncDBEntry::saveRows()
             continue;
         std::optional<refdb::AnchorDesignation> d = readRow(*grid_, row, columns_);
         if (!d) {
-            showMessage(QString::number(row) + QStringLiteral("行目のデータに未入力項目があります。"),
-                        MsgIcon::Exclamation);
+            showMessage(
+                QString::number(row) + QStringLiteral("行目のデータに未入力項目があります。"), MsgIcon::Exclamation);
             grid_->SetActiveCell(1, row);
             return false;
         }
@@ -252,8 +276,9 @@ void frmAncDBEntry::deleteMethodRows()
 {
     if (shownMethod_.isEmpty())
         return;
-    if (showMessage(QStringLiteral("データベースから削除します。よろしいですか？"), MsgIcon::Question,
-                    MsgButtons::YesNo) != AnswerYes)
+    if (showMessage(
+            QStringLiteral("データベースから削除します。よろしいですか？"), MsgIcon::Question, MsgButtons::YesNo)
+        != AnswerYes)
         return;
     if (refdb::deleteDesignations(shownMethod_, type_))
         saved_ = true;

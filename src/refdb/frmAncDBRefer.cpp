@@ -12,7 +12,6 @@
 #include "ui/WindowParts.h"
 
 #include <QComboBox>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QItemSelectionModel>
@@ -39,21 +38,21 @@ struct Detail {
     bool isName = false; // a name: wide and left-aligned
 };
 
-const std::array<Detail, 13> Details = {{
-    {"LblAncName", "工法名", "", 0, true},
-    {"LblYobina", "呼び名", "", 0, true},
-    {"LblHippari", "引張荷重 Tus", "(kN)", 0},
-    {"LblKoufuku", "降伏荷重 Tys", "(kN)", 0},
-    {"LblDanmenseki", "断面積", "(mm2)", 0},
-    {"LblDanseikeisuu", "ﾃﾝﾄﾞﾝ弾性係数", "(kN/mm2)", 0},
-    {"LblSakukoukei", "削孔径[参考値]", "(mm)", 0},
-    {"LblMikake", "見かけ周長", "(mm)", 1},
-    {"LblUeMansyon", "上部ﾏﾝｼｮﾝ", "(mm)", 1},
-    {"LblShitaMansyon", "下部ﾏﾝｼｮﾝ", "(mm)", 1},
-    {"LblTaikatai", "耐荷体数", "(個)", 1},
-    {"LblKousen", "鋼線総数", "(組)", 1},
-    {"LblTaikataiKumi", "耐荷体毎の鋼線組数", "(組)", 1},
-}};
+const std::array<Detail, 13> Details = { {
+    { "LblAncName", "工法名", "", 0, true },
+    { "LblYobina", "呼び名", "", 0, true },
+    { "LblHippari", "引張荷重 Tus", "(kN)", 0 },
+    { "LblKoufuku", "降伏荷重 Tys", "(kN)", 0 },
+    { "LblDanmenseki", "断面積", "(mm2)", 0 },
+    { "LblDanseikeisuu", "ﾃﾝﾄﾞﾝ弾性係数", "(kN/mm2)", 0 },
+    { "LblSakukoukei", "削孔径[参考値]", "(mm)", 0 },
+    { "LblMikake", "見かけ周長", "(mm)", 1 },
+    { "LblUeMansyon", "上部ﾏﾝｼｮﾝ", "(mm)", 1 },
+    { "LblShitaMansyon", "下部ﾏﾝｼｮﾝ", "(mm)", 1 },
+    { "LblTaikatai", "耐荷体数", "(個)", 1 },
+    { "LblKousen", "鋼線総数", "(組)", 1 },
+    { "LblTaikataiKumi", "耐荷体毎の鋼線組数", "(組)", 1 },
+} };
 
 bool detailShown(const QString& name, int type)
 {
@@ -75,31 +74,33 @@ std::map<QString, QString> detailTexts(const refdb::AnchorMethod& m, const refdb
     for (int k = 0; k < std::clamp(d.KTB_Taikatai, 0, refdb::MaxBodies); ++k)
         sets << QString::number(d.Taikatai[std::size_t(k)]);
     return {
-        {"LblAncName", m.AncName},
-        {"LblYobina", d.Yobina},
-        {"LblHippari", formatNumber(d.Hippari, "0.00")},
-        {"LblKoufuku", formatNumber(d.Koufuku, "0.00")},
-        {"LblDanmenseki", formatNumber(d.Danmenseki, "0.00")},
-        {"LblDanseikeisuu", formatNumber(d.Danseikeisuu, "0.00")},
-        {"LblSakukoukei", formatNumber(d.Sakukoukei, "0")},
-        {"LblMikake", formatNumber(d.MikakeSyuutyou, "0.0")},
-        {"LblUeMansyon", formatNumber(d.UeMansyon, "0")},
-        {"LblShitaMansyon", formatNumber(d.ShitaMansyon, "0")},
-        {"LblTaikatai", QString::number(d.KTB_Taikatai)},
-        {"LblKousen", QString::number(d.KousenNum)},
-        {"LblTaikataiKumi", sets.join(QStringLiteral(" - "))},
+        { "LblAncName", m.AncName },
+        { "LblYobina", d.Yobina },
+        { "LblHippari", formatNumber(d.Hippari, "0.00") },
+        { "LblKoufuku", formatNumber(d.Koufuku, "0.00") },
+        { "LblDanmenseki", formatNumber(d.Danmenseki, "0.00") },
+        { "LblDanseikeisuu", formatNumber(d.Danseikeisuu, "0.00") },
+        { "LblSakukoukei", formatNumber(d.Sakukoukei, "0") },
+        { "LblMikake", formatNumber(d.MikakeSyuutyou, "0.0") },
+        { "LblUeMansyon", formatNumber(d.UeMansyon, "0") },
+        { "LblShitaMansyon", formatNumber(d.ShitaMansyon, "0") },
+        { "LblTaikatai", QString::number(d.KTB_Taikatai) },
+        { "LblKousen", QString::number(d.KousenNum) },
+        { "LblTaikataiKumi", sets.join(QStringLiteral(" - ")) },
     };
 }
 
 } // namespace
 
-frmAncDBRefer::frmAncDBRefer(const AnchorRecord& anchor, QWidget* parent) : QDialog(parent), anchor_(anchor)
+frmAncDBRefer::frmAncDBRefer(const AnchorRecord& anchor, QWidget* parent)
+    : QDialog(parent)
+    , anchor_(anchor)
 {
     setObjectName("frmAncDBRefer");
     setWindowTitle(Title);
     buildControls();
     loadMethods(anchor_.Tendon.AnchorTypeName, anchor_.Tendon.AnchorTypeCode);
-    resize(940, 640);
+    resize(1080, 660);
 }
 
 void frmAncDBRefer::buildControls()
@@ -136,7 +137,7 @@ void frmAncDBRefer::buildControls()
 
     connect(methodBox_, &QComboBox::currentIndexChanged, this, &frmAncDBRefer::methodChosen);
     connect(grid_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& current) { rowChosen(current.isValid() ? current.row() + 1 : 0); });
+        [this](const QModelIndex& current) { rowChosen(current.isValid() ? current.row() + 1 : 0); });
     connect(grid_, &QAbstractItemView::doubleClicked, this, &frmAncDBRefer::accept);
     connect(entry, &QPushButton::clicked, this, &frmAncDBRefer::openRegistration);
     connect(ok, &QPushButton::clicked, this, &frmAncDBRefer::accept);
@@ -147,8 +148,8 @@ QWidget* frmAncDBRefer::buildDetails()
 {
     auto* frame = new QGroupBox(DetailsTitle, this);
     frame->setObjectName("FraSyousai");
-    auto* grid = new QGridLayout(frame);
-    std::array<int, 2> rows{};
+    auto* blocks = new QHBoxLayout(frame);
+    std::array<QVBoxLayout*, 2> block { new QVBoxLayout, new QVBoxLayout };
     for (const Detail& d : Details) {
         auto* line = new QWidget(frame);
         line->setObjectName(QString::fromUtf8(d.name) + "Row");
@@ -167,10 +168,13 @@ QWidget* frmAncDBRefer::buildDetails()
         h->addWidget(value);
         h->addWidget(unit);
         h->addStretch();
-        grid->addWidget(line, rows[std::size_t(d.column)]++, d.column);
+        block[std::size_t(d.column)]->addWidget(line);
         details_[QString::fromUtf8(d.name)] = value;
     }
-    grid->setRowStretch(std::max(rows[0], rows[1]), 1);
+    for (QVBoxLayout* b : block) {
+        b->addStretch();
+        blocks->addLayout(b);
+    }
     return frame;
 }
 
@@ -203,7 +207,7 @@ void frmAncDBRefer::methodChosen()
     std::optional<refdb::AnchorMethod> m = currentMethod();
     int type = m ? m->AncType : -1;
     setWindowTitle(Title + anchorTypeSuffix(type));
-    rows_ = m ? refdb::designations(m->AncName, m->AncType) : QList<refdb::AnchorDesignation>{};
+    rows_ = m ? refdb::designations(m->AncName, m->AncType) : QList<refdb::AnchorDesignation> {};
     {
         ui::ReDrawSuspended pause(*grid_);
         frmAncDBEntry::LayoutDesignationGrid(*grid_, std::max(type, 0));
@@ -251,7 +255,7 @@ void frmAncDBRefer::openRegistration()
     showMessage(QStringLiteral("ここからデータベース変更を行った場合は、更新後、変更した規格を選択し直して下さい。\n"
                                "アンカー規格の登録画面下の「現在選択されているアンカーの詳細情報」の値が"
                                "変更されていることを確認して下さい。"),
-                MsgIcon::Information);
+        MsgIcon::Information);
     std::optional<refdb::AnchorMethod> m = currentMethod();
     int type = m ? m->AncType : std::clamp<int>(anchor_.Tendon.AnchorTypeCode, 0, 5);
     frmAncDBEntry::ShowForm(this, type, m ? m->AncName : QString());
@@ -271,14 +275,17 @@ void frmAncDBRefer::accept()
     std::optional<refdb::AnchorMethod> m = currentMethod();
     if (!m || !chosen_ || !refdb::designationComplete(*chosen_, m->AncType)) {
         showMessage(DetailsTitle + QStringLiteral("に値が正しく取り込まれていません。\n選択しなおしてください。"),
-                    MsgIcon::Exclamation);
+            MsgIcon::Exclamation);
         return;
     }
     refdb::takeDesignation(anchor_, *m, *chosen_);
     QDialog::accept();
 }
 
-bool frmAncDBRefer::ShowForm(QWidget* parent) { return ShowForm(parent, project().currentAnchor()); }
+bool frmAncDBRefer::ShowForm(QWidget* parent)
+{
+    return ShowForm(parent, project().currentAnchor());
+}
 
 bool frmAncDBRefer::ShowForm(QWidget* parent, AnchorRecord& anchor)
 {

@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -20,30 +21,39 @@ namespace {
 const QString NamePrompt = QStringLiteral("工法名を入力して下さい。");
 const QString NameHint = QStringLiteral("※入力範囲は,25文字までとする");
 
-QString tensioningText(int kintyouType) { return kintyouType == 1 ? QStringLiteral("差動緊張") : QString(); }
+QString tensioningText(int kintyouType)
+{
+    return kintyouType == 1 ? QStringLiteral("差動緊張") : QString();
+}
 
 } // namespace
 
-frmAncNameAdd::frmAncNameAdd(int type, QWidget* parent) : QDialog(parent), type_(type)
+frmAncNameAdd::frmAncNameAdd(int type, QWidget* parent)
+    : QDialog(parent)
+    , type_(type)
 {
     setObjectName("frmAncNameAdd");
     setWindowTitle(QStringLiteral("工法名の追加・変更") + anchorTypeSuffix(type));
     auto* layout = new QVBoxLayout(this);
     grid_ = new ui::SpreadGrid(this);
     grid_->setObjectName("vaSpread1");
-    grid_->SetMaxCols(2);
+    // Only load-distribution methods differ in their tensioning.
+    bool loadDistribution = type_ == LoadDistributionType;
+    grid_->SetMaxCols(loadDistribution ? 2 : 1);
     grid_->SetText(1, 0, QStringLiteral("工法名"));
-    grid_->SetText(2, 0, QStringLiteral("緊張方式"));
     grid_->SetColWidth(1, 360);
-    grid_->SetColWidth(2, 90);
+    if (loadDistribution)
+        grid_->SetText(2, 0, QStringLiteral("緊張方式"));
+    grid_->horizontalHeader()->setStretchLastSection(true);
     grid_->SetLock(ui::CellBlock::all(), true);
     grid_->setSelectionBehavior(QAbstractItemView::SelectRows);
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(grid_, 1);
 
-    differential_ = new QCheckBox(QStringLiteral("追加する工法は差動緊張方式 (ディファレンシャルプーリングヘッド)"), this);
+    differential_
+        = new QCheckBox(QStringLiteral("追加する工法は差動緊張方式 (ディファレンシャルプーリングヘッド)"), this);
     differential_->setObjectName("ChkSadou");
-    differential_->setVisible(type_ == LoadDistributionType);
+    differential_->setVisible(loadDistribution);
     layout->addWidget(differential_);
 
     auto* buttons = new QHBoxLayout;
@@ -64,7 +74,7 @@ frmAncNameAdd::frmAncNameAdd(int type, QWidget* parent) : QDialog(parent), type_
     connect(close, &QPushButton::clicked, this, &QDialog::reject);
 
     ready_ = refdb::refreshWorkingCopies();
-    for (QPushButton* b : {add, rename, remove})
+    for (QPushButton* b : { add, rename, remove })
         b->setEnabled(ready_);
     loadList();
     resize(560, 480);
@@ -73,7 +83,7 @@ frmAncNameAdd::frmAncNameAdd(int type, QWidget* parent) : QDialog(parent), type_
 void frmAncNameAdd::loadList(const QString& select)
 {
     methods_.clear();
-    for (const refdb::AnchorMethod& m : ready_ ? refdb::workingMethods() : QList<refdb::AnchorMethod>{}) {
+    for (const refdb::AnchorMethod& m : ready_ ? refdb::workingMethods() : QList<refdb::AnchorMethod> {}) {
         if (m.AncType == type_)
             methods_ << m;
     }
@@ -83,7 +93,8 @@ void frmAncNameAdd::loadList(const QString& select)
     for (int row = 1; row <= methods_.size(); ++row) {
         const refdb::AnchorMethod& m = methods_[row - 1];
         grid_->SetText(1, row, m.AncName);
-        grid_->SetText(2, row, tensioningText(m.KintyouType));
+        if (grid_->MaxCols() > 1)
+            grid_->SetText(2, row, tensioningText(m.KintyouType));
         if (m.AncName.compare(select, Qt::CaseInsensitive) == 0)
             selectRow = row;
     }

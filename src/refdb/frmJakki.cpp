@@ -22,7 +22,10 @@ namespace {
 const QString RemarkFormat = QStringLiteral("###0.00");
 
 // A remark that was not given shows empty.
-QString remarkText(double value) { return value < 0 ? QString() : formatNumber(value, RemarkFormat); }
+QString remarkText(double value)
+{
+    return value < 0 ? QString() : formatNumber(value, RemarkFormat);
+}
 
 QFrame* noticeFrame(QWidget* parent)
 {
@@ -33,10 +36,9 @@ QFrame* noticeFrame(QWidget* parent)
     auto* heading = ui::namedLabel(frame, "LblChuui", QStringLiteral("◆ 注意 ◆"));
     heading->setStyleSheet("color: #b00000; font-weight: bold;");
     layout->addWidget(heading);
-    layout->addWidget(ui::namedLabel(frame, "LblChuui1",
-                                     QStringLiteral("ここで編集した値は、ジャッキ登録リストのみに反映されます。")));
     layout->addWidget(ui::namedLabel(
-        frame, "LblChuui2",
+        frame, "LblChuui1", QStringLiteral("ここで編集した値は、ジャッキ登録リストのみに反映されます。")));
+    layout->addWidget(ui::namedLabel(frame, "LblChuui2",
         QStringLiteral("データファイルに反映させるには、ファイルを開いた状態で、アンカー毎に"
                        "[ジャッキ登録リストから取り込み]を行って下さい。")));
     return frame;
@@ -44,7 +46,9 @@ QFrame* noticeFrame(QWidget* parent)
 
 } // namespace
 
-frmJakki::frmJakki(int mode, QWidget* parent) : QDialog(parent), mode_(mode)
+frmJakki::frmJakki(int mode, QWidget* parent)
+    : QDialog(parent)
+    , mode_(mode)
 {
     setObjectName("frmJakki");
     bool import = mode_ == ImportForAnchor;
@@ -93,9 +97,8 @@ void frmJakki::buildGrid()
 {
     grid_->SetMaxCols(5);
     grid_->SetMaxRows(0);
-    const QStringList headings = {QStringLiteral("ジャッキ名称"), QStringLiteral("ジャッキ能力\n(kN)"),
-                                  QStringLiteral("常用圧力\n(MPa)"), QStringLiteral("受圧面積\n(cm2)"),
-                                  QStringLiteral("ストローク長\n(mm)")};
+    const QStringList headings = { QStringLiteral("ジャッキ名称"), QStringLiteral("ジャッキ能力\n(kN)"),
+        QStringLiteral("常用圧力\n(MPa)"), QStringLiteral("受圧面積\n(cm2)"), QStringLiteral("ストローク長\n(mm)") };
     for (int c = 1; c <= 5; ++c)
         grid_->SetText(c, 0, headings[c - 1]);
     grid_->SetColWidth(1, 220);
@@ -147,8 +150,9 @@ void frmJakki::deleteSelected()
     std::optional<refdb::CDataJakki> jack = selectedJack();
     if (!jack)
         return;
-    if (showMessage(QStringLiteral("データベースから削除します。よろしいですか？"), MsgIcon::Question,
-                    MsgButtons::YesNo) != AnswerYes)
+    if (showMessage(
+            QStringLiteral("データベースから削除します。よろしいですか？"), MsgIcon::Question, MsgButtons::YesNo)
+        != AnswerYes)
         return;
     if (refdb::deleteJack(jack->JakkiName) == refdb::WriteResult::Done)
         changed_ = true;

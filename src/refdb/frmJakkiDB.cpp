@@ -17,6 +17,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -37,14 +38,17 @@ struct RemarkBox {
     const char* unit;
 };
 // Capacity, working pressure, ram area, stroke: the order of the CDataJakki remarks.
-const std::array<RemarkBox, 4> RemarkBoxes = {{
-    {"imTxtNouryoku", "ジャッキ能力", "(kN)"},
-    {"imTxtAturyoku", "常用圧力", "(MPa)"},
-    {"imTxtMenseki", "受圧面積", "(cm2)"},
-    {"imTxtStrok", "ストローク長", "(mm)"},
-}};
+const std::array<RemarkBox, 4> RemarkBoxes = { {
+    { "imTxtNouryoku", "ジャッキ能力", "(kN)" },
+    { "imTxtAturyoku", "常用圧力", "(MPa)" },
+    { "imTxtMenseki", "受圧面積", "(cm2)" },
+    { "imTxtStrok", "ストローク長", "(mm)" },
+} };
 
-std::array<double*, 4> remarkFields(refdb::CDataJakki& j) { return {&j.Nouryoku, &j.Aturyoku, &j.menseki, &j.Strok}; }
+std::array<double*, 4> remarkFields(refdb::CDataJakki& j)
+{
+    return { &j.Nouryoku, &j.Aturyoku, &j.menseki, &j.Strok };
+}
 
 // Remarks: a value that was not given is shown empty. Anchor copies keep such a
 // value as 0, which no real jack has, so 0 shows empty as well.
@@ -56,7 +60,10 @@ void showRemark(ui::NumberBox* box, double value)
         box->SetValue(value);
 }
 
-void warn(const QString& text) { showMessage(text, MsgIcon::Exclamation); }
+void warn(const QString& text)
+{
+    showMessage(text, MsgIcon::Exclamation);
+}
 
 // The number the jack database gives the jack of this name; -1 when it holds none.
 int storedNumber(const QString& name)
@@ -79,7 +86,9 @@ void setAnchorJack(Project& p, int index, AnchorRecord& anchor, const JackRecord
 } // namespace
 
 frmJakkiDB::frmJakkiDB(Target target, const refdb::CDataJakki& jack, int storedNo, QWidget* parent)
-    : QDialog(parent), target_(target), storedNo_(storedNo)
+    : QDialog(parent)
+    , target_(target)
+    , storedNo_(storedNo)
 {
     setObjectName("frmJakkiDB");
     setWindowTitle(QStringLiteral("ジャッキの詳細"));
@@ -133,6 +142,7 @@ void frmJakkiDB::buildControls()
     grid_->SetTypeNumber(ui::CellBlock::all(), 2, 0, 9999.99);
     grid_->SetColWidth(PressureCol, 100);
     grid_->SetColWidth(OutputCol, 100);
+    grid_->horizontalHeader()->setStretchLastSection(true);
     tableLayout->addWidget(grid_);
     left->addWidget(table, 1);
     body->addLayout(left);
@@ -238,7 +248,10 @@ void frmJakkiDB::importFromList()
     showJack(*jack);
 }
 
-bool frmJakkiDB::appliesToAllAnchors() const { return !allAnchors_->isHidden() && allAnchors_->isChecked(); }
+bool frmJakkiDB::appliesToAllAnchors() const
+{
+    return !allAnchors_->isHidden() && allAnchors_->isChecked();
+}
 
 // False when the window has to stay open: the name belongs to another jack, or
 // the database could not take a jack that is edited for the list alone. An
@@ -316,7 +329,7 @@ bool frmJakkiDB::ShowForm22(QWidget* parent, JackRecord& jack)
 
 bool frmJakkiDB::ShowFormDatabase(QWidget* parent, const std::optional<refdb::CDataJakki>& jack, int& storedNo)
 {
-    frmJakkiDB dialog(Target::DatabaseOnly, jack.value_or(refdb::CDataJakki{}), jack ? jack->No : -1, parent);
+    frmJakkiDB dialog(Target::DatabaseOnly, jack.value_or(refdb::CDataJakki {}), jack ? jack->No : -1, parent);
     if (ui::execModal(dialog) != QDialog::Accepted)
         return false;
     storedNo = dialog.storedNo();

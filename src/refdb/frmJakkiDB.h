@@ -29,8 +29,8 @@ class frmJakkiDB : public QDialog {
 public:
     enum class Target {
         CurrentAnchor, // the anchor being edited; ChkAllJakki offers every anchor
-        GivenRecord,   // a jack copy held by another window
-        DatabaseOnly,  // a jack of the jack list
+        GivenRecord, // a jack copy held by another window
+        DatabaseOnly, // a jack of the jack list
     };
 
     // storedNo: the number of the jack in the database, -1 for a jack it does not hold.
@@ -63,7 +63,7 @@ private:
     refdb::CDataJakki loaded_; // as shown at opening or after the last import
     refdb::CDataJakki accepted_;
     ui::TextBox* name_ = nullptr;
-    std::array<ui::NumberBox*, 4> remarks_{};
+    std::array<ui::NumberBox*, 4> remarks_ {};
     ui::SpreadGrid* grid_ = nullptr;
     ui::Chart2D* chart_ = nullptr;
     QCheckBox* allAnchors_ = nullptr;

@@ -11,7 +11,7 @@ class QWidget;
 namespace tessaro::ui {
 
 // The text entered (possibly empty); nothing when the user cancelled.
-std::optional<QString> inputBox(QWidget* parent, const QString& prompt, const QString& hint = {},
-                                const QString& initial = {});
+std::optional<QString> inputBox(
+    QWidget* parent, const QString& prompt, const QString& hint = {}, const QString& initial = {});
 
 } // namespace tessaro::ui

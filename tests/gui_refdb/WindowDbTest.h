@@ -21,8 +21,7 @@
 
 namespace tessaro::test {
 
-template <class T>
-T* control(QWidget& window, const QString& name)
+template <class T> T* control(QWidget& window, const QString& name)
 {
     T* c = window.findChild<T*>(name);
     EXPECT_NE(c, nullptr) << name.toStdString();
@@ -47,9 +46,9 @@ protected:
         dir_ = std::make_unique<QTemporaryDir>();
         qputenv("TESSARO_DATA", dir_->path().toUtf8());
         refdb::LoadDatabaseSettings(refdb::DatabaseUpgradeSteps());
-        project() = Project{};
+        project() = Project {};
     }
-    void TearDown() override { project() = Project{}; }
+    void TearDown() override { project() = Project {}; }
 
     static void exec(refdb::DbKind kind, const QString& sql, const QVariantList& values = {})
     {
@@ -59,7 +58,7 @@ protected:
     static QList<QSqlRecord> select(refdb::DbKind kind, const QString& sql, const QVariantList& values = {})
     {
         refdb::DbSession s(kind);
-        return s.select(sql, values).value_or(QList<QSqlRecord>{});
+        return s.select(sql, values).value_or(QList<QSqlRecord> {});
     }
     static QVariant scalar(refdb::DbKind kind, const QString& sql, const QVariantList& values = {})
     {
@@ -89,4 +88,7 @@ private:
 } // namespace tessaro::test
 
 // Test failures show texts as text.
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}

@@ -13,8 +13,8 @@
 #include <QPushButton>
 
 using namespace tessaro;
-using tessaro::test::control;
 using refdb::DbKind;
+using tessaro::test::control;
 
 namespace {
 
@@ -27,15 +27,15 @@ protected:
     static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     static int storedRows(const QString& method, int type)
     {
-        return scalar(DbKind::Anchor, "SELECT COUNT(*) FROM AnchorTBL WHERE ANC_NAME = ? AND ANC_TYPE = ?",
-                      {method, type})
+        return scalar(
+            DbKind::Anchor, "SELECT COUNT(*) FROM AnchorTBL WHERE ANC_NAME = ? AND ANC_TYPE = ?", { method, type })
             .toInt();
     }
     static QStringList storedMethods(const QString& table, int type)
     {
         QStringList names;
         for (const QSqlRecord& r :
-             select(DbKind::Anchor, "SELECT ANC_NAME FROM " + table + " WHERE ANC_TYPE = ? ORDER BY ANC_NAME", {type}))
+            select(DbKind::Anchor, "SELECT ANC_NAME FROM " + table + " WHERE ANC_TYPE = ? ORDER BY ANC_NAME", { type }))
             names << r.value(0).toString();
         return names;
     }
@@ -97,8 +97,8 @@ TEST_F(Registration, SavingAsksAndRefusesARowWithAnEmptyItem)
     ui::SpreadGrid* g = grid(w);
     ASSERT_EQ(g->GetText(1, 12), "12S12.7");
     const QString quoted = QStringLiteral("13S12.7 'special'");
-    enterRow(*g, 13, {quoted, "2379", "2028", "1283.23", "195", "165", "150.5"});
-    enterRow(*g, 15, {"14S12.7", "2562", "", "1381.94", "195", "165", "160"});
+    enterRow(*g, 13, { quoted, "2379", "2028", "1283.23", "195", "165", "150.5" });
+    enterRow(*g, 15, { "14S12.7", "2562", "", "1381.94", "195", "165", "160" });
 
     messages.answer(AnswerNo);
     click(w, "CmdSave");
@@ -168,6 +168,7 @@ TEST_F(Registration, MethodListChangesOnlyTheWorkingCopiesUntilSaved)
         EXPECT_EQ(grid(d)->MaxRows(), 3);
         EXPECT_EQ(grid(d)->GetText(1, grid(d)->ActiveRow()), stored);
         EXPECT_EQ(storedMethods("BackComboTBL", 0).size(), 3);
+        test::screenshot(d, "frmAncNameAdd");
         EXPECT_EQ(storedMethods("ComboTBL", 0).size(), 2);
         messages.answer(AnswerNo);
         click(d, "CmdClose");

@@ -9,8 +9,8 @@
 #include <QPushButton>
 
 using namespace tessaro;
-using tessaro::test::control;
 using refdb::DbKind;
+using tessaro::test::control;
 
 namespace {
 
@@ -69,7 +69,7 @@ TEST_F(ProductChoice, OpensOnTheAnchorsProduct)
     EXPECT_EQ(grid(w)->GetText(7, 0), QStringLiteral("見かけの周長\n(mm)"));
     EXPECT_EQ(grid(w)->ActiveRow(), 2);
     EXPECT_EQ(control<QWidget>(w, "FraSyousai")->property("title").toString(),
-              QStringLiteral("現在選択されているアンカーの詳細情報"));
+        QStringLiteral("現在選択されているアンカーの詳細情報"));
     EXPECT_EQ(detail(w, "LblYobina"), "2S15.2");
     EXPECT_EQ(detail(w, "LblKoufuku"), "444.00");
     EXPECT_EQ(detail(w, "LblMikake"), "78.2");
@@ -114,7 +114,7 @@ TEST_F(ProductChoice, OkTakesALoadDistributionProduct)
     EXPECT_FLOAT_EQ(a.TendonYieldLoad, 936);
     EXPECT_FLOAT_EQ(a.Material.TendonArea, 98.71f);
     EXPECT_EQ(a.Tendon.BodyCount, 2);
-    EXPECT_EQ(a.Material.BodyStrandCount, (std::array<std::int16_t, 5>{3, 3, 0, 0, 0}));
+    EXPECT_EQ(a.Material.BodyStrandCount, (std::array<std::int16_t, 5> { 3, 3, 0, 0, 0 }));
     EXPECT_EQ(a.Material.StrandSetCount, 6);
     EXPECT_EQ(project().anchor(1).Tendon.AnchorTypeName, "");
 }
@@ -122,7 +122,7 @@ TEST_F(ProductChoice, OkTakesALoadDistributionProduct)
 TEST_F(ProductChoice, OkWithoutACompleteDesignationIsRefused)
 {
     exec(DbKind::Anchor, "UPDATE AnchorTBL SET Taikatai2 = 0 WHERE Yobina = 'B2-6S12.7' AND ANC_NAME = ?",
-         {Differential});
+        { Differential });
     EXPECT_FALSE(showForm([this](QDialog& d) {
         chooseMethod(d, Differential);
         control<QPushButton>(d, "CmdOK")->click();
@@ -139,11 +139,11 @@ TEST_F(ProductChoice, AMethodNameWithAQuoteIsTakenExactly)
 {
     const QString name = QStringLiteral("O'Brien 型 '; DELETE FROM AnchorTBL; --");
     exec(DbKind::Anchor, "INSERT INTO ComboTBL (ANC_NAME, ANC_TYPE, Anc_TypeSyousai, Kintyou_Type) VALUES (?, 5, 5, 0)",
-         {name});
+        { name });
     exec(DbKind::Anchor,
-         "INSERT INTO AnchorTBL (ANC_NAME, ANC_TYPE, Yobina, Hippari, Koufuku, Danmenseki, Danseikeisuu, Sakukoukei) "
-         "VALUES (?, 5, 'Q-1', 100, 90, 50.5, 200, 90)",
-         {name});
+        "INSERT INTO AnchorTBL (ANC_NAME, ANC_TYPE, Yobina, Hippari, Koufuku, Danmenseki, Danseikeisuu, Sakukoukei) "
+        "VALUES (?, 5, 'Q-1', 100, 90, 50.5, 200, 90)",
+        { name });
     EXPECT_TRUE(showForm([&](QDialog& d) {
         chooseMethod(d, name);
         grid(d)->SetActiveCell(1, 1);
@@ -169,9 +169,9 @@ TEST_F(ProductChoice, TheRegistrationButtonWarnsAndOpensTheRegistration)
         control<QPushButton>(d, "CmdTouroku")->click();
         ASSERT_GE(messages.shown().size(), 1u);
         EXPECT_EQ(messages.shown()[0].text,
-                  QStringLiteral("ここからデータベース変更を行った場合は、更新後、変更した規格を選択し直して下さい。\n"
-                                 "アンカー規格の登録画面下の「現在選択されているアンカーの詳細情報」の値が"
-                                 "変更されていることを確認して下さい。"));
+            QStringLiteral("ここからデータベース変更を行った場合は、更新後、変更した規格を選択し直して下さい。\n"
+                           "アンカー規格の登録画面下の「現在選択されているアンカーの詳細情報」の値が"
+                           "変更されていることを確認して下さい。"));
         EXPECT_EQ(messages.shown()[0].icon, MsgIcon::Information);
         EXPECT_EQ(grid(d)->GetText(1, 2), "2S15.2-R");
     });

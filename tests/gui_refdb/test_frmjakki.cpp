@@ -10,8 +10,8 @@
 #include <QPushButton>
 
 using namespace tessaro;
-using tessaro::test::control;
 using refdb::DbKind;
+using tessaro::test::control;
 
 namespace {
 
@@ -94,7 +94,7 @@ TEST_F(JackList, DeletingJackTwoOfFourRenumbersTheRest)
 
     messages.answer(AnswerYes);
     click(w, "CmdDelete");
-    EXPECT_EQ(storedNames(), (QStringList{"1:TJ200-01", "2:TJ200-03", "3:TJ200-04"}));
+    EXPECT_EQ(storedNames(), (QStringList { "1:TJ200-01", "2:TJ200-03", "3:TJ200-04" }));
     EXPECT_EQ(grid(w)->MaxRows(), 3);
     EXPECT_EQ(grid(w)->GetText(1, 2), "TJ200-03");
     EXPECT_EQ(grid(w)->GetText(0, 3), "3");

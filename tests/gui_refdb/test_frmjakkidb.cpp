@@ -12,8 +12,8 @@
 #include <QPushButton>
 
 using namespace tessaro;
-using tessaro::test::control;
 using refdb::DbKind;
+using tessaro::test::control;
 
 namespace {
 
@@ -117,7 +117,7 @@ TEST_F(JackDetail, EmptyItemsAndFallingPairsAreRefused)
         grid(d)->SetText(2, 8, "10");
         click(d, "CmdOK");
         EXPECT_EQ(messages.last().text,
-                  QStringLiteral("キャリブレーション表は、ゲージ圧力・ジャッキ出力とも小さい順に入力して下さい。"));
+            QStringLiteral("キャリブレーション表は、ゲージ圧力・ジャッキ出力とも小さい順に入力して下さい。"));
         grid(d)->ClearText(ui::CellBlock::all());
         click(d, "CmdOK");
         EXPECT_EQ(messages.last().text, empty);
@@ -134,7 +134,7 @@ TEST_F(JackDetail, EmptyItemsAndFallingPairsAreRefused)
 
 TEST_F(JackDetail, ANewNameThatIsTakenIsRefused)
 {
-    project().anchor(2).Jack = JackRecord{};
+    project().anchor(2).Jack = JackRecord {};
     EXPECT_FALSE(showForm([this](QDialog& d) {
         nameBox(d)->SetText("tj200-02"); // names match regardless of letter case
         grid(d)->SetText(1, 1, "10");
@@ -149,7 +149,7 @@ TEST_F(JackDetail, ANewNameThatIsTakenIsRefused)
 TEST_F(JackDetail, ANewJackWithAQuoteIsAppended)
 {
     const QString name = QStringLiteral("Jack 'B'; DROP TABLE JakkiTBL; --");
-    project().anchor(2).Jack = JackRecord{};
+    project().anchor(2).Jack = JackRecord {};
     EXPECT_TRUE(showForm([&](QDialog& d) {
         nameBox(d)->SetText(name);
         grid(d)->SetText(1, 1, "10");

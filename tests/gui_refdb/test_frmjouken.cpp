@@ -12,8 +12,8 @@
 #include <QRadioButton>
 
 using namespace tessaro;
-using tessaro::test::control;
 using refdb::DbKind;
+using tessaro::test::control;
 
 namespace {
 
@@ -117,8 +117,8 @@ TEST_F(Jouken, OkRefusesMissingCountAndJacksInOrder)
     EXPECT_EQ(grid(*w)->GetText(1, 2), "");
     click(*w, "CmdOK");
     EXPECT_EQ(messages.last().text,
-              QStringLiteral("ジャッキ名が未選択です。\n"
-                             "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
+        QStringLiteral("ジャッキ名が未選択です。\n"
+                       "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
     EXPECT_TRUE(w->isVisible());
     EXPECT_EQ(project().Record.AnchorCount, 0);
     EXPECT_EQ(messages.shown().size(), 4u);
@@ -158,15 +158,16 @@ TEST_F(Jouken, SeveralJacksGoToTheSelectedRows)
     EXPECT_FALSE(control<QLabel>(*w, "LblTanitu")->isEnabled());
     list(*w)->setCurrentRow(0);
     click(*w, "CmdAllSet");
-    grid(*w)->SetSelection({1, 2, 1, 3});
+    grid(*w)->SetSelection({ 1, 2, 1, 3 });
     pickJack(*w, "MS-250");
+    test::screenshot(*w, "frmJouken-several");
     click(*w, "CmdOK");
     ASSERT_EQ(w->result(), QDialog::Accepted);
 
     const ProjectRecord& r = project().Record;
     EXPECT_EQ(r.JackTypeChoice, 1);
     EXPECT_EQ(QStringList(r.AnchorLabels.begin(), r.AnchorLabels.end()),
-              (QStringList{"TJ200-01", "MS-250", "MS-250", "TJ200-01"}));
+        (QStringList { "TJ200-01", "MS-250", "MS-250", "TJ200-01" }));
     EXPECT_EQ(r.AnchorMarks[1], 41);
     EXPECT_EQ(project().anchor(3).Jack.JackName, "MS-250");
     EXPECT_EQ(project().anchor(4).Jack.PointCount, 11);
@@ -235,7 +236,7 @@ TEST_F(Jouken, ABasicInvestigationShowsOneAnchorWithOneJack)
 TEST_F(Jouken, AJackNameWithAQuoteIsFoundAgain)
 {
     const QString name = QStringLiteral("O'Neil 500t; --x");
-    exec(DbKind::Jack, "UPDATE JakkiTBL SET Jakki_Name = ? WHERE J_No = 2", {name});
+    exec(DbKind::Jack, "UPDATE JakkiTBL SET Jakki_Name = ? WHERE J_No = 2", { name });
     newQualityProject();
     auto w = open(JoukenPurpose::NewProject);
     setCount(*w, "2");

@@ -24,7 +24,7 @@ protected:
         a.Tendon.AnchorTypeCode = 3;
         a.Tendon.AnchorLength = 3000;
         a.Tendon.BodyCount = 3;
-        a.Tendon.BodyInterval = {500, 500, 2000, 0, 0};
+        a.Tendon.BodyInterval = { 500, 500, 2000, 0, 0 };
     }
     // ShowForm on the current anchor with the spacings typed in and OK pressed.
     bool enter(const QStringList& spacings)
@@ -60,28 +60,28 @@ TEST_F(BodySpacings, ShowsTheSpacingsAndTheirTotal)
 
 TEST_F(BodySpacings, ATotalEqualToTheAnchorBodyIsStored)
 {
-    EXPECT_TRUE(enter({"1000", "1000", "1000"}));
+    EXPECT_TRUE(enter({ "1000", "1000", "1000" }));
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5>{1000, 1000, 1000, 0, 0}));
-    EXPECT_EQ(project().anchor(1).Tendon.BodyInterval, (std::array<float, 5>{}));
+    EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5> { 1000, 1000, 1000, 0, 0 }));
+    EXPECT_EQ(project().anchor(1).Tendon.BodyInterval, (std::array<float, 5> {}));
 }
 
 TEST_F(BodySpacings, AShortOrLongTotalIsRefused)
 {
     const QString mismatch = QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。");
-    EXPECT_FALSE(enter({"1000", "1000", "999"})); // 2999 against 3000: the sentence ends with a blank
+    EXPECT_FALSE(enter({ "1000", "1000", "999" })); // 2999 against 3000: the sentence ends with a blank
     EXPECT_EQ(messages.last().text, mismatch + " ");
-    EXPECT_FALSE(enter({"1000", "1000", "1001"}));
+    EXPECT_FALSE(enter({ "1000", "1000", "1001" }));
     EXPECT_EQ(messages.last().text, mismatch);
     EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5>{500, 500, 2000, 0, 0}));
+    EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5> { 500, 500, 2000, 0, 0 }));
 }
 
 TEST_F(BodySpacings, ATotalBeyondTheRangeIsRefused)
 {
     project().anchor(2).Tendon.BodyCount = 0; // no count yet: all five spacings open
     project().anchor(2).Tendon.AnchorLength = 100000;
-    EXPECT_FALSE(enter({"30000", "30000", "30000", "10000"}));
+    EXPECT_FALSE(enter({ "30000", "30000", "30000", "10000" }));
     EXPECT_EQ(messages.last().text,
-              QStringLiteral("耐荷体間隔合計の入力範囲 1～99999を超えています。入力し直してください。"));
+        QStringLiteral("耐荷体間隔合計の入力範囲 1～99999を超えています。入力し直してください。"));
 }

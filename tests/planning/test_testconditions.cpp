@@ -16,8 +16,8 @@ JackRecord jackNamed(const QString& name, std::int16_t no)
     j.JackNo = no;
     j.JackName = name;
     j.PointCount = 3;
-    j.Pressures = {10, 20};
-    j.Outputs = {100, 210};
+    j.Pressures = { 10, 20 };
+    j.Outputs = { 100, 210 };
     return j;
 }
 
@@ -26,14 +26,14 @@ struct FakeJacks {
     int lookups = 0;
     JackSource source(bool readable = true)
     {
-        return {readable, [this](const QString& name) -> std::optional<JackRecord> {
+        return { readable, [this](const QString& name) -> std::optional<JackRecord> {
                     ++lookups;
                     if (name == "TJ-A")
                         return jackNamed(name, 1);
                     if (name == "TJ-B")
                         return jackNamed(name, 2);
                     return std::nullopt;
-                }};
+                } };
     }
 };
 
@@ -78,15 +78,15 @@ TEST(TestConditions, ChecksCountThenJacksInThisOrder)
     c.singleJack = "TJ-A";
     EXPECT_EQ(checkTestConditions(c), ConditionsProblem::None);
     c.jackType = JackPerAnchor;
-    c.anchorJacks = {"TJ-A", "", "TJ-B"};
+    c.anchorJacks = { "TJ-A", "", "TJ-B" };
     EXPECT_EQ(checkTestConditions(c), ConditionsProblem::AnchorWithoutJack);
-    c.anchorJacks = {"TJ-A", "TJ-B"}; // the third anchor has no row yet
+    c.anchorJacks = { "TJ-A", "TJ-B" }; // the third anchor has no row yet
     EXPECT_EQ(checkTestConditions(c), ConditionsProblem::AnchorWithoutJack);
     c.anchorJacks << "TJ-B";
     EXPECT_EQ(checkTestConditions(c), ConditionsProblem::None);
     EXPECT_EQ(conditionsMessage(ConditionsProblem::AnchorWithoutJack),
-              QStringLiteral("ジャッキ名が未選択です。\n"
-                             "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
+        QStringLiteral("ジャッキ名が未選択です。\n"
+                       "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
 }
 
 TEST(TestConditions, ShrinkingFiveToThreeKeepsTheFirstThreeApartFromTheFlags)
@@ -123,7 +123,7 @@ TEST(TestConditions, GrowingAddsResetAnchorsWithTheirJacks)
     TestConditions c;
     c.anchorCount = 4;
     c.jackType = JackPerAnchor;
-    c.anchorJacks = {"TJ-A", "TJ-B", "TJ-B", "TJ-A"};
+    c.anchorJacks = { "TJ-A", "TJ-B", "TJ-B", "TJ-A" };
     FakeJacks jacks;
     applyTestConditions(p, c, jacks.source());
 
@@ -133,7 +133,7 @@ TEST(TestConditions, GrowingAddsResetAnchorsWithTheirJacks)
     EXPECT_EQ(p.Record.JackTypeChoice, JackPerAnchor);
     EXPECT_EQ(QStringList(p.Record.AnchorLabels.begin(), p.Record.AnchorLabels.end()), c.anchorJacks);
     EXPECT_EQ(std::vector<std::int16_t>(p.Record.AnchorMarks.begin(), p.Record.AnchorMarks.end()),
-              (std::vector<std::int16_t>{1, 2, 2, 1}));
+        (std::vector<std::int16_t> { 1, 2, 2, 1 }));
     EXPECT_EQ(p.anchor(3).Jack.JackName, "TJ-B");
     EXPECT_EQ(p.anchor(3).Jack.PointCount, 3);
     EXPECT_FLOAT_EQ(p.anchor(3).Jack.Outputs[1], 210);
@@ -157,7 +157,7 @@ TEST(TestConditions, AnUnreadableDatabaseKeepsTheCopiesOfUnchangedJacks)
     TestConditions c;
     c.anchorCount = 3;
     c.jackType = JackPerAnchor;
-    c.anchorJacks = {"TJ-A", "TJ-B", "TJ-A"};
+    c.anchorJacks = { "TJ-A", "TJ-B", "TJ-A" };
     FakeJacks jacks;
     applyTestConditions(p, c, jacks.source(false));
 
@@ -194,14 +194,14 @@ TEST(TestConditions, ABasicInvestigationHasOneAnchorTheWorkingAnchor)
 
 TEST(BodySpacing, TotalMustMatchTheAnchorBodyLength)
 {
-    EXPECT_EQ(checkBodySpacings({1000, 1000, 1000, 0, 0}, 3000), SpacingProblem::None);
-    EXPECT_EQ(checkBodySpacings({1000, 1000, 1000, 0, 0}, 2999), SpacingProblem::TotalAbove);
-    EXPECT_EQ(checkBodySpacings({1000, 1000, 999, 0, 0}, 3000), SpacingProblem::TotalBelow);
-    EXPECT_EQ(checkBodySpacings({50000, 50000, 0, 0, 0}, 100000), SpacingProblem::TotalOutOfRange);
-    EXPECT_EQ(checkBodySpacings({0, 0, 0, 0, 0}, 0), SpacingProblem::None);
+    EXPECT_EQ(checkBodySpacings({ 1000, 1000, 1000, 0, 0 }, 3000), SpacingProblem::None);
+    EXPECT_EQ(checkBodySpacings({ 1000, 1000, 1000, 0, 0 }, 2999), SpacingProblem::TotalAbove);
+    EXPECT_EQ(checkBodySpacings({ 1000, 1000, 999, 0, 0 }, 3000), SpacingProblem::TotalBelow);
+    EXPECT_EQ(checkBodySpacings({ 50000, 50000, 0, 0, 0 }, 100000), SpacingProblem::TotalOutOfRange);
+    EXPECT_EQ(checkBodySpacings({ 0, 0, 0, 0, 0 }, 0), SpacingProblem::None);
     const QString mismatch = QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。");
     EXPECT_EQ(spacingMessage(SpacingProblem::TotalAbove), mismatch);
     EXPECT_EQ(spacingMessage(SpacingProblem::TotalBelow), mismatch + " ");
     EXPECT_EQ(spacingMessage(SpacingProblem::TotalOutOfRange),
-              QStringLiteral("耐荷体間隔合計の入力範囲 1～99999を超えています。入力し直してください。"));
+        QStringLiteral("耐荷体間隔合計の入力範囲 1～99999を超えています。入力し直してください。"));
 }

@@ -21,7 +21,7 @@ AnchorDesignation loadDistributionB3()
     d.Danseikeisuu = 195;
     d.Sakukoukei = 115;
     d.KTB_Taikatai = 3;
-    d.Taikatai = {2, 2, 2, 0, 0};
+    d.Taikatai = { 2, 2, 2, 0, 0 };
     d.KousenNum = 6;
     return d;
 }
@@ -40,8 +40,8 @@ TEST(ProductSelection, ALoadDistributionProductBringsItsBodies)
 {
     AnchorRecord a;
     a.Tendon.BodyCount = 5;
-    a.Material.BodyStrandCount = {9, 9, 9, 9, 9};
-    AnchorMethod m{"荷重分散型アンカー　差動緊張方式", 3, 3, 1};
+    a.Material.BodyStrandCount = { 9, 9, 9, 9, 9 };
+    AnchorMethod m { "荷重分散型アンカー　差動緊張方式", 3, 3, 1 };
     takeDesignation(a, m, loadDistributionB3());
 
     EXPECT_EQ(a.Tendon.AnchorTypeName, m.AncName);
@@ -55,7 +55,7 @@ TEST(ProductSelection, ALoadDistributionProductBringsItsBodies)
     EXPECT_FLOAT_EQ(a.Material.TendonModulus, 195);
     EXPECT_FLOAT_EQ(a.Spec2.BoreDiameterRef, 115);
     EXPECT_EQ(a.Tendon.BodyCount, 3);
-    EXPECT_EQ(a.Material.BodyStrandCount, (std::array<std::int16_t, 5>{2, 2, 2, 0, 0}));
+    EXPECT_EQ(a.Material.BodyStrandCount, (std::array<std::int16_t, 5> { 2, 2, 2, 0, 0 }));
     EXPECT_EQ(a.Material.StrandSetCount, 6);
 }
 
@@ -74,7 +74,7 @@ TEST(ProductSelection, OtherProductsBringSleevesAndPerimeterAndLeaveBodiesAlone)
     d.UeMansyon = 470;
     d.ShitaMansyon = 180;
     d.MikakeSyuutyou = 100;
-    takeDesignation(a, {"SEEEグラウンドアンカー　F-MA型", 2, 2, 0}, d);
+    takeDesignation(a, { "SEEEグラウンドアンカー　F-MA型", 2, 2, 0 }, d);
     EXPECT_EQ(a.Tendon.AnchorTypeCode, 2);
     EXPECT_EQ(a.Tendon.TensioningType, 0);
     EXPECT_FLOAT_EQ(a.Spec2.UpperSleeve, 470);
@@ -104,12 +104,12 @@ TEST(ProductSelection, IncompleteDesignationsAreRecognised)
 
 TEST(DesignationColumns, FollowTheAnchorType)
 {
-    const QStringList common = {"呼び名", "引張荷重", "降伏荷重", "断面積", "ﾃﾝﾄﾞﾝ弾性係数", "削孔径[参考値]"};
-    EXPECT_EQ(headings(0), common + QStringList({"見かけの周長"}));
-    EXPECT_EQ(headings(1), common + QStringList({"見かけの周長", "上部ﾏﾝｼｮﾝ"}));
-    EXPECT_EQ(headings(2), common + QStringList({"見かけの周長", "上部ﾏﾝｼｮﾝ", "下部ﾏﾝｼｮﾝ"}));
+    const QStringList common = { "呼び名", "引張荷重", "降伏荷重", "断面積", "ﾃﾝﾄﾞﾝ弾性係数", "削孔径[参考値]" };
+    EXPECT_EQ(headings(0), common + QStringList({ "見かけの周長" }));
+    EXPECT_EQ(headings(1), common + QStringList({ "見かけの周長", "上部ﾏﾝｼｮﾝ" }));
+    EXPECT_EQ(headings(2), common + QStringList({ "見かけの周長", "上部ﾏﾝｼｮﾝ", "下部ﾏﾝｼｮﾝ" }));
     EXPECT_EQ(headings(3),
-              common + QStringList({"耐荷体数", "鋼線総数", "耐荷体1", "耐荷体2", "耐荷体3", "耐荷体4", "耐荷体5"}));
+        common + QStringList({ "耐荷体数", "鋼線総数", "耐荷体1", "耐荷体2", "耐荷体3", "耐荷体4", "耐荷体5" }));
     EXPECT_EQ(headings(4), common);
     EXPECT_EQ(headings(5), common);
 
