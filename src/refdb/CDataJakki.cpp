@@ -50,6 +50,11 @@ bool CDataJakki::CheckModify(const CDataJakki& other) const
            CarrySyutu != other.CarrySyutu || CarryAtu != other.CarryAtu;
 }
 
+bool CDataJakki::PairsAscending() const
+{
+    return std::is_sorted(CarryAtu.begin(), CarryAtu.end()) && std::is_sorted(CarrySyutu.begin(), CarrySyutu.end());
+}
+
 JackRecord CDataJakki::toJackRecord() const
 {
     JackRecord j;

@@ -39,6 +39,9 @@ public:
     bool CheckModify(const CDataJakki& other) const;
 
     int PairCount() const { return int(CarryAtu.size()); }
+    // True when neither the pressures nor the outputs fall from one pair to the
+    // next: the conversion searches the table in ascending order.
+    bool PairsAscending() const;
 
     // The anchor's copy: a remark value not given becomes 0, the point count is
     // the number of pairs plus one, at most 20 pairs are taken.

@@ -6,6 +6,7 @@
 #include "ui/SpreadCells.h"
 
 #include <QAbstractTableModel>
+#include <algorithm>
 #include <vector>
 
 namespace tessaro::ui {

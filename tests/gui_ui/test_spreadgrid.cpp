@@ -343,3 +343,18 @@ TEST(SpreadGridSize, HundredsOfRowsFillInOneBatch)
     EXPECT_EQ(grid.GetText(3, 10), "10.75");
     EXPECT_EQ(grid.GetText(3, 11), "");
 }
+
+TEST(SpreadGridColumns, ColumnsSetUpBeforeAnyRowApplyToTheRowsAdded)
+{
+    SpreadGrid grid;
+    grid.SetMaxCols(2);
+    grid.SetTypeNumber(CellBlock::cols(2, 2), 0, 0, 999);
+    grid.SetLock(CellBlock::cols(1, 1), true);
+    grid.SetMaxRows(3);
+    EXPECT_EQ(grid.Type(2, 3), CellType::Number);
+    EXPECT_TRUE(grid.Lock(1, 2));
+    grid.EnterText(2, 1, "1000");
+    EXPECT_EQ(grid.GetText(2, 1), "");
+    grid.EnterText(2, 1, "90.4");
+    EXPECT_EQ(grid.GetText(2, 1), "90");
+}

@@ -101,3 +101,14 @@ TEST(CDataJakki, TheAnchorsCopyCountsPairsPlusOneAndEmptiesMissingRemarks)
     EXPECT_EQ(CDataJakki::fromJackRecord(empty).PairCount(), 0);
     EXPECT_EQ(CDataJakki().toJackRecord().PointCount, 1);
 }
+
+TEST(CDataJakki, PairsMustNotFallFromOneToTheNext)
+{
+    CDataJakki j = calibrated();
+    EXPECT_TRUE(j.PairsAscending());
+    j.CarryAtu = {10, 10};   // equal pressures are a vertical segment, not a fall
+    EXPECT_TRUE(j.PairsAscending());
+    j.CarrySyutu = {210, 100};
+    EXPECT_FALSE(j.PairsAscending());
+    EXPECT_TRUE(CDataJakki{}.PairsAscending());
+}

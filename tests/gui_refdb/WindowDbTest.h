@@ -1,0 +1,94 @@
+#pragma once
+// The reference-database windows are driven on databases of their own: every
+// test gets a private data folder in which start-up makes both databases from
+// the seed, and may change them directly through a session.
+
+#include "model/UserMessage.h"
+#include "model/basMainData.h"
+#include "refdb/DatabaseSettings.h"
+#include "refdb/DbSession.h"
+#include "refdb/SchemaUpgrade.h"
+#include "ui/Modal.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSqlRecord>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace tessaro::test {
+
+template <class T> T* control(QWidget& window, const QString& name)
+{
+    T* c = window.findChild<T*>(name);
+    EXPECT_NE(c, nullptr) << name.toStdString();
+    return c;
+}
+
+// Saves a picture of the window when TESSARO_SCREENSHOTS names a folder.
+inline void screenshot(QWidget& w, const QString& name)
+{
+    QString dir = qEnvironmentVariable("TESSARO_SCREENSHOTS");
+    if (dir.isEmpty())
+        return;
+    w.show();
+    QTest::qWait(50);
+    w.grab().save(QDir(dir).filePath(name + ".png"));
+}
+
+class WindowDbTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        dir_ = std::make_unique<QTemporaryDir>();
+        qputenv("TESSARO_DATA", dir_->path().toUtf8());
+        refdb::LoadDatabaseSettings(refdb::DatabaseUpgradeSteps());
+        project() = Project {};
+    }
+    void TearDown() override { project() = Project {}; }
+
+    static void exec(refdb::DbKind kind, const QString& sql, const QVariantList& values = {})
+    {
+        refdb::DbSession s(kind);
+        EXPECT_TRUE(s.exec(sql, values)) << sql.toStdString();
+    }
+    static QList<QSqlRecord> select(refdb::DbKind kind, const QString& sql, const QVariantList& values = {})
+    {
+        refdb::DbSession s(kind);
+        return s.select(sql, values).value_or(QList<QSqlRecord> {});
+    }
+    static QVariant scalar(refdb::DbKind kind, const QString& sql, const QVariantList& values = {})
+    {
+        auto rows = select(kind, sql, values);
+        return rows.isEmpty() ? QVariant() : rows.first().value(0);
+    }
+    // A database file replaced by something that is no database.
+    static void spoil(const QString& path)
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write("this is not a database");
+    }
+    static bool anyMessageContains(const MessageScript& script, const QString& text)
+    {
+        for (const UserMessage& m : script.shown()) {
+            if (m.text.contains(text))
+                return true;
+        }
+        return false;
+    }
+
+private:
+    std::unique_ptr<QTemporaryDir> dir_;
+};
+
+} // namespace tessaro::test
+
+// Test failures show texts as text.
+inline void PrintTo(const QString& s, std::ostream* os)
+{
+    *os << '"' << s.toStdString() << '"';
+}

@@ -1,0 +1,148 @@
+// The jack list: picking a jack for an anchor, and maintaining the list.
+
+#include "WindowDbTest.h"
+#include "refdb/JackDatabase.h"
+#include "refdb/frmJakki.h"
+#include "ui/EntryBoxes.h"
+#include "ui/SpreadGrid.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+using namespace tessaro;
+using refdb::DbKind;
+using tessaro::test::control;
+
+namespace {
+
+class JackList : public test::WindowDbTest {
+protected:
+    static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
+    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
+    static QStringList storedNames()
+    {
+        QStringList names;
+        for (const QSqlRecord& r : select(DbKind::Jack, "SELECT J_No, Jakki_Name FROM JakkiTBL ORDER BY J_No"))
+            names << r.value(0).toString() + ":" + r.value(1).toString();
+        return names;
+    }
+    static bool hasLabelText(QWidget& w, const QString& text)
+    {
+        for (QLabel* l : w.findChildren<QLabel*>()) {
+            if (l->text() == text)
+                return true;
+        }
+        return false;
+    }
+    MessageScript messages;
+};
+
+} // namespace
+
+TEST_F(JackList, ImportModeTakesTheSelectedJack)
+{
+    exec(DbKind::Jack, "UPDATE JakkiTBL SET Strok = NULL WHERE J_No = 2");
+    ui::ModalScript modal;
+    modal.expect("frmJakki", [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("ジャッキ登録リストから取り込み"));
+        EXPECT_EQ(control<QPushButton>(d, "CmdOK")->text(), QStringLiteral("取り込み"));
+        EXPECT_EQ(control<QPushButton>(d, "CmdCancel")->text(), QStringLiteral("キャンセル"));
+        EXPECT_EQ(d.findChild<QPushButton*>("CmdDelete"), nullptr);
+        ui::SpreadGrid* g = grid(d);
+        EXPECT_EQ(g->MaxRows(), 47);
+        EXPECT_EQ(g->GetText(1, 2), "TJ200-02");
+        EXPECT_EQ(g->GetText(2, 2), "200.00");
+        EXPECT_EQ(g->GetText(5, 2), ""); // no stroke given
+        EXPECT_EQ(g->GetText(0, 47), "47");
+        g->SetActiveCell(1, 13);
+        click(d, "CmdOK");
+    });
+    QString name;
+    int number = 0;
+    EXPECT_TRUE(frmJakki::ShowForm(nullptr, frmJakki::ImportForAnchor, name, number));
+    EXPECT_EQ(name, "TJ750-01");
+    EXPECT_EQ(number, 13);
+
+    modal.expect("frmJakki", [](QDialog& d) { click(d, "CmdCancel"); });
+    name.clear();
+    EXPECT_FALSE(frmJakki::ShowForm(nullptr, frmJakki::ImportForAnchor, name, number));
+    EXPECT_EQ(name, "");
+}
+
+TEST_F(JackList, ListModeShowsTheNotice)
+{
+    frmJakki w(frmJakki::MaintainList);
+    EXPECT_EQ(w.windowTitle(), QStringLiteral("ジャッキ登録リスト"));
+    EXPECT_EQ(control<QPushButton>(w, "CmdClose")->text(), QStringLiteral("閉じる"));
+    EXPECT_TRUE(hasLabelText(w, QStringLiteral("◆ 注意 ◆")));
+    EXPECT_TRUE(hasLabelText(w, QStringLiteral("ここで編集した値は、ジャッキ登録リストのみに反映されます。")));
+    EXPECT_EQ(w.findChild<QPushButton*>("CmdOK"), nullptr);
+    test::screenshot(w, "frmJakki");
+}
+
+TEST_F(JackList, DeletingJackTwoOfFourRenumbersTheRest)
+{
+    exec(DbKind::Jack, "DELETE FROM JakkiTBL WHERE J_No > 4");
+    frmJakki w(frmJakki::MaintainList);
+    w.show();
+    grid(w)->SetActiveCell(1, 2);
+    messages.answer(AnswerNo);
+    click(w, "CmdDelete");
+    EXPECT_EQ(messages.last().text, QStringLiteral("データベースから削除します。よろしいですか？"));
+    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(storedNames().size(), 4);
+
+    messages.answer(AnswerYes);
+    click(w, "CmdDelete");
+    EXPECT_EQ(storedNames(), (QStringList { "1:TJ200-01", "2:TJ200-03", "3:TJ200-04" }));
+    EXPECT_EQ(grid(w)->MaxRows(), 3);
+    EXPECT_EQ(grid(w)->GetText(1, 2), "TJ200-03");
+    EXPECT_EQ(grid(w)->GetText(0, 3), "3");
+    EXPECT_TRUE(w.listChanged());
+}
+
+TEST_F(JackList, AJackWithAQuoteIsAddedAndDeletedAlone)
+{
+    const QString name = QStringLiteral("O'Neil' = Jakki_Name OR '1'='1");
+    frmJakki w(frmJakki::MaintainList);
+    w.show();
+    ui::ModalScript modal;
+    modal.expect("frmJakkiDB", [&](QDialog& d) {
+        EXPECT_EQ(d.findChild<QWidget*>("CmdTouroku")->isVisible(), false);
+        EXPECT_EQ(d.findChild<QWidget*>("ChkAllJakki")->isVisible(), false);
+        control<ui::TextBox>(d, "imTxtJName")->SetText(name);
+        ui::SpreadGrid* g = grid(d);
+        g->SetText(1, 1, "10");
+        g->SetText(2, 1, "100");
+        g->SetText(1, 2, "20");
+        g->SetText(2, 2, "205");
+        click(d, "CmdOK");
+    });
+    click(w, "CmdNew");
+    EXPECT_TRUE(modal.allUsed());
+    ASSERT_EQ(grid(w)->MaxRows(), 48);
+    EXPECT_EQ(grid(w)->GetText(1, 48), name);
+    EXPECT_EQ(grid(w)->ActiveRow(), 48);
+    EXPECT_EQ(scalar(DbKind::Jack, "SELECT DataNum FROM JakkiTBL WHERE J_No = 48").toInt(), 3);
+
+    messages.answer(AnswerYes);
+    click(w, "CmdDelete");
+    EXPECT_EQ(storedNames().size(), 47);
+    EXPECT_EQ(storedNames().last(), "47:SFL-DW260");
+}
+
+TEST_F(JackList, AnUnusableDatabaseShowsAnEmptyList)
+{
+    spoil(refdb::jackDbPath());
+    frmJakki w(frmJakki::MaintainList);
+    w.show();
+    EXPECT_EQ(grid(w)->MaxRows(), 0);
+    EXPECT_FALSE(messages.empty());
+    click(w, "CmdDelete");
+    click(w, "CmdEdit");
+    QString name;
+    int number = 0;
+    ui::ModalScript modal;
+    modal.expect("frmJakki", [](QDialog& d) { click(d, "CmdOK"); });
+    EXPECT_FALSE(frmJakki::ShowForm(nullptr, frmJakki::ImportForAnchor, name, number));
+}

@@ -1,0 +1,207 @@
+// Storing the test conditions: anchor count, jack type and each anchor's jack.
+
+#include "model/basMainData.h"
+#include "planning/BodySpacing.h"
+#include "planning/TestConditions.h"
+
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+
+namespace {
+
+JackRecord jackNamed(const QString& name, std::int16_t no)
+{
+    JackRecord j;
+    j.JackNo = no;
+    j.JackName = name;
+    j.PointCount = 3;
+    j.Pressures = { 10, 20 };
+    j.Outputs = { 100, 210 };
+    return j;
+}
+
+// A jack database holding "TJ-A" (1) and "TJ-B" (2), counting its look-ups.
+struct FakeJacks {
+    int lookups = 0;
+    JackSource source(bool readable = true)
+    {
+        return { readable, [this](const QString& name) -> std::optional<JackRecord> {
+                    ++lookups;
+                    if (name == "TJ-A")
+                        return jackNamed(name, 1);
+                    if (name == "TJ-B")
+                        return jackNamed(name, 2);
+                    return std::nullopt;
+                } };
+    }
+};
+
+// A quality-assurance project of n anchors named A-1 …, each with a confirmed
+// plan, a valid sheet and jack "TJ-A".
+Project qualityProject(int n)
+{
+    Project p;
+    p.TestCategory = 1;
+    InitProject(p, n);
+    for (int i = 1; i <= n; ++i) {
+        AnchorRecord& a = p.anchor(i);
+        a.AnchorNo = QStringLiteral("A-%1").arg(i);
+        a.Tendon.FreeLength = 9000 + i;
+        a.DesignAnchorForce = float(100 * i);
+        a.Plan.PlanSet = 1;
+        a.Plan.PlannedMaxLoad = 300;
+        a.EditFlag = 1;
+        a.Jack = jackNamed("TJ-A", 1);
+        p.Record.AnchorLabels[std::size_t(i - 1)] = "TJ-A";
+        p.Record.AnchorMarks[std::size_t(i - 1)] = 1;
+    }
+    return p;
+}
+
+TestConditions oneJack(int count, const QString& jack)
+{
+    TestConditions c;
+    c.anchorCount = count;
+    c.singleJack = jack;
+    return c;
+}
+
+} // namespace
+
+TEST(TestConditions, ChecksCountThenJacksInThisOrder)
+{
+    TestConditions c;
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::NoAnchorCount);
+    c.anchorCount = 3;
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::NoSingleJack);
+    c.singleJack = "TJ-A";
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::None);
+    c.jackType = JackPerAnchor;
+    c.anchorJacks = { "TJ-A", "", "TJ-B" };
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::AnchorWithoutJack);
+    c.anchorJacks = { "TJ-A", "TJ-B" }; // the third anchor has no row yet
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::AnchorWithoutJack);
+    c.anchorJacks << "TJ-B";
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::None);
+    EXPECT_EQ(conditionsMessage(ConditionsProblem::AnchorWithoutJack),
+        QStringLiteral("ジャッキ名が未選択です。\n"
+                       "※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
+}
+
+TEST(TestConditions, ShrinkingFiveToThreeKeepsTheFirstThreeApartFromTheFlags)
+{
+    Project p = qualityProject(5);
+    p.CurrentAnchor = 5;
+    p.Record.Schedules[1].SetFlag = 1;
+    FakeJacks jacks;
+    applyTestConditions(p, oneJack(3, "TJ-A"), jacks.source());
+
+    EXPECT_EQ(p.Record.AnchorCount, 3);
+    EXPECT_EQ(p.Record.Anchors.size(), 3u);
+    EXPECT_EQ(p.Record.Schedules.size(), 3u);
+    EXPECT_EQ(p.Record.CreepSelections.size(), 3u);
+    EXPECT_EQ(p.Record.AnchorLabels.size(), 3u);
+    EXPECT_EQ(p.CurrentAnchor, 3);
+    EXPECT_EQ(p.Record.Schedules[1].SetFlag, 1);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_EQ(p.anchor(i).AnchorNo, QStringLiteral("A-%1").arg(i));
+        EXPECT_EQ(p.anchor(i).Plan.PlanSet, 0);
+        EXPECT_EQ(p.anchor(i).EditFlag, 0);
+        EXPECT_FLOAT_EQ(p.anchor(i).Plan.PlannedMaxLoad, 300);
+        EXPECT_EQ(p.anchor(i).Tendon.FreeLength, 9000 + i);
+        EXPECT_FLOAT_EQ(p.anchor(i).DesignAnchorForce, float(100 * i));
+        EXPECT_EQ(p.anchor(i).Jack.JackName, "TJ-A");
+    }
+    // One jack for every anchor is read once.
+    EXPECT_EQ(jacks.lookups, 1);
+}
+
+TEST(TestConditions, GrowingAddsResetAnchorsWithTheirJacks)
+{
+    Project p = qualityProject(2);
+    TestConditions c;
+    c.anchorCount = 4;
+    c.jackType = JackPerAnchor;
+    c.anchorJacks = { "TJ-A", "TJ-B", "TJ-B", "TJ-A" };
+    FakeJacks jacks;
+    applyTestConditions(p, c, jacks.source());
+
+    ASSERT_EQ(p.Record.AnchorCount, 4);
+    EXPECT_EQ(p.anchor(1).AnchorNo, "A-1");
+    EXPECT_EQ(p.anchor(3).AnchorNo, "");
+    EXPECT_EQ(p.Record.JackTypeChoice, JackPerAnchor);
+    EXPECT_EQ(QStringList(p.Record.AnchorLabels.begin(), p.Record.AnchorLabels.end()), c.anchorJacks);
+    EXPECT_EQ(std::vector<std::int16_t>(p.Record.AnchorMarks.begin(), p.Record.AnchorMarks.end()),
+        (std::vector<std::int16_t> { 1, 2, 2, 1 }));
+    EXPECT_EQ(p.anchor(3).Jack.JackName, "TJ-B");
+    EXPECT_EQ(p.anchor(3).Jack.PointCount, 3);
+    EXPECT_FLOAT_EQ(p.anchor(3).Jack.Outputs[1], 210);
+    EXPECT_EQ(jacks.lookups, 2);
+}
+
+TEST(TestConditions, AJackTheDatabaseDoesNotKnowLeavesAnEmptyCopy)
+{
+    Project p = qualityProject(2);
+    FakeJacks jacks;
+    applyTestConditions(p, oneJack(2, "TJ-OLD"), jacks.source());
+    EXPECT_EQ(p.Record.AnchorLabels[0], "TJ-OLD");
+    EXPECT_EQ(p.Record.AnchorMarks[0], 0);
+    EXPECT_EQ(p.anchor(1).Jack.PointCount, 0);
+    EXPECT_EQ(p.anchor(1).Jack.JackName, "");
+}
+
+TEST(TestConditions, AnUnreadableDatabaseKeepsTheCopiesOfUnchangedJacks)
+{
+    Project p = qualityProject(3);
+    TestConditions c;
+    c.anchorCount = 3;
+    c.jackType = JackPerAnchor;
+    c.anchorJacks = { "TJ-A", "TJ-B", "TJ-A" };
+    FakeJacks jacks;
+    applyTestConditions(p, c, jacks.source(false));
+
+    EXPECT_EQ(jacks.lookups, 0);
+    EXPECT_EQ(p.anchor(1).Jack.JackName, "TJ-A");
+    EXPECT_EQ(p.anchor(1).Jack.PointCount, 3);
+    EXPECT_EQ(p.Record.AnchorMarks[0], 1);
+    // Another jack cannot be read: its anchor has no calibration until the database answers.
+    EXPECT_EQ(p.Record.AnchorLabels[1], "TJ-B");
+    EXPECT_EQ(p.anchor(2).Jack.PointCount, 0);
+    EXPECT_EQ(p.Record.AnchorMarks[1], 0);
+    EXPECT_EQ(p.anchor(2).Plan.PlanSet, 0);
+}
+
+TEST(TestConditions, ABasicInvestigationHasOneAnchorTheWorkingAnchor)
+{
+    Project p;
+    p.TestCategory = 0;
+    InitProject(p, 0);
+    p.Record.WorkingAnchor.Plan.PlanSet = 1;
+    p.Record.WorkingAnchor.EditFlag = 1;
+    FakeJacks jacks;
+    applyTestConditions(p, oneJack(1, "TJ-B"), jacks.source());
+
+    EXPECT_EQ(p.Record.AnchorCount, 1);
+    ASSERT_EQ(p.Record.AnchorLabels.size(), 1u);
+    EXPECT_EQ(p.Record.AnchorLabels[0], "TJ-B");
+    EXPECT_EQ(p.Record.AnchorMarks[0], 2);
+    EXPECT_EQ(p.Record.WorkingAnchor.Jack.JackName, "TJ-B");
+    EXPECT_EQ(p.Record.WorkingAnchor.Plan.PlanSet, 0);
+    EXPECT_EQ(p.Record.WorkingAnchor.EditFlag, 0);
+    EXPECT_EQ(p.currentAnchor().Jack.JackNo, 2);
+}
+
+TEST(BodySpacing, TotalMustMatchTheAnchorBodyLength)
+{
+    EXPECT_EQ(checkBodySpacings({ 1000, 1000, 1000, 0, 0 }, 3000), SpacingProblem::None);
+    EXPECT_EQ(checkBodySpacings({ 1000, 1000, 1000, 0, 0 }, 2999), SpacingProblem::TotalAbove);
+    EXPECT_EQ(checkBodySpacings({ 1000, 1000, 999, 0, 0 }, 3000), SpacingProblem::TotalBelow);
+    EXPECT_EQ(checkBodySpacings({ 50000, 50000, 0, 0, 0 }, 100000), SpacingProblem::TotalOutOfRange);
+    EXPECT_EQ(checkBodySpacings({ 0, 0, 0, 0, 0 }, 0), SpacingProblem::None);
+    const QString mismatch = QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。");
+    EXPECT_EQ(spacingMessage(SpacingProblem::TotalAbove), mismatch);
+    EXPECT_EQ(spacingMessage(SpacingProblem::TotalBelow), mismatch + " ");
+    EXPECT_EQ(spacingMessage(SpacingProblem::TotalOutOfRange),
+        QStringLiteral("耐荷体間隔合計の入力範囲 1～99999を超えています。入力し直してください。"));
+}
