@@ -49,9 +49,4 @@ AnchorRecord evaluatedAnchor(Project& p, int n)
     return copy;
 }
 
-bool hasAnchorInformation(const AnchorRecord& anchor)
-{
-    return !anchor.AnchorNo.trimmed().isEmpty() && anchor.Plan.PlannedMaxLoad > 0;
-}
-
 } // namespace tessaro

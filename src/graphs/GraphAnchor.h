@@ -20,10 +20,5 @@ bool graphSingleCycle(const Project& p, int n);
 // A copy of anchor n with every result refreshed by the project's evaluation.
 AnchorRecord evaluatedAnchor(Project& p, int n);
 
-// An anchor can be shown once it has its name and its load plan; moving to one
-// that has not gives "アンカー情報が未入力です。メイン画面に戻って入力してください。".
-bool hasAnchorInformation(const AnchorRecord& anchor);
-inline const QString MissingAnchorInformationMessage
-    = QStringLiteral("アンカー情報が未入力です。メイン画面に戻って入力してください。");
 
 } // namespace tessaro

@@ -7,6 +7,7 @@
 #include "model/AppPaths.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
+#include "recording/RecordingAnchors.h"
 #include "ui/Chart2D.h"
 #include "ui/ChartOutput.h"
 #include "ui/EntryBoxes.h"
@@ -290,7 +291,7 @@ bool frmGRAPH::moveToAnchor(int n)
     if (p.isBasic() || n < 1 || n > graphAnchorCount(p))
         return false;
     if (!hasAnchorInformation(graphAnchor(p, n))) {
-        showMessage(MissingAnchorInformationMessage, MsgIcon::Information);
+        showMessage(NoAnchorInformationMessage, MsgIcon::Information);
         refreshNavigation();
         return false;
     }

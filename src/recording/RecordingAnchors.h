@@ -1,6 +1,7 @@
 #pragma once
-// The anchors the measurement windows show: one with a number and a confirmed
-// load plan, from which a reading sheet can be made.
+// The anchors the measurement and graph windows show: one with a number and a
+// confirmed load plan, from which a reading sheet can be made. A change of jack
+// or test conditions asks for the plan to be confirmed again.
 
 #include "model/ProjectRecord.h"
 

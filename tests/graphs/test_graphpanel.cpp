@@ -3,6 +3,7 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "graphs/GraphAnchor.h"
+#include "recording/RecordingAnchors.h"
 #include "graphs/GraphFileNames.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/GraphPanel.h"
@@ -77,11 +78,12 @@ TEST(GraphPanel, MissingValuesShowADash)
 TEST(GraphAnchor, AnAnchorNeedsItsNameAndPlanToBeShown)
 {
     AnchorRecord a = test::sixCycleAnchor();
+    a.Plan.PlanSet = 1;
     EXPECT_TRUE(hasAnchorInformation(a));
     a.AnchorNo = QStringLiteral("  ");
     EXPECT_FALSE(hasAnchorInformation(a));
     a = test::sixCycleAnchor();
-    a.Plan.PlannedMaxLoad = 0;
+    a.Plan.PlanSet = 0; // plan not confirmed again after a change of jack
     EXPECT_FALSE(hasAnchorInformation(a));
 }
 

@@ -48,6 +48,7 @@ inline AnchorRecord sixCycleAnchor()
     a.Material.TendonModulus = 200;
     a.Material.TendonArea = 500;
     a.Material.StrandSetCount = 1;
+    a.Plan.PlanSet = 1;
     a.Plan.InitialLoad = 50;
     a.Plan.PlannedMaxLoad = 350;
     a.Plan.StageCount = 6;
