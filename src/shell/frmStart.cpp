@@ -6,7 +6,9 @@
 #include "model/VersionTexts.h"
 #include "model/basMainData.h"
 #include "shell/frmMain.h"
+#include "shell/MainCommands.h"
 #include "shell/frmRecentFile.h"
+#include "shell/frmTitle.h"
 #include "ui/Modal.h"
 
 #include <QCloseEvent>
@@ -102,10 +104,11 @@ void frmStart::CmdNewFile(int index)
     Project& p = project();
     p.TestCategory = std::int16_t(index);
     InitProject(p, p.Record.AnchorCount);
-    if (index == 0) {
-        main_->setTestTypeButton(true);
-        main_->Shiken();
-    }
+    bool titleChanged = false;
+    if (!frmTitle::ShowForm(this, titleChanged) || !ShowNewProjectConditions(this))
+        return;
+    main_->setTestTypeButton(index == 0);
+    main_->newProjectCreated();
     closeByProgram(NewProject);
 }
 

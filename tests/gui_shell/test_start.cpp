@@ -12,6 +12,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -58,21 +59,44 @@ TEST(frmStart, OptionsEnableTheirOwnButtons)
     EXPECT_TRUE(child<QPushButton>(start, "CmdRecentFile")->isEnabled());
 }
 
-TEST(frmStart, NewProjectOfEitherCategory)
+TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
 {
     frmMain main;
+    ui::ModalScript modal;
     {
         frmStart start(&main);
+        modal.expect("frmTitle", [](QDialog& d) {
+            auto* works = d.findChild<QLineEdit*>("TxtKouji");
+            works->setText(QStringLiteral("国道改良工事"));
+            d.findChild<QPushButton*>("Command1_0")->click();
+        });
         click(start, "CmdNewFile_1");
         EXPECT_EQ(start.resultCode(), frmStart::NewProject);
         EXPECT_EQ(project().TestCategory, 1);
+        EXPECT_EQ(project().Record.WorksName, QStringLiteral("国道改良工事"));
+        EXPECT_GE(project().Record.AnchorCount, 1);
         EXPECT_FALSE(main.testTypeButton());
+        EXPECT_FALSE(main.DataChanged);
     }
     frmStart start(&main);
+    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_0")->click(); });
     click(start, "CmdNewFile_0");
     EXPECT_EQ(start.resultCode(), frmStart::NewProject);
     EXPECT_EQ(project().TestCategory, 0);
+    EXPECT_EQ(project().Record.AnchorCount, 1);
     EXPECT_TRUE(main.testTypeButton());
+    EXPECT_TRUE(modal.allUsed());
+}
+
+TEST(frmStart, CancellingTheWorksTitleStaysInTheStartDialog)
+{
+    frmMain main;
+    frmStart start(&main);
+    ui::ModalScript modal;
+    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_1")->click(); });
+    click(start, "CmdNewFile_1");
+    EXPECT_EQ(start.resultCode(), 0);
+    EXPECT_EQ(modal.opened(), QStringList{"frmTitle"});
 }
 
 TEST(frmStart, OpenAnExistingFileOrCancel)
