@@ -96,10 +96,10 @@ BENCHMARK(EditTheAnchorOnScreen)->Unit(benchmark::kMillisecond);
 void EditACellOfTheList(benchmark::State& state)
 {
     ui::SpreadGrid* grid = fixture().main->findChild<ui::SpreadGrid*>("vaSpreadHinshitu");
-    int row = 1;
+    int edits = 0;
     for (auto _ : state) {
-        row = row % bench::Anchors + 1;
-        grid->EnterText(ListColName, row, QStringLiteral("B-%1").arg(row));
+        ++edits;
+        grid->EnterText(ListColName, edits % bench::Anchors + 1, QStringLiteral("B-%1").arg(edits));
         QApplication::processEvents();
     }
 }

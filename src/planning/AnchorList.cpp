@@ -9,27 +9,34 @@
 namespace tessaro {
 namespace {
 
-std::size_t at(int row) { return std::size_t(row - 1); }
+std::size_t at(int row)
+{
+    return std::size_t(row - 1);
+}
 
-template <class T>
-void insertAt(VarArray<T>& v, int row, T value)
+template <class T> void insertAt(VarArray<T>& v, int row, T value)
 {
     v.insert(v.begin() + (row - 1), std::move(value));
 }
 
-template <class T>
-void eraseAt(VarArray<T>& v, int row)
+template <class T> void eraseAt(VarArray<T>& v, int row)
 {
     v.erase(v.begin() + (row - 1));
 }
 
 // Loaded files may hold the arrays at other lengths than AnchorCount: every
 // operation first brings them back to 1..AnchorCount.
-void alignArrays(Project& p) { ResizeAnchorArrays(p, p.Record.AnchorCount); }
+void alignArrays(Project& p)
+{
+    ResizeAnchorArrays(p, p.Record.AnchorCount);
+}
 
 } // namespace
 
-bool validRow(const Project& p, int row) { return row >= 1 && row <= p.Record.AnchorCount; }
+bool validRow(const Project& p, int row)
+{
+    return row >= 1 && row <= p.Record.AnchorCount;
+}
 
 AnchorClipboard copyAnchor(const Project& p, int row)
 {
@@ -39,10 +46,10 @@ AnchorClipboard copyAnchor(const Project& p, int row)
     const ProjectRecord& r = p.Record;
     clip.filled = true;
     clip.anchor = r.Anchors[at(row)];
-    clip.creep = at(row) < r.CreepSelections.size() ? r.CreepSelections[at(row)] : CreepSelection{};
+    clip.creep = at(row) < r.CreepSelections.size() ? r.CreepSelections[at(row)] : CreepSelection {};
     clip.label = at(row) < r.AnchorLabels.size() ? r.AnchorLabels[at(row)] : QString();
     clip.mark = at(row) < r.AnchorMarks.size() ? r.AnchorMarks[at(row)] : std::int16_t(0);
-    clip.schedule = at(row) < r.Schedules.size() ? r.Schedules[at(row)] : HoldingSchedule{};
+    clip.schedule = at(row) < r.Schedules.size() ? r.Schedules[at(row)] : HoldingSchedule {};
     return clip;
 }
 
@@ -124,7 +131,10 @@ int namedRowCount(const Project& p)
     return n;
 }
 
-bool canMoveUp(const Project& p, int row) { return row >= 2 && validRow(p, row); }
+bool canMoveUp(const Project& p, int row)
+{
+    return row >= 2 && validRow(p, row);
+}
 
 bool canMoveDown(const Project& p, int row)
 {

@@ -18,9 +18,11 @@ void refreshLockOff(AnchorRecord& anchor)
 {
     const double td = lockOffReferenceForce(anchor);
     if (anchor.LockOffMode == LockOffByLoad)
-        anchor.LockOffRatio = (td > 0 && anchor.LockOffLoad > 0) ? roundFormatSingle(anchor.LockOffLoad / td, "0.00") : 0;
+        anchor.LockOffRatio
+            = (td > 0 && anchor.LockOffLoad > 0) ? roundFormatSingle(anchor.LockOffLoad / td, "0.00") : 0;
     else if (anchor.LockOffMode == LockOffByRatio)
-        anchor.LockOffLoad = (td > 0 && anchor.LockOffRatio > 0) ? roundFormatSingle(anchor.LockOffRatio * td, "0.00") : 0;
+        anchor.LockOffLoad
+            = (td > 0 && anchor.LockOffRatio > 0) ? roundFormatSingle(anchor.LockOffRatio * td, "0.00") : 0;
 }
 
 void refreshBodySpacings(AnchorRecord& anchor)

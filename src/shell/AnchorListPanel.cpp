@@ -19,12 +19,12 @@ const QColor WithoutInput(0xd9, 0xd9, 0xd9);
 const QColor OnScreen(0xff, 0xf2, 0xc6);
 
 // Width of each quality-assurance column, wide enough for its heading.
-constexpr int QualityWidths[] = {40, 110, 92, 84, 84, 70, 70, 52, 96, 112, 62, 62, 80,
-                                 150, 72, 170, 70, 80, 62, 76, 120, 80, 96, 96};
-constexpr int BasicWidths[] = {120, 180, 100, 70, 100, 100, 150, 180, 80, 90};
+constexpr int QualityWidths[]
+    = { 40, 110, 92, 84, 84, 70, 70, 52, 96, 112, 62, 62, 80, 150, 72, 170, 70, 80, 62, 76, 120, 80, 96, 96 };
+constexpr int BasicWidths[] = { 120, 180, 100, 70, 100, 100, 150, 180, 80, 90 };
 // Columns of numbers, shown right-aligned.
-constexpr int QualityNumberColumns[] = {4, 5, 6, 7, 8, 11, 12, 13, 17, 18, 19, 20};
-constexpr int BasicNumberColumns[] = {3, 4, 5, 9, 10};
+constexpr int QualityNumberColumns[] = { 4, 5, 6, 7, 8, 11, 12, 13, 17, 18, 19, 20 };
+constexpr int BasicNumberColumns[] = { 3, 4, 5, 9, 10 };
 
 QPushButton* commandButton(QWidget* parent, const QString& name, const QString& text)
 {
@@ -46,7 +46,8 @@ void setHeadings(ui::SpreadGrid& grid, const QStringList& headings, const int* w
 
 } // namespace
 
-AnchorListPanel::AnchorListPanel(QWidget* parent) : QWidget(parent)
+AnchorListPanel::AnchorListPanel(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName("AnchorListPanel");
     buildQualityGrid();
@@ -59,9 +60,9 @@ AnchorListPanel::AnchorListPanel(QWidget* parent) : QWidget(parent)
     list->addWidget(commandButton(listCommands_, "CmdAdd", QStringLiteral("追加")));
     list->addWidget(commandButton(listCommands_, "CmdDel", QStringLiteral("削除")));
     list->addWidget(commandButton(listCommands_, "CmdAllSpace", QStringLiteral("未入力行の削除")));
-    for (int i : {1, 0}) {
+    for (int i : { 1, 0 }) {
         QPushButton* sort = commandButton(listCommands_, QStringLiteral("CmdSort_%1").arg(i),
-                                          i == 1 ? QStringLiteral("▲ 上へ") : QStringLiteral("▼ 下へ"));
+            i == 1 ? QStringLiteral("▲ 上へ") : QStringLiteral("▼ 下へ"));
         sort->setToolTip(QStringLiteral("データの並べ替えを行います"));
         list->addWidget(sort);
     }
@@ -100,7 +101,7 @@ void AnchorListPanel::buildQualityGrid()
     hinshitu_->SetLock(ui::CellBlock::cols(1, hinshitu_->MaxCols()), true);
     // Names and moduli are what the list view asks for; measurer and dates are
     // typed here as well.
-    for (int c : {ListColName, ListColModulus, ListColMeasurer, ListColGroutDate, ListColTestDate})
+    for (int c : { ListColName, ListColModulus, ListColMeasurer, ListColGroutDate, ListColTestDate })
         hinshitu_->SetLock(ui::CellBlock::cols(c, c), false);
     hinshitu_->SetTypeNumber(ui::CellBlock::cols(ListColModulus, ListColModulus), 2, 0.01, 999.99);
     hinshitu_->SetAlignment(ui::CellBlock::cols(ListColNo, ListColNo), Qt::AlignHCenter);
@@ -112,15 +113,14 @@ void AnchorListPanel::buildQualityGrid()
             emit cellEdited(col, row, hinshitu_->GetText(col, row));
     });
     connect(hinshitu_, &QAbstractItemView::doubleClicked, this,
-            [this](const QModelIndex& index) { emit rowActivated(index.row() + 1); });
+        [this](const QModelIndex& index) { emit rowActivated(index.row() + 1); });
     connect(hinshitu_, &ui::SpreadGrid::RightClick, this, [this](int, int row, const QPoint& at) {
         if (row >= 1)
             selectRow(row);
         if (listCommandsVisible())
             popup_->popup(at);
     });
-    connect(hinshitu_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this] { emit selectionMoved(); });
+    connect(hinshitu_->selectionModel(), &QItemSelectionModel::currentChanged, this, [this] { emit selectionMoved(); });
 }
 
 void AnchorListPanel::buildBasicGrid()
@@ -228,8 +228,14 @@ void AnchorListPanel::selectRow(int row)
     emit selectionMoved();
 }
 
-void AnchorListPanel::setListCommandsVisible(bool visible) { listCommands_->setVisible(visible); }
+void AnchorListPanel::setListCommandsVisible(bool visible)
+{
+    listCommands_->setVisible(visible);
+}
 
-bool AnchorListPanel::listCommandsVisible() const { return !listCommands_->isHidden(); }
+bool AnchorListPanel::listCommandsVisible() const
+{
+    return !listCommands_->isHidden();
+}
 
 } // namespace tessaro

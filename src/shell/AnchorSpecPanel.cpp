@@ -59,19 +59,35 @@ QGroupBox* frame(const QString& name, const QString& title, QWidget* parent)
     return box;
 }
 
-std::int32_t wholeMillimetres(double v) { return std::int32_t(std::lround(v)); }
-std::int16_t wholeNumber(double v) { return std::int16_t(std::lround(v)); }
+std::int32_t wholeMillimetres(double v)
+{
+    return std::int32_t(std::lround(v));
+}
+std::int16_t wholeNumber(double v)
+{
+    return std::int16_t(std::lround(v));
+}
 
 QString shownNumber(double value, const QString& pattern)
 {
     return value == 0 ? QString() : formatNumber(value, pattern);
 }
 
-bool isBasicProject() { return project().isBasic(); }
+bool isBasicProject()
+{
+    return project().isBasic();
+}
+
+// What a number box shows for a stored value: empty while it is not set.
+QString shownValue(double value, double unset, const QString& format)
+{
+    return value == unset ? QString() : formatNumber(value, format);
+}
 
 } // namespace
 
-AnchorSpecPanel::AnchorSpecPanel(QWidget* parent) : QWidget(parent)
+AnchorSpecPanel::AnchorSpecPanel(QWidget* parent)
+    : QWidget(parent)
 {
     setObjectName("AnchorSpecPanel");
     auto* layout = new QHBoxLayout(this);
@@ -92,15 +108,18 @@ AnchorSpecPanel::AnchorSpecPanel(QWidget* parent) : QWidget(parent)
 }
 
 ui::NumberBox* AnchorSpecPanel::number(const QString& name, const QString& format, const QString& caption,
-                                       double minimum, double maximum, double (*get)(const AnchorRecord&),
-                                       void (*set)(AnchorRecord&, double), double unset)
+    double minimum, double maximum, double (*get)(const AnchorRecord&), void (*set)(AnchorRecord&, double),
+    double unset)
 {
     auto* box = new ui::NumberBox(this, format);
     box->setObjectName(name);
     box->SetCheck(caption, minimum, maximum);
     box->setMinimumWidth(64);
-    numbers_.push_back({box, get, set, unset});
-    auto write = [this, box, set, unset] {
+    numbers_.push_back({ box, get, set, unset });
+    auto write = [this, box, get, set, unset] {
+        // Leaving a box without changing it changes nothing.
+        if (box->text() == shownValue(get(project().currentAnchor()), unset, box->Format()))
+            return;
         std::optional<double> v = box->Value();
         store([&](AnchorRecord& a) { set(a, v ? *v : unset); });
     };
@@ -109,15 +128,15 @@ ui::NumberBox* AnchorSpecPanel::number(const QString& name, const QString& forma
     return box;
 }
 
-QComboBox* AnchorSpecPanel::choice(const QString& name, const QStringList& items, int (*get)(const AnchorRecord&),
-                                   void (*set)(AnchorRecord&, int))
+QComboBox* AnchorSpecPanel::choice(
+    const QString& name, const QStringList& items, int (*get)(const AnchorRecord&), void (*set)(AnchorRecord&, int))
 {
     auto* combo = new QComboBox(this);
     combo->setObjectName(name);
     combo->addItems(items);
     combo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     combo->setMinimumContentsLength(6);
-    choices_.push_back({combo, get, set});
+    choices_.push_back({ combo, get, set });
     connect(combo, &QComboBox::currentIndexChanged, this, [this, set](int index) {
         if (!loading_)
             store([&](AnchorRecord& a) { set(a, index); });
@@ -125,16 +144,16 @@ QComboBox* AnchorSpecPanel::choice(const QString& name, const QStringList& items
     return combo;
 }
 
-ui::TextBox* AnchorSpecPanel::text(const QString& name, QString (*get)(const AnchorRecord&),
-                                   void (*set)(AnchorRecord&, const QString&))
+ui::TextBox* AnchorSpecPanel::text(
+    const QString& name, QString (*get)(const AnchorRecord&), void (*set)(AnchorRecord&, const QString&))
 {
     auto* box = new ui::TextBox(this);
     box->setObjectName(name);
-    texts_.push_back({box, get, set});
+    texts_.push_back({ box, get, set });
     // Product names are longer than the box: the whole name shows as its tip.
     connect(box, &QLineEdit::textChanged, box, &QWidget::setToolTip);
     connect(box, &QLineEdit::textEdited, this,
-            [this, set](const QString& t) { store([&](AnchorRecord& a) { set(a, t.trimmed()); }); });
+        [this, set](const QString& t) { store([&](AnchorRecord& a) { set(a, t.trimmed()); }); });
     return box;
 }
 
@@ -170,11 +189,13 @@ QGroupBox* AnchorSpecPanel::buildConditions()
     QGroupBox* box = frame("FramJouken", QStringLiteral("試験条件"), this);
     QGridLayout* grid = frameGrid(box);
     addRow(grid, caption(QStringLiteral("アンカー名称"), box),
-           text("imTxtNum", [](const AnchorRecord& a) { return a.AnchorNo; },
-                [](AnchorRecord& a, const QString& t) { a.AnchorNo = t; }));
+        text(
+            "imTxtNum", [](const AnchorRecord& a) { return a.AnchorNo; },
+            [](AnchorRecord& a, const QString& t) { a.AnchorNo = t; }));
 
     cmbShiken_ = choice(
-        "CmbShiken", {}, [](const AnchorRecord& a) { return a.AnchorNote.isEmpty() ? -1 : (a.ConfirmationTest ? 1 : 0); },
+        "CmbShiken", {},
+        [](const AnchorRecord& a) { return a.AnchorNote.isEmpty() ? -1 : (a.ConfirmationTest ? 1 : 0); },
         [](AnchorRecord& a, int i) {
             a.ConfirmationTest = std::uint8_t(i == 1 ? 1 : 0);
             a.AnchorNote = i < 0 ? QString() : kindText(project().Settings.StandardEdition, i);
@@ -195,8 +216,9 @@ QGroupBox* AnchorSpecPanel::buildConditions()
     grid->addWidget(framKihon_, grid->rowCount(), 0, 1, 3);
 
     addRow(grid, caption(QStringLiteral("定着地盤"), box),
-           choice("Combo2", {groundText(0), groundText(1)}, [](const AnchorRecord& a) { return int(a.AnchorageGround); },
-                  [](AnchorRecord& a, int i) { a.AnchorageGround = std::int16_t(i); }));
+        choice(
+            "Combo2", { groundText(0), groundText(1) }, [](const AnchorRecord& a) { return int(a.AnchorageGround); },
+            [](AnchorRecord& a, int i) { a.AnchorageGround = std::int16_t(i); }));
     combo5_ = choice(
         "Combo5", {}, [](const AnchorRecord& a) { return int(a.Tendon.AnchorRank); },
         [](AnchorRecord& a, int i) { a.Tendon.AnchorRank = std::int16_t(i); });
@@ -222,19 +244,21 @@ QGroupBox* AnchorSpecPanel::buildQualityFrame()
     addRow(grid, caption(QStringLiteral("設計アンカー力 常時"), framHinshitu_), td0, "kN");
     addRow(grid, caption(QStringLiteral("地震時"), framHinshitu_), td1, "kN");
     addRow(grid, caption(QStringLiteral("定着方式"), framHinshitu_),
-           choice("Combo3", {anchoringTypeText(0), anchoringTypeText(1), anchoringTypeText(2)},
-                  [](const AnchorRecord& a) { return int(a.AnchoringType); },
-                  [](AnchorRecord& a, int i) { a.AnchoringType = std::int16_t(i); }));
+        choice(
+            "Combo3", { anchoringTypeText(0), anchoringTypeText(1), anchoringTypeText(2) },
+            [](const AnchorRecord& a) { return int(a.AnchoringType); },
+            [](AnchorRecord& a, int i) { a.AnchoringType = std::int16_t(i); }));
     addRow(grid, caption(QStringLiteral("セット量"), framHinshitu_),
-           number(
-               "imTxtKusabi", "0.0", QStringLiteral("セット量"), 0, 99.9,
-               [](const AnchorRecord& a) { return a.SetAmount; }, [](AnchorRecord& a, double v) { a.SetAmount = v; },
-               -1.0),
-           "mm");
+        number(
+            "imTxtKusabi", "0.0", QStringLiteral("セット量"), 0, 99.9,
+            [](const AnchorRecord& a) { return a.SetAmount; }, [](AnchorRecord& a, double v) { a.SetAmount = v; },
+            -1.0),
+        "mm");
     addRow(grid, caption(QStringLiteral("定着時緊張力"), framHinshitu_),
-           choice("CmbTeityaku", {QStringLiteral("荷重で指定"), QStringLiteral("比率で指定")},
-                  [](const AnchorRecord& a) { return int(a.LockOffMode); },
-                  [](AnchorRecord& a, int i) { a.LockOffMode = std::int16_t(i); }));
+        choice(
+            "CmbTeityaku", { QStringLiteral("荷重で指定"), QStringLiteral("比率で指定") },
+            [](const AnchorRecord& a) { return int(a.LockOffMode); },
+            [](AnchorRecord& a, int i) { a.LockOffMode = std::int16_t(i); }));
     // The box holds Pt or the ratio to Td, by the choice above; the label the other.
     kajyu_ = number(
         "imTxtKajyu", "###0.00", QStringLiteral("定着時緊張力"), 0.01, 9999.99,
@@ -258,17 +282,17 @@ QGroupBox* AnchorSpecPanel::buildPullOutFrame()
     framMasatu_ = frame("FramMasatu", QStringLiteral("引抜き試験の条件"), this);
     QGridLayout* grid = frameGrid(framMasatu_);
     addRow(grid, caption(QStringLiteral("周面摩擦抵抗 τ"), framMasatu_),
-           number(
-               "imTxtTeikou", "0.00", QStringLiteral("周面摩擦抵抗"), 0.01, 9.99,
-               [](const AnchorRecord& a) { return double(a.DesignSkinFriction); },
-               [](AnchorRecord& a, double v) { a.DesignSkinFriction = float(v); }),
-           "N/mm2");
+        number(
+            "imTxtTeikou", "0.00", QStringLiteral("周面摩擦抵抗"), 0.01, 9.99,
+            [](const AnchorRecord& a) { return double(a.DesignSkinFriction); },
+            [](AnchorRecord& a, double v) { a.DesignSkinFriction = float(v); }),
+        "N/mm2");
     addRow(grid, caption(QStringLiteral("削孔径 D"), framMasatu_),
-           number(
-               "imTxtSakukou", "#0", QStringLiteral("削孔径"), 1, 999,
-               [](const AnchorRecord& a) { return double(a.DrillDiameter); },
-               [](AnchorRecord& a, double v) { a.DrillDiameter = wholeNumber(v); }),
-           "mm");
+        number(
+            "imTxtSakukou", "#0", QStringLiteral("削孔径"), 1, 999,
+            [](const AnchorRecord& a) { return double(a.DrillDiameter); },
+            [](AnchorRecord& a, double v) { a.DrillDiameter = wholeNumber(v); }),
+        "mm");
     lblTug_ = display("LblTug");
     addRow(grid, caption(QStringLiteral("引抜き抵抗力 Tug"), framMasatu_), lblTug_, "kN");
     grid->addWidget(button("CmdKousokutyou", QStringLiteral("テンドン拘束長の確認")), grid->rowCount(), 0, 1, 3);
@@ -284,31 +308,34 @@ QGroupBox* AnchorSpecPanel::buildTendon()
     for (int t = 0; t <= 5; ++t)
         types << anchorTypeName(t);
     addRow(grid, caption(QStringLiteral("アンカー形式"), box),
-           choice("Combo4", types, [](const AnchorRecord& a) { return int(a.Tendon.AnchorTypeCode); },
-                  [](AnchorRecord& a, int i) { a.Tendon.AnchorTypeCode = std::int16_t(i); }));
+        choice(
+            "Combo4", types, [](const AnchorRecord& a) { return int(a.Tendon.AnchorTypeCode); },
+            [](AnchorRecord& a, int i) { a.Tendon.AnchorTypeCode = std::int16_t(i); }));
     auto* product = new QHBoxLayout;
-    product->addWidget(text("imTxtSyubetu", [](const AnchorRecord& a) { return a.Tendon.AnchorTypeName; },
-                            [](AnchorRecord& a, const QString& t) { a.Tendon.AnchorTypeName = t; }),
-                       1);
+    product->addWidget(text(
+                           "imTxtSyubetu", [](const AnchorRecord& a) { return a.Tendon.AnchorTypeName; },
+                           [](AnchorRecord& a, const QString& t) { a.Tendon.AnchorTypeName = t; }),
+        1);
     product->addWidget(sideButton("CmdSentaku", QStringLiteral("選択")));
     int row = grid->rowCount();
     grid->addWidget(caption(QStringLiteral("アンカー種別"), box), row, 0);
     grid->addLayout(product, row, 1, 1, 2);
     addRow(grid, caption(QStringLiteral("テンドン弾性係数"), box),
-           number(
-               "imText6", "##0.00", QStringLiteral("テンドン弾性係数"), 0.01, 999.99,
-               [](const AnchorRecord& a) { return double(a.Material.TendonModulus); },
-               [](AnchorRecord& a, double v) { a.Material.TendonModulus = float(v); }),
-           "kN/mm2");
+        number(
+            "imText6", "##0.00", QStringLiteral("テンドン弾性係数"), 0.01, 999.99,
+            [](const AnchorRecord& a) { return double(a.Material.TendonModulus); },
+            [](AnchorRecord& a, double v) { a.Material.TendonModulus = float(v); }),
+        "kN/mm2");
     teigen_ = number(
         "imTTeigen", "0.00", QStringLiteral("低減係数"), 0.01, 1.0,
         [](const AnchorRecord& a) { return double(a.Material.ReductionCoefficient); },
         [](AnchorRecord& a, double v) { a.Material.ReductionCoefficient = float(v); });
     addRow(grid, caption(QStringLiteral("低減係数 α"), box), teigen_);
     addRow(grid, caption(QStringLiteral("緊張方式"), box),
-           choice("Combo6", {tensioningTypeText(0), tensioningTypeText(1)},
-                  [](const AnchorRecord& a) { return int(a.Tendon.TensioningType); },
-                  [](AnchorRecord& a, int i) { a.Tendon.TensioningType = std::int16_t(i); }));
+        choice(
+            "Combo6", { tensioningTypeText(0), tensioningTypeText(1) },
+            [](const AnchorRecord& a) { return int(a.Tendon.TensioningType); },
+            [](AnchorRecord& a, int i) { a.Tendon.TensioningType = std::int16_t(i); }));
     jackName_ = new ui::TextBox(box);
     jackName_->setObjectName("imTxtJName");
     jackName_->setReadOnly(true);
@@ -327,30 +354,31 @@ QGroupBox* AnchorSpecPanel::buildLengths()
     QGroupBox* box = frame("FramLength", QStringLiteral("長さ"), this);
     QGridLayout* grid = frameGrid(box);
     addRow(grid, caption(QStringLiteral("アンカー自由長 Lf"), box),
-           number(
-               "imText1", "#0", QStringLiteral("アンカー自由長"), 1, MaxLength,
-               [](const AnchorRecord& a) { return double(a.Tendon.FreeLength); },
-               [](AnchorRecord& a, double v) { a.Tendon.FreeLength = wholeMillimetres(v); }),
-           "mm");
+        number(
+            "imText1", "#0", QStringLiteral("アンカー自由長"), 1, MaxLength,
+            [](const AnchorRecord& a) { return double(a.Tendon.FreeLength); },
+            [](AnchorRecord& a, double v) { a.Tendon.FreeLength = wholeMillimetres(v); }),
+        "mm");
     addRow(grid, caption(QStringLiteral("余長"), box),
-           number(
-               "imText2", "#0", QStringLiteral("余長"), 1, MaxLength,
-               [](const AnchorRecord& a) { return double(a.Tendon.SpareLength); },
-               [](AnchorRecord& a, double v) { a.Tendon.SpareLength = wholeMillimetres(v); }),
-           "mm");
+        number(
+            "imText2", "#0", QStringLiteral("余長"), 1, MaxLength,
+            [](const AnchorRecord& a) { return double(a.Tendon.SpareLength); },
+            [](AnchorRecord& a, double v) { a.Tendon.SpareLength = wholeMillimetres(v); }),
+        "mm");
     addRow(grid, caption(QStringLiteral("アンカー体長 La"), box),
-           number(
-               "imText3", "#0", QStringLiteral("アンカー体長"), 1, MaxLength,
-               [](const AnchorRecord& a) { return double(a.Tendon.AnchorLength); },
-               [](AnchorRecord& a, double v) { a.Tendon.AnchorLength = wholeMillimetres(v); }),
-           "mm");
+        number(
+            "imText3", "#0", QStringLiteral("アンカー体長"), 1, MaxLength,
+            [](const AnchorRecord& a) { return double(a.Tendon.AnchorLength); },
+            [](AnchorRecord& a, double v) { a.Tendon.AnchorLength = wholeMillimetres(v); }),
+        "mm");
     extraLength_ = number(
         "imText5", "#0", QStringLiteral("ジャッキ内自由長"), 1, MaxLength,
         [](const AnchorRecord& a) { return double(a.Tendon.ExtraLength); },
         [](AnchorRecord& a, double v) { a.Tendon.ExtraLength = wholeMillimetres(v); });
     addRow(grid, caption(QStringLiteral("ジャッキ内自由長 Lr"), box), extraLength_, "mm");
     bodies_ = number(
-        "imText4", "#0", QStringLiteral("耐荷体数"), 1, 5, [](const AnchorRecord& a) { return double(a.Tendon.BodyCount); },
+        "imText4", "#0", QStringLiteral("耐荷体数"), 1, 5,
+        [](const AnchorRecord& a) { return double(a.Tendon.BodyCount); },
         [](AnchorRecord& a, double v) { a.Tendon.BodyCount = wholeNumber(v); });
     auto* bodies = new QHBoxLayout;
     bodies->addWidget(bodies_, 1);
@@ -419,13 +447,13 @@ void AnchorSpecPanel::refreshEditionTexts()
 {
     const int edition = project().Settings.StandardEdition;
     QScopedValueRollback guard(loading_, true);
-    for (QComboBox* combo : {cmbShiken_, combo5_}) {
+    for (QComboBox* combo : { cmbShiken_, combo5_ }) {
         int index = combo->currentIndex();
         combo->clear();
         if (combo == cmbShiken_)
-            combo->addItems({kindText(edition, 0), kindText(edition, 1)});
+            combo->addItems({ kindText(edition, 0), kindText(edition, 1) });
         else
-            combo->addItems({rankText(edition, 0), rankText(edition, 1)});
+            combo->addItems({ rankText(edition, 0), rankText(edition, 1) });
         combo->setCurrentIndex(index);
     }
     lblCmbKihon_->setText(categoryText(edition, 0));
@@ -446,13 +474,8 @@ void AnchorSpecPanel::load()
     QScopedValueRollback guard(loading_, true);
     const AnchorRecord& a = project().currentAnchor();
     applyModes(a);
-    for (const NumberBinding& b : numbers_) {
-        double v = b.get(a);
-        if (v == b.unset)
-            b.box->clear();
-        else
-            b.box->SetValue(v);
-    }
+    for (const NumberBinding& b : numbers_)
+        b.box->setText(shownValue(b.get(a), b.unset, b.box->Format()));
     for (const ChoiceBinding& b : choices_) {
         int i = b.get(a);
         b.combo->setCurrentIndex(i < b.combo->count() ? i : -1);
@@ -479,8 +502,8 @@ void AnchorSpecPanel::applyModes(const AnchorRecord& a)
 {
     const bool byRatio = a.LockOffMode == LockOffByRatio;
     kajyu_->SetFormat(byRatio ? "0.00" : "###0.00");
-    kajyu_->SetCheck(byRatio ? QStringLiteral("定着荷重比率") : QStringLiteral("定着時緊張力"), 0.01,
-                     byRatio ? 9.99 : 9999.99);
+    kajyu_->SetCheck(
+        byRatio ? QStringLiteral("定着荷重比率") : QStringLiteral("定着時緊張力"), 0.01, byRatio ? 9.99 : 9999.99);
     kajyu_->setEnabled(a.LockOffMode >= 0);
 
     const int type = a.Tendon.AnchorTypeCode;
@@ -504,11 +527,12 @@ void AnchorSpecPanel::showDerived(const AnchorRecord& a)
 {
     lblKintyou_->setText(a.Tendon.TensionFreeLength == 0 ? QString() : QString::number(a.Tendon.TensionFreeLength));
     if (a.LockOffMode == LockOffByLoad)
-        lblTeityaku_->setText(a.LockOffRatio > 0 ? QStringLiteral("（%1 × Td）").arg(formatNumber(a.LockOffRatio, "0.00"))
-                                                 : QString());
+        lblTeityaku_->setText(
+            a.LockOffRatio > 0 ? QStringLiteral("（%1 × Td）").arg(formatNumber(a.LockOffRatio, "0.00")) : QString());
     else if (a.LockOffMode == LockOffByRatio)
-        lblTeityaku_->setText(a.LockOffLoad > 0 ? QStringLiteral("× Td ＝ %1 kN").arg(formatNumber(a.LockOffLoad, "0.00"))
-                                                : QStringLiteral("× Td"));
+        lblTeityaku_->setText(a.LockOffLoad > 0
+                ? QStringLiteral("× Td ＝ %1 kN").arg(formatNumber(a.LockOffLoad, "0.00"))
+                : QStringLiteral("× Td"));
     else
         lblTeityaku_->clear();
     lblTug_->setText(a.Spec2.PullOutResistanceText);
@@ -517,7 +541,7 @@ void AnchorSpecPanel::showDerived(const AnchorRecord& a)
     const ProjectRecord& r = project().Record;
     const int i = project().CurrentAnchor - 1;
     jackName_->setText(!project().isBasic() && i >= 0 && i < int(r.AnchorLabels.size()) ? r.AnchorLabels[std::size_t(i)]
-                                                                                         : a.Jack.JackName);
+                                                                                        : a.Jack.JackName);
 }
 
 } // namespace tessaro

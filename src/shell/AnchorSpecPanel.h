@@ -67,12 +67,11 @@ private:
     QGroupBox* buildLoads();
 
     ui::NumberBox* number(const QString& name, const QString& format, const QString& caption, double minimum,
-                          double maximum, double (*get)(const AnchorRecord&), void (*set)(AnchorRecord&, double),
-                          double unset = 0);
+        double maximum, double (*get)(const AnchorRecord&), void (*set)(AnchorRecord&, double), double unset = 0);
     QComboBox* choice(const QString& name, const QStringList& items, int (*get)(const AnchorRecord&),
-                      void (*set)(AnchorRecord&, int));
-    ui::TextBox* text(const QString& name, QString (*get)(const AnchorRecord&),
-                      void (*set)(AnchorRecord&, const QString&));
+        void (*set)(AnchorRecord&, int));
+    ui::TextBox* text(
+        const QString& name, QString (*get)(const AnchorRecord&), void (*set)(AnchorRecord&, const QString&));
     QLabel* display(const QString& name);
     QPushButton* button(const QString& name, const QString& caption);
     QPushButton* sideButton(const QString& name, const QString& caption);

@@ -29,11 +29,15 @@ QPushButton* stepButton(QWidget* parent, const QString& name, const QString& tex
 }
 
 // Column of a weekday, the week starting on Sunday.
-int columnOf(const QDate& date) { return date.dayOfWeek() % DaysPerWeek + 1; }
+int columnOf(const QDate& date)
+{
+    return date.dayOfWeek() % DaysPerWeek + 1;
+}
 
 } // namespace
 
-DlgCalendar::DlgCalendar(const QDate& initial, QWidget* parent) : QDialog(parent)
+DlgCalendar::DlgCalendar(const QDate& initial, QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName("DlgCalendar");
     setWindowTitle(QStringLiteral("日付の選択"));
@@ -50,7 +54,7 @@ DlgCalendar::DlgCalendar(const QDate& initial, QWidget* parent) : QDialog(parent
     days_->setObjectName("DateSpread");
     days_->SetMaxCols(DaysPerWeek);
     days_->SetMaxRows(Weeks);
-    const QStringList weekdays = {"日", "月", "火", "水", "木", "金", "土"};
+    const QStringList weekdays = { "日", "月", "火", "水", "木", "金", "土" };
     for (int c = 1; c <= DaysPerWeek; ++c) {
         days_->SetText(c, 0, weekdays[c - 1]);
         days_->SetColWidth(c, 40);
@@ -61,8 +65,8 @@ DlgCalendar::DlgCalendar(const QDate& initial, QWidget* parent) : QDialog(parent
     days_->SetForeColor(ui::CellBlock::cols(7, 7), QColor(0x00, 0x30, 0xc0));
     days_->verticalHeader()->setVisible(false);
     days_->setSelectionMode(QAbstractItemView::SingleSelection);
-    days_->setFixedSize(40 * DaysPerWeek + 4, days_->columnHeader()->sizeHint().height() +
-                                                  Weeks * days_->verticalHeader()->defaultSectionSize() + 4);
+    days_->setFixedSize(40 * DaysPerWeek + 4,
+        days_->columnHeader()->sizeHint().height() + Weeks * days_->verticalHeader()->defaultSectionSize() + 4);
 
     auto* top = new QHBoxLayout;
     top->addWidget(stepButton(this, "Command1", "<<", QStringLiteral("前年")));
@@ -94,7 +98,7 @@ DlgCalendar::DlgCalendar(const QDate& initial, QWidget* parent) : QDialog(parent
     connect(years_, &QComboBox::currentIndexChanged, this, &DlgCalendar::listsChanged);
     connect(months_, &QComboBox::currentIndexChanged, this, &DlgCalendar::listsChanged);
     connect(days_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex& index) { dayChosen(index.column() + 1, index.row() + 1); });
+        [this](const QModelIndex& index) { dayChosen(index.column() + 1, index.row() + 1); });
     connect(days_, &QAbstractItemView::doubleClicked, this, [this](const QModelIndex& index) {
         if (!days_->GetText(index.column() + 1, index.row() + 1).isEmpty())
             accept();
@@ -163,7 +167,10 @@ void DlgCalendar::dayChosen(int col, int row)
         date_ = QDate(date_.year(), date_.month(), day);
 }
 
-QString DlgCalendar::dateText(const QDate& date) { return date.toString(QStringLiteral("yyyy年MM月dd日")); }
+QString DlgCalendar::dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("yyyy年MM月dd日"));
+}
 
 QDate DlgCalendar::parseDate(const QString& text)
 {

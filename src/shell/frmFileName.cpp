@@ -32,14 +32,15 @@ frmFileName::Family frmFileName::familyOf(int testCategory, Document document)
 {
     const bool basic = testCategory == 0;
     if (document == Plan)
-        return basic ? Family{paths::data("FormatFile/KihonKeikaku"), ".kkf"}
-                     : Family{paths::data("FormatFile/HinshituKeikaku"), ".hkf"};
-    return basic ? Family{paths::data("FormatFile/KihonHoukoku"), ".khf"}
-                 : Family{paths::data("FormatFile/HinshituHoukoku"), ".hhf"};
+        return basic ? Family { paths::data("FormatFile/KihonKeikaku"), ".kkf" }
+                     : Family { paths::data("FormatFile/HinshituKeikaku"), ".hkf" };
+    return basic ? Family { paths::data("FormatFile/KihonHoukoku"), ".khf" }
+                 : Family { paths::data("FormatFile/HinshituHoukoku"), ".hhf" };
 }
 
 frmFileName::frmFileName(Document document, QWidget* parent)
-    : QDialog(parent), family_(familyOf(project().TestCategory, document))
+    : QDialog(parent)
+    , family_(familyOf(project().TestCategory, document))
 {
     setObjectName("frmFileName");
     setWindowTitle(QStringLiteral("書式ファイルの保存"));
@@ -92,7 +93,7 @@ frmFileName::frmFileName(Document document, QWidget* parent)
 void frmFileName::fill()
 {
     files_->clear();
-    files_->addItems(QDir(family_.folder).entryList({"*" + family_.extension}, QDir::Files, QDir::Name));
+    files_->addItems(QDir(family_.folder).entryList({ "*" + family_.extension }, QDir::Files, QDir::Name));
     delete_->setEnabled(false);
 }
 
@@ -111,12 +112,13 @@ void frmFileName::confirm()
     }
     if (!validFileName(name)) {
         showMessage(QStringLiteral("ファイル名に使用できない文字（\\ / : * ? \" < > |）が含まれています。"),
-                    MsgIcon::Information);
+            MsgIcon::Information);
         return;
     }
     const QString path = QDir(family_.folder).filePath(name + family_.extension);
-    if (QFileInfo::exists(path) &&
-        showMessage(name + QStringLiteral("に上書きしますか？"), MsgIcon::Question, MsgButtons::OkCancel) != AnswerOk)
+    if (QFileInfo::exists(path)
+        && showMessage(name + QStringLiteral("に上書きしますか？"), MsgIcon::Question, MsgButtons::OkCancel)
+            != AnswerOk)
         return;
     chosen_ = path;
     accept();
@@ -125,13 +127,15 @@ void frmFileName::confirm()
 void frmFileName::deleteSelected()
 {
     QListWidgetItem* item = files_->currentItem();
-    if (!item ||
-        showMessage(QStringLiteral("選択している書式ファイルを削除してもよろしいですか？"), MsgIcon::Information,
-                    MsgButtons::YesNo) != AnswerYes)
+    if (!item
+        || showMessage(QStringLiteral("選択している書式ファイルを削除してもよろしいですか？"), MsgIcon::Information,
+               MsgButtons::YesNo)
+            != AnswerYes)
         return;
     QFile file(QDir(family_.folder).filePath(item->text()));
     if (!file.remove())
-        showMessage(file.errorString() + "\n\n" + QStringLiteral("ファイル名：") + file.fileName(), MsgIcon::Exclamation);
+        showMessage(
+            file.errorString() + "\n\n" + QStringLiteral("ファイル名：") + file.fileName(), MsgIcon::Exclamation);
     fill();
 }
 

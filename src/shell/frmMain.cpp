@@ -11,21 +11,24 @@
 #include "ui/SpreadGrid.h"
 
 #include <QAction>
-#include <algorithm>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QToolBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 namespace tessaro {
 namespace {
 
-const QString ListHint = QStringLiteral("一覧上で、右クリックするとポップアップメニュー[コピー/コピーを挿入/削除]が開きます");
+const QString ListHint
+    = QStringLiteral("一覧上で、右クリックするとポップアップメニュー[コピー/コピーを挿入/削除]が開きます");
 
 QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
 {
@@ -36,7 +39,8 @@ QAction* addItem(QMenu* menu, const QString& name, const QString& caption)
 
 } // namespace
 
-frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
+frmMain::frmMain(QWidget* parent)
+    : QMainWindow(parent)
 {
     setObjectName("frmMain");
     setWindowTitle(AppTitle);
@@ -51,7 +55,10 @@ frmMain::frmMain(QWidget* parent) : QMainWindow(parent)
     reloadProject();
 }
 
-frmMain::~frmMain() { recent::setChangedCallback({}); }
+frmMain::~frmMain()
+{
+    recent::setChangedCallback({});
+}
 
 void frmMain::buildMenus()
 {
@@ -146,10 +153,12 @@ void frmMain::buildToolBar()
     toolBar_->addSeparator();
     button("Kirikae", QStringLiteral("表示切替"), QStringLiteral("諸元入力 ⇔ 一覧表示"));
     toolBar_->addSeparator();
-    testTypeAction_ = button("Shiken", QStringLiteral("基本調査試験"), QStringLiteral("試験タイプの変更 [基本調査 ⇔ 適性・確認]"));
+    testTypeAction_
+        = button("Shiken", QStringLiteral("基本調査試験"), QStringLiteral("試験タイプの変更 [基本調査 ⇔ 適性・確認]"));
     testTypeAction_->setCheckable(true);
     toolBar_->addSeparator();
-    fullViewButton_ = button("HyouHyouji", QStringLiteral("データ全表示"), QStringLiteral("データ全表示 [追加・削除・並べ替え]"));
+    fullViewButton_
+        = button("HyouHyouji", QStringLiteral("データ全表示"), QStringLiteral("データ全表示 [追加・削除・並べ替え]"));
     fullViewButton_->setCheckable(true);
 }
 
@@ -197,13 +206,20 @@ void frmMain::buildCentral()
     nav->addWidget(edition_);
     nav->addStretch();
 
+    // On a narrow screen the specification scrolls sideways; the list keeps the height.
     spec_ = new AnchorSpecPanel(central);
+    specArea_ = new QScrollArea(central);
+    specArea_->setObjectName("SpecArea");
+    specArea_->setWidget(spec_);
+    specArea_->setWidgetResizable(true);
+    specArea_->setFrameShape(QFrame::NoFrame);
+    specArea_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     list_ = new AnchorListPanel(central);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(6, 4, 6, 4);
     layout->setSpacing(4);
     layout->addWidget(navigation_);
-    layout->addWidget(spec_);
+    layout->addWidget(specArea_);
     layout->addWidget(list_, 1);
     setCentralWidget(central);
 
@@ -262,8 +278,14 @@ void frmMain::refreshCommands()
     }
 }
 
-void frmMain::setTestTypeButton(bool pressed) { testTypeAction_->setChecked(pressed); }
-bool frmMain::testTypeButton() const { return testTypeAction_->isChecked(); }
+void frmMain::setTestTypeButton(bool pressed)
+{
+    testTypeAction_->setChecked(pressed);
+}
+bool frmMain::testTypeButton() const
+{
+    return testTypeAction_->isChecked();
+}
 
 void frmMain::RebuildRecentMenu()
 {
@@ -294,7 +316,8 @@ void frmMain::Shiken()
     if (testTypeButton()) {
         p.TestCategory = 0;
         p.CurrentAnchor = 1;
-    } else {
+    }
+    else {
         p.TestCategory = 1;
     }
     reloadProject();
@@ -312,6 +335,7 @@ void frmMain::reloadProject()
     const bool basic = p.isBasic();
     spec_->setBasic(basic);
     spec_->refreshEditionTexts();
+    specArea_->setFixedHeight(spec_->sizeHint().height() + specArea_->horizontalScrollBar()->sizeHint().height());
     list_->setBasic(basic);
     anchorNavigation_->setVisible(!basic);
     list_->clear();
@@ -347,8 +371,9 @@ void frmMain::refreshStatus()
     const int edition = p.Settings.StandardEdition;
     edition_->setText(editionText(edition));
     statusEdition_->setText(editionText(edition));
-    QString kind = p.isBasic() ? categoryText(edition, 0)
-                               : testKindText(edition, 1, p.anchorCount() >= 1 ? p.currentAnchor().ConfirmationTest : 0);
+    QString kind = p.isBasic()
+        ? categoryText(edition, 0)
+        : testKindText(edition, 1, p.anchorCount() >= 1 ? p.currentAnchor().ConfirmationTest : 0);
     statusKind_->setText(kind);
     statusHint_->setText(listEditing_ ? ListHint : QString());
 }
@@ -385,6 +410,12 @@ void frmMain::anchorDataChanged()
     refreshStatus();
 }
 
+void frmMain::projectDataChanged()
+{
+    DataChanged = true;
+    reloadProject();
+}
+
 bool frmMain::switchView(bool toList)
 {
     if (toList == listView_)
@@ -405,7 +436,7 @@ void frmMain::applyView()
     const bool basic = project().isBasic();
     if (basic)
         listEditing_ = false;
-    spec_->setVisible(!listView_);
+    specArea_->setVisible(!listView_);
     navigation_->setVisible(!listView_);
     list_->setListCommandsVisible(listEditing_ && !basic);
     fullViewMenu_->setChecked(listEditing_);
@@ -439,9 +470,9 @@ void frmMain::closeWithoutAsking()
 void frmMain::closeEvent(QCloseEvent* event)
 {
     if (!closingByProgram_ && DataChanged) {
-        int answer = showMessage(QStringLiteral("終了する前に保存しますか？") + "\n\n" +
-                                     QStringLiteral("[はい] 保存して終了、[いいえ] 保存せずに終了、[キャンセル] 戻る"),
-                                 MsgIcon::Information, MsgButtons::YesNoCancel);
+        int answer = showMessage(QStringLiteral("終了する前に保存しますか？") + "\n\n"
+                + QStringLiteral("[はい] 保存して終了、[いいえ] 保存せずに終了、[キャンセル] 戻る"),
+            MsgIcon::Information, MsgButtons::YesNoCancel);
         if (answer == AnswerCancel || (answer == AnswerYes && !MenuBarF_Click(3))) {
             event->ignore();
             return;

@@ -12,6 +12,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QPushButton;
+class QScrollArea;
 class QToolBar;
 
 namespace tessaro {
@@ -44,6 +45,9 @@ public:
     // A window opened from here changed the project: the save prompts will ask,
     // and the anchor on screen and its list row are shown again.
     void anchorDataChanged();
+    // A window opened from here changed the anchors of the project (their
+    // number, jacks or order): the whole window is shown again.
+    void projectDataChanged();
     // The whole window again from the project (after a load or a new project).
     void reloadProject();
     // A new project of the category in TestCategory was set up (title and test
@@ -141,6 +145,7 @@ private:
     QLabel* statusKind_ = nullptr;
     QLabel* statusEdition_ = nullptr;
     AnchorSpecPanel* spec_ = nullptr;
+    QScrollArea* specArea_ = nullptr;
     AnchorListPanel* list_ = nullptr;
     AnchorClipboard clipboard_;
     bool listView_ = false;

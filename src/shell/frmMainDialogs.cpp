@@ -25,7 +25,7 @@ namespace {
 
 // Outside pages of the help menu: the support page of the program and the
 // technical information of the society that publishes the anchor standard.
-const char* const WebPages[] = {"https://tessaro.example/support/", "https://www.jiban.or.jp/"};
+const char* const WebPages[] = { "https://tessaro.example/support/", "https://www.jiban.or.jp/" };
 
 } // namespace
 
@@ -56,8 +56,8 @@ void frmMain::MenuView0_Click()
     const Project& p = project();
     auto header = [&p] {
         const ProjectRecord& r = p.Record;
-        return QStringList{r.WorksName, r.SiteName, r.PrimeContractor, r.Subcontractor, p.Settings.Header.Remarks[0],
-                           p.Settings.Header.Remarks[1]};
+        return QStringList { r.WorksName, r.SiteName, r.PrimeContractor, r.Subcontractor, p.Settings.Header.Remarks[0],
+            p.Settings.Header.Remarks[1] };
     };
     const QStringList before = header();
     bool changed = false;

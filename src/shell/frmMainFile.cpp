@@ -15,8 +15,8 @@
 namespace tessaro {
 namespace {
 
-const QString OpenFilter =
-    QStringLiteral("Tessaro(*.tsx)|*.tsx|VelmaroVersion3  (*.ts3)|*.ts3|VelmaroVersion1,2(*.tsn)|*.tsn");
+const QString OpenFilter
+    = QStringLiteral("Tessaro(*.tsx)|*.tsx|VelmaroVersion3  (*.ts3)|*.ts3|VelmaroVersion1,2(*.tsn)|*.tsn");
 const QString SaveFilter = QStringLiteral("Tessaro(*.tsx)|*.tsx|");
 
 } // namespace
@@ -24,11 +24,16 @@ const QString SaveFilter = QStringLiteral("Tessaro(*.tsx)|*.tsx|");
 bool frmMain::MenuBarF_Click(int index)
 {
     switch (index) {
-    case 0: return newProject();
-    case 1: return openFile();
-    case 3: return save();
-    case 4: return saveAs();
-    default: return false;
+    case 0:
+        return newProject();
+    case 1:
+        return openFile();
+    case 3:
+        return save();
+    case 4:
+        return saveAs();
+    default:
+        return false;
     }
 }
 
@@ -39,7 +44,7 @@ bool frmMain::askSaveIfChanged()
     if (!DataChanged)
         return true;
     int answer = showMessage(QStringLiteral("ファイルが変更されています。現在のファイルを保存しますか？"),
-                             MsgIcon::Question, MsgButtons::YesNo);
+        MsgIcon::Question, MsgButtons::YesNo);
     return answer != AnswerYes || MenuBarF_Click(3);
 }
 
@@ -95,7 +100,8 @@ void frmMain::MenuShiken_Click()
     // The button shows the project's type until the change is confirmed.
     setTestTypeButton(p.isBasic());
     if (showMessage(QStringLiteral("現時点での入力済みデータが削除されますが、よろしいですか？"), MsgIcon::Exclamation,
-                    MsgButtons::OkCancel) != AnswerOk)
+            MsgButtons::OkCancel)
+        != AnswerOk)
         return;
     startNewProject(p.isBasic() ? 1 : 0);
 }
@@ -105,7 +111,8 @@ bool frmMain::openFile()
     Project& p = project();
     if (p.OpenedFromRecent) {
         p.OpenedFromRecent = 0;
-    } else {
+    }
+    else {
         if (!askSaveIfChanged())
             return false;
         QString path = ui::getOpenFileName(this, QStringLiteral("ファイルを開く"), OpenFilter);
@@ -189,7 +196,8 @@ bool frmMain::saveAs()
 void frmMain::clearRecentList()
 {
     if (showMessage(QStringLiteral("メニューに表示している履歴ファイルリストを削除してもよろしいですか？"),
-                    MsgIcon::Information, MsgButtons::OkCancel) != AnswerOk)
+            MsgIcon::Information, MsgButtons::OkCancel)
+        != AnswerOk)
         return;
     recent::clear();
 }

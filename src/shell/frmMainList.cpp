@@ -39,8 +39,9 @@ void frmMain::cmdPrev_Click()
         // complete; a new one may be left, its reading sheet given up.
         if (!ShownAnchorNo.isEmpty())
             return;
-        QString question = QStringLiteral("現在、編集中のアンカー孔番 (No.%1) のデータを破棄して、前のアンカー孔番に戻りますか？")
-                               .arg(p.CurrentAnchor);
+        QString question
+            = QStringLiteral("現在、編集中のアンカー孔番 (No.%1) のデータを破棄して、前のアンカー孔番に戻りますか？")
+                  .arg(p.CurrentAnchor);
         if (showMessage(question, MsgIcon::Exclamation, MsgButtons::YesNo) != AnswerYes)
             return;
         p.currentAnchor().EditFlag = 0;
@@ -67,12 +68,23 @@ void frmMain::listCellEdited(int col, int row, const QString& text)
     AnchorRecord& a = p.anchor(row);
     const QString value = text.trimmed();
     switch (col) {
-    case ListColName: a.AnchorNo = value; break;
-    case ListColModulus: a.Material.TendonModulus = value.isEmpty() ? 0.0f : value.toFloat(); break;
-    case ListColMeasurer: a.Measurer = value; break;
-    case ListColGroutDate: a.GroutDate = value; break;
-    case ListColTestDate: a.TestDate = value; break;
-    default: return;
+    case ListColName:
+        a.AnchorNo = value;
+        break;
+    case ListColModulus:
+        a.Material.TendonModulus = value.isEmpty() ? 0.0f : value.toFloat();
+        break;
+    case ListColMeasurer:
+        a.Measurer = value;
+        break;
+    case ListColGroutDate:
+        a.GroutDate = value;
+        break;
+    case ListColTestDate:
+        a.TestDate = value;
+        break;
+    default:
+        return;
     }
     DataChanged = true;
     list_->refreshRow(row);
@@ -112,10 +124,14 @@ void frmMain::PopupInsert_Click()
 bool frmMain::askDeleteRow(int row)
 {
     return showMessage(QString::number(row) + QStringLiteral("行目のデータを、削除してもよろしいですか？"),
-                       MsgIcon::Question, MsgButtons::YesNo) == AnswerYes;
+               MsgIcon::Question, MsgButtons::YesNo)
+        == AnswerYes;
 }
 
-void frmMain::PopupDelete_Click() { CmdDel_Click(); }
+void frmMain::PopupDelete_Click()
+{
+    CmdDel_Click();
+}
 
 void frmMain::CmdDel_Click()
 {
@@ -150,7 +166,8 @@ void frmMain::CmdAllSpace_Click()
 {
     Project& p = project();
     if (showMessage(QStringLiteral("未入力データ(グレー表示されている行)を全削除しますか？"), MsgIcon::Question,
-                    MsgButtons::YesNo) != AnswerYes)
+            MsgButtons::YesNo)
+        != AnswerYes)
         return;
     int current = p.CurrentAnchor;
     if (removeAnchorsWithoutInput(p, current) > 0)

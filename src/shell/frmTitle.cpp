@@ -32,7 +32,8 @@ QLabel* note(const QString& text, QWidget* parent)
 
 } // namespace
 
-frmTitle::frmTitle(QWidget* parent) : QDialog(parent)
+frmTitle::frmTitle(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName("frmTitle");
     setWindowTitle(QStringLiteral("現場情報"));
@@ -41,8 +42,8 @@ frmTitle::frmTitle(QWidget* parent) : QDialog(parent)
 
     auto* site = new QGroupBox(QStringLiteral("現場情報　（印刷物に反映）"), this);
     auto* form = new QFormLayout(site);
-    names_ = {textBox(site, "TxtKouji", r.WorksName), textBox(site, "TxtGenba", r.SiteName),
-              textBox(site, "TxtMotouke", r.PrimeContractor), textBox(site, "TxtShitauke", r.Subcontractor)};
+    names_ = { textBox(site, "TxtKouji", r.WorksName), textBox(site, "TxtGenba", r.SiteName),
+        textBox(site, "TxtMotouke", r.PrimeContractor), textBox(site, "TxtShitauke", r.Subcontractor) };
     form->addRow(QStringLiteral("工事名"), names_[0]);
     form->addRow(QStringLiteral("現場名"), names_[1]);
     form->addRow(QStringLiteral("元請会社"), names_[2]);
@@ -52,10 +53,12 @@ frmTitle::frmTitle(QWidget* parent) : QDialog(parent)
     auto* memo = new QGroupBox(QStringLiteral("備考"), this);
     auto* memoLayout = new QVBoxLayout(memo);
     for (int i = 0; i < 2; ++i) {
-        remarks_[std::size_t(i)] = textBox(memo, QStringLiteral("imTBikou_%1").arg(i), p.Settings.Header.Remarks[std::size_t(i)]);
+        remarks_[std::size_t(i)]
+            = textBox(memo, QStringLiteral("imTBikou_%1").arg(i), p.Settings.Header.Remarks[std::size_t(i)]);
         memoLayout->addWidget(remarks_[std::size_t(i)]);
     }
-    memoLayout->addWidget(note(QStringLiteral("※備考枠の項目は、印刷には反映されません。メモとしてご利用ください。"), memo));
+    memoLayout->addWidget(
+        note(QStringLiteral("※備考枠の項目は、印刷には反映されません。メモとしてご利用ください。"), memo));
 
     auto* ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName("Command1_0");

@@ -24,8 +24,8 @@ public:
 private:
     void accept() override;
 
-    std::array<ui::TextBox*, 4> names_{};
-    std::array<ui::TextBox*, 2> remarks_{};
+    std::array<ui::TextBox*, 4> names_ {};
+    std::array<ui::TextBox*, 2> remarks_ {};
     bool changed_ = false;
 };
 

@@ -2,8 +2,8 @@
 
 #include "planning/AnchorCheck.h"
 
-#include <gtest/gtest.h>
 #include <functional>
+#include <gtest/gtest.h>
 #include <map>
 
 using namespace tessaro;
@@ -14,34 +14,34 @@ namespace {
 void fill(AnchorRecord& a, HoldingSchedule& s, int code, int type)
 {
     const std::map<int, std::function<void()>> items = {
-        {1, [&] { a.AnchorNo = "A-1"; }},
-        {2, [&] { a.AnchorNote = QStringLiteral("適性試験"); }},
-        {5, [&] { a.AnchorageGround = 1; }},
-        {6, [&] { (a.AnchoringType < 0 ? a.AnchoringType : a.LockOffMode) = 0; }},
-        {7, [&] { a.SetAmount = 0.0; }}, // no set at all is an entry too
-        {8, [&] { a.LockOffLoad = 360; }},
-        {9, [&] { a.Tendon.AnchorTypeCode = std::int16_t(type); }},
-        {10, [&] { a.Tendon.AnchorRank = 1; }},
-        {11, [&] { a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー"); }},
-        {12, [&] { a.Tendon.FreeLength = 9000; }},
-        {33, [&] { a.Tendon.FreeLength = 9000; }},
-        {14, [&] { a.Tendon.AnchorLength = 6000; }},
-        {15, [&] { a.Tendon.BodyCount = 2; }},
-        {21, [&] { a.Spec2.LoadingMinutes = 1; }},
-        {22, [&] { a.Spec2.UnloadingMinutes = 1; }},
-        {25, [&] { a.DesignSkinFriction = 0.3f; }},
-        {26, [&] { a.Tendon.ExtraLength = 1000; }},
-        {27, [&] { a.DrillDiameter = 135; }},
-        {29, [&] { a.ApparentPerimeter = 60; }},
-        {30, [&] { a.BondStress = 1.6f; }},
-        {32, [&] { s.SetFlag = 1; }},
-        {34, [&] { a.Material.TendonModulus = 191; }},
-        {35, [&] { a.Tendon.TensioningType = 0; }},
-        {36, [&] { a.DesignAnchorForce = 400; }},
-        {37, [&] { a.Plan.PlannedMaxLoad = 500; }},
-        {38, [&] { a.Plan.InitialLoad = 50; }},
-        {39, [&] { a.Material.ReductionCoefficient = 0.9f; }},
-        {40, [&] { a.Tendon.TensionFreeLength = 10000; }},
+        { 1, [&] { a.AnchorNo = "A-1"; } },
+        { 2, [&] { a.AnchorNote = QStringLiteral("適性試験"); } },
+        { 5, [&] { a.AnchorageGround = 1; } },
+        { 6, [&] { (a.AnchoringType < 0 ? a.AnchoringType : a.LockOffMode) = 0; } },
+        { 7, [&] { a.SetAmount = 0.0; } }, // no set at all is an entry too
+        { 8, [&] { a.LockOffLoad = 360; } },
+        { 9, [&] { a.Tendon.AnchorTypeCode = std::int16_t(type); } },
+        { 10, [&] { a.Tendon.AnchorRank = 1; } },
+        { 11, [&] { a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー"); } },
+        { 12, [&] { a.Tendon.FreeLength = 9000; } },
+        { 33, [&] { a.Tendon.FreeLength = 9000; } },
+        { 14, [&] { a.Tendon.AnchorLength = 6000; } },
+        { 15, [&] { a.Tendon.BodyCount = 2; } },
+        { 21, [&] { a.Spec2.LoadingMinutes = 1; } },
+        { 22, [&] { a.Spec2.UnloadingMinutes = 1; } },
+        { 25, [&] { a.DesignSkinFriction = 0.3f; } },
+        { 26, [&] { a.Tendon.ExtraLength = 1000; } },
+        { 27, [&] { a.DrillDiameter = 135; } },
+        { 29, [&] { a.ApparentPerimeter = 60; } },
+        { 30, [&] { a.BondStress = 1.6f; } },
+        { 32, [&] { s.SetFlag = 1; } },
+        { 34, [&] { a.Material.TendonModulus = 191; } },
+        { 35, [&] { a.Tendon.TensioningType = 0; } },
+        { 36, [&] { a.DesignAnchorForce = 400; } },
+        { 37, [&] { a.Plan.PlannedMaxLoad = 500; } },
+        { 38, [&] { a.Plan.InitialLoad = 50; } },
+        { 39, [&] { a.Material.ReductionCoefficient = 0.9f; } },
+        { 40, [&] { a.Tendon.TensionFreeLength = 10000; } },
     };
     ASSERT_TRUE(items.count(code)) << "no item for code " << code;
     items.at(code)();
@@ -70,14 +70,14 @@ TEST(AnchorCheck, CompleteAnchorsPass)
 
 TEST(AnchorCheck, FrictionAnchorOfAQualityProjectInOrder)
 {
-    EXPECT_EQ(codesInOrder(AnchorRecord{}, false, 0),
-              (std::vector<int>{2, 36, 6, 7, 6, 8, 9, 10, 12, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 14, 11, 1}));
+    EXPECT_EQ(codesInOrder(AnchorRecord {}, false, 0),
+        (std::vector<int> { 2, 36, 6, 7, 6, 8, 9, 10, 12, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 14, 11, 1 }));
 }
 
 TEST(AnchorCheck, LoadDistributionAnchorAsksLengthAndBodiesWithTheSpecification)
 {
-    EXPECT_EQ(codesInOrder(AnchorRecord{}, false, 3),
-              (std::vector<int>{2, 36, 6, 7, 6, 8, 9, 10, 12, 14, 15, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 11, 1}));
+    EXPECT_EQ(codesInOrder(AnchorRecord {}, false, 3),
+        (std::vector<int> { 2, 36, 6, 7, 6, 8, 9, 10, 12, 14, 15, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 11, 1 }));
 }
 
 TEST(AnchorCheck, SeeeTypeTakesItsLsfAsGivenAndAProductOfClassOneNeedsAlpha)
@@ -85,13 +85,13 @@ TEST(AnchorCheck, SeeeTypeTakesItsLsfAsGivenAndAProductOfClassOneNeedsAlpha)
     AnchorRecord a;
     a.Tendon.AnchorTypeName = QStringLiteral("Cターン SEEE F50");
     EXPECT_EQ(codesInOrder(a, false, 1),
-              (std::vector<int>{2, 36, 6, 7, 6, 8, 9, 10, 33, 35, 39, 40, 34, 5, 21, 22, 37, 38, 32, 14, 1}));
+        (std::vector<int> { 2, 36, 6, 7, 6, 8, 9, 10, 33, 35, 39, 40, 34, 5, 21, 22, 37, 38, 32, 14, 1 }));
 }
 
 TEST(AnchorCheck, PullOutTestAsksItsConditionsAndTheBondLengthCheck)
 {
-    EXPECT_EQ(codesInOrder(AnchorRecord{}, true, 0),
-              (std::vector<int>{2, 25, 27, 9, 12, 14, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 29, 30, 11, 1}));
+    EXPECT_EQ(codesInOrder(AnchorRecord {}, true, 0),
+        (std::vector<int> { 2, 25, 27, 9, 12, 14, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 29, 30, 11, 1 }));
 }
 
 TEST(AnchorCheck, OneDesignForceIsEnough)
@@ -134,10 +134,10 @@ TEST(AnchorCheck, Messages)
 {
     EXPECT_EQ(AnchorCheckMessage(1), QStringLiteral("アンカー名称（孔番号）が入力されていません。"));
     EXPECT_EQ(AnchorCheckMessage(8), QStringLiteral("定着時緊張力および定着荷重比率が入力されていません。"));
-    EXPECT_EQ(AnchorCheckMessage(29),
-              QStringLiteral("[テンドン拘束長の確認]ボタン内の見かけの周長が入力されていません。"));
+    EXPECT_EQ(
+        AnchorCheckMessage(29), QStringLiteral("[テンドン拘束長の確認]ボタン内の見かけの周長が入力されていません。"));
     EXPECT_EQ(AnchorCheckMessage(40), QStringLiteral("緊張時自由長が入力されていません。"));
-    for (int silent : {0, 16, 17, 18, 19, 20, 23, 24, 28, 41, 99})
+    for (int silent : { 0, 16, 17, 18, 19, 20, 23, 24, 28, 41, 99 })
         EXPECT_TRUE(AnchorCheckMessage(silent).isEmpty()) << silent;
 }
 
@@ -148,7 +148,8 @@ TEST(AnchorListCheck, NamesBeforeModuliAndAnchorsWithoutDataSkipped)
     EXPECT_EQ(AnchorListCheckCode(p), 0);
     p.anchor(2).Material.TendonModulus = 0;
     EXPECT_EQ(AnchorListCheckCode(p), 2);
-    EXPECT_EQ(AnchorListCheckMessage(2), QStringLiteral("テンドン弾性係数に未入力の箇所があります。確認してください。"));
+    EXPECT_EQ(
+        AnchorListCheckMessage(2), QStringLiteral("テンドン弾性係数に未入力の箇所があります。確認してください。"));
     // An anchor with readings but no name is reported, even below the modulus.
     p.anchor(4).AnchorNo.clear();
     p.anchor(4).ReadingCount = 3;

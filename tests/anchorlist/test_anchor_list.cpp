@@ -39,7 +39,7 @@ TEST(AnchorList, InsertedCopyTakesEverythingOfItsAnchor)
     AnchorClipboard clip = copyAnchor(p, 2);
     ASSERT_TRUE(clip.filled);
     ASSERT_TRUE(insertAnchor(p, 1, clip));
-    EXPECT_EQ(names(p), QStringList({"A-2", "A-1", "A-2", "A-3"}));
+    EXPECT_EQ(names(p), QStringList({ "A-2", "A-1", "A-2", "A-3" }));
     EXPECT_EQ(p.Record.AnchorMarks[0], 7);
     EXPECT_EQ(p.Record.AnchorLabels[0], "SLF-J2");
     EXPECT_EQ(p.Record.CreepSelections[0].TaNo, 4);
@@ -66,7 +66,7 @@ TEST(AnchorList, AnEmptyClipboardInsertsNothing)
 {
     Project p;
     test::makeQualityProject(p, 2);
-    EXPECT_FALSE(insertAnchor(p, 1, AnchorClipboard{}));
+    EXPECT_FALSE(insertAnchor(p, 1, AnchorClipboard {}));
     EXPECT_FALSE(copyAnchor(p, 3).filled);
     EXPECT_EQ(p.Record.AnchorCount, 2);
 }
@@ -95,7 +95,7 @@ TEST(AnchorList, DeleteClosesTheGap)
     Project p;
     test::makeQualityProject(p, 3);
     deleteAnchor(p, 2);
-    EXPECT_EQ(names(p), QStringList({"A-1", "A-3"}));
+    EXPECT_EQ(names(p), QStringList({ "A-1", "A-3" }));
     EXPECT_EQ(p.Record.AnchorLabels[1], "SLF-J3");
     deleteAnchor(p, 9);
     EXPECT_EQ(p.Record.AnchorCount, 2);
@@ -112,7 +112,7 @@ TEST(AnchorList, RemovingAnchorsWithoutDataFollowsTheAnchorOnScreen)
     p.anchor(5).ReadingCount = 2; // measured: kept although unnamed
     int shown = 4;
     EXPECT_EQ(removeAnchorsWithoutInput(p, shown), 2);
-    EXPECT_EQ(names(p), QStringList({"A-2", "A-4", ""}));
+    EXPECT_EQ(names(p), QStringList({ "A-2", "A-4", "" }));
     EXPECT_EQ(shown, 2);
     expectArraysInStep(p);
 }
@@ -142,6 +142,6 @@ TEST(AnchorList, MovesStopAtTheEnds)
     EXPECT_FALSE(canMoveDown(p, 5)); // last row of the list
     EXPECT_FALSE(canMoveDown(p, 6));
     swapAnchors(p, 2, 3);
-    EXPECT_EQ(names(p), QStringList({"A-1", "A-3", "A-2", "", "A-5"}));
+    EXPECT_EQ(names(p), QStringList({ "A-1", "A-3", "A-2", "", "A-5" }));
     EXPECT_EQ(p.Record.AnchorLabels[1], "SLF-J3");
 }

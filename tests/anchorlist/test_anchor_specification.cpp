@@ -48,9 +48,9 @@ TEST(AnchorSpecification, BodySpacingsFollowTheAnchorLength)
     a.Tendon.AnchorLength = 9000;
     a.Tendon.BodyCount = 3;
     refreshBodySpacings(a);
-    EXPECT_EQ(a.Tendon.BodyInterval, (std::array<float, 5>{3000, 3000, 3000, 0, 0}));
+    EXPECT_EQ(a.Tendon.BodyInterval, (std::array<float, 5> { 3000, 3000, 3000, 0, 0 }));
     // Spacings the user set that add up stay as they are.
-    a.Tendon.BodyInterval = {2000, 3000, 4000, 0, 0};
+    a.Tendon.BodyInterval = { 2000, 3000, 4000, 0, 0 };
     refreshBodySpacings(a);
     EXPECT_FLOAT_EQ(a.Tendon.BodyInterval[0], 2000);
     a.Tendon.AnchorLength = 10000;
@@ -94,7 +94,7 @@ TEST(AnchorListTexts, RowsShowUnsetValuesEmpty)
 {
     Project p;
     test::makeQualityProject(p, 2);
-    p.anchor(2) = AnchorRecord{};
+    p.anchor(2) = AnchorRecord {};
     const QStringList full = qualityRowTexts(p, 1);
     EXPECT_EQ(full[0], "1");
     EXPECT_EQ(full[1], "A-1");
@@ -122,7 +122,7 @@ TEST(AnchorListTexts, TableHasTitleHeadingsOnOneLineAndRows)
     test::makeQualityProject(p, 3);
     QList<QStringList> table = anchorListTable(p);
     ASSERT_EQ(table.size(), 5);
-    EXPECT_EQ(table[0], QStringList{AnchorListTitle});
+    EXPECT_EQ(table[0], QStringList { AnchorListTitle });
     EXPECT_EQ(table[1][3], QStringLiteral("設計ｱﾝｶｰ力[常時](kN)"));
     EXPECT_EQ(table[4][1], "A-3");
     test::makeBasicProject(p);

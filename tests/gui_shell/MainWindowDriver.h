@@ -35,7 +35,8 @@ inline void command(frmMain& w, const char* name)
     if (auto* a = w.findChild<QAction*>(name)) {
         if (a->isEnabled())
             a->trigger();
-    } else if (QPushButton* b = button(w, name)) {
+    }
+    else if (QPushButton* b = button(w, name)) {
         b->click();
     }
 }
@@ -48,7 +49,10 @@ inline bool enabled(frmMain& w, const char* name)
     return b && b->isEnabled();
 }
 
-inline ui::SpreadGrid* qualityGrid(frmMain& w) { return w.findChild<ui::SpreadGrid*>("vaSpreadHinshitu"); }
+inline ui::SpreadGrid* qualityGrid(frmMain& w)
+{
+    return w.findChild<ui::SpreadGrid*>("vaSpreadHinshitu");
+}
 
 inline void selectRow(frmMain& w, int row)
 {

@@ -49,7 +49,7 @@ TEST(frmMainFile, SavingANeverSavedProjectAsksForAName)
 
 TEST(frmMainFile, RecentMenuShowsNumberNameAndPath)
 {
-    recent::setFiles({"/works/site/a.tsx", "/works/b.tsx"});
+    recent::setFiles({ "/works/site/a.tsx", "/works/b.tsx" });
     frmMain main;
     EXPECT_EQ(action(main, "mnuRecentFile_1")->text(), QStringLiteral(" 1  a.tsx [/works/site/a.tsx]"));
     EXPECT_TRUE(action(main, "mnuRecentFile_2")->isVisible());
@@ -156,7 +156,7 @@ TEST(frmMainFile, OpenAsksToSaveAndOffersTheThreeKindsOfFile)
     EXPECT_EQ(messages.shown().size(), 1u);
     ASSERT_EQ(files.shown().size(), 1u);
     EXPECT_EQ(files.shown()[0].filter,
-              QStringLiteral("Tessaro(*.tsx)|*.tsx|VelmaroVersion3  (*.ts3)|*.ts3|VelmaroVersion1,2(*.tsn)|*.tsn"));
+        QStringLiteral("Tessaro(*.tsx)|*.tsx|VelmaroVersion3  (*.ts3)|*.ts3|VelmaroVersion1,2(*.tsn)|*.tsn"));
     // A cancelled dialog changes nothing.
     EXPECT_EQ(project().Record.AnchorCount, 2);
     EXPECT_TRUE(main.DataChanged);
@@ -267,4 +267,24 @@ TEST(frmMainFile, ChangingTheTestTypeStartsANewProjectOfTheOtherType)
     EXPECT_TRUE(main.findChild<QWidget*>("FramMasatu")->isVisibleTo(&main));
     EXPECT_FALSE(action(main, "MenuHyouHyouji")->isEnabled());
     EXPECT_FALSE(main.toolbarButton(20)->isEnabled());
+}
+
+TEST(frmMainFile, RecentFileAsksToSaveAndOpens)
+{
+    test::makeQualityProject(project(), 5);
+    QString path = test::tempPath("recent-five.tsx");
+    ASSERT_TRUE(SaveDataFile(path));
+    test::makeQualityProject(project(), 2);
+    frmMain main;
+    main.DataChanged = true;
+    MessageScript messages;
+    messages.answer(AnswerNo);
+    action(main, "mnuRecentFile_1")->trigger();
+    EXPECT_EQ(messages.last().text, QStringLiteral("ファイルが変更されています。現在のファイルを保存しますか？"));
+    EXPECT_EQ(project().Record.AnchorCount, 5);
+    EXPECT_EQ(main.CurrentPath, path);
+    EXPECT_EQ(main.windowTitle(), "Tessaro - [recent-five.tsx]");
+    EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "5");
+    EXPECT_FALSE(main.DataChanged);
+    EXPECT_EQ(project().OpenedFromRecent, 0);
 }

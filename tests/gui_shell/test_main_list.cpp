@@ -67,7 +67,7 @@ TEST(frmMainList, InsertCopyPutsTheCopyAtTheSelectedRowAndShowsIt)
     command(main, "PopupCopy");
     test::selectRow(main, 1);
     command(main, "PopupInsert");
-    EXPECT_EQ(names(), QStringList({"A-2", "A-1", "A-2", "A-3"}));
+    EXPECT_EQ(names(), QStringList({ "A-2", "A-1", "A-2", "A-3" }));
     EXPECT_EQ(project().CurrentAnchor, 1);
     EXPECT_EQ(test::box(main, "imTxtNum")->text(), "A-2");
     EXPECT_EQ(test::qualityGrid(main)->MaxRows(), 4);
@@ -91,7 +91,7 @@ TEST(frmMainList, DeleteAsksForTheRow)
     EXPECT_EQ(project().Record.AnchorCount, 3);
     messages.answer(AnswerYes);
     command(main, "PopupDelete");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-3"}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-3" }));
     EXPECT_EQ(test::qualityGrid(main)->GetText(2, 2), "A-3");
     // The last anchor of a project cannot be deleted.
     messages.answer(AnswerYes);
@@ -124,22 +124,22 @@ TEST(frmMainList, MovesUpAndDownStopAtTheEnds)
     showListCommands(main);
     test::selectRow(main, 1);
     command(main, "CmdSort_1");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-2", "A-3", ""}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
     test::selectRow(main, 3); // the last named row
     command(main, "CmdSort_0");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-2", "A-3", ""}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
     test::selectRow(main, 4); // the last row
     command(main, "CmdSort_0");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-2", "A-3", ""}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
     EXPECT_FALSE(main.DataChanged);
     test::selectRow(main, 2);
     command(main, "CmdSort_0");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-3", "A-2", ""}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-2", "" }));
     EXPECT_EQ(project().CurrentAnchor, 3);
     EXPECT_EQ(main.selectedRow(), 3);
     EXPECT_EQ(test::box(main, "imTxtNum")->text(), "A-2");
     command(main, "CmdSort_1");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-2", "A-3", ""}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
     EXPECT_EQ(project().CurrentAnchor, 2);
     EXPECT_EQ(project().Record.AnchorLabels[1], "SLF-J2");
 }
@@ -159,7 +159,7 @@ TEST(frmMainList, RemovingTheGreyRowsAsksFirst)
     EXPECT_EQ(project().Record.AnchorCount, 5);
     messages.answer(AnswerYes);
     command(main, "CmdAllSpace");
-    EXPECT_EQ(names(), QStringList({"A-1", "A-3", "A-4"}));
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-4" }));
     EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "3");
 }
 
@@ -200,7 +200,7 @@ TEST(frmMainList, PreviousStaysOnANamedAnchorThatIsIncomplete)
 TEST(frmMainList, PreviousMayGiveUpANewAnchor)
 {
     test::makeQualityProject(project(), 3);
-    project().anchor(2) = AnchorRecord{};
+    project().anchor(2) = AnchorRecord {};
     project().anchor(2).EditFlag = 1;
     frmMain main;
     command(main, "cmdNext");
@@ -212,7 +212,7 @@ TEST(frmMainList, PreviousMayGiveUpANewAnchor)
     ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, QStringLiteral("試験名が入力されていません。"));
     EXPECT_EQ(messages.last().text,
-              QStringLiteral("現在、編集中のアンカー孔番 (No.2) のデータを破棄して、前のアンカー孔番に戻りますか？"));
+        QStringLiteral("現在、編集中のアンカー孔番 (No.2) のデータを破棄して、前のアンカー孔番に戻りますか？"));
     EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
     EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
     EXPECT_EQ(project().CurrentAnchor, 2);
@@ -235,7 +235,7 @@ TEST(frmMainList, TheWholeListGoesToTheClipboard)
     const QString text = QGuiApplication::clipboard()->text();
     const QList<QStringList> rows = ui::fromTabSeparated(text);
     ASSERT_EQ(rows.size(), 5);
-    EXPECT_EQ(rows[0], QStringList{QStringLiteral("試験アンカー孔番全データ")});
+    EXPECT_EQ(rows[0], QStringList { QStringLiteral("試験アンカー孔番全データ") });
     EXPECT_EQ(rows[1].size(), 24);
     EXPECT_EQ(rows[1][4], QStringLiteral("設計ｱﾝｶｰ力[地震時](kN)"));
     EXPECT_EQ(rows[3][1], "A-2");

@@ -23,8 +23,14 @@ using test::enabled;
 
 namespace {
 
-QComboBox* combo(frmMain& w, const char* name) { return w.findChild<QComboBox*>(name); }
-QLabel* label(frmMain& w, const char* name) { return w.findChild<QLabel*>(name); }
+QComboBox* combo(frmMain& w, const char* name)
+{
+    return w.findChild<QComboBox*>(name);
+}
+QLabel* label(frmMain& w, const char* name)
+{
+    return w.findChild<QLabel*>(name);
+}
 
 // Catches the pages the window asks the desktop to open.
 class UrlCatcher : public QObject {
@@ -32,12 +38,12 @@ class UrlCatcher : public QObject {
 public:
     UrlCatcher()
     {
-        for (const char* scheme : {"http", "https", "file"})
+        for (const char* scheme : { "http", "https", "file" })
             QDesktopServices::setUrlHandler(scheme, this, "open");
     }
     ~UrlCatcher() override
     {
-        for (const char* scheme : {"http", "https", "file"})
+        for (const char* scheme : { "http", "https", "file" })
             QDesktopServices::unsetUrlHandler(scheme);
     }
     QList<QUrl> opened;
@@ -63,8 +69,8 @@ TEST(frmMainWindow, MenusToolbarAndGridHeadings)
     // Buttons keep their old numbers: 18 the test type, 20 the full display.
     EXPECT_EQ(main.toolbarButton(18)->objectName(), "Shiken");
     EXPECT_EQ(main.toolbarButton(20)->objectName(), "HyouHyouji");
-    const QStringList keys = {"New", "open", "save", "Preview", "Title", "Input", "Graph",
-                              "Effect", "Keikaku", "Houkoku", "Shiken", "Kirikae"};
+    const QStringList keys = { "New", "open", "save", "Preview", "Title", "Input", "Graph", "Effect", "Keikaku",
+        "Houkoku", "Shiken", "Kirikae" };
     for (const QString& key : keys)
         EXPECT_NE(main.findChild<QToolBar*>("Tbar1")->findChild<QAction*>(key), nullptr) << key.toStdString();
     ui::SpreadGrid* grid = test::qualityGrid(main);
@@ -79,14 +85,13 @@ TEST(frmMainWindow, CommandsWhoseWindowsAreMissingAreDisabled)
 {
     test::makeQualityProject(project(), 2);
     frmMain main;
-    for (const char* missing : {"MenuView_1", "Input", "MenuView_2", "MenuView_3", "MenuViewPrint_1", "Houkoku",
-                                "MenuViewAncSyousai", "Preview", "Menu_HenkouAnc", "MenuSetHantei", "MenuD_Jyakki",
-                                "MenuD_AncKeishiki_0", "MenuD_AncKeishikiBunsan_0", "CmdSentaku", "CmdJakki",
-                                "CmdTaikatai", "CmdKousokutyou", "CmdKajyuu", "CmdKajyuTime", "CmdHantei", "CmdExcel",
-                                "CmdAnchorSyogenhyou"})
+    for (const char* missing : { "MenuView_1", "Input", "MenuView_2", "MenuView_3", "MenuViewPrint_1", "Houkoku",
+             "MenuViewAncSyousai", "Preview", "Menu_HenkouAnc", "MenuSetHantei", "MenuD_Jyakki", "MenuD_AncKeishiki_0",
+             "MenuD_AncKeishikiBunsan_0", "CmdSentaku", "CmdJakki", "CmdTaikatai", "CmdKousokutyou", "CmdKajyuu",
+             "CmdKajyuTime", "CmdHantei", "CmdExcel", "CmdAnchorSyogenhyou" })
         EXPECT_FALSE(enabled(main, missing)) << missing;
-    for (const char* present : {"MenuBarF_0", "MenuView_0", "Title", "MenuSetJyougenRitu", "CmdKijyunnsyo",
-                                "MenuH_Ver", "UpdateChecker", "CmdTextCopy", "Kirikae", "Shiken", "cmdNext"})
+    for (const char* present : { "MenuBarF_0", "MenuView_0", "Title", "MenuSetJyougenRitu", "CmdKijyunnsyo",
+             "MenuH_Ver", "UpdateChecker", "CmdTextCopy", "Kirikae", "Shiken", "cmdNext" })
         EXPECT_TRUE(enabled(main, present)) << present;
     // Every control the table names exists in the window.
     for (const MainCommand& c : mainCommands())
@@ -115,6 +120,30 @@ TEST(frmMainWindow, EditingTheSpecificationStoresItAndRecomputesLsf)
     test::type(box(main, "imTxtLsf"), "11500");
     EXPECT_EQ(project().anchor(1).Tendon.TensionFreeLength, 11500);
     EXPECT_EQ(label(main, "LblKintyouJiyuutyou")->text(), "11500");
+}
+
+TEST(frmMainWindow, PassingThroughTheBoxesChangesNothing)
+{
+    test::makeQualityProject(project(), 2);
+    frmMain main;
+    for (const char* name : { "imTxtTd_0", "imTxtKusabi", "imText1", "imText6", "imTxtZouka" }) {
+        QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(box(main, name), &leave);
+    }
+    EXPECT_FALSE(main.DataChanged);
+}
+
+TEST(frmMainWindow, LoadChangesByRate)
+{
+    test::makeQualityProject(project(), 1);
+    project().anchor(1).Spec2.LoadChangeBySpeed = 1;
+    project().anchor(1).Spec2.LoadingRate = 40;
+    frmMain main;
+    EXPECT_EQ(box(main, "imTxtZouka")->text(), "40");
+    EXPECT_TRUE(box(main, "imTxtGenka")->text().isEmpty());
+    test::type(box(main, "imTxtGenka"), "80");
+    EXPECT_EQ(project().anchor(1).Spec2.UnloadingRate, 80);
+    EXPECT_EQ(project().anchor(1).Spec2.UnloadingMinutes, 1);
 }
 
 TEST(frmMainWindow, ChoicesAndTheirTexts)
@@ -148,7 +177,7 @@ TEST(frmMainWindow, NumberBoxesRefuseWhatIsNoNumberOrOutOfRange)
     MessageScript messages;
     test::type(box(main, "imText6"), "abc");
     EXPECT_EQ(messages.last().text,
-              QStringLiteral("テンドン弾性係数に数値以外の文字が入力されました。\n数値を入力してください。"));
+        QStringLiteral("テンドン弾性係数に数値以外の文字が入力されました。\n数値を入力してください。"));
     EXPECT_EQ(messages.last().title, QStringLiteral("入力エラー"));
     EXPECT_TRUE(box(main, "imText6")->text().isEmpty());
     EXPECT_FLOAT_EQ(project().anchor(1).Material.TendonModulus, 0.0f);
@@ -207,7 +236,7 @@ TEST(frmMainWindow, ViewSwitchChecksTheAnchorsFirst)
     EXPECT_TRUE(main.findChild<QWidget*>("FramList")->isVisibleTo(&main));
     EXPECT_TRUE(action(main, "MenuHyouHyouji")->isChecked());
     EXPECT_EQ(label(main, "StatusBar1_Panel1")->text(),
-              QStringLiteral("一覧上で、右クリックするとポップアップメニュー[コピー/コピーを挿入/削除]が開きます"));
+        QStringLiteral("一覧上で、右クリックするとポップアップメニュー[コピー/コピーを挿入/削除]が開きます"));
     command(main, "Kirikae");
     EXPECT_FALSE(main.listView());
     EXPECT_FALSE(main.toolbarButton(20)->isChecked());

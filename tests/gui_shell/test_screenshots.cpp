@@ -19,7 +19,10 @@ using namespace tessaro;
 
 namespace {
 
-QString shotDir() { return qEnvironmentVariable("TESSARO_SCREENSHOTS"); }
+QString shotDir()
+{
+    return qEnvironmentVariable("TESSARO_SCREENSHOTS");
+}
 
 void useProgramFont()
 {
@@ -69,7 +72,7 @@ void makeWorks(Project& p)
         }
     }
     p.anchor(19).AnchorNo.clear();
-    p.anchor(20) = AnchorRecord{};
+    p.anchor(20) = AnchorRecord {};
     p.CurrentAnchor = 4;
 }
 

@@ -25,15 +25,17 @@ using namespace tessaro;
 
 namespace {
 
-template <class T>
-T* child(QWidget& w, const char* name)
+template <class T> T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(name);
     EXPECT_NE(c, nullptr) << name;
     return c;
 }
 
-void click(QWidget& w, const char* name) { child<QPushButton>(w, name)->click(); }
+void click(QWidget& w, const char* name)
+{
+    child<QPushButton>(w, name)->click();
+}
 
 void touch(const QString& path)
 {

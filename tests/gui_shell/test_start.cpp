@@ -22,15 +22,17 @@ using namespace tessaro;
 
 namespace {
 
-template <class T>
-T* child(QWidget& w, const char* name)
+template <class T> T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(name);
     EXPECT_NE(c, nullptr) << name;
     return c;
 }
 
-void click(QWidget& w, const char* name) { child<QPushButton>(w, name)->click(); }
+void click(QWidget& w, const char* name)
+{
+    child<QPushButton>(w, name)->click();
+}
 
 QString savedProject(const QString& name, int category, int anchors)
 {
@@ -96,7 +98,7 @@ TEST(frmStart, CancellingTheWorksTitleStaysInTheStartDialog)
     modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_1")->click(); });
     click(start, "CmdNewFile_1");
     EXPECT_EQ(start.resultCode(), 0);
-    EXPECT_EQ(modal.opened(), QStringList{"frmTitle"});
+    EXPECT_EQ(modal.opened(), QStringList { "frmTitle" });
 }
 
 TEST(frmStart, OpenAnExistingFileOrCancel)
@@ -138,7 +140,7 @@ TEST(frmStart, OpeningABasicInvestigationFileShowsOneAnchor)
 TEST(frmStart, OpenARecentFile)
 {
     QString path = savedProject("recent.tsx", 1, 2);
-    recent::setFiles({path, "/elsewhere/other.tsx"});
+    recent::setFiles({ path, "/elsewhere/other.tsx" });
     frmMain main;
     frmStart start(&main);
     child<QRadioButton>(start, "Option1_1")->setChecked(true);
@@ -182,7 +184,7 @@ TEST(frmRecentFile, WithoutEntriesOkAndDeleteAreDisabled)
 
 TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
 {
-    recent::setFiles({"/a/1.tsx", "/a/2.tsx", "/a/3.tsx"});
+    recent::setFiles({ "/a/1.tsx", "/a/2.tsx", "/a/3.tsx" });
     frmRecentFile dialog;
     auto* list = child<QTreeWidget>(dialog, "ListView1");
     list->setCurrentItem(list->topLevelItem(1));
@@ -190,15 +192,15 @@ TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
     messages.answer(AnswerYes);
     click(dialog, "CmdRegDelete");
     EXPECT_EQ(messages.last().text, QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
-    EXPECT_EQ(recent::files(), QStringList({"/a/1.tsx", "/a/3.tsx"}));
+    EXPECT_EQ(recent::files(), QStringList({ "/a/1.tsx", "/a/3.tsx" }));
     EXPECT_EQ(list->topLevelItemCount(), 2);
 }
 
 TEST(MainModule, CommandLinePathLosesItsQuotes)
 {
-    EXPECT_EQ(MainModule::commandLineFile({"tessaro", "\"/my works/a.tsx\""}), "/my works/a.tsx");
-    EXPECT_EQ(MainModule::commandLineFile({"tessaro", "/my", "works/a.tsx"}), "/my works/a.tsx");
-    EXPECT_EQ(MainModule::commandLineFile({"tessaro"}), "");
+    EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "\"/my works/a.tsx\"" }), "/my works/a.tsx");
+    EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "/my", "works/a.tsx" }), "/my works/a.tsx");
+    EXPECT_EQ(MainModule::commandLineFile({ "tessaro" }), "");
 }
 
 TEST(MainModule, CommandLineFileLoadsIntoTheMainWindow)

@@ -37,7 +37,7 @@ inline AnchorRecord completeQualityAnchor(int index)
     a.Plan.InitialLoad = 50;
     a.Plan.PlannedMaxLoad = 500;
     a.Plan.StageCount = 5;
-    a.Plan.CycleMaxLoad = {140, 230, 320, 410, 500};
+    a.Plan.CycleMaxLoad = { 140, 230, 320, 410, 500 };
     a.Spec2.LoadingMinutes = 1;
     a.Spec2.UnloadingMinutes = 1;
     return a;
