@@ -4,7 +4,8 @@
 // tests) or the pull-out conditions (basic investigation), the anchor type,
 // tendon, lengths and load-change times. Every change the user makes is written
 // straight into the project's current anchor, so the anchor on screen is always
-// stored; the values that follow from others are recomputed at once.
+// stored; the values that follow from others are recomputed at once. The frames
+// themselves are laid out in AnchorSpecFrames.cpp.
 
 #include <QWidget>
 #include <functional>

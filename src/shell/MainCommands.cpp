@@ -57,6 +57,7 @@ bool pullOutTest(const frmMain&)
 
 // One line per command. A window built later is wired by giving its command a
 // handler, e.g. {"CmdKajyuTime"}, false, [](frmMain& m) { if (frmKuripu::ShowForm(&m)) m.anchorDataChanged(); }.
+// The recent-file items mnuRecentFile_1..10 open their entry (frmMain::openRecent).
 const std::vector<MainCommand>& mainCommands()
 {
     static const std::vector<MainCommand> commands = {
