@@ -246,12 +246,18 @@ void frmMain::buildStatusBar()
 void frmMain::wireCommands()
 {
     for (const MainCommand& command : mainCommands()) {
+        WiredCommand wired { &command, {}, {} };
         for (const QString& name : command.controls) {
-            if (auto* action = findChild<QAction*>(name))
+            if (auto* action = findChild<QAction*>(name)) {
                 connect(action, &QAction::triggered, this, [this, &command] { runCommand(command); });
-            else if (auto* button = findChild<QPushButton*>(name))
+                wired.actions << action;
+            }
+            else if (auto* button = findChild<QPushButton*>(name)) {
                 connect(button, &QPushButton::clicked, this, [this, &command] { runCommand(command); });
+                wired.buttons << button;
+            }
         }
+        wired_.push_back(wired);
     }
 }
 
@@ -267,14 +273,13 @@ void frmMain::runCommand(const MainCommand& command)
 
 void frmMain::refreshCommands()
 {
-    for (const MainCommand& command : mainCommands()) {
+    for (const WiredCommand& wired : wired_) {
+        const MainCommand& command = *wired.command;
         const bool enabled = command.run && (!command.usable || command.usable(*this));
-        for (const QString& name : command.controls) {
-            if (auto* action = findChild<QAction*>(name))
-                action->setEnabled(enabled);
-            else if (auto* button = findChild<QPushButton*>(name))
-                button->setEnabled(enabled);
-        }
+        for (QAction* action : wired.actions)
+            action->setEnabled(enabled);
+        for (QPushButton* button : wired.buttons)
+            button->setEnabled(enabled);
     }
 }
 

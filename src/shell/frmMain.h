@@ -7,6 +7,7 @@
 #include "planning/AnchorList.h"
 
 #include <QMainWindow>
+#include <vector>
 
 class QAction;
 class QLabel;
@@ -147,6 +148,13 @@ private:
     AnchorSpecPanel* spec_ = nullptr;
     QScrollArea* specArea_ = nullptr;
     AnchorListPanel* list_ = nullptr;
+    // The controls of each command, found once by their names.
+    struct WiredCommand {
+        const MainCommand* command;
+        QList<QAction*> actions;
+        QList<QPushButton*> buttons;
+    };
+    std::vector<WiredCommand> wired_;
     AnchorClipboard clipboard_;
     bool listView_ = false;
     bool listEditing_ = false;
