@@ -1,25 +1,38 @@
 #pragma once
-// The program's main window: the open project, its file commands and the
-// commands that open every other window.
+// The program's main window: the open project with the specification of the
+// anchor on screen and the list of all anchors, the file commands, the
+// anchor-list commands and the commands that open every other window. The
+// commands and their rules are listed in MainCommands.cpp.
+
+#include "planning/AnchorList.h"
 
 #include <QMainWindow>
+#include <vector>
 
 class QAction;
 class QLabel;
 class QMenu;
+class QPushButton;
+class QScrollArea;
 class QToolBar;
 
 namespace tessaro {
+
+class AnchorListPanel;
+class AnchorSpecPanel;
+struct MainCommand;
 
 class frmMain : public QMainWindow {
     Q_OBJECT
 public:
     explicit frmMain(QWidget* parent = nullptr);
+    ~frmMain() override;
 
     // File menu by index: 0 new, 1 open, 3 save, 4 save as. True when the
     // command went through (a file was opened or saved, a project created).
     bool MenuBarF_Click(int index);
     void Main_FileNameRefrash(const QString& fileName);
+    // Takes the test category from toolbar button 18 and shows the project so.
     void Shiken();
     void Main_Data_Load(int anchorIndex, int category);
     void RebuildRecentMenu();
@@ -27,6 +40,51 @@ public:
     // Toolbar button 18: pressed for a basic investigation project.
     void setTestTypeButton(bool pressed);
     bool testTypeButton() const;
+    // Toolbar buttons numbered from 1 as they stand, separators counted.
+    QAction* toolbarButton(int index) const;
+
+    // A window opened from here changed the project: the save prompts will ask,
+    // and the anchor on screen and its list row are shown again.
+    void anchorDataChanged();
+    // A window opened from here changed the anchors of the project (their
+    // number, jacks or order): the whole window is shown again.
+    void projectDataChanged();
+    // The whole window again from the project (after a load or a new project).
+    void reloadProject();
+    // A new project of the category in TestCategory was set up (title and test
+    // conditions given): its anchors get their defaults and the window shows it.
+    void newProjectCreated();
+
+    // --- Commands (MainCommands.cpp lists them with their controls) ---
+    void MenuShiken_Click();
+    void MenuHyouHyouji_Click();
+    void Kirikae_Click();
+    void cmdPrev_Click();
+    void cmdNext_Click();
+    void CmdAdd_Click();
+    void CmdDel_Click();
+    void CmdAllSpace_Click();
+    void CmdSort_Click(int index);
+    void PopupCopy_Click();
+    void PopupInsert_Click();
+    void PopupDelete_Click();
+    void CmdTextCopy_Click();
+    void CmdKijyunnsyo_Click();
+    void MenuView0_Click();
+    void MenuH_Help_Click();
+    void QuoltHp_Click(int index);
+    void clearRecentList();
+    bool openRecent(int index);
+
+    // The anchor check of the anchor on screen; its message is shown when an
+    // item is missing. True when the anchor is complete.
+    bool checkAnchorOnScreen();
+
+    // State that the commands' rules read.
+    int selectedRow() const;
+    bool listEditing() const { return listEditing_; }
+    bool listView() const { return listView_; }
+    bool clipboardFilled() const { return clipboard_.filled; }
 
     QString CurrentPath;
     bool DataChanged = false;
@@ -42,13 +100,32 @@ protected:
 private:
     void buildMenus();
     void buildToolBar();
+    void buildCentral();
+    void buildStatusBar();
+    void wireCommands();
+    void runCommand(const MainCommand& command);
+    void refreshCommands();
+
+    // Views of the anchor data: the specification with the list below, or the list alone.
+    bool switchView(bool toList);
+    void applyView();
+    void showAnchor(int index);
+    void showCounts();
+    void refreshStatus();
+    void specificationEdited();
+    void listCellEdited(int col, int row, const QString& text);
+    void goToRow(int row);
+    bool askDeleteRow(int row);
+    void listChanged(int currentRow);
+
+    // File commands.
     bool askSaveIfChanged();
+    bool newProject();
+    bool startNewProject(int category);
     bool openFile();
-    bool openRecent(int index);
+    bool loadChosenFile(const QString& path);
     bool save();
     bool saveAs();
-    void clearRecentList();
-    void refreshView();
 
     QMenu* fileMenu_ = nullptr;
     QAction* recentSeparator_ = nullptr;
@@ -56,7 +133,31 @@ private:
     QAction* recentDelete_ = nullptr;
     QToolBar* toolBar_ = nullptr;
     QAction* testTypeAction_ = nullptr;
-    QLabel* summary_ = nullptr;
+    QAction* fullViewButton_ = nullptr;
+    QAction* fullViewMenu_ = nullptr;
+    QWidget* navigation_ = nullptr;
+    QWidget* anchorNavigation_ = nullptr;
+    QPushButton* prev_ = nullptr;
+    QPushButton* next_ = nullptr;
+    QLabel* ancNo_ = nullptr;
+    QLabel* ancNumMax_ = nullptr;
+    QLabel* edition_ = nullptr;
+    QLabel* statusHint_ = nullptr;
+    QLabel* statusKind_ = nullptr;
+    QLabel* statusEdition_ = nullptr;
+    AnchorSpecPanel* spec_ = nullptr;
+    QScrollArea* specArea_ = nullptr;
+    AnchorListPanel* list_ = nullptr;
+    // The controls of each command, found once by their names.
+    struct WiredCommand {
+        const MainCommand* command;
+        QList<QAction*> actions;
+        QList<QPushButton*> buttons;
+    };
+    std::vector<WiredCommand> wired_;
+    AnchorClipboard clipboard_;
+    bool listView_ = false;
+    bool listEditing_ = false;
     bool closingByProgram_ = false;
 };
 

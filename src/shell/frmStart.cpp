@@ -5,8 +5,10 @@
 #include "model/UserMessage.h"
 #include "model/VersionTexts.h"
 #include "model/basMainData.h"
+#include "shell/MainCommands.h"
 #include "shell/frmMain.h"
 #include "shell/frmRecentFile.h"
+#include "shell/frmTitle.h"
 #include "ui/Modal.h"
 
 #include <QCloseEvent>
@@ -21,7 +23,10 @@
 namespace tessaro {
 namespace {
 
-QPixmap picture(const QString& name) { return QPixmap(paths::resource("Picture/" + name)); }
+QPixmap picture(const QString& name)
+{
+    return QPixmap(paths::resource("Picture/" + name));
+}
 
 QPushButton* button(QWidget* parent, const QString& name, const QString& caption)
 {
@@ -33,7 +38,9 @@ QPushButton* button(QWidget* parent, const QString& name, const QString& caption
 
 } // namespace
 
-frmStart::frmStart(frmMain* main, QWidget* parent) : QDialog(parent), main_(main)
+frmStart::frmStart(frmMain* main, QWidget* parent)
+    : QDialog(parent)
+    , main_(main)
 {
     setObjectName("frmStart");
     setWindowTitle(QStringLiteral("ファイルの選択"));
@@ -76,8 +83,14 @@ frmStart::frmStart(frmMain* main, QWidget* parent) : QDialog(parent), main_(main
     layout->addWidget(openBox);
     layout->addLayout(bottom);
 
-    connect(option_[0], &QRadioButton::toggled, this, [this](bool on) { if (on) chooseOption(0); });
-    connect(option_[1], &QRadioButton::toggled, this, [this](bool on) { if (on) chooseOption(1); });
+    connect(option_[0], &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseOption(0);
+    });
+    connect(option_[1], &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            chooseOption(1);
+    });
     connect(newButtons_[0], &QPushButton::clicked, this, [this] { CmdNewFile(0); });
     connect(newButtons_[1], &QPushButton::clicked, this, [this] { CmdNewFile(1); });
     connect(openButton_, &QPushButton::clicked, this, &frmStart::CmdOpenFile);
@@ -102,10 +115,11 @@ void frmStart::CmdNewFile(int index)
     Project& p = project();
     p.TestCategory = std::int16_t(index);
     InitProject(p, p.Record.AnchorCount);
-    if (index == 0) {
-        main_->setTestTypeButton(true);
-        main_->Shiken();
-    }
+    bool titleChanged = false;
+    if (!frmTitle::ShowForm(this, titleChanged) || !ShowNewProjectConditions(this))
+        return;
+    main_->setTestTypeButton(index == 0);
+    main_->newProjectCreated();
     closeByProgram(NewProject);
 }
 
@@ -144,8 +158,8 @@ void frmStart::closeByProgram(int result)
 
 bool frmStart::confirmEnd()
 {
-    return showMessage(QStringLiteral("終了してもよろしいですか？"), MsgIcon::Information, MsgButtons::OkCancel) ==
-           AnswerOk;
+    return showMessage(QStringLiteral("終了してもよろしいですか？"), MsgIcon::Information, MsgButtons::OkCancel)
+        == AnswerOk;
 }
 
 void frmStart::closeEvent(QCloseEvent* event)

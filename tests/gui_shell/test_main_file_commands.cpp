@@ -1,3 +1,4 @@
+#include "support/CompleteAnchors.h"
 #include "support/TestSupport.h"
 
 #include "model/DataFile.h"
@@ -6,9 +7,12 @@
 #include "model/basMainData.h"
 #include "shell/frmMain.h"
 #include "ui/FileDialogs.h"
+#include "ui/SpreadGrid.h"
 
 #include <QAction>
 #include <QFile>
+#include <QLabel>
+#include <QLineEdit>
 #include <gtest/gtest.h>
 
 using namespace tessaro;
@@ -45,7 +49,7 @@ TEST(frmMainFile, SavingANeverSavedProjectAsksForAName)
 
 TEST(frmMainFile, RecentMenuShowsNumberNameAndPath)
 {
-    recent::setFiles({"/works/site/a.tsx", "/works/b.tsx"});
+    recent::setFiles({ "/works/site/a.tsx", "/works/b.tsx" });
     frmMain main;
     EXPECT_EQ(action(main, "mnuRecentFile_1")->text(), QStringLiteral(" 1  a.tsx [/works/site/a.tsx]"));
     EXPECT_TRUE(action(main, "mnuRecentFile_2")->isVisible());
@@ -109,4 +113,178 @@ TEST(frmMainFile, SaveAsProposesTheOldNameOfAnOlderFile)
     files.answer("");
     EXPECT_FALSE(main.MenuBarF_Click(4));
     EXPECT_EQ(files.shown()[0].initialName, "works");
+}
+
+TEST(frmMainFile, NewProjectAsksToSaveAChangedProjectFirst)
+{
+    test::makeQualityProject(project(), 3);
+    frmMain main;
+    main.CurrentPath = "/works/old.tsx";
+    main.DataChanged = true;
+    MessageScript messages;
+    ui::FileDialogScript files;
+    // Yes, but the save dialog is cancelled: the project stays.
+    messages.answer(AnswerYes);
+    files.answer("");
+    main.CurrentPath.clear();
+    action(main, "MenuBarF_0")->trigger();
+    EXPECT_EQ(messages.last().text, QStringLiteral("ファイルが変更されています。現在のファイルを保存しますか？"));
+    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Question);
+    EXPECT_EQ(project().anchor(1).AnchorNo, "A-1");
+    EXPECT_TRUE(main.DataChanged);
+    // No: a new project of the same category with one fresh anchor.
+    messages.answer(AnswerNo);
+    action(main, "New")->trigger();
+    EXPECT_EQ(project().TestCategory, 1);
+    EXPECT_TRUE(project().anchor(1).AnchorNo.isEmpty());
+    EXPECT_FALSE(main.DataChanged);
+    EXPECT_TRUE(main.CurrentPath.isEmpty());
+    EXPECT_EQ(main.windowTitle(), "Tessaro");
+}
+
+TEST(frmMainFile, OpenAsksToSaveAndOffersTheThreeKindsOfFile)
+{
+    test::makeQualityProject(project(), 2);
+    frmMain main;
+    main.DataChanged = true;
+    MessageScript messages;
+    messages.answer(AnswerNo);
+    ui::FileDialogScript files;
+    files.answer("");
+    EXPECT_FALSE(main.MenuBarF_Click(1));
+    EXPECT_EQ(messages.shown().size(), 1u);
+    ASSERT_EQ(files.shown().size(), 1u);
+    EXPECT_EQ(files.shown()[0].filter,
+        QStringLiteral("Tessaro(*.tsx)|*.tsx|VelmaroVersion3  (*.ts3)|*.ts3|VelmaroVersion1,2(*.tsn)|*.tsn"));
+    // A cancelled dialog changes nothing.
+    EXPECT_EQ(project().Record.AnchorCount, 2);
+    EXPECT_TRUE(main.DataChanged);
+}
+
+TEST(frmMainFile, OpeningAFileShowsItsAnchors)
+{
+    test::makeQualityProject(project(), 4);
+    QString path = test::tempPath("four.tsx");
+    ASSERT_TRUE(SaveDataFile(path));
+    InitProject(project(), 0);
+    frmMain main;
+    ui::FileDialogScript files;
+    files.answer(path);
+    ASSERT_TRUE(main.MenuBarF_Click(1));
+    EXPECT_EQ(main.windowTitle(), "Tessaro - [four.tsx]");
+    EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "4");
+    EXPECT_EQ(main.findChild<ui::SpreadGrid*>("vaSpreadHinshitu")->MaxRows(), 4);
+    EXPECT_EQ(main.findChild<QLineEdit*>("imTxtNum")->text(), "A-1");
+    EXPECT_FALSE(main.DataChanged);
+}
+
+TEST(frmMainFile, ARefusedFileIsNeverSavedOver)
+{
+    QString path = test::tempPath("refused.tsx");
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(QByteArray(300, 'y'));
+    f.close();
+    test::makeQualityProject(project(), 2);
+    frmMain main;
+    main.CurrentPath = test::tempPath("mine.tsx");
+    ui::FileDialogScript files;
+    files.answer(path);
+    MessageScript messages;
+    EXPECT_FALSE(main.MenuBarF_Click(1));
+    EXPECT_TRUE(main.CurrentPath.isEmpty());
+    EXPECT_EQ(main.findChild<ui::SpreadGrid*>("vaSpreadHinshitu")->MaxRows(), 0);
+    // A missing file leaves the project and its path as they were.
+    test::makeQualityProject(project(), 2);
+    main.reloadProject();
+    main.CurrentPath = test::tempPath("mine.tsx");
+    files.answer(test::tempPath("nowhere.tsx"));
+    EXPECT_FALSE(main.MenuBarF_Click(1));
+    EXPECT_EQ(main.CurrentPath, test::tempPath("mine.tsx"));
+    EXPECT_EQ(project().Record.AnchorCount, 2);
+}
+
+TEST(frmMainFile, AProjectFromAnOlderReleaseIsSavedUnderANewName)
+{
+    test::makeQualityProject(project(), 1);
+    project().FromOlderRelease = true;
+    frmMain main;
+    main.CurrentPath = test::tempPath("converted.tsx");
+    ui::FileDialogScript files;
+    QString fresh = test::tempPath("converted-new.tsx");
+    files.answer(fresh);
+    EXPECT_TRUE(main.MenuBarF_Click(3));
+    ASSERT_EQ(files.shown().size(), 1u);
+    EXPECT_TRUE(QFile::exists(fresh));
+    EXPECT_FALSE(QFile::exists(test::tempPath("converted.tsx")));
+    EXPECT_FALSE(project().FromOlderRelease);
+    EXPECT_EQ(main.windowTitle(), "Tessaro - [converted-new.tsx]");
+}
+
+TEST(frmMainFile, ExitWithYesSavesFirst)
+{
+    test::makeQualityProject(project(), 1);
+    frmMain main;
+    main.show();
+    main.DataChanged = true;
+    MessageScript messages;
+    ui::FileDialogScript files;
+    // Yes on a never-saved project asks for a name; cancelling it keeps the window.
+    messages.answer(AnswerYes);
+    files.answer("");
+    action(main, "MenuF_Close")->trigger();
+    EXPECT_TRUE(main.isVisible());
+    messages.answer(AnswerYes);
+    QString path = test::tempPath("at-exit.tsx");
+    files.answer(path);
+    action(main, "MenuF_Close")->trigger();
+    EXPECT_FALSE(main.isVisible());
+    EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST(frmMainFile, ChangingTheTestTypeStartsANewProjectOfTheOtherType)
+{
+    test::makeQualityProject(project(), 3);
+    frmMain main;
+    main.CurrentPath = "/works/q.tsx";
+    MessageScript messages;
+    messages.answer(AnswerCancel);
+    action(main, "MenuShiken")->trigger();
+    EXPECT_EQ(messages.last().text, QStringLiteral("現時点での入力済みデータが削除されますが、よろしいですか？"));
+    EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(project().Record.AnchorCount, 3);
+    // The toolbar's test-type button asks the same; OK makes a pull-out test.
+    messages.answer(AnswerOk);
+    main.toolbarButton(18)->trigger();
+    EXPECT_EQ(project().TestCategory, 0);
+    EXPECT_EQ(project().Record.AnchorCount, 1);
+    EXPECT_TRUE(main.testTypeButton());
+    EXPECT_TRUE(main.CurrentPath.isEmpty());
+    EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral("　(基本調査試験[引抜き試験])")));
+    EXPECT_FALSE(main.findChild<QWidget*>("FramHinshitu")->isVisibleTo(&main));
+    EXPECT_TRUE(main.findChild<QWidget*>("FramMasatu")->isVisibleTo(&main));
+    EXPECT_FALSE(action(main, "MenuHyouHyouji")->isEnabled());
+    EXPECT_FALSE(main.toolbarButton(20)->isEnabled());
+}
+
+TEST(frmMainFile, RecentFileAsksToSaveAndOpens)
+{
+    test::makeQualityProject(project(), 5);
+    QString path = test::tempPath("recent-five.tsx");
+    ASSERT_TRUE(SaveDataFile(path));
+    test::makeQualityProject(project(), 2);
+    frmMain main;
+    main.DataChanged = true;
+    MessageScript messages;
+    messages.answer(AnswerNo);
+    action(main, "mnuRecentFile_1")->trigger();
+    EXPECT_EQ(messages.last().text, QStringLiteral("ファイルが変更されています。現在のファイルを保存しますか？"));
+    EXPECT_EQ(project().Record.AnchorCount, 5);
+    EXPECT_EQ(main.CurrentPath, path);
+    EXPECT_EQ(main.windowTitle(), "Tessaro - [recent-five.tsx]");
+    EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "5");
+    EXPECT_FALSE(main.DataChanged);
+    EXPECT_EQ(project().OpenedFromRecent, 0);
 }

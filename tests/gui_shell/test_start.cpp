@@ -12,6 +12,7 @@
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTreeWidget>
@@ -21,15 +22,17 @@ using namespace tessaro;
 
 namespace {
 
-template <class T>
-T* child(QWidget& w, const char* name)
+template <class T> T* child(QWidget& w, const char* name)
 {
     T* c = w.findChild<T*>(name);
     EXPECT_NE(c, nullptr) << name;
     return c;
 }
 
-void click(QWidget& w, const char* name) { child<QPushButton>(w, name)->click(); }
+void click(QWidget& w, const char* name)
+{
+    child<QPushButton>(w, name)->click();
+}
 
 QString savedProject(const QString& name, int category, int anchors)
 {
@@ -58,21 +61,44 @@ TEST(frmStart, OptionsEnableTheirOwnButtons)
     EXPECT_TRUE(child<QPushButton>(start, "CmdRecentFile")->isEnabled());
 }
 
-TEST(frmStart, NewProjectOfEitherCategory)
+TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
 {
     frmMain main;
+    ui::ModalScript modal;
     {
         frmStart start(&main);
+        modal.expect("frmTitle", [](QDialog& d) {
+            auto* works = d.findChild<QLineEdit*>("TxtKouji");
+            works->setText(QStringLiteral("国道改良工事"));
+            d.findChild<QPushButton*>("Command1_0")->click();
+        });
         click(start, "CmdNewFile_1");
         EXPECT_EQ(start.resultCode(), frmStart::NewProject);
         EXPECT_EQ(project().TestCategory, 1);
+        EXPECT_EQ(project().Record.WorksName, QStringLiteral("国道改良工事"));
+        EXPECT_GE(project().Record.AnchorCount, 1);
         EXPECT_FALSE(main.testTypeButton());
+        EXPECT_FALSE(main.DataChanged);
     }
     frmStart start(&main);
+    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_0")->click(); });
     click(start, "CmdNewFile_0");
     EXPECT_EQ(start.resultCode(), frmStart::NewProject);
     EXPECT_EQ(project().TestCategory, 0);
+    EXPECT_EQ(project().Record.AnchorCount, 1);
     EXPECT_TRUE(main.testTypeButton());
+    EXPECT_TRUE(modal.allUsed());
+}
+
+TEST(frmStart, CancellingTheWorksTitleStaysInTheStartDialog)
+{
+    frmMain main;
+    frmStart start(&main);
+    ui::ModalScript modal;
+    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_1")->click(); });
+    click(start, "CmdNewFile_1");
+    EXPECT_EQ(start.resultCode(), 0);
+    EXPECT_EQ(modal.opened(), QStringList { "frmTitle" });
 }
 
 TEST(frmStart, OpenAnExistingFileOrCancel)
@@ -114,7 +140,7 @@ TEST(frmStart, OpeningABasicInvestigationFileShowsOneAnchor)
 TEST(frmStart, OpenARecentFile)
 {
     QString path = savedProject("recent.tsx", 1, 2);
-    recent::setFiles({path, "/elsewhere/other.tsx"});
+    recent::setFiles({ path, "/elsewhere/other.tsx" });
     frmMain main;
     frmStart start(&main);
     child<QRadioButton>(start, "Option1_1")->setChecked(true);
@@ -158,7 +184,7 @@ TEST(frmRecentFile, WithoutEntriesOkAndDeleteAreDisabled)
 
 TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
 {
-    recent::setFiles({"/a/1.tsx", "/a/2.tsx", "/a/3.tsx"});
+    recent::setFiles({ "/a/1.tsx", "/a/2.tsx", "/a/3.tsx" });
     frmRecentFile dialog;
     auto* list = child<QTreeWidget>(dialog, "ListView1");
     list->setCurrentItem(list->topLevelItem(1));
@@ -166,15 +192,15 @@ TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
     messages.answer(AnswerYes);
     click(dialog, "CmdRegDelete");
     EXPECT_EQ(messages.last().text, QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
-    EXPECT_EQ(recent::files(), QStringList({"/a/1.tsx", "/a/3.tsx"}));
+    EXPECT_EQ(recent::files(), QStringList({ "/a/1.tsx", "/a/3.tsx" }));
     EXPECT_EQ(list->topLevelItemCount(), 2);
 }
 
 TEST(MainModule, CommandLinePathLosesItsQuotes)
 {
-    EXPECT_EQ(MainModule::commandLineFile({"tessaro", "\"/my works/a.tsx\""}), "/my works/a.tsx");
-    EXPECT_EQ(MainModule::commandLineFile({"tessaro", "/my", "works/a.tsx"}), "/my works/a.tsx");
-    EXPECT_EQ(MainModule::commandLineFile({"tessaro"}), "");
+    EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "\"/my works/a.tsx\"" }), "/my works/a.tsx");
+    EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "/my", "works/a.tsx" }), "/my works/a.tsx");
+    EXPECT_EQ(MainModule::commandLineFile({ "tessaro" }), "");
 }
 
 TEST(MainModule, CommandLineFileLoadsIntoTheMainWindow)

@@ -1,0 +1,162 @@
+#include "support/CompleteAnchors.h"
+
+#include "planning/AnchorCheck.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <map>
+
+using namespace tessaro;
+
+namespace {
+
+// Fills the item a code asks for, as the user would after reading the message.
+void fill(AnchorRecord& a, HoldingSchedule& s, int code, int type)
+{
+    const std::map<int, std::function<void()>> items = {
+        { 1, [&] { a.AnchorNo = "A-1"; } },
+        { 2, [&] { a.AnchorNote = QStringLiteral("適性試験"); } },
+        { 5, [&] { a.AnchorageGround = 1; } },
+        { 6, [&] { (a.AnchoringType < 0 ? a.AnchoringType : a.LockOffMode) = 0; } },
+        { 7, [&] { a.SetAmount = 0.0; } }, // no set at all is an entry too
+        { 8, [&] { a.LockOffLoad = 360; } },
+        { 9, [&] { a.Tendon.AnchorTypeCode = std::int16_t(type); } },
+        { 10, [&] { a.Tendon.AnchorRank = 1; } },
+        { 11, [&] { a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー"); } },
+        { 12, [&] { a.Tendon.FreeLength = 9000; } },
+        { 33, [&] { a.Tendon.FreeLength = 9000; } },
+        { 14, [&] { a.Tendon.AnchorLength = 6000; } },
+        { 15, [&] { a.Tendon.BodyCount = 2; } },
+        { 21, [&] { a.Spec2.LoadingMinutes = 1; } },
+        { 22, [&] { a.Spec2.UnloadingMinutes = 1; } },
+        { 25, [&] { a.DesignSkinFriction = 0.3f; } },
+        { 26, [&] { a.Tendon.ExtraLength = 1000; } },
+        { 27, [&] { a.DrillDiameter = 135; } },
+        { 29, [&] { a.ApparentPerimeter = 60; } },
+        { 30, [&] { a.BondStress = 1.6f; } },
+        { 32, [&] { s.SetFlag = 1; } },
+        { 34, [&] { a.Material.TendonModulus = 191; } },
+        { 35, [&] { a.Tendon.TensioningType = 0; } },
+        { 36, [&] { a.DesignAnchorForce = 400; } },
+        { 37, [&] { a.Plan.PlannedMaxLoad = 500; } },
+        { 38, [&] { a.Plan.InitialLoad = 50; } },
+        { 39, [&] { a.Material.ReductionCoefficient = 0.9f; } },
+        { 40, [&] { a.Tendon.TensionFreeLength = 10000; } },
+    };
+    ASSERT_TRUE(items.count(code)) << "no item for code " << code;
+    items.at(code)();
+}
+
+// The codes an empty anchor of the type reports, one after the other, while
+// the user fills each reported item.
+std::vector<int> codesInOrder(AnchorRecord a, bool basic, int type)
+{
+    HoldingSchedule s;
+    std::vector<int> codes;
+    for (int code = AnchorCheckCode(a, s, basic); code != 0 && codes.size() < 40; code = AnchorCheckCode(a, s, basic)) {
+        codes.push_back(code);
+        fill(a, s, code, type);
+    }
+    return codes;
+}
+
+} // namespace
+
+TEST(AnchorCheck, CompleteAnchorsPass)
+{
+    EXPECT_EQ(AnchorCheckCode(test::completeQualityAnchor(1), test::setSchedule(), false), 0);
+    EXPECT_EQ(AnchorCheckCode(test::completeBasicAnchor(), test::setSchedule(), true), 0);
+}
+
+TEST(AnchorCheck, FrictionAnchorOfAQualityProjectInOrder)
+{
+    EXPECT_EQ(codesInOrder(AnchorRecord {}, false, 0),
+        (std::vector<int> { 2, 36, 6, 7, 6, 8, 9, 10, 12, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 14, 11, 1 }));
+}
+
+TEST(AnchorCheck, LoadDistributionAnchorAsksLengthAndBodiesWithTheSpecification)
+{
+    EXPECT_EQ(codesInOrder(AnchorRecord {}, false, 3),
+        (std::vector<int> { 2, 36, 6, 7, 6, 8, 9, 10, 12, 14, 15, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 11, 1 }));
+}
+
+TEST(AnchorCheck, SeeeTypeTakesItsLsfAsGivenAndAProductOfClassOneNeedsAlpha)
+{
+    AnchorRecord a;
+    a.Tendon.AnchorTypeName = QStringLiteral("Cターン SEEE F50");
+    EXPECT_EQ(codesInOrder(a, false, 1),
+        (std::vector<int> { 2, 36, 6, 7, 6, 8, 9, 10, 33, 35, 39, 40, 34, 5, 21, 22, 37, 38, 32, 14, 1 }));
+}
+
+TEST(AnchorCheck, PullOutTestAsksItsConditionsAndTheBondLengthCheck)
+{
+    EXPECT_EQ(codesInOrder(AnchorRecord {}, true, 0),
+        (std::vector<int> { 2, 25, 27, 9, 12, 14, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 29, 30, 11, 1 }));
+}
+
+TEST(AnchorCheck, OneDesignForceIsEnough)
+{
+    AnchorRecord a = test::completeQualityAnchor(1);
+    a.DesignAnchorForce = 0;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 0);
+    a.DesignAnchorForceSeismic = 0;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 36);
+}
+
+TEST(AnchorCheck, LockOffByRatioNeedsTheRatio)
+{
+    AnchorRecord a = test::completeQualityAnchor(1);
+    a.LockOffMode = 1;
+    a.LockOffRatio = 0;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 8);
+}
+
+TEST(AnchorCheck, LoadChangesByRateNeedTheRates)
+{
+    AnchorRecord a = test::completeQualityAnchor(1);
+    a.Spec2.LoadChangeBySpeed = 1;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 21);
+    a.Spec2.LoadingRate = 50;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 22);
+    a.Spec2.UnloadingRate = 100;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 0);
+}
+
+TEST(AnchorCheck, NegativeLsfIsReportedBeforeThePlan)
+{
+    AnchorRecord a = test::completeQualityAnchor(1);
+    a.Tendon.TensionFreeLength = -20;
+    a.Plan.PlannedMaxLoad = 0;
+    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 31);
+}
+
+TEST(AnchorCheck, Messages)
+{
+    EXPECT_EQ(AnchorCheckMessage(1), QStringLiteral("アンカー名称（孔番号）が入力されていません。"));
+    EXPECT_EQ(AnchorCheckMessage(8), QStringLiteral("定着時緊張力および定着荷重比率が入力されていません。"));
+    EXPECT_EQ(
+        AnchorCheckMessage(29), QStringLiteral("[テンドン拘束長の確認]ボタン内の見かけの周長が入力されていません。"));
+    EXPECT_EQ(AnchorCheckMessage(40), QStringLiteral("緊張時自由長が入力されていません。"));
+    for (int silent : { 0, 16, 17, 18, 19, 20, 23, 24, 28, 41, 99 })
+        EXPECT_TRUE(AnchorCheckMessage(silent).isEmpty()) << silent;
+}
+
+TEST(AnchorListCheck, NamesBeforeModuliAndAnchorsWithoutDataSkipped)
+{
+    Project p;
+    test::makeQualityProject(p, 4);
+    EXPECT_EQ(AnchorListCheckCode(p), 0);
+    p.anchor(2).Material.TendonModulus = 0;
+    EXPECT_EQ(AnchorListCheckCode(p), 2);
+    EXPECT_EQ(
+        AnchorListCheckMessage(2), QStringLiteral("テンドン弾性係数に未入力の箇所があります。確認してください。"));
+    // An anchor with readings but no name is reported, even below the modulus.
+    p.anchor(4).AnchorNo.clear();
+    p.anchor(4).ReadingCount = 3;
+    EXPECT_EQ(AnchorListCheckCode(p), 1);
+    EXPECT_EQ(AnchorListCheckMessage(1), QStringLiteral("アンカー名称に未入力の箇所があります。確認してください。"));
+    // An anchor without any data (a grey row) is not asked for.
+    p.anchor(4).ReadingCount = 0;
+    p.anchor(2).Material.TendonModulus = 191;
+    EXPECT_EQ(AnchorListCheckCode(p), 0);
+}

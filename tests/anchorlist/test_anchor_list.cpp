@@ -1,0 +1,147 @@
+#include "support/CompleteAnchors.h"
+
+#include "planning/AnchorList.h"
+
+#include <QStringList>
+#include <gtest/gtest.h>
+
+using namespace tessaro;
+
+namespace {
+
+QStringList names(const Project& p)
+{
+    QStringList n;
+    for (const AnchorRecord& a : p.Record.Anchors)
+        n << a.AnchorNo;
+    return n;
+}
+
+void expectArraysInStep(const Project& p)
+{
+    const auto n = std::size_t(p.Record.AnchorCount);
+    EXPECT_EQ(p.Record.Anchors.size(), n);
+    EXPECT_EQ(p.Record.CreepSelections.size(), n);
+    EXPECT_EQ(p.Record.Schedules.size(), n);
+    EXPECT_EQ(p.Record.AnchorLabels.size(), n);
+    EXPECT_EQ(p.Record.AnchorMarks.size(), n);
+}
+
+} // namespace
+
+TEST(AnchorList, InsertedCopyTakesEverythingOfItsAnchor)
+{
+    Project p;
+    test::makeQualityProject(p, 3);
+    p.Record.AnchorMarks[1] = 7;
+    p.Record.CreepSelections[1].TaNo = 4;
+    p.Record.Schedules[1].InitialStages[0].Count = 3;
+    AnchorClipboard clip = copyAnchor(p, 2);
+    ASSERT_TRUE(clip.filled);
+    ASSERT_TRUE(insertAnchor(p, 1, clip));
+    EXPECT_EQ(names(p), QStringList({ "A-2", "A-1", "A-2", "A-3" }));
+    EXPECT_EQ(p.Record.AnchorMarks[0], 7);
+    EXPECT_EQ(p.Record.AnchorLabels[0], "SLF-J2");
+    EXPECT_EQ(p.Record.CreepSelections[0].TaNo, 4);
+    EXPECT_EQ(p.Record.Schedules[0].InitialStages[0].Count, 3);
+    expectArraysInStep(p);
+    // After the last row the copy is appended.
+    ASSERT_TRUE(insertAnchor(p, 5, clip));
+    EXPECT_EQ(names(p).last(), "A-2");
+}
+
+TEST(AnchorList, NineHundredNinetyNineAnchorsAreTheLimit)
+{
+    Project p;
+    test::makeQualityProject(p, 998);
+    EXPECT_TRUE(addAnchor(p));
+    EXPECT_EQ(p.Record.AnchorCount, MaxAnchors);
+    EXPECT_FALSE(addAnchor(p));
+    EXPECT_FALSE(insertAnchor(p, 1, copyAnchor(p, 1)));
+    EXPECT_EQ(p.Record.AnchorCount, MaxAnchors);
+    expectArraysInStep(p);
+}
+
+TEST(AnchorList, AnEmptyClipboardInsertsNothing)
+{
+    Project p;
+    test::makeQualityProject(p, 2);
+    EXPECT_FALSE(insertAnchor(p, 1, AnchorClipboard {}));
+    EXPECT_FALSE(copyAnchor(p, 3).filled);
+    EXPECT_EQ(p.Record.AnchorCount, 2);
+}
+
+TEST(AnchorList, AddedAnchorUsesTheOneJackOfTheProject)
+{
+    Project p;
+    test::makeQualityProject(p, 2);
+    p.Record.JackTypeChoice = 0;
+    p.anchor(1).Jack.JackName = "SLF-J1";
+    ASSERT_TRUE(addAnchor(p));
+    const AnchorRecord& added = p.anchor(3);
+    EXPECT_TRUE(added.AnchorNo.isEmpty());
+    EXPECT_EQ(added.Jack.JackName, "SLF-J1");
+    EXPECT_EQ(p.Record.AnchorLabels[2], "SLF-J1");
+    EXPECT_EQ(added.Spec2.LoadingMinutes, 1);
+    // With a jack per anchor the new one waits for its own.
+    p.Record.JackTypeChoice = 1;
+    ASSERT_TRUE(addAnchor(p));
+    EXPECT_TRUE(p.Record.AnchorLabels[3].isEmpty());
+    expectArraysInStep(p);
+}
+
+TEST(AnchorList, DeleteClosesTheGap)
+{
+    Project p;
+    test::makeQualityProject(p, 3);
+    deleteAnchor(p, 2);
+    EXPECT_EQ(names(p), QStringList({ "A-1", "A-3" }));
+    EXPECT_EQ(p.Record.AnchorLabels[1], "SLF-J3");
+    deleteAnchor(p, 9);
+    EXPECT_EQ(p.Record.AnchorCount, 2);
+    expectArraysInStep(p);
+}
+
+TEST(AnchorList, RemovingAnchorsWithoutDataFollowsTheAnchorOnScreen)
+{
+    Project p;
+    test::makeQualityProject(p, 5);
+    p.anchor(1).AnchorNo.clear();
+    p.anchor(3).AnchorNo.clear();
+    p.anchor(5).AnchorNo.clear();
+    p.anchor(5).ReadingCount = 2; // measured: kept although unnamed
+    int shown = 4;
+    EXPECT_EQ(removeAnchorsWithoutInput(p, shown), 2);
+    EXPECT_EQ(names(p), QStringList({ "A-2", "A-4", "" }));
+    EXPECT_EQ(shown, 2);
+    expectArraysInStep(p);
+}
+
+TEST(AnchorList, OneAnchorAlwaysStays)
+{
+    Project p;
+    test::makeQualityProject(p, 3);
+    for (int i = 1; i <= 3; ++i)
+        p.anchor(i).AnchorNo.clear();
+    int shown = 3;
+    EXPECT_EQ(removeAnchorsWithoutInput(p, shown), 2);
+    EXPECT_EQ(p.Record.AnchorCount, 1);
+    EXPECT_EQ(shown, 1);
+}
+
+TEST(AnchorList, MovesStopAtTheEnds)
+{
+    Project p;
+    test::makeQualityProject(p, 5);
+    p.anchor(4).AnchorNo.clear();
+    EXPECT_FALSE(canMoveUp(p, 1));
+    EXPECT_TRUE(canMoveUp(p, 2));
+    EXPECT_EQ(namedRowCount(p), 3);
+    EXPECT_TRUE(canMoveDown(p, 2));
+    EXPECT_FALSE(canMoveDown(p, 3)); // last of the named rows
+    EXPECT_FALSE(canMoveDown(p, 5)); // last row of the list
+    EXPECT_FALSE(canMoveDown(p, 6));
+    swapAnchors(p, 2, 3);
+    EXPECT_EQ(names(p), QStringList({ "A-1", "A-3", "A-2", "", "A-5" }));
+    EXPECT_EQ(p.Record.AnchorLabels[1], "SLF-J3");
+}

@@ -1,0 +1,88 @@
+#pragma once
+// Driving the main window by its control names, as the user would.
+
+#include "shell/frmMain.h"
+#include "ui/SpreadGrid.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QtTest/QTest>
+#include <gtest/gtest.h>
+
+namespace tessaro::test {
+
+inline QAction* action(frmMain& w, const char* name)
+{
+    auto* a = w.findChild<QAction*>(name);
+    EXPECT_NE(a, nullptr) << name;
+    return a;
+}
+
+inline QPushButton* button(frmMain& w, const char* name)
+{
+    auto* b = w.findChild<QPushButton*>(name);
+    EXPECT_NE(b, nullptr) << name;
+    return b;
+}
+
+// Runs a menu item, toolbar button or button, as a click does: only when enabled.
+inline void command(frmMain& w, const char* name)
+{
+    if (auto* a = w.findChild<QAction*>(name)) {
+        if (a->isEnabled())
+            a->trigger();
+    }
+    else if (QPushButton* b = button(w, name)) {
+        b->click();
+    }
+}
+
+inline bool enabled(frmMain& w, const char* name)
+{
+    if (auto* a = w.findChild<QAction*>(name))
+        return a->isEnabled();
+    QPushButton* b = button(w, name);
+    return b && b->isEnabled();
+}
+
+inline ui::SpreadGrid* qualityGrid(frmMain& w)
+{
+    return w.findChild<ui::SpreadGrid*>("vaSpreadHinshitu");
+}
+
+inline void selectRow(frmMain& w, int row)
+{
+    ui::SpreadGrid* grid = qualityGrid(w);
+    grid->SetActiveCell(1, row);
+    grid->selectRow(row - 1);
+}
+
+inline QLineEdit* box(frmMain& w, const char* name)
+{
+    auto* b = w.findChild<QLineEdit*>(name);
+    EXPECT_NE(b, nullptr) << name;
+    return b;
+}
+
+// Text typed at the cursor, as an input method hands it over (Japanese too).
+inline void keyIn(QLineEdit* b, const QString& text)
+{
+    QKeyEvent key(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(b, &key);
+}
+
+// Replaces a box's text by typing, then leaves the box.
+inline void type(QLineEdit* b, const QString& text)
+{
+    b->selectAll();
+    QTest::keyClick(b, Qt::Key_Delete);
+    keyIn(b, text);
+    QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(b, &leave);
+}
+
+} // namespace tessaro::test
