@@ -8,6 +8,8 @@
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "recording/RecordingAnchors.h"
+#include "recording/frmDataInput1.h"
+#include "recording/frmDataRevision.h"
 #include "ui/Chart2D.h"
 #include "ui/ChartOutput.h"
 #include "ui/EntryBoxes.h"
@@ -83,10 +85,11 @@ frmGRAPH::frmGRAPH(QWidget* parent)
     showAnchor(p.isBasic() ? 1 : std::clamp<int>(p.CurrentAnchor, 1, std::max(1, graphAnchorCount(p))));
 }
 
-void frmGRAPH::ShowForm(QWidget* parent)
+bool frmGRAPH::ShowForm(QWidget* parent)
 {
     frmGRAPH window(parent);
     ui::execModal(window);
+    return window.changed_;
 }
 
 ui::Chart2D& frmGRAPH::chart(TestGraph graph) const
@@ -220,7 +223,7 @@ QWidget* frmGRAPH::buildPanel()
 }
 
 QPushButton* frmGRAPH::windowButton(
-    const char* name, const QString& caption, std::function<void()> open, bool needsReadings)
+    const char* name, const QString& caption, std::function<bool()> open, bool needsReadings)
 {
     auto* button = new QPushButton(caption, this);
     button->setObjectName(QLatin1String(name));
@@ -228,7 +231,8 @@ QPushButton* frmGRAPH::windowButton(
     if (open) {
         // The window opened may have changed the anchor's data or the anchor chosen.
         connect(button, &QPushButton::clicked, this, [this, open] {
-            open();
+            if (open())
+                changed_ = true;
             showAnchor(project().isBasic() ? 1 : project().CurrentAnchor);
         });
     }
@@ -250,11 +254,14 @@ QWidget* frmGRAPH::buildButtons()
     QPushButton* basicJudgement = windowButton("Command9", QStringLiteral("判定（基本調査）"), nullptr, true);
     QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"), nullptr, true);
     QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"), nullptr, true);
-    // TODO(lead): data revision — pass its opener, [this] { frmDataRevision::ShowForm(this); }
-    // (it works on project().CurrentAnchor, which this window keeps on the anchor shown).
-    QPushButton* revision = windowButton("Command5", QStringLiteral("データ修正"), nullptr, true);
-    // TODO(lead): measurement input — pass its opener, [this] { frmDataInput1::ShowForm(this); }.
-    QPushButton* input = windowButton("Command8", QStringLiteral("測定値入力"), nullptr, false);
+    // Both work on project().CurrentAnchor, which this window keeps on the anchor shown.
+    QPushButton* revision = windowButton(
+        "Command5", QStringLiteral("データ修正"), [this] { return frmDataRevision::ShowForm(this); }, true);
+    // Opened from the measurement window, this window does not open it again.
+    std::function<bool()> openInput;
+    if (!ui::isWindowOpen("frmDataInput1"))
+        openInput = [this] { return frmDataInput1::ShowForm(this); };
+    QPushButton* input = windowButton("Command8", QStringLiteral("測定値入力"), openInput, false);
     // A basic investigation is judged by its pull-out checks and has a friction loss.
     judgement->setVisible(!basic);
     basicJudgement->setVisible(basic);

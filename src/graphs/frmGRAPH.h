@@ -28,8 +28,9 @@ class frmGRAPH : public QDialog {
 public:
     explicit frmGRAPH(QWidget* parent = nullptr);
 
-    // Shows the graphs of the project's current anchor.
-    static void ShowForm(QWidget* parent);
+    // Shows the graphs of the project's current anchor; true when a window
+    // opened from here changed the project.
+    static bool ShowForm(QWidget* parent);
 
     // Moves to anchor n (1-based) when it has its information; otherwise tells
     // the user and stays (false).
@@ -50,7 +51,7 @@ private:
     void buildCharts(QWidget* area);
     QWidget* buildPanel();
     QWidget* buildButtons();
-    QPushButton* windowButton(const char* name, const QString& caption, std::function<void()> open, bool needsReadings);
+    QPushButton* windowButton(const char* name, const QString& caption, std::function<bool()> open, bool needsReadings);
     void chartMenu(TestGraph graph);
     void showAnchor(int n);
     void drawGraphs();
@@ -64,6 +65,7 @@ private:
     void printAllGraphs();
 
     int anchor_ = 1;
+    bool changed_ = false;
     AnchorRecord evaluated_;
     bool evaluationAllowed_ = false;
     std::array<ui::Chart2D*, TestGraphCount> charts_ {};
@@ -80,7 +82,7 @@ private:
     // program has no opener, and its button stays disabled.
     struct WindowButton {
         QPushButton* button;
-        std::function<void()> open;
+        std::function<bool()> open;
         bool needsReadings; // follows the time–load curve
     };
     std::vector<WindowButton> windowButtons_;

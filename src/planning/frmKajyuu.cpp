@@ -6,6 +6,7 @@
 #include "planning/NumericCheck.h"
 #include "planning/TestKinds.h"
 #include "recording/MeasuredReadings.h"
+#include "refdb/frmJakkiDB.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
 #include "ui/NumericField.h"
@@ -20,19 +21,6 @@
 
 namespace tessaro {
 namespace {
-
-// ---- Jack detail -------------------------------------------------------------
-// INTEGRATION POINT (jack-detail window frmJakkiDB): showJackDetail opens the
-// jack-detail window on the anchor's jack copy and answers whether the user
-// changed the jack; the load-plan window then shows its loads through the new
-// jack. Until the window is wired in here, CmdJakki stays disabled.
-constexpr bool JackDetailAvailable = false;
-
-bool showJackDetail(QWidget* /*parent*/, JackRecord& /*jack*/)
-{
-    return false;
-}
-// -----------------------------------------------------------------------------
 
 QString incompleteMessage()
 {
@@ -63,7 +51,6 @@ frmKajyuu::frmKajyuu(QWidget* parent)
     openingStageCount_ = anchor_.Plan.StageCount;
     anchor_.Plan.StageCount = std::int16_t(EffectiveStageCount(anchor_.Plan));
     buildLayout();
-    jackButton_->setEnabled(JackDetailAvailable);
     fillFromRecord();
     if (anchor_.Plan.PlannedMaxLoad == 0) {
         // Without Tp the anchor has neither a plan nor a sheet to read against.
@@ -266,7 +253,7 @@ void frmKajyuu::jackDetail()
 {
     PlanValues v = values(); // read through the jack they were shown with
     JackRecord jack = anchor_.Jack;
-    if (!showJackDetail(this, jack))
+    if (!frmJakkiDB::ShowForm22(this, jack))
         return;
     anchor_.Jack = jack;
     loads_.setJack(jack);
@@ -310,8 +297,15 @@ void frmKajyuu::accept()
     p.PlanSet = 1;
     if (discard)
         discardReadings(anchor_);
-    if (countChanged)
-        anchor_.EditFlag = 0; // the reading sheet is rebuilt for the new stages
+    // The reading sheet carries the planned loads and their gauge pressures: it
+    // is rebuilt for new stages, new loads or another jack (readings are kept
+    // when the number of rows stays).
+    const AnchorRecord& opened = project().currentAnchor();
+    bool loadsChanged = p.InitialLoad != opened.Plan.InitialLoad || p.PlannedMaxLoad != opened.Plan.PlannedMaxLoad
+        || p.CycleMaxLoad != opened.Plan.CycleMaxLoad || anchor_.Jack.Outputs != opened.Jack.Outputs
+        || anchor_.Jack.Pressures != opened.Jack.Pressures || anchor_.Jack.PointCount != opened.Jack.PointCount;
+    if (countChanged || loadsChanged)
+        anchor_.EditFlag = 0;
     project().currentAnchor() = anchor_;
     QDialog::accept();
 }

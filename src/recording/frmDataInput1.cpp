@@ -1,8 +1,10 @@
 #include "recording/frmDataInput1.h"
 
+#include "documents/frmExcelOption.h"
 #include "documents/frmPrintDataSheet.h"
 #include "evaluation/CycleEvaluation.h"
 #include "graphs/ChartFormatFile.h"
+#include "graphs/frmGRAPH.h"
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
@@ -13,7 +15,6 @@
 #include "recording/ReadingSheet.h"
 #include "recording/RecordingAnchors.h"
 #include "recording/RecordingCharts.h"
-#include "recording/frmDataRevision.h"
 #include "recording/frmSetTime.h"
 #include "ui/AnchorNavigator.h"
 #include "ui/Chart2D.h"
@@ -148,12 +149,11 @@ QWidget* frmDataInput1::buildButtons()
     row->setContentsMargins(0, 0, 0, 0);
     auto* setTime = button(bar, "CmdSetTime", QStringLiteral("時刻設定"));
     auto* tension = button(bar, "CmdSyokiKintyou", QStringLiteral("初期緊張力"));
-    auto* revision = button(bar, "CmdRevision", QStringLiteral("弾性変位量確認"));
     auto* graph = button(bar, "CmdToGraph", QStringLiteral("試験結果グラフ"));
     auto* printOut = button(bar, "CmdPrintOut", QStringLiteral("データシート印刷"));
     auto* excel = button(bar, "CmdExcel", QStringLiteral("Excel出力"));
     auto* close = button(bar, "CmdOKCancel", QStringLiteral("閉じる"));
-    for (QPushButton* b : { setTime, tension, revision, graph })
+    for (QPushButton* b : { setTime, tension, graph })
         row->addWidget(b);
     row->addStretch();
     row->addWidget(printOut);
@@ -161,17 +161,14 @@ QWidget* frmDataInput1::buildButtons()
     row->addSpacing(24);
     row->addWidget(close);
 
-    // Opened from here until the graph window offers its own way to it.
-    connect(revision, &QPushButton::clicked, this, &frmDataInput1::openRevision);
     connect(setTime, &QPushButton::clicked, this, &frmDataInput1::setTime);
     connect(tension, &QPushButton::clicked, this, &frmDataInput1::initialTension);
     connect(printOut, &QPushButton::clicked, this, &frmDataInput1::printOut);
     connect(excel, &QPushButton::clicked, this, &frmDataInput1::excelOutput);
     connect(graph, &QPushButton::clicked, this, &frmDataInput1::openGraphs);
     connect(close, &QPushButton::clicked, this, &frmDataInput1::closeWindow);
-    // Excel output and the graph window are not part of the program yet.
-    excel->setEnabled(false);
-    graph->setEnabled(false);
+    // The graph window opened from here can open this window again: not twice.
+    graph->setEnabled(!ui::isWindowOpen("frmGRAPH"));
     return bar;
 }
 
@@ -366,27 +363,20 @@ void frmDataInput1::printOut()
     frmPrintDataSheet::ShowForm(this);
 }
 
-void frmDataInput1::openRevision()
-{
-    store();
-    project().CurrentAnchor = std::int16_t(index_);
-    if (frmDataRevision::ShowForm(this))
-        markModified();
-    showAnchor(index_);
-}
 
 void frmDataInput1::excelOutput()
 {
     store();
-    // CALL SITE, Excel output (not built yet; CmdExcel stays disabled until then):
-    // write SpdPrintOut as the sheet "データシート" of the chosen workbook.
+    frmExcelOption::MeasurementDataToExcel(this, anchor_);
 }
 
 void frmDataInput1::openGraphs()
 {
     store();
-    // CALL SITE, result graphs (not built yet; CmdToGraph stays disabled until then):
-    // show frmGRAPH on this anchor (project().CurrentAnchor), then showAnchor(index_).
+    project().CurrentAnchor = std::int16_t(index_);
+    if (frmGRAPH::ShowForm(this))
+        markModified();
+    showAnchor(index_);
 }
 
 bool frmDataInput1::ShowForm(QWidget* parent)

@@ -87,7 +87,6 @@ private:
     void setTime();
     void initialTension();
     void printOut();
-    void openRevision();
     void excelOutput();
     void openGraphs();
 

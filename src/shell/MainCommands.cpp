@@ -1,9 +1,24 @@
 #include "shell/MainCommands.h"
 
+#include "documents/frmExcelOption.h"
+#include "documents/frmPrintSyogen.h"
+#include "evaluation/CycleEvaluation.h"
+#include "evaluation/TensionFreeLength.h"
+#include "graphs/frmGRAPH.h"
 #include "model/ProjectRecord.h"
+#include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "planning/DlgMeneRirontiRate.h"
 #include "planning/TestKinds.h"
+#include "planning/frmJouken.h"
+#include "planning/frmKajyuu.h"
+#include "planning/frmKuripu.h"
+#include "planning/frmTaikatai.h"
+#include "recording/frmDataInput1.h"
+#include "refdb/frmAncDBEntry.h"
+#include "refdb/frmAncDBRefer.h"
+#include "refdb/frmJakki.h"
+#include "refdb/frmJakkiDB.h"
 #include "shell/DlgVersion.h"
 #include "shell/UpdateChecker.h"
 #include "shell/frmMain.h"
@@ -53,10 +68,56 @@ bool pullOutTest(const frmMain&)
     return project().isBasic();
 }
 
+// After a window that edited the anchor on screen: its results are evaluated
+// afresh and the window shows them.
+void changedAnchor(frmMain& m, bool changed)
+{
+    if (!changed)
+        return;
+    EvaluateAnchor(project().currentAnchor());
+    m.anchorDataChanged();
+}
+
+// After a window that may have changed every anchor (a jack applied to all).
+void changedProject(frmMain& m, bool changed)
+{
+    if (changed)
+        m.projectDataChanged();
+}
+
+// After a window that changed the lengths the free length at tensioning is made of.
+void changedLengths(frmMain& m, bool changed)
+{
+    if (!changed)
+        return;
+    RefreshTensionFreeLength(project().currentAnchor());
+    changedAnchor(m, true);
+}
+
+// The product decides the tensioning method, which the anchor already carries:
+// a product of another method is refused.
+void chooseProduct(frmMain& m)
+{
+    AnchorRecord& anchor = project().currentAnchor();
+    if (anchor.Tendon.TensioningType < 0) {
+        showMessage(QStringLiteral("緊張方式を選択してください"), MsgIcon::Information);
+        return;
+    }
+    AnchorRecord before = anchor;
+    if (!frmAncDBRefer::ShowForm(&m))
+        return;
+    if (anchor.Tendon.TensioningType != before.Tendon.TensioningType) {
+        anchor = before;
+        showMessage(QStringLiteral("緊張方式は変更できません"), MsgIcon::Exclamation);
+        return;
+    }
+    changedLengths(m, true);
+}
+
 } // namespace
 
-// One line per command. A window built later is wired by giving its command a
-// handler, e.g. {"CmdKajyuTime"}, false, [](frmMain& m) { if (frmKuripu::ShowForm(&m)) m.anchorDataChanged(); }.
+// One line per command; a command whose window the program does not have yet
+// has no handler, so its controls stay disabled.
 // The recent-file items mnuRecentFile_1..10 open their entry (frmMain::openRecent).
 const std::vector<MainCommand>& mainCommands()
 {
@@ -69,13 +130,14 @@ const std::vector<MainCommand>& mainCommands()
         { { "mnuRecentFileDelete" }, false, [](frmMain& m) { m.clearRecentList(); } },
         { { "MenuF_Close" }, false, [](frmMain& m) { m.close(); } },
         // Test-anchor specification table (preview, print, Excel)
-        { { "MenuViewAncSyousai", "Preview", "CmdAnchorSyogenhyou" }, true, nullptr },
-        { { "CmdExcel" }, false, nullptr },
+        { { "MenuViewAncSyousai", "Preview", "CmdAnchorSyogenhyou" }, true,
+            [](frmMain& m) { frmPrintSyogen::ShowForm(&m); } },
+        { { "CmdExcel" }, false, [](frmMain& m) { frmExcelOption::AnchorListToExcel(&m); } },
         { { "CmdTextCopy" }, false, [](frmMain& m) { m.CmdTextCopy_Click(); } },
         // View
         { { "MenuView_0", "Title" }, false, [](frmMain& m) { m.MenuView0_Click(); } },
-        { { "MenuView_1", "Input" }, true, nullptr }, // frmDataInput1
-        { { "MenuView_2", "Graph" }, true, nullptr }, // frmGRAPH
+        { { "MenuView_1", "Input" }, true, [](frmMain& m) { changedAnchor(m, frmDataInput1::ShowForm(&m)); } },
+        { { "MenuView_2", "Graph" }, true, [](frmMain& m) { changedAnchor(m, frmGRAPH::ShowForm(&m)); } },
         { { "MenuView_3", "Effect" }, true, nullptr }, // frmEffect
         { { "MenuViewPrint_1", "Keikaku" }, true, nullptr }, // plan document
         { { "MenuViewPrint_2", "Houkoku" }, true, nullptr }, // report document
@@ -83,7 +145,11 @@ const std::vector<MainCommand>& mainCommands()
         { { "MenuHyouHyouji", "HyouHyouji" }, false, [](frmMain& m) { m.MenuHyouHyouji_Click(); }, qualityWithAnchors },
         { { "MenuShiken", "Shiken" }, false, [](frmMain& m) { m.MenuShiken_Click(); } },
         // Settings
-        { { "Menu_HenkouAnc" }, false, nullptr }, // frmJouken
+        { { "Menu_HenkouAnc" }, false,
+            [](frmMain& m) {
+                if (frmJouken::ShowForm(&m, JoukenPurpose::ChangeConditions))
+                    m.projectDataChanged();
+            } },
         { { "MenuSetJyougenRitu" }, false,
             [](frmMain& m) {
                 if (DlgMeneRirontiRate::ShowForm(&m))
@@ -92,17 +158,27 @@ const std::vector<MainCommand>& mainCommands()
         { { "MenuSetHantei" }, false, nullptr }, // frmMenuHantei
         { { "CmdKijyunnsyo" }, false, [](frmMain& m) { m.CmdKijyunnsyo_Click(); } },
         // Reference databases
-        { { "MenuD_AncKeishiki_0", "MenuD_AncKeishiki_1", "MenuD_AncKeishiki_2", "MenuD_AncKeishiki_4",
-              "MenuD_AncKeishiki_5", "MenuD_AncKeishikiBunsan_0" },
-            false, nullptr }, // frmAncDBEntry
-        { { "MenuD_Jyakki" }, false, nullptr }, // frmJakki
+        { { "MenuD_AncKeishiki_0" }, false, [](frmMain& m) { frmAncDBEntry::ShowForm(&m, 0); } },
+        { { "MenuD_AncKeishiki_1" }, false, [](frmMain& m) { frmAncDBEntry::ShowForm(&m, 1); } },
+        { { "MenuD_AncKeishiki_2" }, false, [](frmMain& m) { frmAncDBEntry::ShowForm(&m, 2); } },
+        { { "MenuD_AncKeishiki_4" }, false, [](frmMain& m) { frmAncDBEntry::ShowForm(&m, 4); } },
+        { { "MenuD_AncKeishiki_5" }, false, [](frmMain& m) { frmAncDBEntry::ShowForm(&m, 5); } },
+        { { "MenuD_AncKeishikiBunsan_0" }, false,
+            [](frmMain& m) { frmAncDBEntry::ShowForm(&m, LoadDistributionType); } },
+        { { "MenuD_Jyakki" }, false,
+            [](frmMain& m) {
+                QString name;
+                int number = 0;
+                frmJakki::ShowForm(&m, frmJakki::MaintainList, name, number);
+            } },
         // Specification of the anchor on screen
-        { { "CmdSentaku" }, false, nullptr }, // frmAncDBRefer
-        { { "CmdJakki" }, false, nullptr }, // frmJakkiDB
-        { { "CmdTaikatai" }, false, nullptr, loadDistribution }, // frmTaikatai
+        { { "CmdSentaku" }, false, chooseProduct },
+        { { "CmdJakki" }, false, [](frmMain& m) { changedProject(m, frmJakkiDB::ShowForm(&m)); } },
+        { { "CmdTaikatai" }, false, [](frmMain& m) { changedLengths(m, frmTaikatai::ShowForm(&m)); },
+            loadDistribution },
         { { "CmdKousokutyou" }, false, nullptr, pullOutTest }, // frmHikinukiDlg
-        { { "CmdKajyuu" }, false, nullptr }, // frmKajyuu
-        { { "CmdKajyuTime" }, false, nullptr }, // frmKuripu
+        { { "CmdKajyuu" }, false, [](frmMain& m) { changedAnchor(m, frmKajyuu::ShowForm(&m)); } },
+        { { "CmdKajyuTime" }, false, [](frmMain& m) { changedAnchor(m, frmKuripu::ShowForm(&m)); } },
         { { "CmdHantei" }, false, nullptr }, // frmHantei
         // Anchor list and navigation
         { { "cmdPrev" }, false, [](frmMain& m) { m.cmdPrev_Click(); }, hasPrevious },
@@ -127,10 +203,7 @@ const std::vector<MainCommand>& mainCommands()
 
 bool ShowNewProjectConditions(QWidget* parent)
 {
-    // The one line that opens the test-conditions window goes here, e.g.
-    // return frmJouken::ShowForm(parent, project().Record.JackTypeChoice);
-    Q_UNUSED(parent);
-    return true;
+    return frmJouken::ShowForm(parent, JoukenPurpose::NewProject);
 }
 
 } // namespace tessaro

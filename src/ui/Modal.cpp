@@ -1,11 +1,20 @@
 #include "ui/Modal.h"
 
+#include <QApplication>
+#include <algorithm>
+
 namespace tessaro::ui {
 namespace {
 ModalScript*& activeScript()
 {
     static ModalScript* script = nullptr;
     return script;
+}
+
+bool& unscriptedRejected()
+{
+    static bool rejected = false;
+    return rejected;
 }
 } // namespace
 
@@ -32,10 +41,23 @@ int ModalScript::run(QDialog& dialog)
     return dialog.result();
 }
 
+bool isWindowOpen(const QString& objectName)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    return std::any_of(windows.begin(), windows.end(),
+        [&](const QWidget* w) { return w->isVisible() && w->objectName() == objectName; });
+}
+
+void rejectUnscriptedModals() { unscriptedRejected() = true; }
+
 int execModal(QDialog& dialog)
 {
     if (ModalScript* script = activeScript())
         return script->run(dialog);
+    if (unscriptedRejected()) {
+        qWarning("modal window %s opened without a script: rejected", qPrintable(dialog.objectName()));
+        return QDialog::Rejected;
+    }
     return dialog.exec();
 }
 

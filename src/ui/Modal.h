@@ -13,6 +13,14 @@ namespace tessaro::ui {
 // Shows the dialog modally and returns its result (QDialog::Accepted/Rejected).
 int execModal(QDialog& dialog);
 
+// Tests: a modal window opened while no ModalScript drives it is rejected at
+// once (with a warning naming it) instead of waiting for a user.
+void rejectUnscriptedModals();
+
+// A window with this objectName is shown. Windows that can open each other
+// (graphs ⇄ measurement input) use it so that one is never opened twice.
+bool isWindowOpen(const QString& objectName);
+
 class ModalScript {
 public:
     using Driver = std::function<void(QDialog&)>;

@@ -217,8 +217,15 @@ TEST(frmGRAPH, WindowsNotInTheProgramHaveDisabledButtons)
     test::setUpMeasuredProject(1);
     frmGRAPH window;
     EXPECT_TRUE(window.evaluationAllowed());
-    for (const char* name : { "Command4", "Command5", "Command8", "Command9", "CmdKuripu", "CmdMasatu", "Command3" })
+    for (const char* name : { "Command4", "Command9", "CmdKuripu", "CmdMasatu", "Command3" })
         EXPECT_FALSE(button(window, name)->isEnabled()) << name;
+    // Data revision and measurement input open on the anchor shown.
+    ui::ModalScript modal;
+    modal.expect("frmDataRevision", [](QDialog& d) { d.reject(); });
+    modal.expect("frmDataInput1", [](QDialog& d) { d.reject(); });
+    button(window, "Command5")->click();
+    button(window, "Command8")->click();
+    EXPECT_EQ(modal.opened(), (QStringList { "frmDataRevision", "frmDataInput1" }));
     // A quality-assurance test has the acceptance judgement and no friction loss.
     EXPECT_FALSE(button(window, "Command4")->isHidden());
     EXPECT_TRUE(button(window, "Command9")->isHidden());

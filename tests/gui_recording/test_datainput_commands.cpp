@@ -241,20 +241,23 @@ TEST_F(InputCommands, WindowOpensOnlyOnAnAnchorWithItsInformation)
 TEST_F(InputCommands, OtherWindowsFromTheMeasurementWindow)
 {
     frmDataInput1 w;
-    EXPECT_FALSE(control<QPushButton>(w, "CmdExcel")->isEnabled());
-    EXPECT_FALSE(control<QPushButton>(w, "CmdToGraph")->isEnabled());
     ui::ModalScript modal;
     modal.expect("frmPrintDataSheet", [](QDialog& d) { d.reject(); });
     click(w, "CmdPrintOut");
     // The data sheet prints the project: the sheet on screen is stored first.
     EXPECT_EQ(p.anchor(1).ReadingCount, 54);
-    modal.expect("frmDataRevision", [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("弾性変位量確認（データ編集）"));
-        control<QPushButton>(d, "Command5")->click();
+    modal.expect("frmExcelOption", [](QDialog& d) { d.reject(); });
+    click(w, "CmdExcel");
+    modal.expect("frmGRAPH", [](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("試験結果グラフ"));
+        // Opened from the measurement window, the graphs do not open it again.
+        EXPECT_FALSE(control<QPushButton>(d, "Command8")->isEnabled());
+        d.reject();
     });
-    click(w, "CmdRevision");
+    w.show();
+    click(w, "CmdToGraph");
     messages.answer(AnswerNo);
     click(w, "CmdSaveGraph");
     EXPECT_EQ(messages.last().text, QStringLiteral("現在のグラフ書式が初期値として更新されますが、よろしいですか？"));
-    EXPECT_EQ(modal.opened(), (QStringList { "frmPrintDataSheet", "frmDataRevision" }));
+    EXPECT_EQ(modal.opened(), (QStringList { "frmPrintDataSheet", "frmExcelOption", "frmGRAPH" }));
 }

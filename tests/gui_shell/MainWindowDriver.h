@@ -1,7 +1,11 @@
 #pragma once
 // Driving the main window by its control names, as the user would.
 
+#include "refdb/DatabaseSettings.h"
+#include "refdb/SchemaUpgrade.h"
 #include "shell/frmMain.h"
+#include "ui/EntryBoxes.h"
+#include "ui/Modal.h"
 #include "ui/SpreadGrid.h"
 
 #include <QAction>
@@ -9,6 +13,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QtTest/QTest>
 #include <gtest/gtest.h>
@@ -83,6 +88,22 @@ inline void type(QLineEdit* b, const QString& text)
     keyIn(b, text);
     QFocusEvent leave(QEvent::FocusOut, Qt::TabFocusReason);
     QApplication::sendEvent(b, &leave);
+}
+
+// The test conditions of a new project: the reference databases made from the
+// seed, the count of test anchors typed and the first jack of the list chosen
+// for all of them; then OK.
+inline void expectTestConditions(ui::ModalScript& modal, int anchors = 1)
+{
+    refdb::LoadDatabaseSettings(refdb::DatabaseUpgradeSteps());
+    modal.expect("frmJouken", [anchors](QDialog& d) {
+        if (auto* count = d.findChild<ui::NumberBox*>("imText1"); count && count->isEnabled())
+            count->SetText(QString::number(anchors));
+        auto* jacks = d.findChild<QListWidget*>("List1");
+        ASSERT_GT(jacks->count(), 0);
+        emit jacks->itemDoubleClicked(jacks->item(0));
+        d.findChild<QPushButton*>("CmdOK")->click();
+    });
 }
 
 } // namespace tessaro::test

@@ -6,6 +6,7 @@
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "shell/frmMain.h"
+#include "MainWindowDriver.h"
 #include "ui/FileDialogs.h"
 #include "ui/SpreadGrid.h"
 
@@ -135,6 +136,8 @@ TEST(frmMainFile, NewProjectAsksToSaveAChangedProjectFirst)
     EXPECT_TRUE(main.DataChanged);
     // No: a new project of the same category with one fresh anchor.
     messages.answer(AnswerNo);
+    ui::ModalScript modal;
+    test::expectTestConditions(modal);
     action(main, "New")->trigger();
     EXPECT_EQ(project().TestCategory, 1);
     EXPECT_TRUE(project().anchor(1).AnchorNo.isEmpty());
@@ -257,6 +260,8 @@ TEST(frmMainFile, ChangingTheTestTypeStartsANewProjectOfTheOtherType)
     EXPECT_EQ(project().Record.AnchorCount, 3);
     // The toolbar's test-type button asks the same; OK makes a pull-out test.
     messages.answer(AnswerOk);
+    ui::ModalScript modal;
+    test::expectTestConditions(modal);
     main.toolbarButton(18)->trigger();
     EXPECT_EQ(project().TestCategory, 0);
     EXPECT_EQ(project().Record.AnchorCount, 1);

@@ -9,6 +9,7 @@
 #include "shell/frmMain.h"
 #include "shell/frmRecentFile.h"
 #include "shell/frmStart.h"
+#include "MainWindowDriver.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
 
@@ -72,16 +73,19 @@ TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
             works->setText(QStringLiteral("国道改良工事"));
             d.findChild<QPushButton*>("Command1_0")->click();
         });
+        test::expectTestConditions(modal, 2);
         click(start, "CmdNewFile_1");
         EXPECT_EQ(start.resultCode(), frmStart::NewProject);
         EXPECT_EQ(project().TestCategory, 1);
         EXPECT_EQ(project().Record.WorksName, QStringLiteral("国道改良工事"));
-        EXPECT_GE(project().Record.AnchorCount, 1);
+        EXPECT_EQ(project().Record.AnchorCount, 2);
+        EXPECT_FALSE(project().Record.AnchorLabels[1].isEmpty()); // the jack chosen for both
         EXPECT_FALSE(main.testTypeButton());
         EXPECT_FALSE(main.DataChanged);
     }
     frmStart start(&main);
     modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_0")->click(); });
+    test::expectTestConditions(modal);
     click(start, "CmdNewFile_0");
     EXPECT_EQ(start.resultCode(), frmStart::NewProject);
     EXPECT_EQ(project().TestCategory, 0);

@@ -7,6 +7,8 @@
 #include <QTemporaryDir>
 
 #ifdef TESSARO_GUI_TESTS
+#include "ui/Modal.h"
+
 #include <QApplication>
 using TestApplication = QApplication;
 #else
@@ -24,6 +26,9 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     TestApplication app(argc, argv);
+#ifdef TESSARO_GUI_TESTS
+    tessaro::ui::rejectUnscriptedModals();
+#endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
