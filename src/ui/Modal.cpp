@@ -34,7 +34,11 @@ int ModalScript::run(QDialog& dialog)
     Driver drive = std::move(drivers_.front().second);
     drivers_.pop_front();
     dialog.setResult(QDialog::Rejected);
+    // Shown and active as a modal window is, so that focus moves end entries.
     dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    dialog.activateWindow();
+    QCoreApplication::processEvents();
     drive(dialog);
     if (dialog.isVisible())
         dialog.reject();

@@ -1,0 +1,152 @@
+// The road of a multi-cycle test through the program, window by window as the
+// engineer takes it: new project with its works title and jacks, load plan,
+// holding-time schedule, readings typed into the sheet, the graphs' verdict,
+// and the project saved and opened again.
+
+#include "gui_shell/MainWindowDriver.h"
+#include "support/TestSupport.h"
+
+#include "evaluation/CycleEvaluation.h"
+#include "model/DataFile.h"
+#include "model/UserMessage.h"
+#include "model/basMainData.h"
+#include "recording/frmDataInput1.h"
+#include "shell/frmStart.h"
+#include "ui/EntryBoxes.h"
+#include "ui/FileDialogs.h"
+
+#include <QLabel>
+#include <QRadioButton>
+
+using namespace tessaro;
+
+namespace {
+
+// The specification the engineer types in the main window: a friction anchor
+// with Lsf = Lf 9000 + Lr 1000 = 10000 mm and Es·As = 200 × 500 = 100000 kN, so
+// that the theoretical elongation at a load L is (L − 50) / 10 mm.
+void specify(AnchorRecord& a)
+{
+    a.AnchorNo = "K-1";
+    a.AnchorNote = QStringLiteral("適性試験");
+    a.ConfirmationTest = 0;
+    a.DesignAnchorForce = 280;
+    a.AnchoringType = 0;
+    a.SetAmount = 5;
+    a.LockOffMode = 0;
+    a.LockOffLoad = 240;
+    a.Tendon.TensioningType = 0;
+    a.AnchorageGround = 1;
+    a.Tendon.AnchorTypeCode = 0;
+    a.Tendon.AnchorRank = 0;
+    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー");
+    a.Tendon.FreeLength = 9000;
+    a.Tendon.ExtraLength = 1000;
+    a.Tendon.AnchorLength = 6000;
+    a.Tendon.TensionFreeLength = 10000;
+    a.Material.TendonModulus = 200;
+    a.Material.TendonArea = 500;
+    a.TendonYieldLoad = 1000;
+}
+
+void enter(QDialog& d, const char* box, const QString& text)
+{
+    auto* b = d.findChild<ui::EntryBox*>(box);
+    ASSERT_NE(b, nullptr) << box;
+    b->SetFocus();
+    b->SetText(text);
+    d.findChild<QPushButton*>("CmdCalcAuto")->setFocus();
+}
+
+// A dial gauge reading that follows the theory with a permanent set of 0.05 mm
+// per cycle: every cycle's elastic part is its theory less 0.05 mm, the last
+// cycle's exactly its theory.
+QString reading(double load, int cycle) { return QString::number(10 + (load - 50) / 10 + 0.05 * cycle, 'f', 2); }
+
+} // namespace
+
+TEST(Road, MultiCycleTestFromNewProjectToSavedFile)
+{
+    frmMain main;
+    ui::ModalScript modal;
+    MessageScript messages;
+
+    // New quality-assurance project: works title, then one anchor with the first jack.
+    modal.expect("frmTitle", [](QDialog& d) {
+        d.findChild<QLineEdit*>("TxtKouji")->setText(QStringLiteral("県道改良工事"));
+        d.findChild<QPushButton*>("Command1_0")->click();
+    });
+    test::expectTestConditions(modal, 1);
+    {
+        frmStart start(&main);
+        start.findChild<QPushButton*>("CmdNewFile_1")->click();
+        ASSERT_EQ(start.resultCode(), frmStart::NewProject);
+    }
+    Project& p = project();
+    ASSERT_EQ(p.Record.AnchorCount, 1);
+    ASSERT_GT(p.anchor(1).Jack.PointCount, 1); // the jack's calibration came from the database
+    specify(p.anchor(1));
+    main.Main_Data_Load(1, 1);
+
+    // Load plan: T0 50, Tp 350 in six stages, distributed evenly.
+    modal.expect("frmKajyuu", [](QDialog& d) {
+        enter(d, "imTxtTo", "50");
+        enter(d, "imTxtTp", "350");
+        enter(d, "imNumber4", "6");
+        d.findChild<QPushButton*>("CmdCalcAuto")->click();
+        d.findChild<QPushButton*>("Command1_0")->click();
+    });
+    test::command(main, "CmdKajyuu");
+    EXPECT_EQ(p.anchor(1).Plan.CycleMaxLoad, (std::array<float, 10>{100, 150, 200, 250, 300, 350}));
+    EXPECT_EQ(p.anchor(1).Plan.PlanSet, 1);
+
+    // Holding times: the window offers the schedule for sandy soil; OK keeps it.
+    modal.expect("frmKuripu", [](QDialog& d) { d.findChild<QPushButton*>("CmdOK")->click(); });
+    test::command(main, "CmdKajyuTime");
+    EXPECT_NE(p.Record.Schedules[0].SetFlag, 0);
+
+    // Readings: the sheet is generated; the dial gauge is set at 10.00 and read on every row.
+    int rows = 0;
+    modal.expect("frmDataInput1", [&rows](QDialog& d) {
+        auto* grid = d.findChild<ui::SpreadGrid*>("vaSpread1");
+        rows = grid->MaxRows();
+        grid->EnterText(frmDataInput1::ColInitial1, 1, "10.00");
+        for (int row = 1; row <= rows; ++row)
+            grid->EnterText(frmDataInput1::ColMeasured1, row,
+                reading(grid->GetText(frmDataInput1::ColLoad, row).toDouble(),
+                    grid->GetText(frmDataInput1::ColCycle, row).toInt()));
+        EXPECT_EQ(grid->GetText(frmDataInput1::ColElongation, rows), "0.30");
+        d.findChild<QPushButton*>("CmdOKCancel")->click();
+    });
+    messages.answer(AnswerYes); // store the readings
+    test::command(main, "MenuView_1");
+    ASSERT_GT(rows, 6 * 4);
+    AnchorRecord& a = p.anchor(1);
+    ASSERT_EQ(a.ReadingCount, rows);
+    EXPECT_FLOAT_EQ(a.Readings.back().Displacement, 0.30f);
+
+    // The evaluation: the last cycle's elastic part is its theory, 30.00 mm,
+    // within 27.00 … 33.00; the verdict is OK.
+    EvaluateAnchor(a);
+    EXPECT_FLOAT_EQ(a.Evaluation.TheoryAtTp, 30.0f);
+    EXPECT_NEAR(a.Evaluation.LastElastic, 30.0, 1e-4);
+    EXPECT_NEAR(a.Evaluation.LastPermanent, 0.30, 1e-4);
+    EXPECT_EQ(a.RangeVerdictText, "OK");
+    modal.expect("frmGRAPH", [](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLabel*>("Label8")->text(), "OK");
+        d.reject();
+    });
+    test::command(main, "MenuView_2");
+
+    // Saved, closed and opened again: the same readings and results.
+    ui::FileDialogScript files;
+    QString path = test::tempPath("road.tsx");
+    files.answer(path);
+    test::command(main, "MenuBarF_3");
+    QByteArray saved = encodeProject(p);
+    ASSERT_TRUE(LoadDataFile(path));
+    EXPECT_EQ(project().Record.WorksName, QStringLiteral("県道改良工事"));
+    EXPECT_EQ(project().anchor(1).ReadingCount, rows);
+    EXPECT_EQ(encodeProject(project()), saved);
+    EXPECT_TRUE(modal.allUsed());
+}
