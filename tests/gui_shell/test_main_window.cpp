@@ -53,48 +53,24 @@ public slots:
 
 } // namespace
 
-TEST(frmMainWindow, MenusToolbarAndGridHeadings)
+TEST(frmMainWindow, ControlsAndCommandTable)
 {
     test::makeQualityProject(project(), 2);
     frmMain main;
-    EXPECT_EQ(action(main, "MenuBarF_0")->text(), QStringLiteral("新規作成(&N)"));
-    EXPECT_EQ(action(main, "MenuViewAncSyousai")->text(), QStringLiteral("試験アンカー諸元表プレビュー"));
-    EXPECT_EQ(action(main, "MenuView_3")->text(), QStringLiteral("試験結果一覧"));
-    EXPECT_EQ(action(main, "MenuViewPrint_2")->text(), QStringLiteral("報告書作成"));
     EXPECT_EQ(action(main, "MenuShiken")->text(), QStringLiteral("試験タイプの変更 [基本調査 ⇔ 適性・確認]"));
-    EXPECT_EQ(action(main, "MenuHyouHyouji")->text(), QStringLiteral("データ全表示 [追加・削除・並べ替え]"));
-    EXPECT_EQ(action(main, "MenuSetJyougenRitu")->text(), QStringLiteral("弾性変位量の許容範囲"));
-    EXPECT_EQ(action(main, "MenuH_Help")->text(), QStringLiteral("取り扱い説明書(PDF)"));
-    EXPECT_EQ(action(main, "QuoltHp_0")->text(), QStringLiteral("サポートページ"));
     // Buttons keep their old numbers: 18 the test type, 20 the full display.
     EXPECT_EQ(main.toolbarButton(18)->objectName(), "Shiken");
     EXPECT_EQ(main.toolbarButton(20)->objectName(), "HyouHyouji");
-    const QStringList keys = { "New", "open", "save", "Preview", "Title", "Input", "Graph", "Effect", "Keikaku",
-        "Houkoku", "Shiken", "Kirikae" };
-    for (const QString& key : keys)
-        EXPECT_NE(main.findChild<QToolBar*>("Tbar1")->findChild<QAction*>(key), nullptr) << key.toStdString();
     ui::SpreadGrid* grid = test::qualityGrid(main);
     ASSERT_EQ(grid->MaxCols(), 24);
     EXPECT_EQ(grid->GetText(4, 0), QStringLiteral("設計ｱﾝｶｰ力\n[常時]\n(kN)"));
-    EXPECT_EQ(grid->GetText(24, 0), QStringLiteral("試験年月日"));
     EXPECT_EQ(grid->GetText(2, 2), "A-2");
-    EXPECT_EQ(main.findChild<ui::SpreadGrid*>("vaSpreadKihon")->GetText(3, 0), QStringLiteral("周面摩擦抵抗\n(N/mm2)"));
-}
-
-TEST(frmMainWindow, CommandsWhoseWindowsAreMissingAreDisabled)
-{
-    test::makeQualityProject(project(), 2);
-    frmMain main;
+    // A command whose window is not built is present but disabled.
     for (const char* missing : { "MenuView_3", "MenuViewPrint_1", "Houkoku", "MenuSetHantei", "CmdKousokutyou",
              "CmdHantei" })
         EXPECT_FALSE(enabled(main, missing)) << missing;
-    for (const char* present : { "MenuBarF_0", "MenuView_0", "Title", "MenuSetJyougenRitu", "CmdKijyunnsyo",
-             "MenuH_Ver", "UpdateChecker", "CmdTextCopy", "Kirikae", "Shiken", "cmdNext", "MenuView_1", "Input",
-             "MenuView_2", "MenuViewAncSyousai", "Preview", "Menu_HenkouAnc", "MenuD_Jyakki", "MenuD_AncKeishiki_0",
-             "MenuD_AncKeishikiBunsan_0", "CmdSentaku", "CmdJakki", "CmdKajyuu", "CmdKajyuTime", "CmdExcel",
-             "CmdAnchorSyogenhyou" })
+    for (const char* present : { "MenuBarF_0", "Kirikae", "cmdNext", "CmdKajyuu", "CmdAnchorSyogenhyou" })
         EXPECT_TRUE(enabled(main, present)) << present;
-    // Every control the table names exists in the window.
     for (const MainCommand& c : mainCommands())
         for (const QString& name : c.controls)
             EXPECT_TRUE(main.findChild<QAction*>(name) || main.findChild<QPushButton*>(name)) << name.toStdString();
@@ -169,14 +145,9 @@ TEST(frmMainWindow, ChoicesAndTheirTexts)
 {
     test::makeQualityProject(project(), 1);
     frmMain main;
-    QComboBox* shiken = combo(main, "CmbShiken");
-    EXPECT_EQ(shiken->itemText(1), QStringLiteral("確認試験"));
-    shiken->setCurrentIndex(1);
+    combo(main, "CmbShiken")->setCurrentIndex(1);
     EXPECT_EQ(project().anchor(1).ConfirmationTest, 1);
     EXPECT_EQ(project().anchor(1).AnchorNote, QStringLiteral("確認試験"));
-    EXPECT_EQ(combo(main, "Combo5")->itemText(1), QStringLiteral("ランクＢ"));
-    combo(main, "Combo6")->setCurrentIndex(1);
-    EXPECT_EQ(project().anchor(1).Tendon.TensioningType, 1);
     // Lock-off given as a ratio of Td 400: 0.95 → 380 kN.
     combo(main, "CmbTeityaku")->setCurrentIndex(1);
     test::type(box(main, "imTxtKajyu"), "0.95");
@@ -216,17 +187,11 @@ TEST(frmMainWindow, PullOutTestShowsItsOwnFramesAndTug)
     main.setTestTypeButton(true);
     main.Shiken();
     EXPECT_TRUE(main.findChild<QWidget*>("FramKihon")->isVisibleTo(&main));
-    EXPECT_FALSE(combo(main, "CmbShiken")->isVisibleTo(&main));
-    EXPECT_FALSE(combo(main, "Combo5")->isVisibleTo(&main));
     EXPECT_FALSE(button(main, "cmdNext")->isVisibleTo(&main));
-    EXPECT_EQ(label(main, "LblCmbKihon")->text(), QStringLiteral("基本調査試験(引抜き試験)"));
     test::type(box(main, "imTxtTeikou"), "0.30");
     EXPECT_EQ(label(main, "LblTug")->text(), "763.41");
     EXPECT_EQ(project().Record.WorkingAnchor.Spec2.PullOutResistanceText, "763.41");
-    ui::SpreadGrid* kihon = main.findChild<ui::SpreadGrid*>("vaSpreadKihon");
-    EXPECT_TRUE(kihon->isVisibleTo(&main));
-    EXPECT_EQ(kihon->GetText(1, 1), "K-1");
-    EXPECT_EQ(kihon->GetText(4, 1), "135");
+    EXPECT_EQ(main.findChild<ui::SpreadGrid*>("vaSpreadKihon")->GetText(4, 1), "135");
 }
 
 TEST(frmMainWindow, ViewSwitchChecksTheAnchorsFirst)
@@ -273,7 +238,6 @@ TEST(frmMainWindow, StandardEditionChangesTheTexts)
     command(main, "CmdKijyunnsyo");
     EXPECT_EQ(project().Settings.StandardEdition, 0);
     EXPECT_EQ(combo(main, "CmbShiken")->itemText(0), QStringLiteral("多サイクル確認試験"));
-    EXPECT_EQ(combo(main, "Combo5")->currentText(), QStringLiteral("永久"));
     EXPECT_EQ(label(main, "LblKijyunsyo")->text(), QStringLiteral("平成12年3月23日改定"));
     EXPECT_EQ(test::qualityGrid(main)->GetText(3, 1), QStringLiteral("多サイクル確認試験"));
     EXPECT_TRUE(main.DataChanged);

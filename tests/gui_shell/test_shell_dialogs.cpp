@@ -174,33 +174,22 @@ TEST(frmFileName, DeleteAsksAndRemovesTheFile)
     EXPECT_EQ(files->count(), 0);
 }
 
-TEST(DlgCalendar, MonthsDoNotStepAcrossTheYear)
+TEST(DlgCalendar, StepsStopAtTheEndsOfYearAndList)
 {
-    DlgCalendar dialog(QDate(2024, 1, 17));
-    click(dialog, "Command3");
-    EXPECT_EQ(dialog.date(), QDate(2024, 1, 17));
-    click(dialog, "Command4");
-    EXPECT_EQ(dialog.date(), QDate(2024, 2, 1));
-    EXPECT_EQ(child<QComboBox>(dialog, "Combo2")->currentText(), QStringLiteral("2月"));
-    DlgCalendar december(QDate(2023, 12, 5));
-    click(december, "Command4");
-    EXPECT_EQ(december.date(), QDate(2023, 12, 5));
-}
-
-TEST(DlgCalendar, YearsStopAtTheEndsOfTheList)
-{
-    DlgCalendar first(QDate(1900, 6, 10));
-    auto* years = child<QComboBox>(first, "Combo1");
-    EXPECT_EQ(years->count(), 201);
-    EXPECT_EQ(years->itemText(0), QStringLiteral("1900年"));
-    EXPECT_EQ(years->itemText(200), QStringLiteral("2100年"));
-    click(first, "Command1");
-    EXPECT_EQ(first.date(), QDate(1900, 6, 10));
-    click(first, "Command2");
-    EXPECT_EQ(first.date(), QDate(1901, 6, 1));
-    DlgCalendar last(QDate(2100, 3, 3));
-    click(last, "Command2");
-    EXPECT_EQ(last.date(), QDate(2100, 3, 3));
+    // Command1/2 step a year back/forward, Command3/4 a month; a step lands on the 1st.
+    struct Case {
+        QDate start;
+        const char* button;
+        QDate expected;
+    } cases[] = { { QDate(2024, 1, 17), "Command3", QDate(2024, 1, 17) },
+        { QDate(2024, 1, 17), "Command4", QDate(2024, 2, 1) }, { QDate(2023, 12, 5), "Command4", QDate(2023, 12, 5) },
+        { QDate(1900, 6, 10), "Command1", QDate(1900, 6, 10) }, { QDate(1900, 6, 10), "Command2", QDate(1901, 6, 1) },
+        { QDate(2100, 3, 3), "Command2", QDate(2100, 3, 3) } };
+    for (const Case& c : cases) {
+        DlgCalendar dialog(c.start);
+        click(dialog, c.button);
+        EXPECT_EQ(dialog.date(), c.expected) << c.start.toString().toStdString() << " " << c.button;
+    }
 }
 
 TEST(DlgCalendar, DayGridAndTheDateText)
