@@ -94,40 +94,34 @@ TEST(AnchorCheck, PullOutTestAsksItsConditionsAndTheBondLengthCheck)
         (std::vector<int> { 2, 25, 27, 9, 12, 14, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 29, 30, 11, 1 }));
 }
 
-TEST(AnchorCheck, OneDesignForceIsEnough)
+TEST(AnchorCheck, ConditionalItemsOfACompleteAnchor)
 {
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.DesignAnchorForce = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 0);
-    a.DesignAnchorForceSeismic = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 36);
-}
-
-TEST(AnchorCheck, LockOffByRatioNeedsTheRatio)
-{
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.LockOffMode = 1;
-    a.LockOffRatio = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 8);
-}
-
-TEST(AnchorCheck, LoadChangesByRateNeedTheRates)
-{
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.Spec2.LoadChangeBySpeed = 1;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 21);
-    a.Spec2.LoadingRate = 50;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 22);
-    a.Spec2.UnloadingRate = 100;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 0);
-}
-
-TEST(AnchorCheck, NegativeLsfIsReportedBeforeThePlan)
-{
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.Tendon.TensionFreeLength = -20;
-    a.Plan.PlannedMaxLoad = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 31);
+    // Each case changes a complete anchor; the code is the first item then missing.
+    struct Case {
+        const char* what;
+        std::function<void(AnchorRecord&)> change;
+        int code;
+    } cases[] = {
+        { "seismic force alone", [](AnchorRecord& a) { a.DesignAnchorForce = 0; }, 0 },
+        { "no design force", [](AnchorRecord& a) { a.DesignAnchorForce = a.DesignAnchorForceSeismic = 0; }, 36 },
+        { "lock-off by ratio", [](AnchorRecord& a) { a.LockOffMode = 1; a.LockOffRatio = 0; }, 8 },
+        { "rates, none", [](AnchorRecord& a) { a.Spec2.LoadChangeBySpeed = 1; }, 21 },
+        { "rates, loading", [](AnchorRecord& a) { a.Spec2.LoadChangeBySpeed = 1; a.Spec2.LoadingRate = 50; }, 22 },
+        { "rates, both",
+            [](AnchorRecord& a) {
+                a.Spec2.LoadChangeBySpeed = 1;
+                a.Spec2.LoadingRate = 50;
+                a.Spec2.UnloadingRate = 100;
+            },
+            0 },
+        // A negative Lsf is reported before the plan.
+        { "negative Lsf", [](AnchorRecord& a) { a.Tendon.TensionFreeLength = -20; a.Plan.PlannedMaxLoad = 0; }, 31 },
+    };
+    for (const Case& c : cases) {
+        AnchorRecord a = test::completeQualityAnchor(1);
+        c.change(a);
+        EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), c.code) << c.what;
+    }
 }
 
 TEST(AnchorCheck, Messages)
