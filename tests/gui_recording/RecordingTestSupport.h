@@ -33,13 +33,6 @@ inline Project& openSixCycleProject()
     return p;
 }
 
-template <class T> T* control(QWidget& window, const char* name)
-{
-    T* c = window.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
-
 // Lets the window finish what it does after an edit (chart, evaluation, messages).
 inline void settle()
 {

@@ -22,13 +22,6 @@
 
 namespace tessaro::test {
 
-template <class T> T* control(QWidget& window, const QString& name)
-{
-    T* c = window.findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name.toStdString();
-    return c;
-}
-
 class WindowDbTest : public ::testing::Test {
 protected:
     void SetUp() override

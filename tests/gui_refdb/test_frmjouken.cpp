@@ -223,22 +223,6 @@ TEST_F(Jouken, ABasicInvestigationShowsOneAnchorWithOneJack)
     EXPECT_EQ(project().Record.WorkingAnchor.Jack.PointCount, 8);
 }
 
-TEST_F(Jouken, AJackNameWithAQuoteIsFoundAgain)
-{
-    const QString name = QStringLiteral("O'Neil 500t; --x");
-    exec(DbKind::Jack, "UPDATE JakkiTBL SET Jakki_Name = ? WHERE J_No = 2", { name });
-    newQualityProject();
-    auto w = open(JoukenPurpose::NewProject);
-    setCount(*w, "2");
-    pickJack(*w, name);
-    click(*w, "CmdOK");
-    ASSERT_EQ(w->result(), QDialog::Accepted);
-    EXPECT_EQ(project().anchor(2).Jack.JackName, name);
-    EXPECT_EQ(project().anchor(2).Jack.JackNo, 2);
-    EXPECT_EQ(project().anchor(2).Jack.PointCount, 10);
-    EXPECT_EQ(scalar(DbKind::Jack, "SELECT COUNT(*) FROM JakkiTBL").toInt(), 47);
-}
-
 TEST_F(Jouken, TheJackRegistrationOpensTheJackListAndReadsItAgain)
 {
     newQualityProject();

@@ -68,28 +68,33 @@ TEST(frmMainFile, RecentMenuShowsNumberNameAndPath)
     EXPECT_FALSE(action(main, "mnuRecentFile_1")->isVisible());
 }
 
-TEST(frmMainFile, ExitWithChangesAsksThreeWays)
+TEST(frmMainFile, ExitAsksOnlyWithChangesAndYesSavesFirst)
 {
-    InitProject(project(), 1);
+    test::makeQualityProject(project(), 1);
     frmMain main;
     main.show();
     main.DataChanged = true;
     MessageScript messages;
+    ui::FileDialogScript files;
     messages.answer(AnswerCancel);
     main.close();
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(messages.last().buttons, MsgButtons::YesNoCancel);
     EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("終了する前に保存しますか？")));
-    messages.answer(AnswerNo);
-    main.close();
+    // Yes on a never-saved project asks for a name; cancelling it keeps the window.
+    messages.answer(AnswerYes);
+    files.answer("");
+    action(main, "MenuF_Close")->trigger();
+    EXPECT_TRUE(main.isVisible());
+    messages.answer(AnswerYes);
+    QString path = test::tempPath("at-exit.tsx");
+    files.answer(path);
+    action(main, "MenuF_Close")->trigger();
     EXPECT_FALSE(main.isVisible());
-}
-
-TEST(frmMainFile, ExitWithoutChangesAsksNothing)
-{
-    frmMain main;
+    EXPECT_TRUE(QFile::exists(path));
+    // Nothing changed: closing asks nothing.
     main.show();
-    MessageScript messages;
+    messages.clear();
     main.close();
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(messages.empty());
@@ -153,23 +158,6 @@ TEST(frmMainFile, OpenAsksToSaveAndOffersTheThreeKindsOfFile)
     EXPECT_TRUE(main.DataChanged);
 }
 
-TEST(frmMainFile, OpeningAFileShowsItsAnchors)
-{
-    test::makeQualityProject(project(), 4);
-    QString path = test::tempPath("four.tsx");
-    ASSERT_TRUE(SaveDataFile(path));
-    InitProject(project(), 0);
-    frmMain main;
-    ui::FileDialogScript files;
-    files.answer(path);
-    ASSERT_TRUE(main.MenuBarF_Click(1));
-    EXPECT_EQ(main.windowTitle(), "Tessaro - [four.tsx]");
-    EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "4");
-    EXPECT_EQ(main.findChild<ui::SpreadGrid*>("vaSpreadHinshitu")->MaxRows(), 4);
-    EXPECT_EQ(main.findChild<QLineEdit*>("imTxtNum")->text(), "A-1");
-    EXPECT_FALSE(main.DataChanged);
-}
-
 TEST(frmMainFile, ARefusedFileLeavesAnEmptyProjectNeverSavedOver)
 {
     test::makeQualityProject(project(), 2);
@@ -208,27 +196,6 @@ TEST(frmMainFile, AProjectFromAnOlderReleaseIsSavedUnderANewName)
     EXPECT_FALSE(QFile::exists(test::tempPath("converted.tsx")));
     EXPECT_FALSE(project().FromOlderRelease);
     EXPECT_EQ(main.windowTitle(), "Tessaro - [converted-new.tsx]");
-}
-
-TEST(frmMainFile, ExitWithYesSavesFirst)
-{
-    test::makeQualityProject(project(), 1);
-    frmMain main;
-    main.show();
-    main.DataChanged = true;
-    MessageScript messages;
-    ui::FileDialogScript files;
-    // Yes on a never-saved project asks for a name; cancelling it keeps the window.
-    messages.answer(AnswerYes);
-    files.answer("");
-    action(main, "MenuF_Close")->trigger();
-    EXPECT_TRUE(main.isVisible());
-    messages.answer(AnswerYes);
-    QString path = test::tempPath("at-exit.tsx");
-    files.answer(path);
-    action(main, "MenuF_Close")->trigger();
-    EXPECT_FALSE(main.isVisible());
-    EXPECT_TRUE(QFile::exists(path));
 }
 
 TEST(frmMainFile, ChangingTheTestTypeStartsANewProjectOfTheOtherType)
@@ -271,6 +238,8 @@ TEST(frmMainFile, RecentFileAsksToSaveAndOpens)
     EXPECT_EQ(project().Record.AnchorCount, 5);
     EXPECT_EQ(main.CurrentPath, path);
     EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "5");
+    EXPECT_EQ(main.findChild<QLineEdit*>("imTxtNum")->text(), "A-1");
+    EXPECT_EQ(main.windowTitle(), "Tessaro - [recent-five.tsx]");
     EXPECT_FALSE(main.DataChanged);
     EXPECT_EQ(project().OpenedFromRecent, 0);
 }
