@@ -96,32 +96,30 @@ TEST(AnchorCheck, PullOutTestAsksItsConditionsAndTheBondLengthCheck)
 
 TEST(AnchorCheck, ConditionalItemsOfACompleteAnchor)
 {
-    // Each case changes a complete anchor; the code is the first item then missing.
-    struct Case {
-        const char* what;
-        std::function<void(AnchorRecord&)> change;
-        int code;
-    } cases[] = {
-        { "seismic force alone", [](AnchorRecord& a) { a.DesignAnchorForce = 0; }, 0 },
-        { "no design force", [](AnchorRecord& a) { a.DesignAnchorForce = a.DesignAnchorForceSeismic = 0; }, 36 },
-        { "lock-off by ratio", [](AnchorRecord& a) { a.LockOffMode = 1; a.LockOffRatio = 0; }, 8 },
-        { "rates, none", [](AnchorRecord& a) { a.Spec2.LoadChangeBySpeed = 1; }, 21 },
-        { "rates, loading", [](AnchorRecord& a) { a.Spec2.LoadChangeBySpeed = 1; a.Spec2.LoadingRate = 50; }, 22 },
-        { "rates, both",
-            [](AnchorRecord& a) {
-                a.Spec2.LoadChangeBySpeed = 1;
-                a.Spec2.LoadingRate = 50;
-                a.Spec2.UnloadingRate = 100;
-            },
-            0 },
-        // A negative Lsf is reported before the plan.
-        { "negative Lsf", [](AnchorRecord& a) { a.Tendon.TensionFreeLength = -20; a.Plan.PlannedMaxLoad = 0; }, 31 },
-    };
-    for (const Case& c : cases) {
-        AnchorRecord a = test::completeQualityAnchor(1);
-        c.change(a);
-        EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), c.code) << c.what;
-    }
+    const HoldingSchedule s = test::setSchedule();
+    AnchorRecord a = test::completeQualityAnchor(1);
+    a.DesignAnchorForce = 0; // one design force is enough
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 0);
+    a.DesignAnchorForceSeismic = 0;
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 36);
+
+    a = test::completeQualityAnchor(1);
+    a.LockOffMode = 1; // lock-off by ratio needs the ratio
+    a.LockOffRatio = 0;
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 8);
+
+    a = test::completeQualityAnchor(1);
+    a.Spec2.LoadChangeBySpeed = 1; // load changes by rate need both rates
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 21);
+    a.Spec2.LoadingRate = 50;
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 22);
+    a.Spec2.UnloadingRate = 100;
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 0);
+
+    a = test::completeQualityAnchor(1);
+    a.Tendon.TensionFreeLength = -20; // a negative Lsf is reported before the plan
+    a.Plan.PlannedMaxLoad = 0;
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 31);
 }
 
 TEST(AnchorCheck, Messages)

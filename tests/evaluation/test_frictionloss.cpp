@@ -65,7 +65,6 @@ TEST(ElasticLine, SlopeInterceptAndZeroLoad)
     EXPECT_EQ(ElasticLine(5, 100, 5, 300).zeroLoad, 0); // horizontal
 }
 
-
 TEST(FrictionLoss, TwoChosenPoints)
 {
     AnchorRecord a = pullOutTest();

@@ -187,4 +187,3 @@ TEST(OlectraChart, SaveAsDefaultThatCannotWriteTellsTheUser)
     EXPECT_TRUE(script.last().text.startsWith(QStringLiteral("グラフ書式を保存できませんでした。")));
     EXPECT_EQ(script.last().icon, MsgIcon::Exclamation);
 }
-

@@ -36,7 +36,7 @@ TEST_F(SelectBook, OpensOnTheCurrentEditionWithItsValues)
 {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("基準書の選択"));
     EXPECT_EQ(control<QRadioButton>(dialog, "OptSelect_1")->text(),
-              QStringLiteral("平成24年5月31日改定  [グラウンドアンカー設計・施工基準、同解説 (公社)地盤工学会]"));
+        QStringLiteral("平成24年5月31日改定  [グラウンドアンカー設計・施工基準、同解説 (公社)地盤工学会]"));
     EXPECT_TRUE(control<QRadioButton>(dialog, "OptSelect_1")->isChecked());
     EXPECT_TRUE(control<QGroupBox>(dialog, "FrameNew")->isEnabled());
     EXPECT_FALSE(control<QGroupBox>(dialog, "FrameOLD")->isEnabled());

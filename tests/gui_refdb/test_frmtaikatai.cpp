@@ -70,8 +70,8 @@ TEST_F(BodySpacings, AShortTotalOrOneBeyondTheRangeIsRefused)
 {
     // Which totals are refused with which text is the core's; the window must keep the spacings.
     EXPECT_FALSE(enter({ "1000", "1000", "999" }));
-    EXPECT_EQ(messages.last().text,
-        QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。 "));
+    EXPECT_EQ(
+        messages.last().text, QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。 "));
     EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5> { 500, 500, 2000, 0, 0 }));
     project().anchor(2).Tendon.BodyCount = 0; // no count yet: all five spacings open
     project().anchor(2).Tendon.AnchorLength = 100000;
