@@ -112,13 +112,6 @@ TEST(ChartFormatFile, MissingOrDamagedFilesLeaveTheDesignedAppearance)
     EXPECT_TRUE(unchanged(later));
 }
 
-TEST(ChartFormatFile, FileNamesOfTheGraphWindows)
-{
-    EXPECT_EQ(summaryFormatFile(2), "IniSoukatuGraph2.ini");
-    EXPECT_EQ(chartFormatPath("IniInputChart.ini"),
-        QDir::cleanPath(qEnvironmentVariable("TESSARO_DATA")) + "/IniChartFile/IniInputChart.ini");
-}
-
 TEST(OlectraChart, LoadChartFormatFromTheChartFormatFolder)
 {
     Chart2D chart;
@@ -132,17 +125,6 @@ TEST(OlectraChart, LoadChartFormatFromTheChartFormatFolder)
     EXPECT_TRUE(loadChartFormat(chart, graphFormatFile(3)));
     EXPECT_EQ(chart.format(), editedFormat());
     EXPECT_EQ(chart.data().title, QStringLiteral("荷重-変位量曲線")); // the data is not touched
-}
-
-TEST(OlectraChart, CopyChartFormatGivesTheTargetTheSourceAppearance)
-{
-    Chart2D screen;
-    Chart2D offScreen;
-    screen.setFormat(editedFormat());
-    offScreen.setData(test::emptyChart());
-    copyChartFormat(screen, offScreen);
-    EXPECT_EQ(offScreen.format(), screen.format());
-    EXPECT_EQ(offScreen.data().title, QStringLiteral("時間-荷重曲線"));
 }
 
 TEST(OlectraChart, SaveAsDefaultAsksFirstAndNoChangesNothing)

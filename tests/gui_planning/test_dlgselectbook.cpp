@@ -140,24 +140,3 @@ TEST(SelectBookForm, AcceptedValuesGoIntoTheProject)
     EXPECT_DOUBLE_EQ(values.tpCoefA, unchanged.tpCoefA);
     EXPECT_TRUE(messages.empty());
 }
-
-TEST(SelectBookForm, ReferenceButtonsOpenTheirTexts)
-{
-    MessageScript messages;
-    ui::ModalScript modal;
-    QStringList titles;
-    auto read = [&titles](QDialog& d) { titles << d.windowTitle(); };
-    modal.expect("DlgSelectBook", [&](QDialog& d) {
-        control<QPushButton>(d, "Cmdkaisetu2")->click();
-        control<QPushButton>(d, "Command1")->click();
-        control<QRadioButton>(d, "OptSelect_0")->click();
-        control<QPushButton>(d, "Cmdkaisetu")->click();
-    });
-    modal.expect("DlgReferenceText", read);
-    modal.expect("DlgReferenceText", read);
-    modal.expect("DlgReferenceText", read);
-    JudgementConstants values;
-    DlgSelectBook::ShowForm(nullptr, values);
-    EXPECT_TRUE(modal.allUsed());
-    EXPECT_EQ(titles, (QStringList{QStringLiteral("解説"), QStringLiteral("参考表"), QStringLiteral("解説")}));
-}

@@ -26,14 +26,6 @@ protected:
             names << r.value(0).toString() + ":" + r.value(1).toString();
         return names;
     }
-    static bool hasLabelText(QWidget& w, const QString& text)
-    {
-        for (QLabel* l : w.findChildren<QLabel*>()) {
-            if (l->text() == text)
-                return true;
-        }
-        return false;
-    }
     MessageScript messages;
 };
 
@@ -64,14 +56,6 @@ TEST_F(JackList, ImportModeTakesTheSelectedJack)
     name.clear();
     EXPECT_FALSE(frmJakki::ShowForm(nullptr, frmJakki::ImportForAnchor, name, number));
     EXPECT_EQ(name, "");
-}
-
-TEST_F(JackList, ListModeShowsTheNotice)
-{
-    frmJakki w(frmJakki::MaintainList);
-    EXPECT_TRUE(hasLabelText(w, QStringLiteral("ここで編集した値は、ジャッキ登録リストのみに反映されます。")));
-    EXPECT_EQ(w.findChild<QPushButton*>("CmdOK"), nullptr);
-    test::screenshot(w, "frmJakki");
 }
 
 TEST_F(JackList, AJackWithAQuoteIsAddedAndDeletedAlone)

@@ -54,20 +54,6 @@ TEST(frmMainFile, SavingANeverSavedProjectAsksForAName)
     EXPECT_EQ(files.shown().size(), 1u);
 }
 
-TEST(frmMainFile, RecentMenuShowsNumberNameAndPath)
-{
-    recent::setFiles({ "/works/site/a.tsx", "/works/b.tsx" });
-    frmMain main;
-    EXPECT_EQ(action(main, "mnuRecentFile_1")->text(), QStringLiteral(" 1  a.tsx [/works/site/a.tsx]"));
-    EXPECT_TRUE(action(main, "mnuRecentFile_2")->isVisible());
-    EXPECT_FALSE(action(main, "mnuRecentFile_3")->isVisible());
-    MessageScript messages;
-    messages.answer(AnswerOk);
-    action(main, "mnuRecentFileDelete")->trigger();
-    EXPECT_TRUE(recent::files().isEmpty());
-    EXPECT_FALSE(action(main, "mnuRecentFile_1")->isVisible());
-}
-
 TEST(frmMainFile, ExitAsksOnlyWithChangesAndYesSavesFirst)
 {
     test::makeQualityProject(project(), 1);
@@ -98,16 +84,6 @@ TEST(frmMainFile, ExitAsksOnlyWithChangesAndYesSavesFirst)
     main.close();
     EXPECT_FALSE(main.isVisible());
     EXPECT_TRUE(messages.empty());
-}
-
-TEST(frmMainFile, SaveAsProposesTheOldNameOfAnOlderFile)
-{
-    frmMain main;
-    main.CurrentPath = "/old/works.tsn";
-    ui::FileDialogScript files;
-    files.answer("");
-    EXPECT_FALSE(main.MenuBarF_Click(4));
-    EXPECT_EQ(files.shown()[0].initialName, "works");
 }
 
 TEST(frmMainFile, NewProjectAsksToSaveAChangedProjectFirst)

@@ -56,24 +56,6 @@ TEST(frmMainList, TheNineHundredNinetyNinthAnchorIsTheLast)
     EXPECT_FALSE(enabled(main, "CmdAdd"));
 }
 
-TEST(frmMainList, InsertCopyPutsTheCopyAtTheSelectedRowAndShowsIt)
-{
-    test::makeQualityProject(project(), 3);
-    frmMain main;
-    showListCommands(main);
-    EXPECT_FALSE(enabled(main, "PopupInsert")); // nothing copied yet
-    test::selectRow(main, 2);
-    command(main, "PopupCopy");
-    test::selectRow(main, 1);
-    command(main, "PopupInsert");
-    EXPECT_EQ(names(), QStringList({ "A-2", "A-1", "A-2", "A-3" }));
-    EXPECT_EQ(project().CurrentAnchor, 1);
-    EXPECT_EQ(test::box(main, "imTxtNum")->text(), "A-2");
-    EXPECT_EQ(test::qualityGrid(main)->GetText(1, 4), "4");
-    EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "4");
-    EXPECT_TRUE(main.DataChanged);
-}
-
 TEST(frmMainList, DeleteAsksForTheRow)
 {
     test::makeQualityProject(project(), 3);
@@ -119,13 +101,7 @@ TEST(frmMainList, MovesUpAndDownStopAtTheEnds)
     project().anchor(4).AnchorNo.clear();
     frmMain main;
     showListCommands(main);
-    test::selectRow(main, 1);
-    command(main, "CmdSort_1");
-    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
-    test::selectRow(main, 3); // the last named row
-    command(main, "CmdSort_0");
-    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
-    test::selectRow(main, 4); // the last row
+    test::selectRow(main, 3); // the last named row: the unnamed one never moves above it
     command(main, "CmdSort_0");
     EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
     EXPECT_FALSE(main.DataChanged);
@@ -241,14 +217,4 @@ TEST(frmMainList, TypingANameInTheListNamesTheAnchor)
     test::qualityGrid(main)->EnterText(4, 2, "999");
     EXPECT_EQ(test::qualityGrid(main)->GetText(4, 2), "400.00");
     EXPECT_FLOAT_EQ(project().anchor(2).DesignAnchorForce, 400.0f);
-}
-
-TEST(frmMainList, DoubleClickOnARowShowsThatAnchor)
-{
-    test::makeQualityProject(project(), 5);
-    frmMain main;
-    ui::SpreadGrid* grid = test::qualityGrid(main);
-    emit grid->doubleClicked(grid->model()->index(3, 1));
-    EXPECT_EQ(project().CurrentAnchor, 4);
-    EXPECT_EQ(test::box(main, "imTxtNum")->text(), "A-4");
 }

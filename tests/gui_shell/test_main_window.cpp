@@ -6,13 +6,11 @@
 #include "ui/Modal.h"
 
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QLabel>
 #include <QMenuBar>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QToolBar>
-#include <QUrl>
 
 using namespace tessaro;
 using test::action;
@@ -31,25 +29,6 @@ QLabel* label(frmMain& w, const char* name)
 {
     return w.findChild<QLabel*>(name);
 }
-
-// Catches the pages the window asks the desktop to open.
-class UrlCatcher : public QObject {
-    Q_OBJECT
-public:
-    UrlCatcher()
-    {
-        for (const char* scheme : { "http", "https", "file" })
-            QDesktopServices::setUrlHandler(scheme, this, "open");
-    }
-    ~UrlCatcher() override
-    {
-        for (const char* scheme : { "http", "https", "file" })
-            QDesktopServices::unsetUrlHandler(scheme);
-    }
-    QList<QUrl> opened;
-public slots:
-    void open(const QUrl& url) { opened << url; }
-};
 
 } // namespace
 
@@ -250,19 +229,3 @@ TEST(frmMainWindow, WorksTitleFromTheViewMenu)
     EXPECT_EQ(project().Settings.Header.Remarks[1], QStringLiteral("杭の位置を確認"));
     EXPECT_TRUE(main.DataChanged);
 }
-
-TEST(frmMainWindow, ManualAndWebPages)
-{
-    test::makeQualityProject(project(), 1);
-    frmMain main;
-    UrlCatcher urls;
-    MessageScript messages;
-    command(main, "MenuH_Help"); // no manual installed here: the user is told where it is looked for
-    EXPECT_TRUE(messages.last().text.contains("Manual.pdf"));
-    command(main, "QuoltHp_0");
-    command(main, "QuoltHp_1");
-    ASSERT_EQ(urls.opened.size(), 2);
-    EXPECT_NE(urls.opened[0], urls.opened[1]);
-}
-
-#include "test_main_window.moc"

@@ -167,24 +167,6 @@ TEST(frmFileName, DeleteAsksAndRemovesTheFile)
     EXPECT_EQ(files->count(), 0);
 }
 
-TEST(DlgCalendar, StepsStopAtTheEndsOfYearAndList)
-{
-    // Command1/2 step a year back/forward, Command3/4 a month; a step lands on the 1st.
-    struct Case {
-        QDate start;
-        const char* button;
-        QDate expected;
-    } cases[] = { { QDate(2024, 1, 17), "Command3", QDate(2024, 1, 17) },
-        { QDate(2024, 1, 17), "Command4", QDate(2024, 2, 1) }, { QDate(2023, 12, 5), "Command4", QDate(2023, 12, 5) },
-        { QDate(1900, 6, 10), "Command1", QDate(1900, 6, 10) }, { QDate(1900, 6, 10), "Command2", QDate(1901, 6, 1) },
-        { QDate(2100, 3, 3), "Command2", QDate(2100, 3, 3) } };
-    for (const Case& c : cases) {
-        DlgCalendar dialog(c.start);
-        click(dialog, c.button);
-        EXPECT_EQ(dialog.date(), c.expected) << c.start.toString().toStdString() << " " << c.button;
-    }
-}
-
 TEST(DlgCalendar, DayGridAndTheDateText)
 {
     ui::ModalScript modal;

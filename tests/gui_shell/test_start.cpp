@@ -44,17 +44,6 @@ QString savedProject(const QString& name, int category, int anchors)
 
 } // namespace
 
-TEST(frmStart, OptionsEnableTheirOwnButtons)
-{
-    frmMain main;
-    frmStart start(&main);
-    EXPECT_TRUE(test::control<QPushButton>(start, "CmdNewFile_0")->isEnabled());
-    EXPECT_FALSE(test::control<QPushButton>(start, "CmdOpenFile")->isEnabled());
-    test::control<QRadioButton>(start, "Option1_1")->setChecked(true);
-    EXPECT_FALSE(test::control<QPushButton>(start, "CmdNewFile_1")->isEnabled());
-    EXPECT_TRUE(test::control<QPushButton>(start, "CmdRecentFile")->isEnabled());
-}
-
 TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
 {
     frmMain main;
@@ -85,17 +74,6 @@ TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
     EXPECT_EQ(project().Record.AnchorCount, 1);
     EXPECT_TRUE(main.testTypeButton());
     EXPECT_TRUE(modal.allUsed());
-}
-
-TEST(frmStart, CancellingTheWorksTitleStaysInTheStartDialog)
-{
-    frmMain main;
-    frmStart start(&main);
-    ui::ModalScript modal;
-    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_1")->click(); });
-    click(start, "CmdNewFile_1");
-    EXPECT_EQ(start.resultCode(), 0);
-    EXPECT_EQ(modal.opened(), QStringList { "frmTitle" });
 }
 
 TEST(frmStart, OpenAnExistingFileOrCancel)
@@ -153,14 +131,6 @@ TEST(frmStart, EndAsksFirst)
     click(start, "CmdEnd");
     EXPECT_EQ(start.resultCode(), frmStart::EndProgram);
     EXPECT_FALSE(start.isVisible());
-}
-
-TEST(frmRecentFile, WithoutEntriesOkAndDeleteAreDisabled)
-{
-    recent::clear();
-    frmRecentFile dialog;
-    EXPECT_FALSE(test::control<QPushButton>(dialog, "OKButton")->isEnabled());
-    EXPECT_FALSE(test::control<QPushButton>(dialog, "CmdRegDelete")->isEnabled());
 }
 
 TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
