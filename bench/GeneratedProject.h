@@ -4,36 +4,27 @@
 
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
+#include "support/AnchorFixtures.h"
 
 namespace tessaro::bench {
 
 inline constexpr int Anchors = 999;
 inline constexpr int ReadingsPerAnchor = 120;
 
+// The six-cycle anchor of the tests (T0 50, Tp 350 kN, the calibrated jack),
+// made a load-distribution anchor every seventh, with two bodies of four strands.
 inline AnchorRecord generatedAnchor(int index)
 {
-    AnchorRecord a;
+    AnchorRecord a = test::sixCycleAnchor();
     a.AnchorNo = QStringLiteral("No.%1").arg(index);
     a.Tendon.AnchorTypeCode = std::int16_t(index % 7 == 0 ? 3 : 0);
-    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー");
     a.Tendon.FreeLength = 9000 + index;
-    a.Tendon.ExtraLength = 1000;
     a.Tendon.TensionFreeLength = 10000 + index;
     a.Tendon.BodyCount = 2;
     a.Tendon.BodyTendonLength = { 20000, 18000 };
     a.Material.BodyStrandCount = { 4, 4 };
     a.Material.StrandSetCount = 8;
-    a.Material.TendonModulus = 200;
     a.Material.TendonArea = 138.7f;
-    a.Plan.InitialLoad = 50;
-    a.Plan.PlannedMaxLoad = 350;
-    a.Plan.StageCount = 6;
-    a.Plan.CycleMaxLoad = { 100, 150, 200, 250, 300, 350 };
-    a.SetAmount = 5;
-    a.LockOffLoad = 300;
-    a.Jack.PointCount = 4;
-    a.Jack.Pressures = { 10, 20, 40 };
-    a.Jack.Outputs = { 100, 210, 430 };
     // Six cycles of 20 rows: four at T0, up to the peak, a holding of six
     // readings there, back down and four at T0 again.
     for (int c = 1; c <= 6; ++c) {

@@ -94,40 +94,32 @@ TEST(AnchorCheck, PullOutTestAsksItsConditionsAndTheBondLengthCheck)
         (std::vector<int> { 2, 25, 27, 9, 12, 14, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 29, 30, 11, 1 }));
 }
 
-TEST(AnchorCheck, OneDesignForceIsEnough)
+TEST(AnchorCheck, ConditionalItemsOfACompleteAnchor)
 {
+    const HoldingSchedule s = test::setSchedule();
     AnchorRecord a = test::completeQualityAnchor(1);
-    a.DesignAnchorForce = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 0);
+    a.DesignAnchorForce = 0; // one design force is enough
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 0);
     a.DesignAnchorForceSeismic = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 36);
-}
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 36);
 
-TEST(AnchorCheck, LockOffByRatioNeedsTheRatio)
-{
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.LockOffMode = 1;
+    a = test::completeQualityAnchor(1);
+    a.LockOffMode = 1; // lock-off by ratio needs the ratio
     a.LockOffRatio = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 8);
-}
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 8);
 
-TEST(AnchorCheck, LoadChangesByRateNeedTheRates)
-{
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.Spec2.LoadChangeBySpeed = 1;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 21);
+    a = test::completeQualityAnchor(1);
+    a.Spec2.LoadChangeBySpeed = 1; // load changes by rate need both rates
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 21);
     a.Spec2.LoadingRate = 50;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 22);
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 22);
     a.Spec2.UnloadingRate = 100;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 0);
-}
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 0);
 
-TEST(AnchorCheck, NegativeLsfIsReportedBeforeThePlan)
-{
-    AnchorRecord a = test::completeQualityAnchor(1);
-    a.Tendon.TensionFreeLength = -20;
+    a = test::completeQualityAnchor(1);
+    a.Tendon.TensionFreeLength = -20; // a negative Lsf is reported before the plan
     a.Plan.PlannedMaxLoad = 0;
-    EXPECT_EQ(AnchorCheckCode(a, test::setSchedule(), false), 31);
+    EXPECT_EQ(AnchorCheckCode(a, s, false), 31);
 }
 
 TEST(AnchorCheck, Messages)

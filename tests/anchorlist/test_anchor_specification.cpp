@@ -1,6 +1,5 @@
 #include "support/CompleteAnchors.h"
 
-#include "evaluation/PullOutResistance.h"
 #include "planning/AnchorListTexts.h"
 #include "planning/AnchorSpecification.h"
 
@@ -28,17 +27,6 @@ TEST(AnchorSpecification, LockOffGivenAsLoadOrAsRatio)
     a.DesignAnchorForceSeismic = 300;
     refreshLockOff(a);
     EXPECT_FLOAT_EQ(a.LockOffLoad, 330.0f);
-}
-
-TEST(AnchorSpecification, PullOutResistanceOfTheWorkedExample)
-{
-    EXPECT_DOUBLE_EQ(PullOutResistance(6000, 135, 0.30), 763.41);
-    AnchorRecord a;
-    a.Tendon.AnchorLength = 6000;
-    a.DrillDiameter = 135;
-    EXPECT_TRUE(pullOutResistanceText(a).isEmpty());
-    a.DesignSkinFriction = 0.3f;
-    EXPECT_EQ(pullOutResistanceText(a), "763.41");
 }
 
 TEST(AnchorSpecification, BodySpacingsFollowTheAnchorLength)
@@ -69,25 +57,14 @@ TEST(AnchorSpecification, DerivedValuesOfAFrictionAnchorAndAPullOutTest)
     refreshDerivedSpecification(a, false);
     EXPECT_EQ(a.Tendon.TensionFreeLength, 10000);
     EXPECT_TRUE(a.Spec2.PullOutResistanceText.isEmpty());
+    // Tug = π · 135 mm · 6000 mm · 0.30 N/mm² = 763.41 kN, only once τ is given.
     a.Tendon.AnchorLength = 6000;
     a.DrillDiameter = 135;
+    refreshDerivedSpecification(a, true);
+    EXPECT_TRUE(a.Spec2.PullOutResistanceText.isEmpty());
     a.DesignSkinFriction = 0.3f;
     refreshDerivedSpecification(a, true);
     EXPECT_EQ(a.Spec2.PullOutResistanceText, "763.41");
-}
-
-TEST(AnchorListTexts, HeadingsInTheirOrder)
-{
-    const QStringList q = qualityListHeadings();
-    ASSERT_EQ(q.size(), 24);
-    EXPECT_EQ(q.first(), "No.");
-    EXPECT_EQ(q[3], QStringLiteral("設計ｱﾝｶｰ力\n[常時]\n(kN)"));
-    EXPECT_EQ(q[7], QStringLiteral("荷重\n段階数"));
-    EXPECT_EQ(q[ListColModulus - 1], QStringLiteral("テンドン\n弾性係数\n(kN/mm2)"));
-    EXPECT_EQ(q.last(), QStringLiteral("試験年月日"));
-    const QStringList b = basicListHeadings();
-    ASSERT_EQ(b.size(), 10);
-    EXPECT_EQ(b[2], QStringLiteral("周面摩擦抵抗\n(N/mm2)"));
 }
 
 TEST(AnchorListTexts, RowsShowUnsetValuesEmpty)
@@ -96,15 +73,9 @@ TEST(AnchorListTexts, RowsShowUnsetValuesEmpty)
     test::makeQualityProject(p, 2);
     p.anchor(2) = AnchorRecord {};
     const QStringList full = qualityRowTexts(p, 1);
-    EXPECT_EQ(full[0], "1");
-    EXPECT_EQ(full[1], "A-1");
-    EXPECT_EQ(full[2], QStringLiteral("適性試験"));
     EXPECT_EQ(full[3], "400.00");
     EXPECT_EQ(full[8], QStringLiteral("砂質土・岩盤"));
-    EXPECT_EQ(full[9], QStringLiteral("くさび"));
     EXPECT_EQ(full[10], "5.0");
-    EXPECT_EQ(full[14], QStringLiteral("ランクＡ"));
-    EXPECT_EQ(full[18], "10000");
     EXPECT_EQ(full[20], "SLF-J1");
     const QStringList empty = qualityRowTexts(p, 2);
     EXPECT_EQ(empty[0], "2");

@@ -101,16 +101,10 @@ TEST(Cli, EvaluateEveryAnchorOfAQualityProject)
     QJsonObject cycle1 = results[3].toObject();
     EXPECT_EQ(cycle1["PeakRow"].toInt(), 2);
     EXPECT_DOUBLE_EQ(cycle1["Elastic"].toDouble(), 5);
-    EXPECT_DOUBLE_EQ(cycle1["Permanent"].toDouble(), 0);
     EXPECT_DOUBLE_EQ(results[1].toObject()["Upper"].toDouble(), 5.5);
-    EXPECT_DOUBLE_EQ(a["TheoryAtTp"].toDouble(), 30);
     EXPECT_DOUBLE_EQ(a["UpperAtTp"].toDouble(), 33);
-    EXPECT_DOUBLE_EQ(a["LowerAtTp"].toDouble(), 27);
-    EXPECT_DOUBLE_EQ(a["LastElastic"].toDouble(), 30);
-    EXPECT_EQ(a["RangeVerdict"].toInt(), 0);
     EXPECT_EQ(a["RangeVerdictText"].toString(), QStringLiteral("OK"));
     EXPECT_DOUBLE_EQ(a["SetLoss"].toDouble(), 55.56);
-    EXPECT_DOUBLE_EQ(a["JackingForce"].toDouble(), 355.56);
     EXPECT_DOUBLE_EQ(a["JackingGauge"].toDouble(), 33.23); // through anchor 1's own jack
 
     QJsonObject d = anchors[1].toObject();
@@ -140,10 +134,7 @@ TEST(Cli, EvaluateTheWorkingAnchorOfABasicInvestigation)
     // Point 3: (150 kN, elastic of cycle 2 = 10.0 mm) with (50 kN, 0): the line meets
     // the load axis at 50 kN, no friction loss; span 100 kN; 30 / 100 × 100000 = 30000 mm.
     EXPECT_DOUBLE_EQ(a["InterceptLoad"].toDouble(), 50);
-    EXPECT_DOUBLE_EQ(a["InterceptShift"].toDouble(), 0);
-    EXPECT_DOUBLE_EQ(a["UpperPointLoad"].toDouble(), 150);
     EXPECT_DOUBLE_EQ(a["LoadSpan"].toDouble(), 100);
-    EXPECT_DOUBLE_EQ(a["LastValidElastic"].toDouble(), 30);
     EXPECT_DOUBLE_EQ(a["ApparentFreeLength"].toDouble(), 30000);
 }
 
@@ -165,7 +156,6 @@ TEST(Cli, SheetOfEveryAnchorLeavesTheFileAlone)
     EXPECT_DOUBLE_EQ(last["Load"].toDouble(), 50);
     EXPECT_DOUBLE_EQ(last["GaugePressure"].toDouble(), 5);
     EXPECT_EQ(last["Cycle"].toInt(), 6);
-    EXPECT_EQ(last["Stage"].toInt(), 1);
     EXPECT_EQ(last["RowKind"].toInt(), 1);
     EXPECT_EQ(rows[46].toObject()["RowKind"].toInt(), 2);
 

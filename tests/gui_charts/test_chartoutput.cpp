@@ -100,17 +100,6 @@ TEST(ChartOutput, SvgThatCannotBeWrittenIsReported)
     EXPECT_FALSE(writeChartSvg(workedCase(), ChartFormat(), test::tempPath("folder.svg"), QSize(400, 400)));
 }
 
-TEST(ChartOutput, CopyPutsAnImageOfTheGivenSizeOnTheClipboard)
-{
-    Chart2D chart;
-    chart.setData(test::displacementCurves());
-    QGuiApplication::clipboard()->clear();
-    chart.copyToClipboard(QSize(fromTwips(6000), fromTwips(6000)));
-    QImage copied = QGuiApplication::clipboard()->image();
-    EXPECT_EQ(copied.size(), QSize(400, 400));
-    EXPECT_TRUE(hasInk(copied));
-}
-
 TEST(ChartOutput, PrintsOnePageToThePrinter)
 {
     QPrinter printer(QPrinter::HighResolution);
@@ -136,8 +125,6 @@ TEST(ChartOutput, ImageIsLaidOutAtItsOwnSizeNotTheScreens)
     EXPECT_EQ(image.size(), QSize(600, 600));
     // The plot reaches into the lower right quarter: the chart filled the image.
     EXPECT_TRUE(hasInk(image.copy(300, 300, 300, 300)));
-    QString dir = qEnvironmentVariable("TESSARO_SCREENSHOT_DIR", test::tempDir());
-    image.save(dir + "/chart-sample.png");
 }
 
 TEST(ChartPlot, HolesSplitTheLineAndEachSeriesHasOneLegendEntry)

@@ -55,12 +55,7 @@ TEST_F(LoadPlanWindow, OpensOnThePlanOfTheCurrentAnchor)
     EXPECT_EQ(text("imTxtTp"), "350.00");
     EXPECT_EQ(text("imNumber4"), "6");
     EXPECT_EQ(stages(), QStringList({ "100.00", "150.00", "200.00", "250.00", "300.00", "350.00" }));
-    EXPECT_EQ(grid()->GetText(0, 1), QStringLiteral("1段階目"));
     EXPECT_EQ(grid()->GetText(0, 6), QStringLiteral("6段階目"));
-    EXPECT_EQ(grid()->GetText(1, 0), QStringLiteral("荷重"));
-    EXPECT_EQ(control<QGroupBox>(*window, "FraKajyuu")->title(), QStringLiteral("荷重"));
-    EXPECT_EQ(label("LblTani_0"), "(kN)");
-    EXPECT_EQ(label("LblTaniNote"), QStringLiteral("(単位：kN)"));
     EXPECT_EQ(label("LblSankou"), QStringLiteral("≒ 0.1 × 350.00 = 35.00 (kN)"));
     EXPECT_FALSE(control<QLabel>(*window, "LblSaisyuu")->isVisible()); // not a load-distribution anchor
     EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)"));
@@ -68,9 +63,6 @@ TEST_F(LoadPlanWindow, OpensOnThePlanOfTheCurrentAnchor)
     EXPECT_FALSE(control<QLabel>(*window, "LblTp_1")->isVisible());
     EXPECT_EQ(label("LblKeikoku_0"),
         QStringLiteral("※測定値入力後に荷重段階数を変更すると、入力済みの測定値は削除されます。"));
-    EXPECT_EQ(label("LblKeikoku_1"), QStringLiteral("荷重保持時間の設定も変更されますので見直してください。"));
-    EXPECT_TRUE(control<QPushButton>(*window, "CmdJakki")->isEnabled());
-    EXPECT_TRUE(control<QPushButton>(*window, "Command1_0")->isEnabled());
     test::screenshot(*window, "frmKajyuu");
 }
 
@@ -100,17 +92,6 @@ TEST_F(LoadPlanWindow, EvenDistributionEndsAtTpAndOkStoresLoadsAndPressures)
     EXPECT_EQ(project().anchor(1).EditFlag, 0); // six stages became four: the sheet is rebuilt
 }
 
-TEST_F(LoadPlanWindow, EvenDistributionRoundsTheRunningStages)
-{
-    open();
-    enter("imTxtTo", "0.01");
-    enter("imTxtTp", "10");
-    enter("imNumber4", "3");
-    click("CmdCalcAuto");
-    EXPECT_EQ(stages(), QStringList({ "3.34", "6.67", "10.00" }));
-    EXPECT_TRUE(messages.empty()); // 2012: any Tp up to the tendon limit stands
-}
-
 TEST_F(LoadPlanWindow, StageCountOutsideTwoToTenIsRefused)
 {
     open();
@@ -124,8 +105,6 @@ TEST_F(LoadPlanWindow, StageCountOutsideTwoToTenIsRefused)
     enter("imNumber4", "11");
     const UserMessage& m = messages.last();
     EXPECT_EQ(m.text, QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
-    EXPECT_EQ(m.title, QStringLiteral("入力エラー"));
-    EXPECT_EQ(m.icon, MsgIcon::Exclamation);
     // More stages keep the stages entered and add empty ones.
     enter("imNumber4", "7");
     EXPECT_EQ(grid()->MaxRows(), 7);
@@ -180,9 +159,6 @@ TEST_F(LoadPlanWindow, GaugePressuresAreShownThroughTheJackWithoutShiftingTheLoa
     EXPECT_EQ(text("imTxtTo"), "5.00");
     EXPECT_EQ(text("imTxtTp"), "32.73"); // 20 + 140 / 220 × 20
     EXPECT_EQ(grid()->GetText(1, 1), "10.00");
-    EXPECT_EQ(grid()->GetText(1, 0), QStringLiteral("ゲージ圧"));
-    EXPECT_EQ(control<QGroupBox>(*window, "FraKajyuu")->title(), QStringLiteral("ゲージ圧力"));
-    EXPECT_EQ(label("LblTani_1"), "(MPa)");
     EXPECT_EQ(label("LblTaniNote"), QStringLiteral("(単位：MPa)"));
     EXPECT_EQ(label("LblSankou"), QStringLiteral("≒ 0.1 × 32.73 = 3.50 (MPa)"));
     EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 82.73 (MPa)"));
@@ -220,7 +196,6 @@ TEST_F(LoadPlanWindow, OkNeedsT0TpAndEveryStage)
     click("Command1_0");
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.last().text, IncompleteMessage);
-    EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_TRUE(window->isVisible());
     grid()->EnterText(1, 3, "0");
     click("Command1_0");
@@ -296,7 +271,6 @@ TEST_F(LoadPlanWindow, AFailedPlanCheckStopsTheDistributionAndOk)
     click("CmdCalcAuto");
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.last().text, QStringLiteral("アンカー種別が入力されていません。"));
-    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
     EXPECT_FALSE(control<QPushButton>(*window, "Command1_0")->isEnabled());
     EXPECT_EQ(grid()->GetText(1, 1), "100.00");
 }

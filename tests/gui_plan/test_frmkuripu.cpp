@@ -59,13 +59,9 @@ TEST_F(ScheduleWindow, AScheduleNeverSetStartsFromTheEditionsExample)
 {
     open(); // 2012, sandy soil, six cycles
     EXPECT_EQ(window->windowTitle(), QStringLiteral("荷重保持時間の設定"));
-    EXPECT_EQ(control<QGroupBox>(*window, "FraJikan")->title(), QStringLiteral("荷重保持時間、計測時期"));
-    EXPECT_EQ(text("imNumber1"), "1");
     EXPECT_EQ(label("LblCycleRange"), QStringLiteral("(1～6)"));
-    EXPECT_EQ(label("LblStageRange"), QStringLiteral("(1～1)"));
     EXPECT_EQ(label("LblShoki"), QStringLiteral("初期荷重 （ 50.00 kN ）"));
     EXPECT_EQ(label("LblSaidai"), QStringLiteral("最大荷重 （ 100.00 kN ）"));
-    EXPECT_EQ(label("LblDankai"), QStringLiteral("段階 （ 50.00 kN ）"));
     EXPECT_EQ(times("vspdShinki"), QStringList({ "1", "2", "5" })); // opening holding 5 min
     EXPECT_EQ(times("vspdShinki2"), QStringList({ "1", "2", "5", "10", "15" })); // cycle 1: 15 min
     EXPECT_FALSE(grid("vspdRireki")->isEnabled()); // cycle 1 meets T0 only at the opening
@@ -119,7 +115,6 @@ TEST_F(ScheduleWindow, TimesMustIncreaseWithinAHolding)
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(messages.last().text,
         QStringLiteral("新規荷重時間の入力が間違っています。時間が逆転していないか確認して下さい。"));
-    EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_EQ(times("vspdShinki2"), QStringList({ "1", "2", "5", "10", "15" }));
 
     grid("vspdRireki2")->EnterText(1, 2, "1"); // 1, 1
@@ -143,14 +138,10 @@ TEST_F(ScheduleWindow, TotalsFollowTheTimesAndTheLoadChanges)
     open();
     EXPECT_EQ(label("LblJikan"), QStringLiteral("23 分 = ( 0 時間 23 分 )"));
     EXPECT_EQ(label("LblKaisuu"), QStringLiteral("10 回"));
-    auto* frame = control<QGroupBox>(*window, "FraZougen");
-    EXPECT_EQ(frame->title(), QStringLiteral("荷重増減時の所要時間"));
-    EXPECT_EQ(label("LblZougenTani"), QStringLiteral("(分)"));
     EXPECT_EQ(text("imTxtZougen"), "1");
 
     // At 25 kN/min each 50 kN change lasts two minutes.
     click("OptSokudo_1");
-    EXPECT_EQ(frame->title(), QStringLiteral("荷重増減時の一定速度"));
     EXPECT_EQ(label("LblZougenTani"), QStringLiteral("(kN/分)"));
     enter("imTxtZougen", "25");
     click("Option3_1");
@@ -185,7 +176,6 @@ TEST_F(ScheduleWindow, ChangingTheReadingCountAfterReadingsAsksAndDeletesThem)
         QStringLiteral(
             "測定値入力後に計測回数(計測ポイント回数)を変更すると、入力済みの測定値が削除されますがよろしいですか？\n\n"
             "※変更を行う前に、別名で保存するか、測定データをエクセル変換で保存を行ってください。"));
-    EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(schedule.InitialStages[0].Count, 1);

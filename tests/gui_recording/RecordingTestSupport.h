@@ -3,11 +3,9 @@
 
 #include "model/basMainData.h"
 #include "support/AnchorFixtures.h"
+#include "support/GuiTestSupport.h"
 #include "ui/SpreadGrid.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QTest>
 #include <gtest/gtest.h>
 
 namespace tessaro::test {
@@ -35,21 +33,6 @@ inline Project& openSixCycleProject()
     return p;
 }
 
-template <class T> T* control(QWidget& window, const char* name)
-{
-    T* c = window.findChild<T*>(QLatin1String(name));
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
-
-inline void showActive(QWidget& w)
-{
-    w.show();
-    QApplication::setActiveWindow(&w);
-    w.activateWindow();
-    QTest::qWait(0);
-}
-
 // Lets the window finish what it does after an edit (chart, evaluation, messages).
 inline void settle()
 {
@@ -68,14 +51,6 @@ inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text
     QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
     QTest::keyClick(target, Qt::Key_Return);
     settle();
-}
-
-// Saves a picture of the window when TESSARO_SCREENSHOTS names a folder.
-inline void screenshot(QWidget& w, const QString& name)
-{
-    QString dir = qEnvironmentVariable("TESSARO_SCREENSHOTS");
-    if (!dir.isEmpty())
-        w.grab().save(QDir(dir).filePath(name + ".png"));
 }
 
 } // namespace tessaro::test

@@ -47,14 +47,6 @@ TEST_F(InputWindow, SheetWithItsHeadingsAndPrintMirror)
     EXPECT_EQ(window->windowTitle(), QStringLiteral("測定値入力"));
     ASSERT_EQ(grid->MaxRows(), 54);
     ASSERT_EQ(grid->MaxCols(), 10);
-    EXPECT_EQ(grid->ColHeaderRows(), 3);
-    EXPECT_EQ(grid->GetText(2, 0), QStringLiteral("経過時間\n(分)"));
-    EXPECT_EQ(grid->GetText(3, 0), QStringLiteral("ｹﾞｰｼﾞ圧\n(MPa)"));
-    EXPECT_EQ(grid->GetText(5, 0), QStringLiteral("サ\nイ\nク\nル"));
-    EXPECT_EQ(grid->GetText(7, 0), QStringLiteral("測定\nNo1"));
-    EXPECT_EQ(grid->GetText(10, 0), QStringLiteral("伸び量\n(mm)"));
-    EXPECT_EQ(grid->ColHeaderText(6, 1), QStringLiteral("測定点No1"));
-    EXPECT_EQ(grid->ColHeaderText(8, 1), QStringLiteral("測定点No2"));
     EXPECT_EQ(grid->ColHeaderText(6, 0), QStringLiteral("頭部変位量(mm)"));
 
     // Row 7: first reading at 150 kN of cycle 2, at 1 min into the holding.
@@ -65,9 +57,6 @@ TEST_F(InputWindow, SheetWithItsHeadingsAndPrintMirror)
     EXPECT_EQ(elongation(7), "");
     EXPECT_FALSE(print->isVisible());
     EXPECT_EQ(print->MaxCols(), 14);
-    EXPECT_EQ(print->GetText(4, 0), QStringLiteral("ゲージ圧\n(MPa)"));
-    EXPECT_EQ(print->GetText(14, 0), QStringLiteral("伸び量"));
-    EXPECT_EQ(print->GetText(1, 7), "7");
     EXPECT_EQ(print->GetText(5, 7), "150.00");
     EXPECT_EQ(print->GetText(7, 7), "10.00"); // theory at 150 kN
     EXPECT_EQ(print->GetText(8, 7), "11.00");

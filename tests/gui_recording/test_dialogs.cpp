@@ -59,9 +59,7 @@ TEST(InitialTension, LoadDistributionAnchorShowsTheStrandCount)
     ui::ModalScript modal;
     modal.expect("DlgSyokikintyouryoku", [](QDialog& d) {
         EXPECT_EQ(control<QLabel>(d, "LblTeityaku")->text(), QStringLiteral("くさびナット併用  ( セット量 4.5 mm )"));
-        EXPECT_EQ(control<QLabel>(d, "LblBunshi")->text(), QStringLiteral("Set　×　Es　×　As × N"));
         EXPECT_EQ(control<QLabel>(d, "LblBunshiValue")->text(), QStringLiteral("4.50 × 200.00 × 100.00 × 4"));
-        EXPECT_EQ(control<QLabel>(d, "LblN")->text(), QStringLiteral("(N : PC鋼線総組数）"));
         EXPECT_EQ(control<QLabel>(d, "LblKintyouryoku")->text(), QStringLiteral("340.00  (kN)"));
         EXPECT_EQ(control<QLabel>(d, "LblGauge")->text(), QStringLiteral("[ ゲージ圧　：　31.82  (MPa) ]"));
         ui::ModalScript reference;

@@ -8,6 +8,7 @@
 #include "refdb/DatabaseSettings.h"
 #include "refdb/DbSession.h"
 #include "refdb/SchemaUpgrade.h"
+#include "support/GuiTestSupport.h"
 #include "ui/Modal.h"
 
 #include <QApplication>
@@ -20,24 +21,6 @@
 #include <memory>
 
 namespace tessaro::test {
-
-template <class T> T* control(QWidget& window, const QString& name)
-{
-    T* c = window.findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name.toStdString();
-    return c;
-}
-
-// Saves a picture of the window when TESSARO_SCREENSHOTS names a folder.
-inline void screenshot(QWidget& w, const QString& name)
-{
-    QString dir = qEnvironmentVariable("TESSARO_SCREENSHOTS");
-    if (dir.isEmpty())
-        return;
-    w.show();
-    QTest::qWait(50);
-    w.grab().save(QDir(dir).filePath(name + ".png"));
-}
 
 class WindowDbTest : public ::testing::Test {
 protected:

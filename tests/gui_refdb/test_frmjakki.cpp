@@ -26,14 +26,6 @@ protected:
             names << r.value(0).toString() + ":" + r.value(1).toString();
         return names;
     }
-    static bool hasLabelText(QWidget& w, const QString& text)
-    {
-        for (QLabel* l : w.findChildren<QLabel*>()) {
-            if (l->text() == text)
-                return true;
-        }
-        return false;
-    }
     MessageScript messages;
 };
 
@@ -45,15 +37,12 @@ TEST_F(JackList, ImportModeTakesTheSelectedJack)
     ui::ModalScript modal;
     modal.expect("frmJakki", [](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral("ジャッキ登録リストから取り込み"));
-        EXPECT_EQ(control<QPushButton>(d, "CmdOK")->text(), QStringLiteral("取り込み"));
-        EXPECT_EQ(control<QPushButton>(d, "CmdCancel")->text(), QStringLiteral("キャンセル"));
         EXPECT_EQ(d.findChild<QPushButton*>("CmdDelete"), nullptr);
         ui::SpreadGrid* g = grid(d);
         EXPECT_EQ(g->MaxRows(), 47);
         EXPECT_EQ(g->GetText(1, 2), "TJ200-02");
         EXPECT_EQ(g->GetText(2, 2), "200.00");
         EXPECT_EQ(g->GetText(5, 2), ""); // no stroke given
-        EXPECT_EQ(g->GetText(0, 47), "47");
         g->SetActiveCell(1, 13);
         click(d, "CmdOK");
     });
@@ -67,38 +56,6 @@ TEST_F(JackList, ImportModeTakesTheSelectedJack)
     name.clear();
     EXPECT_FALSE(frmJakki::ShowForm(nullptr, frmJakki::ImportForAnchor, name, number));
     EXPECT_EQ(name, "");
-}
-
-TEST_F(JackList, ListModeShowsTheNotice)
-{
-    frmJakki w(frmJakki::MaintainList);
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("ジャッキ登録リスト"));
-    EXPECT_EQ(control<QPushButton>(w, "CmdClose")->text(), QStringLiteral("閉じる"));
-    EXPECT_TRUE(hasLabelText(w, QStringLiteral("◆ 注意 ◆")));
-    EXPECT_TRUE(hasLabelText(w, QStringLiteral("ここで編集した値は、ジャッキ登録リストのみに反映されます。")));
-    EXPECT_EQ(w.findChild<QPushButton*>("CmdOK"), nullptr);
-    test::screenshot(w, "frmJakki");
-}
-
-TEST_F(JackList, DeletingJackTwoOfFourRenumbersTheRest)
-{
-    exec(DbKind::Jack, "DELETE FROM JakkiTBL WHERE J_No > 4");
-    frmJakki w(frmJakki::MaintainList);
-    w.show();
-    grid(w)->SetActiveCell(1, 2);
-    messages.answer(AnswerNo);
-    click(w, "CmdDelete");
-    EXPECT_EQ(messages.last().text, QStringLiteral("データベースから削除します。よろしいですか？"));
-    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(storedNames().size(), 4);
-
-    messages.answer(AnswerYes);
-    click(w, "CmdDelete");
-    EXPECT_EQ(storedNames(), (QStringList { "1:TJ200-01", "2:TJ200-03", "3:TJ200-04" }));
-    EXPECT_EQ(grid(w)->MaxRows(), 3);
-    EXPECT_EQ(grid(w)->GetText(1, 2), "TJ200-03");
-    EXPECT_EQ(grid(w)->GetText(0, 3), "3");
-    EXPECT_TRUE(w.listChanged());
 }
 
 TEST_F(JackList, AJackWithAQuoteIsAddedAndDeletedAlone)

@@ -4,6 +4,7 @@
 #include "refdb/DatabaseSettings.h"
 #include "refdb/SchemaUpgrade.h"
 #include "shell/frmMain.h"
+#include "support/GuiTestSupport.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
 #include "ui/SpreadGrid.h"

@@ -25,16 +25,9 @@ using namespace tessaro;
 
 namespace {
 
-template <class T> T* child(QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
-
 void click(QWidget& w, const char* name)
 {
-    child<QPushButton>(w, name)->click();
+    test::control<QPushButton>(w, name)->click();
 }
 
 void touch(const QString& path)
@@ -56,9 +49,9 @@ TEST(frmTitle, ShowsAndStoresTheWorksTitle)
     {
         frmTitle dialog;
         EXPECT_EQ(dialog.windowTitle(), QStringLiteral("現場情報"));
-        EXPECT_EQ(child<QLineEdit>(dialog, "TxtKouji")->text(), QStringLiteral("県道拡幅工事"));
-        EXPECT_EQ(child<QLineEdit>(dialog, "imTBikou_0")->text(), QStringLiteral("メモ"));
-        test::keyIn(child<QLineEdit>(dialog, "TxtGenba"), QStringLiteral("A工区"));
+        EXPECT_EQ(test::control<QLineEdit>(dialog, "TxtKouji")->text(), QStringLiteral("県道拡幅工事"));
+        EXPECT_EQ(test::control<QLineEdit>(dialog, "imTBikou_0")->text(), QStringLiteral("メモ"));
+        test::keyIn(test::control<QLineEdit>(dialog, "TxtGenba"), QStringLiteral("A工区"));
         EXPECT_TRUE(dialog.changed());
         click(dialog, "Command1_1");
     }
@@ -100,7 +93,7 @@ TEST(frmFileName, FolderAndExtensionFollowCategoryAndDocument)
     EXPECT_EQ(frmFileName::familyOf(1, frmFileName::Report).folder, paths::data("FormatFile/HinshituHoukoku"));
     project().TestCategory = 1;
     frmFileName dialog(frmFileName::Report);
-    EXPECT_EQ(child<QLabel>(dialog, "lblExt")->text(), ".hhf");
+    EXPECT_EQ(test::control<QLabel>(dialog, "lblExt")->text(), ".hhf");
 }
 
 TEST(frmFileName, RefusesAnEmptyNameAndAsksBeforeOverwriting)
@@ -111,7 +104,7 @@ TEST(frmFileName, RefusesAnEmptyNameAndAsksBeforeOverwriting)
     touch(family.folder + "/other.txt");
     frmFileName dialog(frmFileName::Plan);
     dialog.show();
-    auto* files = child<QListWidget>(dialog, "File1");
+    auto* files = test::control<QListWidget>(dialog, "File1");
     ASSERT_EQ(files->count(), 1);
     MessageScript messages;
     click(dialog, "Command1");
@@ -121,7 +114,7 @@ TEST(frmFileName, RefusesAnEmptyNameAndAsksBeforeOverwriting)
     // Clicking a file takes its name without the extension.
     files->setCurrentRow(0);
     emit files->itemClicked(files->item(0));
-    EXPECT_EQ(child<QLineEdit>(dialog, "imText1")->text(), QStringLiteral("既存"));
+    EXPECT_EQ(test::control<QLineEdit>(dialog, "imText1")->text(), QStringLiteral("既存"));
     messages.answer(AnswerCancel);
     click(dialog, "Command1");
     EXPECT_EQ(messages.last().text, QStringLiteral("既存に上書きしますか？"));
@@ -159,8 +152,8 @@ TEST(frmFileName, DeleteAsksAndRemovesTheFile)
     const QString path = frmFileName::familyOf(0, frmFileName::Report).folder + "/old.khf";
     touch(path);
     frmFileName dialog(frmFileName::Report);
-    auto* files = child<QListWidget>(dialog, "File1");
-    EXPECT_FALSE(child<QPushButton>(dialog, "Command3")->isEnabled());
+    auto* files = test::control<QListWidget>(dialog, "File1");
+    EXPECT_FALSE(test::control<QPushButton>(dialog, "Command3")->isEnabled());
     files->setCurrentRow(0);
     MessageScript messages;
     messages.answer(AnswerNo);
@@ -172,35 +165,6 @@ TEST(frmFileName, DeleteAsksAndRemovesTheFile)
     click(dialog, "Command3");
     EXPECT_FALSE(QFile::exists(path));
     EXPECT_EQ(files->count(), 0);
-}
-
-TEST(DlgCalendar, MonthsDoNotStepAcrossTheYear)
-{
-    DlgCalendar dialog(QDate(2024, 1, 17));
-    click(dialog, "Command3");
-    EXPECT_EQ(dialog.date(), QDate(2024, 1, 17));
-    click(dialog, "Command4");
-    EXPECT_EQ(dialog.date(), QDate(2024, 2, 1));
-    EXPECT_EQ(child<QComboBox>(dialog, "Combo2")->currentText(), QStringLiteral("2月"));
-    DlgCalendar december(QDate(2023, 12, 5));
-    click(december, "Command4");
-    EXPECT_EQ(december.date(), QDate(2023, 12, 5));
-}
-
-TEST(DlgCalendar, YearsStopAtTheEndsOfTheList)
-{
-    DlgCalendar first(QDate(1900, 6, 10));
-    auto* years = child<QComboBox>(first, "Combo1");
-    EXPECT_EQ(years->count(), 201);
-    EXPECT_EQ(years->itemText(0), QStringLiteral("1900年"));
-    EXPECT_EQ(years->itemText(200), QStringLiteral("2100年"));
-    click(first, "Command1");
-    EXPECT_EQ(first.date(), QDate(1900, 6, 10));
-    click(first, "Command2");
-    EXPECT_EQ(first.date(), QDate(1901, 6, 1));
-    DlgCalendar last(QDate(2100, 3, 3));
-    click(last, "Command2");
-    EXPECT_EQ(last.date(), QDate(2100, 3, 3));
 }
 
 TEST(DlgCalendar, DayGridAndTheDateText)
@@ -225,9 +189,9 @@ TEST(DlgCalendar, DayGridAndTheDateText)
 TEST(DlgCalendar, ChoosingYearAndMonthFromTheListsKeepsADayOfThatMonth)
 {
     DlgCalendar dialog(QDate(2024, 1, 31));
-    child<QComboBox>(dialog, "Combo2")->setCurrentIndex(1);
+    test::control<QComboBox>(dialog, "Combo2")->setCurrentIndex(1);
     EXPECT_EQ(dialog.date(), QDate(2024, 2, 29));
-    child<QComboBox>(dialog, "Combo1")->setCurrentIndex(2023 - 1900);
+    test::control<QComboBox>(dialog, "Combo1")->setCurrentIndex(2023 - 1900);
     EXPECT_EQ(dialog.date(), QDate(2023, 2, 28));
     // Text that holds no date starts on today.
     EXPECT_FALSE(DlgCalendar::parseDate(QStringLiteral("未定")).isValid());

@@ -23,16 +23,9 @@ using namespace tessaro;
 
 namespace {
 
-template <class T> T* child(QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(name);
-    EXPECT_NE(c, nullptr) << name;
-    return c;
-}
-
 void click(QWidget& w, const char* name)
 {
-    child<QPushButton>(w, name)->click();
+    test::control<QPushButton>(w, name)->click();
 }
 
 QString savedProject(const QString& name, int category, int anchors)
@@ -50,17 +43,6 @@ QString savedProject(const QString& name, int category, int anchors)
 }
 
 } // namespace
-
-TEST(frmStart, OptionsEnableTheirOwnButtons)
-{
-    frmMain main;
-    frmStart start(&main);
-    EXPECT_TRUE(child<QPushButton>(start, "CmdNewFile_0")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>(start, "CmdOpenFile")->isEnabled());
-    child<QRadioButton>(start, "Option1_1")->setChecked(true);
-    EXPECT_FALSE(child<QPushButton>(start, "CmdNewFile_1")->isEnabled());
-    EXPECT_TRUE(child<QPushButton>(start, "CmdRecentFile")->isEnabled());
-}
 
 TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
 {
@@ -94,23 +76,12 @@ TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
     EXPECT_TRUE(modal.allUsed());
 }
 
-TEST(frmStart, CancellingTheWorksTitleStaysInTheStartDialog)
-{
-    frmMain main;
-    frmStart start(&main);
-    ui::ModalScript modal;
-    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_1")->click(); });
-    click(start, "CmdNewFile_1");
-    EXPECT_EQ(start.resultCode(), 0);
-    EXPECT_EQ(modal.opened(), QStringList { "frmTitle" });
-}
-
 TEST(frmStart, OpenAnExistingFileOrCancel)
 {
     QString path = savedProject("open.tsx", 1, 3);
     frmMain main;
     frmStart start(&main);
-    child<QRadioButton>(start, "Option1_1")->setChecked(true);
+    test::control<QRadioButton>(start, "Option1_1")->setChecked(true);
     ui::FileDialogScript files;
     files.answer("");
     click(start, "CmdOpenFile");
@@ -125,29 +96,13 @@ TEST(frmStart, OpenAnExistingFileOrCancel)
     EXPECT_TRUE(files.shown()[0].filter.startsWith("Tessaro(*.tsx)|*.tsx|"));
 }
 
-TEST(frmStart, OpeningABasicInvestigationFileShowsOneAnchor)
-{
-    QString path = savedProject("basic.tsx", 0, 1);
-    frmMain main;
-    frmStart start(&main);
-    child<QRadioButton>(start, "Option1_1")->setChecked(true);
-    ui::FileDialogScript files;
-    files.answer(path);
-    click(start, "CmdOpenFile");
-    EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
-    EXPECT_EQ(project().TestCategory, 0);
-    EXPECT_EQ(project().Record.AnchorCount, 1);
-    EXPECT_TRUE(main.testTypeButton());
-    EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral("　(基本調査試験[引抜き試験])")));
-}
-
 TEST(frmStart, OpenARecentFile)
 {
     QString path = savedProject("recent.tsx", 1, 2);
     recent::setFiles({ path, "/elsewhere/other.tsx" });
     frmMain main;
     frmStart start(&main);
-    child<QRadioButton>(start, "Option1_1")->setChecked(true);
+    test::control<QRadioButton>(start, "Option1_1")->setChecked(true);
     ui::ModalScript modal;
     modal.expect("frmRecentFile", [](QDialog& d) {
         auto* list = d.findChild<QTreeWidget*>("ListView1");
@@ -178,19 +133,11 @@ TEST(frmStart, EndAsksFirst)
     EXPECT_FALSE(start.isVisible());
 }
 
-TEST(frmRecentFile, WithoutEntriesOkAndDeleteAreDisabled)
-{
-    recent::clear();
-    frmRecentFile dialog;
-    EXPECT_FALSE(child<QPushButton>(dialog, "OKButton")->isEnabled());
-    EXPECT_FALSE(child<QPushButton>(dialog, "CmdRegDelete")->isEnabled());
-}
-
 TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
 {
     recent::setFiles({ "/a/1.tsx", "/a/2.tsx", "/a/3.tsx" });
     frmRecentFile dialog;
-    auto* list = child<QTreeWidget>(dialog, "ListView1");
+    auto* list = test::control<QTreeWidget>(dialog, "ListView1");
     list->setCurrentItem(list->topLevelItem(1));
     MessageScript messages;
     messages.answer(AnswerYes);
@@ -214,6 +161,8 @@ TEST(MainModule, CommandLineFileLoadsIntoTheMainWindow)
     EXPECT_TRUE(MainModule::LoadFromCommandLine(main, path));
     EXPECT_EQ(project().Record.AnchorCount, 1);
     EXPECT_EQ(main.CurrentPath, path);
+    EXPECT_TRUE(main.testTypeButton()); // a basic investigation
+    EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral("　(基本調査試験[引抜き試験])")));
     MessageScript messages;
     EXPECT_FALSE(MainModule::LoadFromCommandLine(main, test::tempPath("missing.tsx")));
     EXPECT_EQ(messages.shown().size(), 1u);

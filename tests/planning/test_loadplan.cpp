@@ -318,14 +318,7 @@ TEST(HoldingExamples, TextsByEditionAndGround)
 {
     EXPECT_EQ(HojiShinkiText(1, 0), QStringLiteral("1～2ｻｲｸﾙ：15分、3～5ｻｲｸﾙ：60分、6ｻｲｸﾙ：180分"));
     EXPECT_EQ(HojiShinkiText(1, 1), QStringLiteral("1～2ｻｲｸﾙ：15分、3～5ｻｲｸﾙ：30分、6ｻｲｸﾙ：60分"));
-    EXPECT_EQ(HojiRirekiText(1, 0), QStringLiteral("1～2分程度"));
-    EXPECT_EQ(HojiRirekiText(1, 1), QStringLiteral("1～2分程度"));
-    EXPECT_EQ(HojiShinkiText(0, 0), QStringLiteral("10分以上"));
-    EXPECT_EQ(HojiRirekiText(0, 0), QStringLiteral("2分以上"));
-    EXPECT_EQ(HojiShinkiText(0, 1), QStringLiteral("5分以上"));
     EXPECT_EQ(HojiRirekiText(0, 1), QStringLiteral("1分以上"));
     EXPECT_EQ(HojiShinkiText(1, -1), QString());
-    EXPECT_EQ(HoldingExampleSentence(1),
-        QStringLiteral("地質調査結果よりアンカー体部は、砂質土・岩盤地盤と判定した場合の、荷重保持時間の一例を示す。"));
     EXPECT_EQ(HoldingExampleSentence(-1), QString());
 }

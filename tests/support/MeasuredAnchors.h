@@ -22,24 +22,14 @@
 
 namespace tessaro::test {
 
-inline const std::vector<float> SixCycleDisplacements {
-    0.00f, // 1
-    5.20f, 5.40f, 0.32f, // 2–4
-    0.30f, 5.30f, 10.50f, 10.75f, 5.60f, 0.58f, // 5–10
-    0.55f, 5.50f, 10.60f, 15.60f, 15.85f, 10.90f, 5.80f, 0.83f, // 11–18
-    0.80f, 5.70f, 10.80f, 15.90f, 20.70f, 20.90f, 16.10f, 11.00f, 6.00f, 1.13f, // 19–28
-    1.10f, 6.00f, 11.00f, 16.10f, 21.20f, 26.00f, 26.25f, 21.40f, 16.30f, 11.20f, 6.20f, 1.38f, // 29–40
-    1.35f, 6.20f, 11.30f, 16.40f, 21.50f, 26.60f, 31.30f, 31.55f, 26.80f, 21.70f, 16.60f, 11.40f, 6.40f,
-    1.60f, // 41–54
-};
-
 // The six-cycle anchor on the compact schedule, every row read.
 inline AnchorRecord measuredSixCycleAnchor()
 {
     AnchorRecord a = sixCycleAnchor();
     GenerateSheet(a, compactSchedule(), false);
-    for (std::size_t i = 0; i < a.Readings.size() && i < SixCycleDisplacements.size(); ++i)
-        a.Readings[i].Displacement = SixCycleDisplacements[i];
+    const std::vector<float> d = sixCycleDisplacements();
+    for (std::size_t i = 0; i < a.Readings.size() && i < d.size(); ++i)
+        a.Readings[i].Displacement = d[i];
     return a;
 }
 
