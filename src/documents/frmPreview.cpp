@@ -4,6 +4,7 @@
 #include "model/UserMessage.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
+#include "ui/WindowParts.h"
 
 #include <QComboBox>
 #include <QEvent>
@@ -31,14 +32,6 @@ namespace {
 constexpr int PrintDotsPerInch = 300;
 // Problems listed in the message before a preview; the first ones tell the story.
 constexpr int MaxProblemsShown = 10;
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 // A printer that fails part-way ends the printing quietly: the user sees the
 // printer's own report.
@@ -100,10 +93,10 @@ frmPreview::frmPreview(const QString& pdfFile, const QString& saveName, QWidget*
     view_->setDocument(document_);
     view_->viewport()->installEventFilter(this);
 
-    top_ = button(this, "CmdTop", QStringLiteral("先頭"));
-    prev_ = button(this, "cmdPrev", QStringLiteral("前ページ"));
-    next_ = button(this, "cmdNext", QStringLiteral("次ページ"));
-    last_ = button(this, "CmdLast", QStringLiteral("最終"));
+    top_ = ui::commandButton(this, "CmdTop", QStringLiteral("先頭"));
+    prev_ = ui::commandButton(this, "cmdPrev", QStringLiteral("前ページ"));
+    next_ = ui::commandButton(this, "cmdNext", QStringLiteral("次ページ"));
+    last_ = ui::commandButton(this, "CmdLast", QStringLiteral("最終"));
     prev_->setShortcut(QKeySequence(Qt::Key_PageUp));
     next_->setShortcut(QKeySequence(Qt::Key_PageDown));
     lblPage_ = new QLabel(this);
@@ -115,9 +108,9 @@ frmPreview::frmPreview(const QString& pdfFile, const QString& saveName, QWidget*
     scale_->addItems({ QStringLiteral("150%"), QStringLiteral("100%"), QStringLiteral("75%"), QStringLiteral("50%"),
         QStringLiteral("25%"), QStringLiteral("ページ幅を基準に"), QStringLiteral("ページ全体") });
     scale_->setCurrentIndex(Zoom100);
-    auto* print = button(this, "cmdPrint", QStringLiteral("印刷..."));
-    auto* save = button(this, "CmdSave", QStringLiteral("PDF保存..."));
-    auto* close = button(this, "CmdClose", QStringLiteral("閉じる"));
+    auto* print = ui::commandButton(this, "cmdPrint", QStringLiteral("印刷..."));
+    auto* save = ui::commandButton(this, "CmdSave", QStringLiteral("PDF保存..."));
+    auto* close = ui::commandButton(this, "CmdClose", QStringLiteral("閉じる"));
 
     auto* bar = new QHBoxLayout;
     for (QWidget* w : { static_cast<QWidget*>(top_), static_cast<QWidget*>(prev_), static_cast<QWidget*>(lblPage_),

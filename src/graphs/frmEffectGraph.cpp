@@ -49,7 +49,7 @@ frmEffectGraph::frmEffectGraph(QWidget* parent)
     resize(1200, 720);
 
     const Project& p = project();
-    int current = p.isBasic() ? 1 : p.CurrentAnchor;
+    int current = p.shownAnchor();
     showPage((std::max(current, 1) - 1) / SummaryAnchorsPerPage + 1);
 }
 

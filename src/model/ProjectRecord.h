@@ -18,8 +18,8 @@ struct ProjectRecord {
     QString PrimeContractor;
     QString Subcontractor;
     std::uint8_t JackTypeChoice = 0;
-    VarArray<QString> AnchorLabels;      // jack name per anchor
-    VarArray<std::int16_t> AnchorMarks;  // jack number per anchor
+    VarArray<QString> AnchorLabels; // jack name per anchor
+    VarArray<std::int16_t> AnchorMarks; // jack number per anchor
     AnchorRecord WorkingAnchor;
     VarArray<AnchorRecord> Anchors;
     CreepSelection WorkingCreepSelection;
@@ -28,8 +28,7 @@ struct ProjectRecord {
     VarArray<HoldingSchedule> Schedules;
     DocumentSettings Documents;
 
-    template <class V>
-    void visit(V& v)
+    template <class V> void visit(V& v)
     {
         v("SavedTestCategory", SavedTestCategory);
         v("AnchorCount", AnchorCount);
@@ -60,7 +59,7 @@ struct ProjectSettings {
     float RateFactor = 1.0f;
     float UltimatePullOut = 0;
     std::int16_t StandardEdition = 1; // 0 = 2000 edition, 1 = 2012 edition
-    std::array<double, 5> CreepJudgeValues{1.0, 0.5, 0.5, 0.2, 0.25};
+    std::array<double, 5> CreepJudgeValues { 1.0, 0.5, 0.5, 0.2, 0.25 };
     double TpLimitCoefA = 1.25;
     double TpLimitCoefB = 1.1;
     HeaderBlock Header;
@@ -91,6 +90,10 @@ struct Project {
 
     bool isBasic() const { return TestCategory == 0; }
     int anchorCount() const { return Record.AnchorCount; }
+    // Windows that show one anchor at a time: a basic investigation shows its
+    // working anchor as anchor 1 of 1.
+    int shownAnchorCount() const { return isBasic() ? 1 : anchorCount(); }
+    int shownAnchor() const { return isBasic() ? 1 : CurrentAnchor; }
     // 1-based access to the anchors of a quality-assurance project.
     AnchorRecord& anchor(int i) { return Record.Anchors[std::size_t(i - 1)]; }
     // The anchor being worked on: the working anchor of a basic investigation,

@@ -4,6 +4,7 @@
 #include "model/basMainData.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
+#include "ui/WindowParts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -30,9 +31,11 @@ QGroupBox* formulaFrame(QWidget* parent)
     formula->setFont(f);
     grid->addWidget(formula, 0, 0, 1, 2);
     const std::pair<const char*, QString> legend[] = {
-        {"Tp", QStringLiteral("：計画最大荷重　(kN)")},        {"T0", QStringLiteral("：初期荷重　(kN)")},
-        {"Lsf", QStringLiteral("：緊張時自由長　(mm)")},       {"Es", QStringLiteral("：テンドン弾性係数　(kN/mm2)")},
-        {"As", QStringLiteral("：断面積 (mm2)")},
+        { "Tp", QStringLiteral("：計画最大荷重　(kN)") },
+        { "T0", QStringLiteral("：初期荷重　(kN)") },
+        { "Lsf", QStringLiteral("：緊張時自由長　(mm)") },
+        { "Es", QStringLiteral("：テンドン弾性係数　(kN/mm2)") },
+        { "As", QStringLiteral("：断面積 (mm2)") },
     };
     int row = 1;
     for (const auto& [symbol, meaning] : legend) {
@@ -54,7 +57,8 @@ ui::NumberBox* rateBox(QWidget* parent, const QString& name, const QString& capt
 
 } // namespace
 
-DlgMeneRirontiRate::DlgMeneRirontiRate(QWidget* parent) : QDialog(parent)
+DlgMeneRirontiRate::DlgMeneRirontiRate(QWidget* parent)
+    : QDialog(parent)
 {
     setObjectName("DlgMeneRirontiRate");
     setWindowTitle(QStringLiteral("弾性変位量の許容範囲"));
@@ -79,18 +83,9 @@ DlgMeneRirontiRate::DlgMeneRirontiRate(QWidget* parent) : QDialog(parent)
     grid->addWidget(lower_, 1, 1);
     grid->setColumnStretch(2, 1);
 
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName("CmdOK");
-    ok->setDefault(true);
-    auto* cancel = new QPushButton(QStringLiteral("キャンセル"), this);
-    cancel->setObjectName("CmdCancel");
-    cancel->setAutoDefault(false);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
-    connect(ok, &QPushButton::clicked, this, &DlgMeneRirontiRate::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    ui::addOkCancel(buttons, this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(formulaFrame(this));

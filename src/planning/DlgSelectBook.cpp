@@ -5,6 +5,7 @@
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
 #include "ui/ReferenceTextWindow.h"
+#include "ui/WindowParts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -23,27 +24,27 @@ constexpr double ConstantMin = 0.01;
 constexpr double ConstantMax = 9.99;
 const QString ConstantFormat = QStringLiteral("0.00");
 
-QLabel* label(const QString& text, QWidget* parent) { return new QLabel(text, parent); }
-
-QPushButton* button(const QString& name, const QString& text, QWidget* parent)
+QLabel* label(const QString& text, QWidget* parent)
 {
-    auto* b = new QPushButton(text, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false);
-    return b;
+    return new QLabel(text, parent);
 }
 
 // A message about an empty box names the edition the box belongs to.
-QString withEdition(const QString& text, int edition) { return text + "\n(" + editionText(edition) + ")"; }
+QString withEdition(const QString& text, int edition)
+{
+    return text + "\n(" + editionText(edition) + ")";
+}
 
 } // namespace
 
-DlgSelectBook::DlgSelectBook(const JudgementConstants& values, QWidget* parent) : QDialog(parent), values_(values)
+DlgSelectBook::DlgSelectBook(const JudgementConstants& values, QWidget* parent)
+    : QDialog(parent)
+    , values_(values)
 {
     setObjectName("DlgSelectBook");
     setWindowTitle(QStringLiteral("基準書の選択"));
     auto* layout = new QVBoxLayout(this);
-    for (int edition : {Edition2000, Edition2012}) {
+    for (int edition : { Edition2000, Edition2012 }) {
         options_[std::size_t(edition)] = new QRadioButton(editionOptionCaption(edition), this);
         options_[std::size_t(edition)]->setObjectName(QStringLiteral("OptSelect_%1").arg(edition));
     }
@@ -55,18 +56,12 @@ DlgSelectBook::DlgSelectBook(const JudgementConstants& values, QWidget* parent) 
     layout->addWidget(options_[1]);
     layout->addWidget(frameNew_);
 
-    auto* ok = button("CmdOK", QStringLiteral("OK"), this);
-    auto* cancel = button("CmdCancel", QStringLiteral("キャンセル"), this);
-    ok->setDefault(true);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &DlgSelectBook::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 
-    for (int edition : {Edition2000, Edition2012})
+    for (int edition : { Edition2000, Edition2012 })
         connect(options_[std::size_t(edition)], &QRadioButton::toggled, this, [this, edition](bool on) {
             if (on)
                 selectEdition(edition);
@@ -96,15 +91,14 @@ QGroupBox* DlgSelectBook::buildOldFrame()
     grid->addWidget(label(QStringLiteral("⊿ｃ　＜"), frame), 1, 0, Qt::AlignRight);
     grid->addWidget(creep_[0], 1, 1);
     grid->addWidget(label(QStringLiteral("(mm)"), frame), 1, 2);
-    grid->addWidget(button("Cmdkaisetu", QStringLiteral("解説"), frame), 1, 3, Qt::AlignRight);
+    grid->addWidget(ui::commandButton(frame, "Cmdkaisetu", QStringLiteral("解説")), 1, 3, Qt::AlignRight);
     auto* text = label(loadLimitLines2000().join('\n'), frame);
     text->setObjectName("LblOldLimits");
     grid->addWidget(label(QStringLiteral("計画最大荷重の制限"), frame), 2, 0, 1, 4);
     grid->addWidget(text, 3, 0, 1, 4);
     grid->setColumnStretch(2, 1);
-    connect(frame->findChild<QPushButton*>("Cmdkaisetu"), &QPushButton::clicked, this, [this] {
-        ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("解説"), creepReferenceText2000());
-    });
+    connect(frame->findChild<QPushButton*>("Cmdkaisetu"), &QPushButton::clicked, this,
+        [this] { ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("解説"), creepReferenceText2000()); });
     return frame;
 }
 
@@ -121,7 +115,7 @@ QGroupBox* DlgSelectBook::buildNewFrame()
     auto* grid = new QGridLayout(frame);
     int row = 0;
     grid->addWidget(label(QStringLiteral("(1) 通常の試験時間 (変位＝⊿s）"), frame), row, 0, 1, 4);
-    auto* explain = button("Cmdkaisetu2", QStringLiteral("解説"), frame);
+    auto* explain = ui::commandButton(frame, "Cmdkaisetu2", QStringLiteral("解説"));
     grid->addWidget(explain, row++, 4, Qt::AlignRight);
     grid->addWidget(label(QStringLiteral("粘性土"), frame), row, 1, Qt::AlignCenter);
     grid->addWidget(label(QStringLiteral("砂質土、岩盤"), frame), row++, 2, Qt::AlignCenter);
@@ -139,7 +133,7 @@ QGroupBox* DlgSelectBook::buildNewFrame()
     grid->addWidget(creepExtend_, row, 1, Qt::AlignCenter);
     grid->addWidget(label(QStringLiteral("(mm)"), frame), row++, 2);
     grid->addWidget(label(QStringLiteral("計画最大荷重の制限"), frame), row, 0, 1, 4);
-    auto* table = button("Command1", QStringLiteral("参考表"), frame);
+    auto* table = ui::commandButton(frame, "Command1", QStringLiteral("参考表"));
     grid->addWidget(table, row++, 4, Qt::AlignRight);
     grid->addWidget(label(QStringLiteral("ランクＡ　："), frame), row, 0, Qt::AlignRight);
     grid->addWidget(tpA_, row, 1, Qt::AlignCenter);
@@ -149,9 +143,8 @@ QGroupBox* DlgSelectBook::buildNewFrame()
     grid->addWidget(label(QStringLiteral("×Td"), frame), row++, 2);
     grid->addWidget(label(QStringLiteral("Td：設計アンカー力"), frame), row++, 0, 1, 3, Qt::AlignRight);
     grid->setColumnStretch(3, 1);
-    connect(explain, &QPushButton::clicked, this, [this] {
-        ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("解説"), creepReferenceText2012());
-    });
+    connect(explain, &QPushButton::clicked, this,
+        [this] { ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("解説"), creepReferenceText2012()); });
     connect(table, &QPushButton::clicked, this, [this] {
         ui::showReferenceText(this, "DlgReferenceText", QStringLiteral("参考表"), loadLimitReferenceText());
     });
@@ -169,7 +162,7 @@ void DlgSelectBook::selectEdition(int edition)
 // a box the user did not leave (OK by the Enter key) is checked here.
 bool DlgSelectBook::checkBoxes()
 {
-    for (ui::NumberBox* box : {creep_[0], creep_[1], creep_[2], creep_[3], creep_[4], creepExtend_, tpA_, tpB_})
+    for (ui::NumberBox* box : { creep_[0], creep_[1], creep_[2], creep_[3], creep_[4], creepExtend_, tpA_, tpB_ })
         if (!box->Check())
             return false;
     return true;

@@ -149,11 +149,7 @@ void frmJouken::buildControls()
     auto* help = ui::commandButton(this, "CmdHelp", QStringLiteral("ヘルプ"));
     buttons->addWidget(help);
     buttons->addStretch();
-    auto* ok = ui::commandButton(this, "CmdOK", QStringLiteral("OK"));
-    auto* cancel = ui::commandButton(this, "CmdCancel", QStringLiteral("キャンセル"));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this);
     layout->addLayout(buttons);
 
     connect(group, &QButtonGroup::idClicked, this, &frmJouken::chooseJackType);
@@ -163,8 +159,6 @@ void frmJouken::buildControls()
     connect(clear, &QPushButton::clicked, this, &frmJouken::clearChoice);
     connect(jacks, &QPushButton::clicked, this, &frmJouken::openJackList);
     connect(help, &QPushButton::clicked, this, &frmJouken::showHelp);
-    connect(ok, &QPushButton::clicked, this, &frmJouken::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     resize(780, 560);
 }
 

@@ -3,6 +3,7 @@
 #include "ui/EntryBoxes.h"
 #include "ui/ReferenceTextWindow.h"
 #include "ui/SpreadGrid.h"
+#include "ui/WindowParts.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -28,14 +29,6 @@ QLabel* label(const QString& text, QWidget* parent, const QString& name = {})
     return l;
 }
 
-QPushButton* button(const QString& name, const QString& caption, QWidget* parent)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setAutoDefault(false); // Enter ends an entry; it never confirms the window
-    return b;
-}
-
 ui::NumberBox* loadBox(const QString& name, const QString& caption, QWidget* parent)
 {
     auto* box = new ui::NumberBox(parent, EntryFormat);
@@ -58,7 +51,7 @@ void frmKajyuu::buildLayout()
     jackName_->setReadOnly(true);
     jackName_->setMinimumWidth(220);
     jackRow->addWidget(jackName_, 1);
-    jackButton_ = button("CmdJakki", QStringLiteral("ジャッキ詳細"), this);
+    jackButton_ = ui::commandButton(this, "CmdJakki", QStringLiteral("ジャッキ詳細"));
     jackButton_->setMinimumWidth(jackButton_->sizeHint().width());
     connect(jackButton_, &QPushButton::clicked, this, &frmKajyuu::jackDetail);
     jackRow->addWidget(jackButton_);
@@ -90,8 +83,8 @@ void frmKajyuu::buildLayout()
         warnings->addWidget(w);
     }
 
-    ok_ = button("Command1_0", QStringLiteral("OK"), this);
-    QPushButton* cancel = button("Command1_1", QStringLiteral("キャンセル"), this);
+    ok_ = ui::commandButton(this, "Command1_0", QStringLiteral("OK"));
+    QPushButton* cancel = ui::commandButton(this, "Command1_1", QStringLiteral("キャンセル"));
     for (QPushButton* b : { ok_, cancel })
         b->setMinimumWidth(96);
     connect(ok_, &QPushButton::clicked, this, &frmKajyuu::accept);
@@ -147,7 +140,7 @@ QGroupBox* frmKajyuu::buildLoadFrame()
     });
     connect(stageCountBox_, &QLineEdit::returnPressed, this, &frmKajyuu::stageCountEntered);
 
-    auto* calc = button("CmdCalcAuto", QStringLiteral("計画最大荷重を均等配分"), loadFrame_);
+    auto* calc = ui::commandButton(loadFrame_, "CmdCalcAuto", QStringLiteral("計画最大荷重を均等配分"));
     connect(calc, &QPushButton::clicked, this, &frmKajyuu::distributeEvenly);
 
     grid_ = new ui::SpreadGrid(loadFrame_);
@@ -193,7 +186,7 @@ QGroupBox* frmKajyuu::buildReferenceFrame()
     frame->setObjectName("FraSankou");
     sankou_ = label({}, frame, "LblSankou");
     saisyuu_ = label({}, frame, "LblSaisyuu");
-    auto* explain = button("CmdSankou", QStringLiteral("解説"), frame);
+    auto* explain = ui::commandButton(frame, "CmdSankou", QStringLiteral("解説"));
     connect(explain, &QPushButton::clicked, this, [this] {
         ReferenceText r = initialLoadReference(ctx_.testCategory, ctx_.edition);
         ui::showReferenceText(this, "DlgReferenceText", r.title, r.text);
@@ -212,7 +205,7 @@ QGroupBox* frmKajyuu::buildLimitFrame()
     auto* frame = new QGroupBox(QStringLiteral("計画最大荷重の制限"), this);
     frame->setObjectName("FraSeigen");
     tys_ = label({}, frame, "LblTys");
-    auto* table = button("Command2", QStringLiteral("参考表"), frame);
+    auto* table = ui::commandButton(frame, "Command2", QStringLiteral("参考表"));
     connect(table, &QPushButton::clicked, this, [this] {
         ReferenceText r = plannedMaxLoadReference(ctx_.testCategory, ctx_.edition);
         ui::showReferenceText(this, "DlgReferenceText", r.title, r.text);

@@ -75,14 +75,8 @@ frmTaikatai::frmTaikatai(const AnchorRecord& anchor, QWidget* parent)
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = ui::commandButton(this, "CmdOK", QStringLiteral("OK"));
-    auto* cancel = ui::commandButton(this, "CmdCancel", QStringLiteral("キャンセル"));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this);
     layout->addLayout(buttons);
-    connect(ok, &QPushButton::clicked, this, &frmTaikatai::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &ui::SpreadGrid::Change, this, &frmTaikatai::showTotal);
     connect(grid_, &ui::SpreadGrid::BlockCleared, this, &frmTaikatai::showTotal);
     showTotal();

@@ -2,6 +2,7 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
+#include "planning/AnchorListTexts.h"
 #include "planning/GaugeHenkan.h"
 #include "planning/TestKinds.h"
 #include "ui/Modal.h"
@@ -19,20 +20,6 @@ namespace tessaro {
 namespace {
 
 const QString ValuePattern = QStringLiteral("####0.00");
-
-QString anchoringTypeText(int type)
-{
-    switch (type) {
-    case 0:
-        return QStringLiteral("くさび");
-    case 1:
-        return QStringLiteral("ナット");
-    case 2:
-        return QStringLiteral("くさびナット併用");
-    default:
-        return {};
-    }
-}
 
 QString value(double v)
 {

@@ -1,5 +1,7 @@
 #include "recording/RecordingAnchors.h"
 
+#include "model/UserMessage.h"
+
 namespace tessaro {
 
 bool hasAnchorInformation(const AnchorRecord& anchor)
@@ -29,6 +31,14 @@ bool canShowAnchor(Project& p, int index)
 {
     const AnchorRecord* a = recordingAnchor(p, index);
     return a && recordingSchedule(p, index) && hasAnchorInformation(*a);
+}
+
+bool anchorReadyToShow(Project& p, int index)
+{
+    if (canShowAnchor(p, index))
+        return true;
+    showMessage(NoAnchorInformationMessage, MsgIcon::Information);
+    return false;
 }
 
 } // namespace tessaro

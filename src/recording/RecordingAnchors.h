@@ -22,5 +22,7 @@ const HoldingSchedule* recordingSchedule(const Project& p, int index);
 
 // The anchor, when it exists and has its information.
 bool canShowAnchor(Project& p, int index);
+// The same, telling the user when the anchor lacks its information.
+bool anchorReadyToShow(Project& p, int index);
 
 } // namespace tessaro

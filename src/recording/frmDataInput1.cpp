@@ -21,6 +21,7 @@
 #include "ui/Modal.h"
 #include "ui/OlectraChart.h"
 #include "ui/SpreadGrid.h"
+#include "ui/WindowParts.h"
 #include "ui/basSpreadCustom.h"
 
 #include <QHBoxLayout>
@@ -33,14 +34,6 @@
 
 namespace tessaro {
 namespace {
-
-QPushButton* button(QWidget* parent, const char* name, const QString& caption)
-{
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
 
 bool isInitialColumn(int col)
 {
@@ -91,22 +84,11 @@ frmDataInput1::frmDataInput1(QWidget* parent)
         menu.exec(chart_->mapToGlobal(pos));
     });
 
-    auto* head = new QHBoxLayout;
-    QFont bold = anchorNo_->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    anchorNo_->setFont(bold);
-    head->addWidget(anchorNo_);
-    head->addSpacing(16);
-    head->addWidget(kind_);
-    head->addStretch();
-    head->addWidget(navigator_);
-
     auto* chartPane = new QWidget(this);
     auto* chartLayout = new QVBoxLayout(chartPane);
     chartLayout->setContentsMargins(0, 0, 0, 0);
     chartLayout->addWidget(chart_, 1);
-    auto* saveGraph = button(chartPane, "CmdSaveGraph", QStringLiteral("グラフ書式を初期値に設定"));
+    auto* saveGraph = ui::commandButton(chartPane, "CmdSaveGraph", QStringLiteral("グラフ書式を初期値に設定"));
     auto* graphRow = new QHBoxLayout;
     graphRow->addStretch();
     graphRow->addWidget(saveGraph);
@@ -115,17 +97,9 @@ frmDataInput1::frmDataInput1(QWidget* parent)
         ui::saveChartFormatsAsDefault({ { chart_, InputChartFormatFile } });
     });
 
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(grid_);
-    split->addWidget(chartPane);
-    // The sheet as wide as its columns; the chart takes the rest.
-    split->setStretchFactor(0, 0);
-    split->setStretchFactor(1, 1);
-    split->setChildrenCollapsible(false);
-
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(head);
-    layout->addWidget(split, 1);
+    layout->addLayout(ui::anchorHeadRow(anchorNo_, kind_, navigator_));
+    layout->addWidget(ui::sheetBesideChart(this, grid_, chartPane), 1);
     layout->addWidget(buildButtons());
 
     connect(grid_, &ui::SpreadGrid::RightClick, this,
@@ -136,9 +110,8 @@ frmDataInput1::frmDataInput1(QWidget* parent)
     connect(navigator_, &ui::AnchorNavigator::moveRequested, this, &frmDataInput1::moveTo);
 
     Project& p = project();
-    navigator_->setCount(p.isBasic() ? 1 : p.anchorCount());
-    navigator_->setEnabled(!p.isBasic());
-    showAnchor(p.isBasic() ? 1 : p.CurrentAnchor);
+    navigator_->setCount(p.shownAnchorCount());
+    showAnchor(p.shownAnchor());
     resize(1240, 720);
 }
 
@@ -147,12 +120,12 @@ QWidget* frmDataInput1::buildButtons()
     auto* bar = new QWidget(this);
     auto* row = new QHBoxLayout(bar);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* setTime = button(bar, "CmdSetTime", QStringLiteral("時刻設定"));
-    auto* tension = button(bar, "CmdSyokiKintyou", QStringLiteral("初期緊張力"));
-    auto* graph = button(bar, "CmdToGraph", QStringLiteral("試験結果グラフ"));
-    auto* printOut = button(bar, "CmdPrintOut", QStringLiteral("データシート印刷"));
-    auto* excel = button(bar, "CmdExcel", QStringLiteral("Excel出力"));
-    auto* close = button(bar, "CmdOKCancel", QStringLiteral("閉じる"));
+    auto* setTime = ui::commandButton(bar, "CmdSetTime", QStringLiteral("時刻設定"));
+    auto* tension = ui::commandButton(bar, "CmdSyokiKintyou", QStringLiteral("初期緊張力"));
+    auto* graph = ui::commandButton(bar, "CmdToGraph", QStringLiteral("試験結果グラフ"));
+    auto* printOut = ui::commandButton(bar, "CmdPrintOut", QStringLiteral("データシート印刷"));
+    auto* excel = ui::commandButton(bar, "CmdExcel", QStringLiteral("Excel出力"));
+    auto* close = ui::commandButton(bar, "CmdOKCancel", QStringLiteral("閉じる"));
     for (QPushButton* b : { setTime, tension, graph })
         row->addWidget(b);
     row->addStretch();
@@ -240,8 +213,7 @@ void frmDataInput1::reject()
 void frmDataInput1::moveTo(int index)
 {
     store();
-    if (!canShowAnchor(project(), index)) {
-        showMessage(NoAnchorInformationMessage, MsgIcon::Information);
+    if (!anchorReadyToShow(project(), index)) {
         navigator_->setCurrent(index_);
         return;
     }
@@ -363,7 +335,6 @@ void frmDataInput1::printOut()
     frmPrintDataSheet::ShowForm(this);
 }
 
-
 void frmDataInput1::excelOutput()
 {
     store();
@@ -381,11 +352,8 @@ void frmDataInput1::openGraphs()
 
 bool frmDataInput1::ShowForm(QWidget* parent)
 {
-    Project& p = project();
-    if (!canShowAnchor(p, p.isBasic() ? 1 : p.CurrentAnchor)) {
-        showMessage(NoAnchorInformationMessage, MsgIcon::Information);
+    if (!anchorReadyToShow(project(), project().shownAnchor()))
         return false;
-    }
     frmDataInput1 window(parent);
     ui::execModal(window);
     return window.dataChanged();

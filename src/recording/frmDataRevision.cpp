@@ -13,6 +13,7 @@
 #include "ui/Chart2D.h"
 #include "ui/Modal.h"
 #include "ui/SpreadGrid.h"
+#include "ui/WindowParts.h"
 #include "ui/basSpreadCustom.h"
 
 #include <QHBoxLayout>
@@ -86,25 +87,6 @@ frmDataRevision::frmDataRevision(QWidget* parent)
         a->setShortcutContext(Qt::WidgetShortcut); // the grid handles its own keys
     }
 
-    auto* head = new QHBoxLayout;
-    QFont bold = anchorNo_->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    anchorNo_->setFont(bold);
-    head->addWidget(anchorNo_);
-    head->addSpacing(16);
-    head->addWidget(range_);
-    head->addStretch();
-    head->addWidget(navigator_);
-
-    auto* split = new QSplitter(Qt::Horizontal, this);
-    split->addWidget(grid_);
-    split->addWidget(chart_);
-    // The sheet as wide as its columns; the chart takes the rest.
-    split->setStretchFactor(0, 0);
-    split->setStretchFactor(1, 1);
-    split->setChildrenCollapsible(false);
-
     auto* close = new QPushButton(QStringLiteral("閉じる"), this);
     close->setObjectName("Command5");
     close->setAutoDefault(false);
@@ -117,8 +99,8 @@ frmDataRevision::frmDataRevision(QWidget* parent)
 
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(menus);
-    layout->addLayout(head);
-    layout->addWidget(split, 1);
+    layout->addLayout(ui::anchorHeadRow(anchorNo_, range_, navigator_));
+    layout->addWidget(ui::sheetBesideChart(this, grid_, chart_), 1);
     layout->addLayout(foot);
 
     connect(close, &QPushButton::clicked, this, &frmDataRevision::closeWindow);
@@ -131,9 +113,8 @@ frmDataRevision::frmDataRevision(QWidget* parent)
 
     Project& p = project();
     range_->setText(JudgeRangeText(p.Settings.JudgeRangeMode, p.Settings.JudgeFromCycle));
-    navigator_->setCount(p.isBasic() ? 1 : p.anchorCount());
-    navigator_->setEnabled(!p.isBasic());
-    showAnchor(p.isBasic() ? 1 : p.CurrentAnchor);
+    navigator_->setCount(p.shownAnchorCount());
+    showAnchor(p.shownAnchor());
     resize(1240, 720);
 }
 
@@ -206,8 +187,7 @@ void frmDataRevision::markCheck()
 
 void frmDataRevision::moveTo(int index)
 {
-    if (!canShowAnchor(project(), index)) {
-        showMessage(NoAnchorInformationMessage, MsgIcon::Information);
+    if (!anchorReadyToShow(project(), index)) {
         navigator_->setCurrent(index_);
         return;
     }
@@ -294,11 +274,8 @@ void frmDataRevision::refresh()
 
 bool frmDataRevision::ShowForm(QWidget* parent)
 {
-    Project& p = project();
-    if (!canShowAnchor(p, p.isBasic() ? 1 : p.CurrentAnchor)) {
-        showMessage(NoAnchorInformationMessage, MsgIcon::Information);
+    if (!anchorReadyToShow(project(), project().shownAnchor()))
         return false;
-    }
     frmDataRevision window(parent);
     ui::execModal(window);
     return window.dataChanged();

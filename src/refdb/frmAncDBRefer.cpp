@@ -128,11 +128,7 @@ void frmAncDBRefer::buildControls()
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    auto* ok = ui::commandButton(this, "CmdOK", QStringLiteral("OK"));
-    auto* cancel = ui::commandButton(this, "CmdCancel", QStringLiteral("キャンセル"));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this);
     layout->addLayout(buttons);
 
     connect(methodBox_, &QComboBox::currentIndexChanged, this, &frmAncDBRefer::methodChosen);
@@ -140,8 +136,6 @@ void frmAncDBRefer::buildControls()
         [this](const QModelIndex& current) { rowChosen(current.isValid() ? current.row() + 1 : 0); });
     connect(grid_, &QAbstractItemView::doubleClicked, this, &frmAncDBRefer::accept);
     connect(entry, &QPushButton::clicked, this, &frmAncDBRefer::openRegistration);
-    connect(ok, &QPushButton::clicked, this, &frmAncDBRefer::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 QWidget* frmAncDBRefer::buildDetails()

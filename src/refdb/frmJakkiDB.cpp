@@ -161,16 +161,10 @@ void frmJakkiDB::buildControls()
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(allAnchors_);
     buttons->addStretch();
-    auto* ok = ui::commandButton(this, "CmdOK", QStringLiteral("OK"));
-    auto* cancel = ui::commandButton(this, "CmdCancel", QStringLiteral("キャンセル"));
-    ok->setDefault(true);
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this);
     layout->addLayout(buttons);
 
     connect(import, &QPushButton::clicked, this, &frmJakkiDB::importFromList);
-    connect(ok, &QPushButton::clicked, this, &frmJakkiDB::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     connect(grid_, &ui::SpreadGrid::Change, this, &frmJakkiDB::redrawChart);
     connect(grid_, &ui::SpreadGrid::BlockCleared, this, &frmJakkiDB::redrawChart);
 }
@@ -312,7 +306,7 @@ bool frmJakkiDB::ShowForm(QWidget* parent)
             setAnchorJack(p, i, p.anchor(i), record);
     }
     else {
-        setAnchorJack(p, p.isBasic() ? 1 : p.CurrentAnchor, current, record);
+        setAnchorJack(p, p.shownAnchor(), current, record);
     }
     return true;
 }

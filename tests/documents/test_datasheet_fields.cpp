@@ -14,7 +14,7 @@ std::vector<DrawnForm> compose(const Project& p, const DataSheetOptions& options
 {
     ReportEngine engine(QString {});
     test::Recorder rec(engine);
-    PrintModule::PrintDataSheets(engine, p, 1, p.isBasic() ? 1 : p.anchorCount(), options);
+    PrintModule::PrintDataSheets(engine, p, 1, p.shownAnchorCount(), options);
     EXPECT_TRUE(engine.problems().isEmpty()) << engine.problems().join("\n").toStdString();
     return rec.forms;
 }
