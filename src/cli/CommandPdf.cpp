@@ -6,10 +6,13 @@
 #include "cli/Commands.h"
 
 #include "documents/AnchorListDocument.h"
+#include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
+#include "model/AppPaths.h"
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
+#include "ui/GraphFiles.h"
 
 #include <QHash>
 #include <QTextStream>
@@ -94,6 +97,27 @@ bool composeAnchorList(ReportEngine& engine, const PdfRequest& request, QString*
     return error->isEmpty();
 }
 
+// The graph sheets of the graph window's print-all, the graphs drawn in the
+// graph window's saved formats.
+bool composeGraphSheets(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    int first = 1, last = 1;
+    if (!project().isBasic() && !anchorRange(request, &first, &last, error))
+        return false;
+    ui::GraphFileOptions graphs;
+    graphs.monochrome = request.options.contains("mono");
+    if (!ui::writeAnchorGraphRange(project(), first, last, paths::dataDir(), graphs)) {
+        *error = QStringLiteral("cannot write the graph files in %1").arg(paths::dataDir());
+        return false;
+    }
+    GraphSheetOptions options;
+    options.kind = request.options.contains("graphs-only") ? GraphSheetKind::GraphsOnly : GraphSheetKind::Detailed;
+    options.pageNumbers = !request.options.contains("no-page-numbers");
+    if (!PrintGraphSheets(engine, project(), first, last, options))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
@@ -102,6 +126,8 @@ const std::vector<PdfKind>& kinds()
         { "blank", false, {}, { "sheets" }, "[--sheets N] (FILE is not read)", composeBlankSheets },
         { "anchorlist", true, { "no-page-numbers" }, { "anchors" }, "[--anchors A-B] [--no-page-numbers]",
             composeAnchorList },
+        { "graphs", true, { "graphs-only", "mono", "no-page-numbers" }, { "anchors" },
+            "[--anchors A-B] [--graphs-only] [--mono] [--no-page-numbers]", composeGraphSheets },
     };
     return all;
 }

@@ -19,6 +19,9 @@ const QStringList SpecificationFields { "Keishiki", "AncSyubetu", "Kasetu", "Dan
 const QStringList SleeveFields { "MansyonUe", "MansyonShita" };
 const QStringList BodyFields { "Taikatai", "Kankaku" };
 const QStringList Figure { "IMAGE" };
+const QStringList GraphSheetFields { "Koujimei", "Genbamei", "AncMeisyou", "Shikenmei", "Kintyoubi", "Tyuunyuubi",
+    "TendonSyubetu", "Jiyuutyou", "Anctaityou", "Keisuu", "Danmenseki", "Rironti", "Jyougen", "Kagen", "Dansei",
+    "Sosei", "Bar", "Bar_2" };
 
 QStringList numbered(const QString& name, int count)
 {
@@ -69,6 +72,12 @@ const FormSpec AnchorListCycleTitle { "AnchorListCycleTitle.jfm", { "Midashi", "
 const FormSpec AnchorListCycleGyo { "AnchorListCycleGyo.jfm", { "Title", "Time" }, {} };
 const FormSpec AnchorListCyclezu { "AnchorListCyclezu.jfm", {}, Figure };
 
+const FormSpec Graph { "Graph.jfm", GraphSheetFields, numbered("IMAGE", 4) };
+const FormSpec Graph2 { "Graph2.jfm", GraphSheetFields, numbered("IMAGE", 4) };
+const FormSpec ZPrn4GRAPH { "ZPrn4GRAPH.jfm",
+    numbered("GTitle", 4) + numbered("Kekka", 5) + QStringList { "lbeKouban", "Page" }, numbered("Image", 4) };
+const FormSpec SoukatuGraph { "SoukatuGraph.jfm", { "Koujimei", "Genbamei", "Hani" }, numbered("IMAGE", 2) };
+
 const std::vector<const FormSpec*>& allForms()
 {
     static const std::vector<const FormSpec*> all {
@@ -96,6 +105,10 @@ const std::vector<const FormSpec*>& allForms()
         &AnchorListCycleTitle,
         &AnchorListCycleGyo,
         &AnchorListCyclezu,
+        &Graph,
+        &Graph2,
+        &ZPrn4GRAPH,
+        &SoukatuGraph,
     };
     return all;
 }

@@ -52,6 +52,15 @@ extern const FormSpec AnchorListCycleTitle; // heading of a holding-time table
 extern const FormSpec AnchorListCycleGyo; // one row of it
 extern const FormSpec AnchorListCyclezu; // load-plan figure
 
+// Graph sheets of the graph window: with the detail items (quality-assurance
+// tests and the basic investigation test), and the four graphs alone on an A4
+// landscape page.
+extern const FormSpec Graph;
+extern const FormSpec Graph2;
+extern const FormSpec ZPrn4GRAPH;
+// Summary chart of all anchors, a page per twenty anchors.
+extern const FormSpec SoukatuGraph;
+
 const std::vector<const FormSpec*>& allForms();
 
 } // namespace tessaro::forms

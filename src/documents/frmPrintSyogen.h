@@ -7,12 +7,11 @@
 #include <QDialog>
 
 class QCheckBox;
-class QRadioButton;
 
 namespace tessaro {
 
 namespace ui {
-class NumberBox;
+class AnchorRangeBox;
 }
 
 class frmPrintSyogen : public QDialog {
@@ -37,11 +36,8 @@ public:
 
 private:
     void confirm();
-    void rangeChanged();
 
-    QRadioButton* option_[2];
-    ui::NumberBox* start_;
-    ui::NumberBox* end_;
+    ui::AnchorRangeBox* range_;
     QCheckBox* pageNumbers_;
 };
 

@@ -2,14 +2,14 @@
 
 namespace tessaro {
 
-QString sheetGraphFile(int graph)
-{
-    return QStringLiteral("GRAPH%1.svg").arg(graph);
-}
-
 QString anchorGraphFile(int graph, int anchor)
 {
     return QStringLiteral("GRAPH%1_%2.svg").arg(graph).arg(anchor);
+}
+
+QString summaryGraphFile(int chart, int page)
+{
+    return QStringLiteral("TmpGphSoukatu%1_%2.svg").arg(chart).arg(page);
 }
 
 QString loadPlanGraphFile(LoadPlanFigure figure, int anchor)

@@ -7,11 +7,13 @@
 
 namespace tessaro {
 
-// "GRAPH1.svg" … "GRAPH4.svg": the four graphs of the anchor on the graphs-only sheet.
-QString sheetGraphFile(int graph);
 // "GRAPH1_" … "GRAPH4_" + anchor number + ".svg": the four graphs of one anchor
-// for the graph sheet with detail items.
+// for the graph sheets (each anchor its own files, so that one document holds
+// the sheets of many anchors).
 QString anchorGraphFile(int graph, int anchor);
+// "TmpGphSoukatu1_" / "TmpGphSoukatu2_" + page + ".svg": chart 1 (permanent) or
+// 2 (elastic) of one page of the summary chart.
+QString summaryGraphFile(int chart, int page);
 
 // The load-plan graph of one anchor, by the document that shows it.
 enum class LoadPlanFigure {

@@ -67,6 +67,17 @@ int summaryPageLast(int page, int anchors)
     return std::min(summaryPageFirst(page) + SummaryAnchorsPerPage - 1, anchors);
 }
 
+QString summaryRangeText(const Project& p, int page)
+{
+    const int anchors = graphAnchorCount(p);
+    if (anchors == 0)
+        return {};
+    return QStringLiteral("No.%1 ～ No.%2（全 %3 本）")
+        .arg(summaryPageFirst(page))
+        .arg(summaryPageLast(page, anchors))
+        .arg(anchors);
+}
+
 void drawPermanentSummary(ChartData& chart, const std::vector<SummaryValues>& anchors)
 {
     chart = ChartData();
@@ -98,6 +109,16 @@ void drawElasticSummary(ChartData& chart, const std::vector<SummaryValues>& anch
     }
     const ChartExtremes& e = fill.extremes();
     finishOverAnchors(fill, chart, anchors, e.yMin - 1, e.yMax + 1);
+}
+
+std::array<ChartData, 2> drawSummaryPage(Project& p, int page)
+{
+    std::vector<SummaryValues> values
+        = summaryValues(p, summaryPageFirst(page), summaryPageLast(page, graphAnchorCount(p)));
+    std::array<ChartData, 2> charts;
+    drawPermanentSummary(charts[0], values);
+    drawElasticSummary(charts[1], values);
+    return charts;
 }
 
 } // namespace tessaro

@@ -6,6 +6,7 @@
 
 #include "graphs/ChartData.h"
 
+#include <array>
 #include <vector>
 
 namespace tessaro {
@@ -33,6 +34,8 @@ int summaryPageCount(int anchors);
 // First and last anchor of a page (1-based).
 int summaryPageFirst(int page);
 int summaryPageLast(int page, int anchors);
+// The anchors a page covers: "No.1 ～ No.20（全 25 本）"; empty without anchors.
+QString summaryRangeText(const Project& p, int page);
 
 enum ElasticSummarySeries {
     SummaryTheorySeries = 0, // "理論値"
@@ -47,5 +50,8 @@ void drawPermanentSummary(ChartData& chart, const std::vector<SummaryValues>& an
 // Chart 2: theory, upper and lower values and the elastic displacements, Y from
 // the smallest value − 1 to the largest + 1.
 void drawElasticSummary(ChartData& chart, const std::vector<SummaryValues>& anchors);
+
+// Both charts of one page (1-based) of the project's anchors.
+std::array<ChartData, 2> drawSummaryPage(Project& p, int page);
 
 } // namespace tessaro

@@ -1,14 +1,20 @@
 #include "graphs/frmEffectGraph.h"
 
+#include "documents/SummaryGraphDocument.h"
+#include "documents/frmPreview.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
+#include "model/AppPaths.h"
+#include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/Chart2D.h"
 #include "ui/EntryBoxes.h"
+#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/OlectraChart.h"
 
+#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -80,8 +86,6 @@ QWidget* frmEffectGraph::buildPaging()
     setting->setToolTip(QStringLiteral("現在のグラフ書式を初期値として保存します"));
     auto* preview = new QPushButton(QStringLiteral("印刷プレビュー"), bar);
     preview->setObjectName("cmdPreview");
-    // TODO(lead): enable once the summary document can be composed (see preview()).
-    preview->setEnabled(false);
     auto* close = new QPushButton(QStringLiteral("閉じる"), bar);
     close->setObjectName("CmdClose");
 
@@ -117,24 +121,16 @@ bool frmEffectGraph::showPage(int page)
         return false;
     page_ = page;
     Project& p = project();
-    int anchors = graphAnchorCount(p);
-    int first = summaryPageFirst(page);
-    int last = summaryPageLast(page, anchors);
-    std::vector<SummaryValues> values = summaryValues(p, first, last);
-    ChartData chart;
-    drawPermanentSummary(chart, values);
-    charts_[0]->setData(chart);
-    drawElasticSummary(chart, values);
-    charts_[1]->setData(chart);
-
+    std::array<ChartData, 2> data = drawSummaryPage(p, page);
+    charts_[0]->setData(data[0]);
+    charts_[1]->setData(data[1]);
     int pages = pageCount();
     number_->SetValue(page);
     number_->SetCheck(QStringLiteral("ページ"), 1, pages);
     number_->SetEnabled(pages > 1);
     pageMax_->setText(QStringLiteral("/ %1 ページ").arg(pages));
-    range_->setText(anchors > 0
-            ? QStringLiteral("アンカー No.%1 ～ No.%2（全 %3 本）").arg(first).arg(last).arg(anchors)
-            : QString());
+    const QString range = summaryRangeText(p, page);
+    range_->setText(range.isEmpty() ? QString() : QStringLiteral("アンカー ") + range);
     prevPage_->setEnabled(page > 1);
     nextPage_->setEnabled(page < pages);
     return true;
@@ -154,12 +150,17 @@ void frmEffectGraph::saveFormats()
     ui::saveChartFormatsAsDefault({ { charts_[0], summaryFormatFile(1) }, { charts_[1], summaryFormatFile(2) } });
 }
 
+// Every page of the summary, drawn in the formats on screen.
 void frmEffectGraph::preview()
 {
-    // TODO(lead): summary document. Write both charts of each page as
-    // "TmpGphSoukatu1_" / "TmpGphSoukatu2_" + page + ".svg" (ui::writeChartSvg with
-    // chart(n).data() and chart(n).format()), compose SoukatuGraph.jfm and preview it;
-    // then enable cmdPreview in buildPaging.
+    const QString folder = paths::dataDir();
+    if (!ui::writeSummaryGraphs(project(), folder, { chart(1).format(), chart(2).format() })) {
+        showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(folder));
+        return;
+    }
+    report::ReportEngine engine;
+    const bool ended = PrintSummaryGraph(engine, project());
+    previewDocument(this, engine, ended, QStringLiteral("アンカー試験結果総括図"));
 }
 
 } // namespace tessaro

@@ -1,5 +1,7 @@
 #include "graphs/frmGRAPH.h"
 
+#include "documents/frmPreview.h"
+#include "documents/frmPrintGRAPH.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
@@ -269,8 +271,6 @@ QWidget* frmGRAPH::buildButtons()
 
     auto* printAll = new QPushButton(QStringLiteral("一括印刷..."), box);
     printAll->setObjectName("Command3");
-    // TODO(lead): enable once the graph-sheet options window exists (see printAllGraphs).
-    printAll->setEnabled(false);
     connect(printAll, &QPushButton::clicked, this, &frmGRAPH::printAllGraphs);
     auto* saveFormat = new QPushButton(QStringLiteral("グラフ書式の保存"), box);
     saveFormat->setObjectName("Command7");
@@ -410,22 +410,22 @@ bool frmGRAPH::writeGraphFiles(int first, int last, bool monochrome) const
     options.formats.emplace();
     for (TestGraph graph : AllTestGraphs)
         (*options.formats)[std::size_t(int(graph) - 1)] = chart(graph).format();
-    Project& p = project();
     QString folder = paths::dataDir();
-    bool written = ui::writeSheetGraphs(p, anchor_, folder, options);
-    for (int n = std::max(first, 1); n <= std::min(last, graphAnchorCount(p)); ++n)
-        written = ui::writeAnchorGraphs(p, n, folder, options) && written;
-    if (!written)
-        showMessage(QStringLiteral("グラフのファイルを書き込めませんでした。\n") + QDir::toNativeSeparators(folder));
-    return written;
+    if (ui::writeAnchorGraphRange(project(), first, last, folder, options))
+        return true;
+    showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(folder));
+    return false;
 }
 
+// The graph sheets of the anchors chosen, drawn as the graphs are on screen.
 void frmGRAPH::printAllGraphs()
 {
-    // TODO(lead): graph sheets. Ask the options with frmPrintGRAPH (print type, colour,
-    // page numbers, anchors first..last); on OK:
-    //     if (writeGraphFiles(first, last, monochrome)) <compose the chosen graph sheets and preview them>;
-    // then enable Command3 in buildButtons.
+    GraphPrintChoice choice;
+    if (!frmPrintGRAPH::ShowForm(this, &choice) || !writeGraphFiles(choice.first, choice.last, choice.monochrome))
+        return;
+    report::ReportEngine engine;
+    const bool ended = PrintGraphSheets(engine, project(), choice.first, choice.last, choice.sheet);
+    previewDocument(this, engine, ended, QStringLiteral("試験結果グラフ"));
 }
 
 } // namespace tessaro

@@ -42,9 +42,9 @@ public:
     // The time–load curve has a point: the anchor's readings can be evaluated further.
     bool evaluationAllowed() const { return evaluationAllowed_; }
 
-    // The graph files of anchors first..last for the graph sheets, drawn in the
-    // formats on screen: the four graphs of each anchor, and those of the anchor
-    // shown also for the graphs-only sheet. False when a file could not be written.
+    // The graph files of anchors first..last for the graph sheets: the four
+    // graphs of each anchor, drawn in the formats on screen. False (the user has
+    // been told) when a file could not be written.
     bool writeGraphFiles(int first, int last, bool monochrome) const;
 
 private:

@@ -1,12 +1,14 @@
 #include "ui/GraphFiles.h"
 
+#include "documents/LoadPlanFigure.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
-#include "documents/LoadPlanFigure.h"
 #include "graphs/LoadPlanGraph.h"
+#include "graphs/SummaryCharts.h"
 #include "model/ProjectRecord.h"
 
 #include <QDir>
+#include <algorithm>
 #include <functional>
 
 namespace tessaro::ui {
@@ -37,9 +39,25 @@ bool writeAnchorGraphs(Project& p, int anchor, const QString& folder, const Grap
     return writeTestGraphs(p, anchor, folder, options, [anchor](int g) { return anchorGraphFile(g, anchor); });
 }
 
-bool writeSheetGraphs(Project& p, int anchor, const QString& folder, const GraphFileOptions& options)
+bool writeAnchorGraphRange(Project& p, int first, int last, const QString& folder, const GraphFileOptions& options)
 {
-    return writeTestGraphs(p, anchor, folder, options, [](int g) { return sheetGraphFile(g); });
+    bool written = true;
+    for (int n = std::max(first, 1); n <= std::min(last, graphAnchorCount(p)); ++n)
+        written = writeAnchorGraphs(p, n, folder, options) && written;
+    return written;
+}
+
+bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<ChartFormat, 2>& formats)
+{
+    bool written = true;
+    for (int page = 1; page <= summaryPageCount(graphAnchorCount(p)); ++page) {
+        std::array<ChartData, 2> charts = drawSummaryPage(p, page);
+        for (int n = 1; n <= 2; ++n)
+            written = writeChartSvg(charts[std::size_t(n - 1)], formats[std::size_t(n - 1)],
+                          QDir(folder).filePath(summaryGraphFile(n, page)), SummaryGraphFileSize)
+                && written;
+    }
+    return written;
 }
 
 bool writeLoadPlanGraphFile(const Project& p, int anchor, const QString& path)
@@ -54,6 +72,9 @@ bool writeLoadPlanGraph(const Project& p, int anchor, LoadPlanFigure figure, con
     return writeLoadPlanGraphFile(p, anchor, QDir(folder).filePath(loadPlanGraphFile(figure, anchor)));
 }
 
-void installDocumentGraphWriters() { setLoadPlanGraphWriter(writeLoadPlanGraphFile); }
+void installDocumentGraphWriters()
+{
+    setLoadPlanGraphWriter(writeLoadPlanGraphFile);
+}
 
 } // namespace tessaro::ui

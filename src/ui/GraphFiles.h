@@ -18,10 +18,17 @@ struct Project;
 
 namespace tessaro::ui {
 
-// A test graph is written as it is printed, 9000 twips square; the load plan
-// wide, as the documents place it beside their tables.
-inline const QSize TestGraphFileSize(fromTwips(9000), fromTwips(9000));
+// A test graph is written near the size the graph sheets print it, four to a
+// page (4.17 inches square, as a copied graph), so that its texts print near
+// their own sizes; the load plan wide, as the documents place it beside their
+// tables.
+inline const QSize TestGraphFileSize(fromTwips(6000), fromTwips(6000));
 inline const QSize LoadPlanFileSize(fromTwips(12000), fromTwips(6000));
+// A summary chart spans the width of an A4 portrait page, two charts to a page.
+inline const QSize SummaryGraphFileSize(fromTwips(10200), fromTwips(6600));
+
+// Told (with the folder) when graph files could not be written.
+inline const QString GraphFilesNotWrittenMessage = QStringLiteral("グラフのファイルを書き込めませんでした。");
 
 struct GraphFileOptions {
     bool monochrome = false; // "グラフを白黒で出力します"
@@ -34,8 +41,13 @@ struct GraphFileOptions {
 // Anchor n (1-based; 1 in a basic investigation), evaluated afresh on a copy,
 // as "GRAPH1_n.svg" … "GRAPH4_n.svg". False when a file could not be written.
 bool writeAnchorGraphs(Project& p, int anchor, const QString& folder, const GraphFileOptions& options = {});
-// The same four graphs as "GRAPH1.svg" … "GRAPH4.svg" for the graphs-only sheet.
-bool writeSheetGraphs(Project& p, int anchor, const QString& folder, const GraphFileOptions& options = {});
+// The graphs of anchors first..last (held to the project's anchors) for the graph sheets.
+bool writeAnchorGraphRange(
+    Project& p, int first, int last, const QString& folder, const GraphFileOptions& options = {});
+
+// Both charts of every page of the summary as "TmpGphSoukatu1_" / "TmpGphSoukatu2_"
+// + page + ".svg", in the formats given (those on screen).
+bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<ChartFormat, 2>& formats);
 
 // The load-plan graph of anchor n under the name of the document's figure, or
 // at a given path.

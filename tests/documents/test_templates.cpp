@@ -1,8 +1,11 @@
 #include "documents/AnchorListDocument.h"
 #include "documents/AnchorListSamples.h"
+#include "documents/GraphSheetSamples.h"
+#include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
+#include "documents/SummaryGraphDocument.h"
 #include "support/TestSupport.h"
 
 #include <QFile>
@@ -60,6 +63,8 @@ TEST(ReportTemplates, DocumentsFillOnlyTheFieldsTheListNames)
     Project typed;
     test::makeTypedProject(typed);
     typed.anchor(2).DesignAnchorForceSeismic = 250;
+    Project graphs;
+    test::makeGraphProject(graphs, 1);
     std::vector<std::function<bool(ReportEngine&)>> documents {
         [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, quality, 1, 2, {}); },
         [&](ReportEngine& e) {
@@ -71,6 +76,22 @@ TEST(ReportTemplates, DocumentsFillOnlyTheFieldsTheListNames)
         [&](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 2); },
         [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 1, 6, {}); },
         [&](ReportEngine& e) { return PreviewAnchorInformation(e, basic, 1, 1, {}); },
+        [&](ReportEngine& e) {
+            test::writeStandInGraphs(1, 1);
+            return PrintGraphSheets(e, graphs, 1, 1, {});
+        },
+        [&](ReportEngine& e) {
+            test::writeStandInGraphs(1, 1);
+            return PrintGraphSheets(e, basic, 1, 1, { GraphSheetKind::GraphsOnly, true });
+        },
+        [&](ReportEngine& e) {
+            test::writeStandInGraphs(1, 1);
+            return PrintGraphSheets(e, basic, 1, 1, {});
+        },
+        [&](ReportEngine& e) {
+            test::writeStandInSummaryCharts(1);
+            return PrintSummaryGraph(e, graphs);
+        },
     };
     QSet<QString> drawn;
     for (auto& compose : documents) {

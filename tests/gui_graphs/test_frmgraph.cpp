@@ -217,7 +217,7 @@ TEST(frmGRAPH, WindowsNotInTheProgramHaveDisabledButtons)
     test::setUpMeasuredProject(1);
     frmGRAPH window;
     EXPECT_TRUE(window.evaluationAllowed());
-    for (const char* name : { "Command4", "Command9", "CmdKuripu", "CmdMasatu", "Command3" })
+    for (const char* name : { "Command4", "Command9", "CmdKuripu", "CmdMasatu" })
         EXPECT_FALSE(button(window, name)->isEnabled()) << name;
     // Data revision and measurement input open on the anchor shown.
     ui::ModalScript modal;
@@ -274,8 +274,8 @@ TEST(frmGRAPH, FormatsAreReadOnOpeningAndSavedAsDefault)
         QFile::remove(chartFormatPath(graphFormatFile(g)));
 }
 
-// The print-all files: the four graphs of every anchor of the range and those of
-// the anchor shown for the graphs-only sheet, as valid SVG drawings.
+// The print-all files: the four graphs of every anchor of the range, as valid
+// SVG drawings.
 TEST(frmGRAPH, WritesTheGraphFilesOfTheSheets)
 {
     test::setUpMeasuredProject(3);
@@ -283,8 +283,7 @@ TEST(frmGRAPH, WritesTheGraphFilesOfTheSheets)
     ASSERT_TRUE(window.writeGraphFiles(2, 3, false));
     QStringList files;
     for (int g = 1; g <= 4; ++g)
-        files << QStringLiteral("GRAPH%1.svg").arg(g) << QStringLiteral("GRAPH%1_2.svg").arg(g)
-              << QStringLiteral("GRAPH%1_3.svg").arg(g);
+        files << QStringLiteral("GRAPH%1_2.svg").arg(g) << QStringLiteral("GRAPH%1_3.svg").arg(g);
     for (const QString& name : files) {
         QString path = paths::data(name);
         EXPECT_GT(QFileInfo(path).size(), 1000) << name.toStdString();

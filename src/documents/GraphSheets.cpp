@@ -1,0 +1,166 @@
+#include "documents/GraphSheets.h"
+
+#include "documents/PrintModule.h"
+#include "documents/ReportForms.h"
+#include "graphs/GraphAnchor.h"
+#include "graphs/GraphFileNames.h"
+#include "graphs/GraphPanel.h"
+#include "graphs/TestGraphs.h"
+#include "model/AppPaths.h"
+#include "model/NumberFormat.h"
+#include "model/ProjectRecord.h"
+
+#include <QFile>
+#include <algorithm>
+
+namespace tessaro {
+namespace {
+
+using report::ReportEngine;
+using Fields = QHash<QString, QString>;
+
+const QString SheetMissingText = QStringLiteral("-");
+const QString AnchorCaption = QStringLiteral("アンカー名称（孔番号） :　");
+
+// The graph window's panel writes a missing value with blanks around the dash,
+// to keep its column of numbers aligned; a printed cell shows the dash alone.
+QString sheetText(const QString& panelText)
+{
+    return panelText == PanelMissingText ? SheetMissingText : panelText;
+}
+
+QString pageNumberText(int page)
+{
+    return QStringLiteral("- %1 -").arg(page);
+}
+
+QString graphFile(int graph, int anchor)
+{
+    return paths::data(anchorGraphFile(graph, anchor));
+}
+
+void fill(ReportEngine& engine, const forms::FormSpec& form, int top, const Fields& texts, const Fields& images)
+{
+    engine.setTopMargin(top);
+    engine.setFormName(form.path());
+    for (auto it = texts.begin(); it != texts.end(); ++it)
+        engine.SetFieldText(it.key(), it.value());
+    for (auto it = images.begin(); it != images.end(); ++it)
+        engine.SetFieldImage(it.key(), it.value());
+    engine.DrawForm();
+}
+
+Fields graphImages(const QString& fieldName, int anchor)
+{
+    Fields images;
+    for (int g = 1; g <= TestGraphCount; ++g)
+        images.insert(fieldName + QString::number(g), graphFile(g, anchor));
+    return images;
+}
+
+} // namespace
+
+const forms::FormSpec& graphSheetForm(const Project& p)
+{
+    return p.isBasic() ? forms::Graph2 : forms::Graph;
+}
+
+QString graphSheetNumber(double value, bool available)
+{
+    return sheetText(panelNumber(value, available));
+}
+
+Fields graphSheetFields(const Project& p, const AnchorRecord& a)
+{
+    const GraphPanelTexts t = graphPanelTexts(a);
+    const float tp = a.Plan.PlannedMaxLoad;
+    return {
+        { "Koujimei", p.Record.WorksName },
+        { "Genbamei", p.Record.SiteName },
+        { "AncMeisyou", a.AnchorNo },
+        { "Shikenmei", documentTestName(p, &a) },
+        { "Kintyoubi", a.TestDate },
+        { "Tyuunyuubi", a.GroutDate },
+        { "TendonSyubetu", sheetText(t.tendon) },
+        { "Jiyuutyou", sheetText(t.freeLength) },
+        { "Anctaityou", graphSheetNumber(a.Tendon.AnchorLength, a.Tendon.AnchorLength != 0) },
+        { "Keisuu", sheetText(t.modulus) },
+        { "Danmenseki", sheetText(t.area) },
+        { "Rironti", sheetText(t.theory) },
+        { "Jyougen", sheetText(t.upper) },
+        { "Kagen", sheetText(t.lower) },
+        { "Dansei", sheetText(t.elastic) },
+        { "Sosei", sheetText(t.permanent) },
+        { "Bar",
+            QStringLiteral("計画最大荷重時の弾性変位量")
+                + (tp > 0 ? QStringLiteral("（Tp = %1 kN）").arg(formatNumber(tp, "0.00")) : QString()) },
+        { "Bar_2", t.judgement.isEmpty() ? SheetMissingText : t.judgement },
+    };
+}
+
+Fields graphsOnlyFields(const AnchorRecord& a)
+{
+    const GraphPanelTexts t = graphPanelTexts(a);
+    Fields f { { "lbeKouban", AnchorCaption + a.AnchorNo } };
+    for (TestGraph g : AllTestGraphs)
+        f.insert(QStringLiteral("GTitle%1").arg(int(g)), QStringLiteral("図-%1　").arg(int(g)) + testGraphTitle(g));
+    const QString* results[] = { &t.theory, &t.upper, &t.lower, &t.elastic, &t.permanent };
+    for (int i = 0; i < 5; ++i) {
+        const QString value = sheetText(*results[i]);
+        f.insert(
+            QStringLiteral("Kekka%1").arg(i + 1), value == SheetMissingText ? value : value + QStringLiteral("(mm)"));
+    }
+    return f;
+}
+
+void GraphPrintStart(ReportEngine& engine)
+{
+    engine.setFormName(forms::Graph.path());
+    engine.setCharOverFlow(1);
+    engine.Start();
+}
+
+void GraphPrint(ReportEngine& engine, Project& p, int anchor)
+{
+    const AnchorRecord a = evaluatedAnchor(p, anchor);
+    engine.NewPage();
+    fill(engine, graphSheetForm(p), 0, graphSheetFields(p, a), graphImages(QStringLiteral("IMAGE"), anchor));
+}
+
+void GraphOnlyPrint(ReportEngine& engine, Project& p, int anchor, const QString& pageNumber)
+{
+    Fields texts = graphsOnlyFields(evaluatedAnchor(p, anchor));
+    if (!pageNumber.isEmpty())
+        texts.insert(QStringLiteral("Page"), pageNumber);
+    engine.NewPage();
+    fill(engine, forms::ZPrn4GRAPH, 0, texts, graphImages(QStringLiteral("Image"), anchor));
+}
+
+void PagePrint(ReportEngine& engine, int page)
+{
+    fill(engine, forms::Page, 0, { { "Page", pageNumberText(page) } }, {});
+}
+
+bool PrintGraphSheets(ReportEngine& engine, Project& p, int first, int last, const GraphSheetOptions& options)
+{
+    first = std::max(first, 1);
+    last = std::min(last, graphAnchorCount(p));
+    GraphPrintStart(engine);
+    for (int n = first; n <= last; ++n) {
+        const int page = engine.MaxPage() + 1;
+        if (options.kind == GraphSheetKind::GraphsOnly) {
+            GraphOnlyPrint(engine, p, n, options.pageNumbers ? pageNumberText(page) : QString());
+            continue;
+        }
+        GraphPrint(engine, p, n);
+        if (options.pageNumbers)
+            PagePrint(engine, page);
+    }
+    const bool ended = engine.End();
+    for (int n = first; n <= last; ++n)
+        for (int g = 1; g <= TestGraphCount; ++g)
+            QFile::remove(graphFile(g, n));
+    return ended;
+}
+
+} // namespace tessaro
