@@ -62,7 +62,7 @@ frmPrintDataSheet::frmPrintDataSheet(QWidget* parent)
     numbers->addWidget(start_);
     numbers->addWidget(new QLabel(QStringLiteral("～"), this));
     numbers->addWidget(end_);
-    numbers->addWidget(new QLabel(QStringLiteral("(1 ～ %1)").arg(p.isBasic() ? 1 : p.anchorCount()), this));
+    numbers->addWidget(new QLabel(QStringLiteral("(1 ～ %1)").arg(p.shownAnchorCount()), this));
     numbers->addStretch();
     grid->addLayout(numbers, 0, 1);
     grid->addWidget(option_[DisplayedOnly], 1, 0, 1, 2);
@@ -106,7 +106,7 @@ frmPrintDataSheet::frmPrintDataSheet(QWidget* parent)
     layout->addLayout(buttons);
 
     // A basic investigation has its one anchor: there is no range to give.
-    const QString current = QString::number(p.isBasic() ? 1 : p.CurrentAnchor);
+    const QString current = QString::number(p.shownAnchor());
     start_->setText(current);
     end_->setText(current);
     option_[ByNumbers]->setEnabled(!p.isBasic());

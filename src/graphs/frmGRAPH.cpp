@@ -235,7 +235,7 @@ QPushButton* frmGRAPH::windowButton(
         connect(button, &QPushButton::clicked, this, [this, open] {
             if (open())
                 changed_ = true;
-            showAnchor(project().isBasic() ? 1 : project().CurrentAnchor);
+            showAnchor(project().shownAnchor());
         });
     }
     windowButtons_.push_back({ button, std::move(open), needsReadings });
