@@ -16,8 +16,8 @@
 namespace tessaro {
 namespace {
 
+using report::Fields;
 using report::ReportEngine;
-using Fields = QHash<QString, QString>;
 
 // Every page of the list begins with its title block here (0.01 mm from the top);
 // blocks end above the page number at the foot of the page.
@@ -210,10 +210,7 @@ private:
         place(anchorListTitleForm(p_, a_, continuation), titleFields(p_, a_, continuation));
         if (!options_.pageNumbers)
             return;
-        engine_.setTopMargin(0);
-        engine_.setFormName(forms::Page.path());
-        engine_.SetFieldText(QStringLiteral("Page"), QStringLiteral("- %1 -").arg(engine_.MaxPage()));
-        engine_.DrawForm();
+        PagePrint(engine_, engine_.MaxPage());
     }
 
     // Moves to a continuation page unless `height` more fits on this one.
@@ -232,13 +229,7 @@ private:
     // Draws the block at the current position, whether it fits or not.
     void place(const forms::FormSpec& form, const Fields& texts, const Fields& images = {})
     {
-        engine_.setTopMargin(top_);
-        engine_.setFormName(form.path());
-        for (auto it = texts.begin(); it != texts.end(); ++it)
-            engine_.SetFieldText(it.key(), it.value());
-        for (auto it = images.begin(); it != images.end(); ++it)
-            engine_.SetFieldImage(it.key(), it.value());
-        engine_.DrawForm();
+        engine_.DrawForm(form.path(), top_, texts, images);
         top_ += heightOf(form);
     }
 

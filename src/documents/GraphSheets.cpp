@@ -16,8 +16,8 @@
 namespace tessaro {
 namespace {
 
+using report::Fields;
 using report::ReportEngine;
-using Fields = QHash<QString, QString>;
 
 const QString SheetMissingText = QStringLiteral("-");
 const QString AnchorCaption = QStringLiteral("アンカー名称（孔番号） :　");
@@ -29,25 +29,9 @@ QString sheetText(const QString& panelText)
     return panelText == PanelMissingText ? SheetMissingText : panelText;
 }
 
-QString pageNumberText(int page)
-{
-    return QStringLiteral("- %1 -").arg(page);
-}
-
 QString graphFile(int graph, int anchor)
 {
     return paths::data(anchorGraphFile(graph, anchor));
-}
-
-void fill(ReportEngine& engine, const forms::FormSpec& form, int top, const Fields& texts, const Fields& images)
-{
-    engine.setTopMargin(top);
-    engine.setFormName(form.path());
-    for (auto it = texts.begin(); it != texts.end(); ++it)
-        engine.SetFieldText(it.key(), it.value());
-    for (auto it = images.begin(); it != images.end(); ++it)
-        engine.SetFieldImage(it.key(), it.value());
-    engine.DrawForm();
 }
 
 Fields graphImages(const QString& fieldName, int anchor)
@@ -124,7 +108,7 @@ void GraphPrint(ReportEngine& engine, Project& p, int anchor)
 {
     const AnchorRecord a = evaluatedAnchor(p, anchor);
     engine.NewPage();
-    fill(engine, graphSheetForm(p), 0, graphSheetFields(p, a), graphImages(QStringLiteral("IMAGE"), anchor));
+    engine.DrawForm(graphSheetForm(p).path(), 0, graphSheetFields(p, a), graphImages(QStringLiteral("IMAGE"), anchor));
 }
 
 void GraphOnlyPrint(ReportEngine& engine, Project& p, int anchor, const QString& pageNumber)
@@ -133,12 +117,7 @@ void GraphOnlyPrint(ReportEngine& engine, Project& p, int anchor, const QString&
     if (!pageNumber.isEmpty())
         texts.insert(QStringLiteral("Page"), pageNumber);
     engine.NewPage();
-    fill(engine, forms::ZPrn4GRAPH, 0, texts, graphImages(QStringLiteral("Image"), anchor));
-}
-
-void PagePrint(ReportEngine& engine, int page)
-{
-    fill(engine, forms::Page, 0, { { "Page", pageNumberText(page) } }, {});
+    engine.DrawForm(forms::ZPrn4GRAPH.path(), 0, texts, graphImages(QStringLiteral("Image"), anchor));
 }
 
 bool PrintGraphSheets(ReportEngine& engine, Project& p, int first, int last, const GraphSheetOptions& options)

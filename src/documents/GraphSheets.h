@@ -53,8 +53,6 @@ void GraphPrintStart(report::ReportEngine& engine);
 void GraphPrint(report::ReportEngine& engine, Project& p, int anchor);
 // One graphs-only sheet of anchor n, with the page number when one is given.
 void GraphOnlyPrint(report::ReportEngine& engine, Project& p, int anchor, const QString& pageNumber);
-// The page number "- n -" at the foot of a portrait page.
-void PagePrint(report::ReportEngine& engine, int page);
 
 // Composes the sheets of anchors first..last (held to the project's anchors)
 // into one document and ends it; the graph files of those anchors are drawn

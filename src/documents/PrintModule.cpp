@@ -48,23 +48,10 @@ QString footer(const AnchorRecord* anchor, int page, int pages)
     return QStringLiteral("アンカー孔番  ") + anchor->AnchorNo + QStringLiteral("　　") + count;
 }
 
-void drawForm(ReportEngine& engine, const QString& path, int top)
-{
-    engine.setTopMargin(top);
-    engine.setFormName(path);
-    engine.DrawForm();
-}
-
 void drawPageHead(ReportEngine& engine, const QString& title, const QString& pageText)
 {
-    engine.setTopMargin(HeaderTop);
-    engine.setFormName(forms::Title.path());
-    engine.SetFieldText(QStringLiteral("Title"), title);
-    engine.DrawForm();
-    engine.setTopMargin(0);
-    engine.setFormName(forms::Page.path());
-    engine.SetFieldText(QStringLiteral("Page"), pageText);
-    engine.DrawForm();
+    engine.DrawForm(forms::Title.path(), HeaderTop, { { QStringLiteral("Title"), title } });
+    engine.DrawForm(forms::Page.path(), 0, { { QStringLiteral("Page"), pageText } });
 }
 
 QString lockOffText(const AnchorRecord& a)
@@ -180,7 +167,7 @@ int DrawAnchorPages(
     if (anchor)
         drawItems(engine, p, *anchor, options);
     int columnsTop = anchor && !p.isBasic() ? ColumnsTopQuality : ColumnsTopBasic;
-    drawForm(engine, columns, columnsTop);
+    engine.DrawForm(columns, columnsTop, {});
 
     int rowBase = columnsTop + ColumnsToRowBase;
     int page = 1;
@@ -190,7 +177,7 @@ int DrawAnchorPages(
         if (onPage == capacity) {
             engine.NewPage();
             drawPageHead(engine, title, footer(anchor, ++page, pages));
-            drawForm(engine, columns, ContinuationColumnsTop);
+            engine.DrawForm(columns, ContinuationColumnsTop, {});
             rowBase = ContinuationRowBase;
             onPage = 0;
             capacity = DataSheetPageRows;
@@ -204,7 +191,7 @@ int DrawAnchorPages(
             FillRow(engine, anchor->Readings[std::size_t(number - 1)], number, showTime);
         engine.DrawForm();
     }
-    drawForm(engine, forms::InputDataSheetBar.path(), rowBase + (onPage + 1) * RowPitch);
+    engine.DrawForm(forms::InputDataSheetBar.path(), rowBase + (onPage + 1) * RowPitch, {});
     engine.NewPage();
     return pages;
 }

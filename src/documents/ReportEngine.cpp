@@ -127,6 +127,17 @@ bool ReportEngine::beginPage(QPageLayout::Orientation orientation)
     return out_ && out_->painter.isActive();
 }
 
+void ReportEngine::DrawForm(const QString& path, int top, const Fields& texts, const Fields& images)
+{
+    setTopMargin(top);
+    setFormName(path);
+    for (auto it = texts.begin(); it != texts.end(); ++it)
+        SetFieldText(it.key(), it.value());
+    for (auto it = images.begin(); it != images.end(); ++it)
+        SetFieldImage(it.key(), it.value());
+    DrawForm();
+}
+
 void ReportEngine::DrawForm()
 {
     const ReportTemplate* t = form(formName_);

@@ -27,6 +27,9 @@
 
 namespace tessaro::report {
 
+// Values of a template's fields by field name.
+using Fields = QHash<QString, QString>;
+
 // One template as DrawForm placed it; handed to an observer (tests, tools).
 struct DrawnForm {
     int page = 0; // 1-based page of the document
@@ -70,6 +73,9 @@ public:
     // Draws the named template with its filled fields at topMargin. The first
     // template drawn on a page decides the page's orientation.
     void DrawForm();
+    // The whole round for one template: names it, places it at `top`, fills
+    // its text and image fields and draws it.
+    void DrawForm(const QString& path, int top, const Fields& texts, const Fields& images = {});
     // Ends the current page. The next page begins with the next DrawForm, so a
     // NewPage at the end of a chapter never leaves an empty page behind.
     void NewPage();

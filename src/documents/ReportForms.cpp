@@ -1,5 +1,6 @@
 #include "documents/ReportForms.h"
 
+#include "documents/ReportEngine.h"
 #include "model/AppPaths.h"
 
 namespace tessaro::forms {
@@ -114,3 +115,17 @@ const std::vector<const FormSpec*>& allForms()
 }
 
 } // namespace tessaro::forms
+
+namespace tessaro {
+
+QString pageNumberText(int page)
+{
+    return QStringLiteral("- %1 -").arg(page);
+}
+
+void PagePrint(report::ReportEngine& engine, int page)
+{
+    engine.DrawForm(forms::Page.path(), 0, { { QStringLiteral("Page"), pageNumberText(page) } });
+}
+
+} // namespace tessaro

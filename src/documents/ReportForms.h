@@ -64,3 +64,16 @@ extern const FormSpec SoukatuGraph;
 const std::vector<const FormSpec*>& allForms();
 
 } // namespace tessaro::forms
+
+namespace tessaro {
+
+namespace report {
+class ReportEngine;
+}
+
+// The page number as the documents print it: "- n -".
+QString pageNumberText(int page);
+// Draws the page number at the foot of a portrait page (Page.jfm at the top margin 0).
+void PagePrint(report::ReportEngine& engine, int page);
+
+} // namespace tessaro

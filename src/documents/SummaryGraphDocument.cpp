@@ -20,19 +20,15 @@ bool PrintSummaryGraph(report::ReportEngine& engine, const Project& p)
     QStringList charts;
     for (int page = 1; page <= pages; ++page) {
         engine.NewPage();
-        engine.setTopMargin(0);
-        engine.setFormName(forms::SoukatuGraph.path());
-        engine.SetFieldText(QStringLiteral("Koujimei"), p.Record.WorksName);
-        engine.SetFieldText(QStringLiteral("Genbamei"), p.Record.SiteName);
-        engine.SetFieldText(QStringLiteral("Hani"), summaryRangeText(p, page));
+        report::Fields images;
         for (int chart = 1; chart <= 2; ++chart) {
             charts << paths::data(summaryGraphFile(chart, page));
-            engine.SetFieldImage(QStringLiteral("IMAGE%1").arg(chart), charts.last());
+            images.insert(QStringLiteral("IMAGE%1").arg(chart), charts.last());
         }
-        engine.DrawForm();
-        engine.setFormName(forms::Page.path());
-        engine.SetFieldText(QStringLiteral("Page"), QStringLiteral("- %1 -").arg(page));
-        engine.DrawForm();
+        const report::Fields texts { { QStringLiteral("Koujimei"), p.Record.WorksName },
+            { QStringLiteral("Genbamei"), p.Record.SiteName }, { QStringLiteral("Hani"), summaryRangeText(p, page) } };
+        engine.DrawForm(forms::SoukatuGraph.path(), 0, texts, images);
+        PagePrint(engine, page);
     }
     const bool ended = engine.End();
     for (const QString& file : charts)
