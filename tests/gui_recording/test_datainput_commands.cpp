@@ -13,6 +13,7 @@
 #include <QRadioButton>
 
 using namespace tessaro;
+using test::click;
 using test::control;
 using test::typeInto;
 using Col = frmDataInput1::Column;
@@ -20,13 +21,6 @@ using Col = frmDataInput1::Column;
 namespace {
 
 const QString ChangedQuestion = QStringLiteral("データが変更されていますが、データを更新しますか？");
-
-void click(QWidget& window, const char* name)
-{
-    QPushButton* b = control<QPushButton>(window, name);
-    ASSERT_TRUE(b->isEnabled()) << name;
-    b->click();
-}
 
 // Drives frmSetTime: the choice (Option1_0 end, Option1_1 start) and the time.
 ui::ModalScript::Driver setTime(const char* option, const QString& hours, const QString& minutes)

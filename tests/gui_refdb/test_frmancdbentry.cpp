@@ -12,6 +12,7 @@
 
 using namespace tessaro;
 using refdb::DbKind;
+using tessaro::test::click;
 using tessaro::test::control;
 
 namespace {
@@ -22,7 +23,6 @@ const QString SaveQuestion = QStringLiteral("データベースに保存して�
 class Registration : public test::WindowDbTest {
 protected:
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
-    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     static int storedRows(const QString& method, int type)
     {
         return scalar(

@@ -10,6 +10,7 @@
 
 using namespace tessaro;
 using refdb::DbKind;
+using tessaro::test::click;
 using tessaro::test::control;
 
 namespace {
@@ -17,7 +18,6 @@ namespace {
 class JackList : public test::WindowDbTest {
 protected:
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
-    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     static QStringList storedNames()
     {
         QStringList names;

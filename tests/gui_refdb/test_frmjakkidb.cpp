@@ -13,6 +13,7 @@
 
 using namespace tessaro;
 using refdb::DbKind;
+using tessaro::test::click;
 using tessaro::test::control;
 
 namespace {
@@ -32,7 +33,6 @@ protected:
         p.CurrentAnchor = 2;
     }
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
-    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     static ui::TextBox* nameBox(QWidget& w) { return control<ui::TextBox>(w, "imTxtJName"); }
     // Runs ShowForm on the current anchor with the given steps inside the window.
     bool showForm(const std::function<void(QDialog&)>& steps)

@@ -13,6 +13,7 @@
 
 using namespace tessaro;
 using refdb::DbKind;
+using tessaro::test::click;
 using tessaro::test::control;
 
 namespace {
@@ -28,7 +29,6 @@ protected:
     static QListWidget* list(QWidget& w) { return control<QListWidget>(w, "List1"); }
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
     static void setCount(QWidget& w, const QString& n) { control<ui::NumberBox>(w, "imText1")->SetText(n); }
-    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     // A double click on the jack of this name in the jack list.
     static void pickJack(QWidget& w, const QString& name)
     {

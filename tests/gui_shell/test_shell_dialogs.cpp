@@ -22,13 +22,9 @@
 #include <gtest/gtest.h>
 
 using namespace tessaro;
+using test::click;
 
 namespace {
-
-void click(QWidget& w, const char* name)
-{
-    test::control<QPushButton>(w, name)->click();
-}
 
 void touch(const QString& path)
 {

@@ -20,13 +20,9 @@
 #include <gtest/gtest.h>
 
 using namespace tessaro;
+using test::click;
 
 namespace {
-
-void click(QWidget& w, const char* name)
-{
-    test::control<QPushButton>(w, name)->click();
-}
 
 QString savedProject(const QString& name, int category, int anchors)
 {
