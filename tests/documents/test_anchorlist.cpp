@@ -2,10 +2,10 @@
 // gets, what they print, the pages of an anchor and the load-plan figure.
 
 #include "documents/AnchorListDocument.h"
-#include "documents/AnchorListSamples.h"
 #include "documents/LoadPlanFigure.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
+#include "support/AnchorListSamples.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

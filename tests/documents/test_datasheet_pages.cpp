@@ -1,6 +1,6 @@
-#include "documents/DataSheetSamples.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
+#include "support/DataSheetSamples.h"
 
 #include <gtest/gtest.h>
 

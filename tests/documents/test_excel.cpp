@@ -2,12 +2,12 @@
 // option-gated columns, the anchor list, numbers as numeric cells with their
 // decimals as number formats, −99 as empty cells, and files that cannot be written.
 
-#include "documents/DataSheetSamples.h"
 #include "documents/ExcelOutput.h"
-#include "documents/XlsxReader.h"
 #include "evaluation/CycleEvaluation.h"
 #include "support/AnchorFixtures.h"
+#include "support/DataSheetSamples.h"
 #include "support/TestSupport.h"
+#include "support/XlsxReader.h"
 
 #include <QDir>
 #include <QFile>

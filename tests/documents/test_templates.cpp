@@ -1,8 +1,8 @@
 #include "documents/AnchorListDocument.h"
-#include "documents/AnchorListSamples.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
+#include "support/AnchorListSamples.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 // Excel output from the windows: the options window and its kept check states,
 // the save dialog, the workbook written, and the message when it cannot be.
 
-#include "documents/DataSheetSamples.h"
-#include "documents/XlsxReader.h"
 #include "documents/frmExcelOption.h"
 #include "model/UserMessage.h"
+#include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
+#include "support/XlsxReader.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
 

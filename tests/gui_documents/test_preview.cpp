@@ -1,10 +1,10 @@
 // The print preview driven by its controls: paging, zoom, print, save, and the
 // document file deleted when the window closes.
 
-#include "documents/DataSheetSamples.h"
 #include "documents/PrintModule.h"
 #include "documents/frmPreview.h"
 #include "model/UserMessage.h"
+#include "support/DataSheetSamples.h"
 #include "support/TestSupport.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"

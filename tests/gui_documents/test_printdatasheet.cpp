@@ -1,10 +1,10 @@
 // The data-sheet options dialog: its range checks and messages, the page
 // total, and the road from OK to the preview.
 
-#include "documents/DataSheetSamples.h"
 #include "documents/ReportEngine.h"
 #include "documents/frmPrintDataSheet.h"
 #include "model/UserMessage.h"
+#include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 #include "ui/Modal.h"
 

@@ -1,10 +1,10 @@
 // The options of the anchor specification list: its range messages, the page
 // number option, and the road from OK to the preview.
 
-#include "documents/AnchorListSamples.h"
 #include "documents/ReportEngine.h"
 #include "documents/frmPrintSyogen.h"
 #include "model/UserMessage.h"
+#include "support/AnchorListSamples.h"
 #include "support/GuiTestSupport.h"
 #include "ui/Modal.h"
 
