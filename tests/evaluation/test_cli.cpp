@@ -58,20 +58,9 @@ Project qualityProject()
         r.Displacement = 0.1f * (r.Load - 50);
 
     AnchorRecord& d = p.anchor(2);
+    d = test::twoBodyAnchor();
     d.AnchorNo = QStringLiteral("B-2");
     d.ConfirmationTest = 1;
-    d.Tendon.AnchorTypeCode = 3;
-    d.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
-    d.Tendon.TensioningType = 0;
-    d.Tendon.FreeLength = 13000;
-    d.Tendon.AnchorLength = 6000;
-    d.Tendon.ExtraLength = 1000;
-    d.Tendon.BodyCount = 2;
-    d.Tendon.BodyInterval = { 2000 };
-    d.Material.BodyStrandCount = { 4, 4 };
-    d.Material.StrandSetCount = 8;
-    d.Material.TendonModulus = 200;
-    d.Material.TendonArea = 138.7f;
     d.SetAmount = 4;
     d.Plan.InitialLoad = 60;
     d.Plan.PlannedMaxLoad = 400;

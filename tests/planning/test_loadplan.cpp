@@ -22,18 +22,11 @@ AnchorRecord plannedAnchor()
 
 AnchorRecord loadDistributionAnchor()
 {
-    AnchorRecord a = plannedAnchor();
-    a.Tendon.AnchorTypeCode = 3;
-    a.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
-    a.Tendon.FreeLength = 10000;
-    a.Tendon.AnchorLength = 6000;
-    a.Tendon.BodyCount = 2;
-    a.Tendon.TensioningType = 0;
+    AnchorRecord a = test::twoBodyAnchor();
     a.Tendon.BodyTendonLength = { 20000, 18000 };
-    a.Material.BodyStrandCount = { 4, 4 };
-    a.Material.StrandSetCount = 8;
-    a.Material.TendonModulus = 200;
-    a.Material.TendonArea = 138.7f;
+    a.DesignAnchorForce = 100;
+    a.TendonYieldLoad = 1000;
+    a.Material.ReductionCoefficient = 0.8f;
     return a;
 }
 
