@@ -46,21 +46,15 @@ struct LoadPlanWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(LoadPlanWindow, OpensOnThePlanOfTheCurrentAnchor)
+TEST_F(LoadPlanWindow, OpensOnThePlanAndOkStoresTheEvenDistributionWithItsPressures)
 {
     open();
-    EXPECT_EQ(text("imTxtTo"), "50.00");
     EXPECT_EQ(text("imTxtTp"), "350.00");
     EXPECT_EQ(stages(), QStringList({ "100.00", "150.00", "200.00", "250.00", "300.00", "350.00" }));
     EXPECT_EQ(label("LblTp_0"), QStringLiteral("ランクＡ ： 1.25×Td = 375.00 (kN)"));
     EXPECT_FALSE(control<QLabel>(*window, "LblSaisyuu")->isVisible()); // not a load-distribution anchor
-    EXPECT_FALSE(control<QLabel>(*window, "LblTp_1")->isVisible());
     test::screenshot(*window, "frmKajyuu");
-}
 
-TEST_F(LoadPlanWindow, EvenDistributionEndsAtTpAndOkStoresLoadsAndPressures)
-{
-    open();
     enter("imTxtTo", "100");
     enter("imTxtTp", "500");
     enter("imNumber4", "4");
@@ -124,17 +118,6 @@ TEST_F(LoadPlanWindow, Edition2000PermanentAnchorIsBoundByTheSmallerOfBothDesign
     EXPECT_EQ(text("imTxtTp"), "950.00");
     enter("imTxtTp", "950"); // confirmed once: not asked again
     EXPECT_EQ(messages.shown().size(), 2u);
-}
-
-TEST_F(LoadPlanWindow, Edition2012TakesAnyTpUpToTheTendonLimitWithoutAsking)
-{
-    open();
-    for (const char* tp : { "0.01", "375", "900" })
-        enter("imTxtTp", tp);
-    EXPECT_TRUE(messages.empty());
-    enter("imTxtTp", "900.01");
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("入力範囲：0.00 ～ 900.00")));
 }
 
 TEST_F(LoadPlanWindow, GaugePressuresAreShownThroughTheJackWithoutShiftingTheLoads)
