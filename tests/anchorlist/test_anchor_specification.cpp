@@ -74,9 +74,7 @@ TEST(AnchorListTexts, RowsShowUnsetValuesEmpty)
     p.anchor(2) = AnchorRecord {};
     const QStringList full = qualityRowTexts(p, 1);
     EXPECT_EQ(full[3], "400.00");
-    EXPECT_EQ(full[8], QStringLiteral("砂質土・岩盤"));
     EXPECT_EQ(full[10], "5.0");
-    EXPECT_EQ(full[20], "SLF-J1");
     const QStringList empty = qualityRowTexts(p, 2);
     EXPECT_EQ(empty[0], "2");
     for (int c = 1; c < empty.size(); ++c)
@@ -94,7 +92,7 @@ TEST(AnchorListTexts, TableHasTitleHeadingsOnOneLineAndRows)
     QList<QStringList> table = anchorListTable(p);
     ASSERT_EQ(table.size(), 5);
     EXPECT_EQ(table[0], QStringList { AnchorListTitle });
-    EXPECT_EQ(table[1][3], QStringLiteral("設計ｱﾝｶｰ力[常時](kN)"));
+    EXPECT_FALSE(table[1][3].contains('\n')); // headings on one line
     EXPECT_EQ(table[4][1], "A-3");
     test::makeBasicProject(p);
     table = anchorListTable(p);

@@ -1,11 +1,11 @@
 #include "documents/AnchorListDocument.h"
-#include "documents/AnchorListSamples.h"
 #include "documents/GraphSheetSamples.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
 #include "documents/SummaryGraphDocument.h"
+#include "support/AnchorListSamples.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

@@ -1,28 +1,13 @@
 #include "evaluation/LoadDistribution.h"
 #include "evaluation/TensionFreeLength.h"
 #include "model/basMainData.h"
+#include "support/AnchorFixtures.h"
 
 #include <gtest/gtest.h>
 
 using namespace tessaro;
 
-namespace {
-
-// Two bodies of four strands, 2000 mm apart.
-AnchorRecord twoBodyAnchor()
-{
-    AnchorRecord a;
-    a.Tendon.AnchorTypeCode = 3;
-    a.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
-    a.Tendon.TensioningType = 0;
-    a.Tendon.BodyCount = 2;
-    a.Tendon.BodyInterval = { 2000 };
-    a.Material.BodyStrandCount = { 4, 4 };
-    a.Material.StrandSetCount = 8;
-    return a;
-}
-
-} // namespace
+using test::twoBodyAnchor;
 
 TEST(TensionFreeLength, ByAnchorType)
 {
@@ -32,9 +17,8 @@ TEST(TensionFreeLength, ByAnchorType)
     EXPECT_EQ(TensionFreeLengthOf(a, 1, 9000, 6000, 0, 1000), 0); // empty Lsf box
     EXPECT_EQ(TensionFreeLengthOf(a, 2, 9000, 6000, 12345, 1000), 12345);
     EXPECT_EQ(TensionFreeLengthOf(a, 4, 9000, 6000, 0, 1000), 16000);
-    EXPECT_EQ(TensionFreeLengthOf(a, 5, 9000, 0, 0, 1000), 0);
-    EXPECT_EQ(TensionFreeLengthOf(a, 6, 9000, 6000, 0, 1000), 0);
-    EXPECT_EQ(TensionFreeLengthOf(a, -1, 9000, 6000, 0, 1000), 0);
+    EXPECT_EQ(TensionFreeLengthOf(a, 5, 9000, 0, 0, 1000), 0); // La missing
+    EXPECT_EQ(TensionFreeLengthOf(a, -1, 9000, 6000, 0, 1000), 0); // no type chosen
 }
 
 TEST(TensionFreeLength, LoadDistributionIsTheStrandWeightedHarmonicMean)
@@ -59,9 +43,6 @@ TEST(TensionFreeLength, LoadDistributionIsTheStrandWeightedHarmonicMean)
 TEST(TensionFreeLength, StoredFromTheAnchorsLengths)
 {
     AnchorRecord a = twoBodyAnchor();
-    a.Tendon.FreeLength = 13000;
-    a.Tendon.AnchorLength = 6000;
-    a.Tendon.ExtraLength = 1000;
     EXPECT_EQ(RefreshTensionFreeLength(a), 18947);
     EXPECT_EQ(a.Tendon.TensionFreeLength, 18947);
     a.Tendon.AnchorTypeCode = 1;
@@ -101,8 +82,6 @@ AnchorRecord bodiesWithLengths()
 {
     AnchorRecord a = twoBodyAnchor();
     a.Tendon.BodyTendonLength = { 20000, 18000 };
-    a.Material.TendonModulus = 200;
-    a.Material.TendonArea = 138.7f; // Es·As = 27740 kN
     a.Plan.PlannedMaxLoad = 400;
     a.DesignAnchorForce = 300;
     return a;

@@ -55,13 +55,7 @@ QStringList labelTexts(const ChartAxis& axis)
 TEST(PlasticElasticGraph, SixCycleTestSeries)
 {
     ChartData chart = graphOf(evaluated(test::measuredSixCycleAnchor()));
-    EXPECT_EQ(chart.title, QStringLiteral("塑性・弾性変位曲線"));
     ASSERT_EQ(chart.groups.size(), 1u);
-    const QStringList names { "理論線", "上限線", "下限線", "弾性変位量", "塑性変位量", "" };
-    ASSERT_EQ(chart.groups[0].series.size(), std::size_t(names.size()));
-    for (int s = 0; s < names.size(); ++s)
-        EXPECT_EQ(chart.groups[0].series[std::size_t(s)].name, names[s]);
-
     expectSeries(chart, TheorySeries, { { 0, 50 }, { 30, 350 } });
     expectSeries(chart, UpperSeries, { { 0, 50 }, { 33, 350 } });
     expectSeries(chart, LowerSeries, { { 0, 50 }, { 27, 350 } });

@@ -1,5 +1,6 @@
 #include "SampleCharts.h"
 
+#include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "ui/Chart2D.h"
 #include "ui/DlgChartProperty.h"
@@ -17,24 +18,14 @@
 
 using namespace tessaro;
 using namespace tessaro::ui;
+using test::click;
+using test::control;
 
 namespace {
 
-template <class T> T* child(QWidget& dialog, const char* name)
-{
-    T* w = dialog.findChild<T*>(name);
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-void click(QWidget& dialog, const char* name)
-{
-    child<QPushButton>(dialog, name)->click();
-}
-
 QStringList visibleTabs(QWidget& dialog)
 {
-    auto* tabs = child<QTabWidget>(dialog, "tabProperty");
+    auto* tabs = control<QTabWidget>(dialog, "tabProperty");
     QStringList names;
     for (int i = 0; i < tabs->count(); ++i)
         if (tabs->isTabVisible(i))
@@ -50,19 +41,19 @@ TEST(DlgChartProperty, ChangesApplyOnOk)
     chart.setData(test::displacementCurves());
     ModalScript script;
     script.expect("DlgChartProperty", [](QDialog& d) {
-        child<QLineEdit>(d, "txtYTitle")->setText(QStringLiteral("荷重 T (kN)"));
-        child<QDoubleSpinBox>(d, "numTitleFontSize")->setValue(14);
-        child<QCheckBox>(d, "chkGridY")->setChecked(false);
-        auto* series = child<QComboBox>(d, "cboSeries");
+        control<QLineEdit>(d, "txtYTitle")->setText(QStringLiteral("荷重 T (kN)"));
+        control<QDoubleSpinBox>(d, "numTitleFontSize")->setValue(14);
+        control<QCheckBox>(d, "chkGridY")->setChecked(false);
+        auto* series = control<QComboBox>(d, "cboSeries");
         ASSERT_EQ(series->count(), 5);
         series->setCurrentIndex(4);
-        auto* marker = child<QComboBox>(d, "cboMarker");
+        auto* marker = control<QComboBox>(d, "cboMarker");
         marker->setCurrentIndex(marker->findData(int(MarkerShape::Star)));
-        child<QDoubleSpinBox>(d, "numLineWidth")->setValue(3);
-        auto* color = child<QComboBox>(d, "cboSeriesColor");
+        control<QDoubleSpinBox>(d, "numLineWidth")->setValue(3);
+        auto* color = control<QComboBox>(d, "cboSeriesColor");
         color->setCurrentIndex(color->findText(QStringLiteral("緑")));
-        child<QComboBox>(d, "cboGridColor")->setCurrentIndex(0);
-        child<QCheckBox>(d, "chkLegend")->setChecked(false);
+        control<QComboBox>(d, "cboGridColor")->setCurrentIndex(0);
+        control<QCheckBox>(d, "chkLegend")->setChecked(false);
         click(d, "cmdOK");
     });
     ASSERT_TRUE(chart.openPropertyEditor());
@@ -93,18 +84,18 @@ TEST(DlgChartProperty, CancelChangesNothingAndOkKeepsAnUnlistedColour)
     chart.setFormat(designed);
     ModalScript script;
     script.expect("DlgChartProperty", [](QDialog& d) {
-        child<QComboBox>(d, "cboSeries")->setCurrentIndex(1);
-        auto* color = child<QComboBox>(d, "cboSeriesColor");
+        control<QComboBox>(d, "cboSeries")->setCurrentIndex(1);
+        auto* color = control<QComboBox>(d, "cboSeriesColor");
         EXPECT_EQ(color->currentText(), QStringLiteral("その他 (#123456)"));
         color->setCurrentIndex(0);
-        child<QLineEdit>(d, "txtTitle")->setText("x");
+        control<QLineEdit>(d, "txtTitle")->setText("x");
         click(d, "cmdCancel");
     });
     EXPECT_FALSE(chart.openPropertyEditor());
     EXPECT_EQ(chart.format(), designed);
 
     script.expect("DlgChartProperty", [](QDialog& d) {
-        child<QComboBox>(d, "cboSeries")->setCurrentIndex(1);
+        control<QComboBox>(d, "cboSeries")->setCurrentIndex(1);
         click(d, "cmdOK");
     });
     EXPECT_TRUE(chart.openPropertyEditor());
@@ -119,14 +110,14 @@ TEST(DlgChartProperty, OffersOnlyTheElementsTheWindowAllows)
     ModalScript script;
     script.expect("DlgChartProperty", [](QDialog& d) {
         EXPECT_EQ(visibleTabs(d), (QStringList { "pageTitles", "pageAxes", "pageSeries", "pageLegend" }));
-        EXPECT_TRUE(child<QGroupBox>(d, "grpAxisLabels")->isHidden());
-        EXPECT_FALSE(child<QGroupBox>(d, "grpGrid")->isHidden());
+        EXPECT_TRUE(control<QGroupBox>(d, "grpAxisLabels")->isHidden());
+        EXPECT_FALSE(control<QGroupBox>(d, "grpGrid")->isHidden());
     });
     chart.openPropertyEditor();
 
     restrictEditorAxisLabels(chart);
     script.expect(
-        "DlgChartProperty", [](QDialog& d) { EXPECT_FALSE(child<QGroupBox>(d, "grpAxisLabels")->isHidden()); });
+        "DlgChartProperty", [](QDialog& d) { EXPECT_FALSE(control<QGroupBox>(d, "grpAxisLabels")->isHidden()); });
     chart.openPropertyEditor();
 
     // The evaluation windows' charts offer nothing: the editor does not open.

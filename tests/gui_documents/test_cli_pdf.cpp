@@ -1,7 +1,7 @@
 // tessaro-cli pdf: the same documents as the print windows, from a data file.
 
-#include "documents/DataSheetSamples.h"
 #include "model/DataFile.h"
+#include "support/DataSheetSamples.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

@@ -1,9 +1,9 @@
 // tessaro-cli xlsx: the workbooks of the input window and the main window, from a data file.
 
-#include "documents/DataSheetSamples.h"
-#include "documents/XlsxReader.h"
 #include "model/DataFile.h"
+#include "support/DataSheetSamples.h"
 #include "support/TestSupport.h"
+#include "support/XlsxReader.h"
 
 #include <QFile>
 #include <gtest/gtest.h>

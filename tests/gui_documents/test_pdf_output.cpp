@@ -1,8 +1,8 @@
 // The engine's PDF: pages, page sizes, Japanese text, pictures fitted into
 // their fields, texts fitted to theirs, and a file that cannot be written.
 
-#include "documents/DataSheetSamples.h"
 #include "documents/PrintModule.h"
+#include "support/DataSheetSamples.h"
 #include "support/TestSupport.h"
 
 #include <QFile>

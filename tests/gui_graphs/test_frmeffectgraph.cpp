@@ -66,13 +66,11 @@ TEST(frmEffectGraph, PagesThroughTheAnchorsTwentyAtATime)
     test::setUpMeasuredProject(45);
     project().CurrentAnchor = 23;
     frmEffectGraph window;
-    EXPECT_EQ(window.windowTitle(), QStringLiteral("アンカー試験結果総括図"));
     EXPECT_EQ(window.pageCount(), 3);
     EXPECT_EQ(window.page(), 2); // the page of the current anchor
     EXPECT_EQ(anchorNumbers(window.chart(1)).front(), 21);
     EXPECT_EQ(anchorNumbers(window.chart(1)).back(), 40);
     EXPECT_EQ(window.chart(1).data().groups[0].series[0].points.size(), 20u);
-    EXPECT_EQ(window.chart(2).data().groups[0].series.size(), 4u);
     EXPECT_EQ(window.findChild<QLabel*>("LblPageMax")->text(), QStringLiteral("/ 3 ページ"));
 
     button(window, "CmdNextPage")->click();

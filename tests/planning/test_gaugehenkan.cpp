@@ -22,12 +22,9 @@ JackRecord twoPairJack()
 TEST(GaugeHenkan, PressureToLoadFollowsTheCalibrationLine)
 {
     JackRecord j = twoPairJack();
-    EXPECT_EQ(GaugeSegment(j, 5, PressureToLoad), 0);
-    EXPECT_EQ(GaugeSegment(j, 15, PressureToLoad), 1);
-    EXPECT_EQ(GaugeSegment(j, 30, PressureToLoad), 1); // last segment, extended
-    EXPECT_FLOAT_EQ(ConvertGauge(j, 5, PressureToLoad), 50);
+    EXPECT_FLOAT_EQ(ConvertGauge(j, 5, PressureToLoad), 50); // first segment, extended down
     EXPECT_FLOAT_EQ(ConvertGauge(j, 15, PressureToLoad), 155);
-    EXPECT_FLOAT_EQ(ConvertGauge(j, 30, PressureToLoad), 320);
+    EXPECT_FLOAT_EQ(ConvertGauge(j, 30, PressureToLoad), 320); // last segment, extended
     EXPECT_FLOAT_EQ(ConvertGauge(j, 0, PressureToLoad), 0);
     EXPECT_FLOAT_EQ(ConvertGauge(j, 10, PressureToLoad), 100); // on a pair: the segment ending there
 }

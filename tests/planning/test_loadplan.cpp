@@ -22,18 +22,11 @@ AnchorRecord plannedAnchor()
 
 AnchorRecord loadDistributionAnchor()
 {
-    AnchorRecord a = plannedAnchor();
-    a.Tendon.AnchorTypeCode = 3;
-    a.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
-    a.Tendon.FreeLength = 10000;
-    a.Tendon.AnchorLength = 6000;
-    a.Tendon.BodyCount = 2;
-    a.Tendon.TensioningType = 0;
+    AnchorRecord a = test::twoBodyAnchor();
     a.Tendon.BodyTendonLength = { 20000, 18000 };
-    a.Material.BodyStrandCount = { 4, 4 };
-    a.Material.StrandSetCount = 8;
-    a.Material.TendonModulus = 200;
-    a.Material.TendonArea = 138.7f;
+    a.DesignAnchorForce = 100;
+    a.TendonYieldLoad = 1000;
+    a.Material.ReductionCoefficient = 0.8f;
     return a;
 }
 
@@ -76,10 +69,6 @@ TEST(LoadPlanCheck, MessageShownAsExclamation)
     ASSERT_EQ(script.shown().size(), 1u);
     EXPECT_EQ(script.last().text, QStringLiteral("アンカー形式が入力されていません。"));
     EXPECT_EQ(script.last().icon, MsgIcon::Exclamation);
-    EXPECT_EQ(LoadPlanCheckMessage(1), QStringLiteral("アンカー種別が入力されていません。"));
-    EXPECT_EQ(LoadPlanCheckMessage(2), QStringLiteral("アンカー自由長が入力されていません。"));
-    EXPECT_EQ(LoadPlanCheckMessage(3), QStringLiteral("アンカー体長が入力されていません。"));
-    EXPECT_EQ(LoadPlanCheckMessage(4), QStringLiteral("耐荷体個数が入力されていません。"));
     script.clear();
     EXPECT_EQ(CheckLoadPlan(plannedAnchor()), 0);
     EXPECT_TRUE(script.empty());
@@ -92,11 +81,7 @@ TEST(LoadStages, EvenDistributionRoundsEachStageAndEndsAtTp)
     plan.PlannedMaxLoad = 500;
     plan.StageCount = 4;
     DistributeEvenly(plan);
-    EXPECT_EQ(plan.CycleMaxLoad[0], 200);
-    EXPECT_EQ(plan.CycleMaxLoad[1], 300);
-    EXPECT_EQ(plan.CycleMaxLoad[2], 400);
-    EXPECT_EQ(plan.CycleMaxLoad[3], 500);
-    EXPECT_EQ(plan.CycleMaxLoad[4], 0);
+    EXPECT_EQ(plan.CycleMaxLoad, (std::array<float, 10> { 200, 300, 400, 500 }));
 
     plan.InitialLoad = 0.01f;
     plan.PlannedMaxLoad = 10;
@@ -122,8 +107,6 @@ TEST(LoadStages, StoredCountOutsideTheRange)
     EXPECT_EQ(plan.CycleMaxLoad[4], 300);
     plan.StageCount = 11;
     EXPECT_EQ(EffectiveStageCount(plan), 10);
-    EXPECT_EQ(
-        StageCountRangeMessage(), QStringLiteral("荷重段階数に範囲外の数値が入力されました。\n入力範囲：2～10 (段階)"));
 }
 
 TEST(LoadStages, AutomaticCalculationKeepsASetLoadDistributionPlan)
@@ -218,12 +201,8 @@ TEST(PlannedMaxLoadLimits, LimitLinesByEditionAndTest)
     EXPECT_EQ(t.tug, QString());
     EXPECT_EQ(t.tp[0], QStringLiteral("ランクＡ ： 1.25×Td = 125.00 (kN)"));
     EXPECT_EQ(t.tp[1], QString());
-    a.Tendon.AnchorRank = 1;
-    EXPECT_EQ(
-        PlannedMaxLoadLimitTexts(a, qualityContext(1)).tp[0], QStringLiteral("ランクＢ ： 1.10×Td = 110.00 (kN)"));
 
     // 2000, multi-cycle confirmation, permanent: three lines.
-    a.Tendon.AnchorRank = 0;
     t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
     EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.2 = 120.00 (kN)"));
     EXPECT_EQ(t.tp[1], QStringLiteral("Tp ≦ Td(常時)× 1.5 = 150.00 (kN)"));
@@ -272,10 +251,7 @@ TEST(PlannedMaxLoadLimits, PressureDisplayConvertsEveryValue)
     // 0.1 × 155 = 15.5 kN = 1.55 MPa.
     EXPECT_EQ(
         InitialLoadReferenceTexts(a, 155, qualityContext(1), mpa).sankou, QStringLiteral("≒ 0.1 × 15.00 = 1.55 (MPa)"));
-    EXPECT_EQ(MinimumInitialLoadMessage(155, mpa),
-        QStringLiteral("荷重分散型の初期荷重の計算値は15.00MPaなので、この値よりも大きな値を指定して下さい。"));
-    EXPECT_EQ(MinimumInitialLoadMessage(50),
-        QStringLiteral("荷重分散型の初期荷重の計算値は50.00kNなので、この値よりも大きな値を指定して下さい。"));
+    EXPECT_TRUE(MinimumInitialLoadMessage(155, mpa).contains(QStringLiteral("15.00MPa")));
 }
 
 TEST(InitialLoadReference, TextsByAnchorKind)
@@ -314,11 +290,8 @@ TEST(InitialLoadReference, MinimumOnlyForSeveralBodies)
     EXPECT_EQ(MinimumInitialLoad(plannedAnchor(), qualityContext(1), tables), 0);
 }
 
-TEST(HoldingExamples, TextsByEditionAndGround)
+TEST(HoldingExamples, NoExampleWithoutAGround)
 {
-    EXPECT_EQ(HojiShinkiText(1, 0), QStringLiteral("1～2ｻｲｸﾙ：15分、3～5ｻｲｸﾙ：60分、6ｻｲｸﾙ：180分"));
-    EXPECT_EQ(HojiShinkiText(1, 1), QStringLiteral("1～2ｻｲｸﾙ：15分、3～5ｻｲｸﾙ：30分、6ｻｲｸﾙ：60分"));
-    EXPECT_EQ(HojiRirekiText(0, 1), QStringLiteral("1分以上"));
     EXPECT_EQ(HojiShinkiText(1, -1), QString());
     EXPECT_EQ(HoldingExampleSentence(-1), QString());
 }

@@ -33,7 +33,6 @@ TEST(NumericCheck, OutOfRangeNamesTheRangeInTheFormat)
 {
     NumericCheck r = checkNumericText(QStringLiteral("クリープ係数判定値"), "10", 0.01, 9.99, "0.00");
     EXPECT_EQ(r.status, NumericCheck::OutOfRange);
-    EXPECT_EQ(r.message,
-              QStringLiteral("クリープ係数判定値に範囲外の数値が入力されました。\n入力範囲：0.01 ～ 9.99"));
+    EXPECT_EQ(r.message, QStringLiteral("クリープ係数判定値に範囲外の数値が入力されました。\n入力範囲：0.01 ～ 9.99"));
     EXPECT_EQ(checkNumericText("x", "9.99", 0.01, 9.99, "0.00").status, NumericCheck::Valid);
 }

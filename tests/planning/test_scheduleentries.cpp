@@ -97,13 +97,9 @@ TEST(ScheduleEntries, DefaultTimesKeepTheScheduleFlagsAndEditorBytes)
     EXPECT_EQ(stored.EditorOptions[5], 9);
 }
 
-TEST(ScheduleEntries, MessagesAndTotalTexts)
+TEST(ScheduleEntries, TotalTimeInHoursAndMinutes)
 {
-    EXPECT_EQ(scheduleRangeMessage(1, 6),
-        QStringLiteral("サイクルもしくは荷重の段階数に、範囲外の数値が入力されました。\n入力範囲：1 ～ 6"));
     EXPECT_EQ(totalTimeText(125), QStringLiteral("125 分 = ( 2 時間 5 分 )"));
-    EXPECT_EQ(totalTimeText(23), QStringLiteral("23 分 = ( 0 時間 23 分 )"));
-    EXPECT_EQ(readingCountText(48), QStringLiteral("48 回"));
 }
 
 // Two stages T0 50, P1 100, P2 150. Opening holding read at 2 min, new loads

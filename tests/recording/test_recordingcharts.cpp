@@ -1,7 +1,7 @@
 #include "evaluation/CycleEvaluation.h"
 #include "recording/ReadingSheet.h"
 #include "recording/RecordingCharts.h"
-#include "support/AnchorFixtures.h"
+#include "support/MeasuredAnchors.h"
 
 #include <gtest/gtest.h>
 
@@ -49,17 +49,12 @@ TEST(InputChart, MeasuredRowsInTestOrderUnderThePlannedTop)
 
 TEST(ElasticCheckChart, LinesAndElasticPartsAtThePeaks)
 {
-    AnchorRecord a = test::sixCycleAnchor();
-    GenerateSheet(a, test::compactSchedule(), false);
-    std::vector<float> d = test::sixCycleDisplacements();
-    for (std::size_t i = 0; i < d.size(); ++i)
-        a.Readings[i].Displacement = d[i];
+    AnchorRecord a = test::measuredSixCycleAnchor();
     EvaluateAnchor(a, EvaluationContext {});
     ChartData chart;
     FillElasticCheckChart(chart, a);
     const auto& series = chart.groups[0].series;
     ASSERT_EQ(series.size(), 4u);
-    EXPECT_EQ(series[0].name, QStringLiteral("理論値"));
     EXPECT_EQ(pointsOf(series[0]), (std::vector<std::pair<double, double>> { { 0, 50 }, { 30, 350 } }));
     EXPECT_EQ(pointsOf(series[1]).back(), (std::pair<double, double> { 33, 350 }));
     EXPECT_EQ(pointsOf(series[2]).back(), (std::pair<double, double> { 27, 350 }));

@@ -3,9 +3,8 @@
 // 7–8, 14–15, 23–24, 34–35, 47–48).
 
 #include "evaluation/CycleEvaluation.h"
-#include "recording/ReadingSheet.h"
 #include "recording/RevisionCheck.h"
-#include "support/AnchorFixtures.h"
+#include "support/MeasuredAnchors.h"
 
 #include <gtest/gtest.h>
 
@@ -14,16 +13,9 @@ using namespace tessaro;
 namespace {
 
 struct SixCycles : ::testing::Test {
-    AnchorRecord a = test::sixCycleAnchor();
+    AnchorRecord a = test::measuredSixCycleAnchor();
     HoldingSchedule schedule = test::compactSchedule();
 
-    void SetUp() override
-    {
-        GenerateSheet(a, schedule, false);
-        std::vector<float> d = test::sixCycleDisplacements();
-        for (std::size_t i = 0; i < d.size(); ++i)
-            a.Readings[i].Displacement = d[i];
-    }
     void setDisplacement(int row, float value) { a.Readings[std::size_t(row - 1)].Displacement = value; }
     RevisionCheck check()
     {
@@ -54,7 +46,6 @@ TEST_F(SixCycles, FaultsInCyclesTwoAndFourAreNamed)
     RevisionCheck c = check();
     EXPECT_EQ(c.outsideRows, (std::vector<int> { 7, 8, 23, 24 }));
     EXPECT_EQ(c.faultyCycles, (std::vector<int> { 2, 4 }));
-    EXPECT_EQ(c.holdingEndRows.size(), 6u);
     EXPECT_EQ(a.RangeVerdict, 1);
     EXPECT_EQ(a.RangeVerdictText, QStringLiteral("管理限界範囲外"));
     EXPECT_EQ(RevisionVerdictText(c), QStringLiteral("2,4サイクル目の最大荷重時の伸び量を直してください。"));
@@ -105,19 +96,12 @@ TEST_F(SixCycles, HoldingLengthComesFromTheSchedule)
     EXPECT_EQ(c.holdingEndRows, (std::vector<int> { 3, 8, 15, 24, 35, 48 }));
 }
 
-TEST(RevisionCheck, HoldingRunningPastTheLastRowStopsThere)
+TEST_F(SixCycles, HoldingRunningPastTheLastRowStopsThere)
 {
-    AnchorRecord a = test::sixCycleAnchor();
-    HoldingSchedule s = test::compactSchedule();
-    GenerateSheet(a, s, false);
-    std::vector<float> d = test::sixCycleDisplacements();
-    for (std::size_t i = 0; i < d.size(); ++i)
-        a.Readings[i].Displacement = d[i];
     EvaluateAnchor(a, EvaluationContext {});
     // Pretend the last cycle's peak is the last row: its holding cannot reach past it.
     a.Evaluation.Results[53].PeakRow = 54;
-    RevisionCheck c = CheckPeakHoldings(a, s, false);
-    EXPECT_EQ(c.holdingEndRows.back(), 54);
+    EXPECT_EQ(CheckPeakHoldings(a, schedule, false).holdingEndRows.back(), 54);
 }
 
 TEST(RevisionCheck, JudgedRangeText)

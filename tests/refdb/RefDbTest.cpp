@@ -9,8 +9,7 @@
 namespace tessaro::test {
 namespace {
 
-template <class F>
-void withConnection(const QString& path, F f)
+template <class F> void withConnection(const QString& path, F f)
 {
     const QString name = QStringLiteral("refdb.test.check");
     {
@@ -96,15 +95,6 @@ QByteArray RefDbTest::bytes(const QString& path)
 {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-bool RefDbTest::anyMessageContains(const MessageScript& script, const QString& text)
-{
-    for (const UserMessage& m : script.shown()) {
-        if (m.text.contains(text))
-            return true;
-    }
-    return false;
 }
 
 } // namespace tessaro::test

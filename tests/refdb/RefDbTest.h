@@ -41,8 +41,6 @@ protected:
     static QStringList dumpAnchorDb(const QString& path);
     static QByteArray bytes(const QString& path);
 
-    static bool anyMessageContains(const MessageScript& script, const QString& text);
-
 private:
     std::unique_ptr<QTemporaryDir> dir_;
 };

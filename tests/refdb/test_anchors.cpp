@@ -28,7 +28,7 @@ AnchorDesignation row(const QString& yobina, double tus)
     d.ShitaMansyon = 180;
     d.MikakeSyuutyou = 120.5;
     d.KTB_Taikatai = 2;
-    d.Taikatai = {3, 3, 3, 0, 0};
+    d.Taikatai = { 3, 3, 3, 0, 0 };
     d.KousenNum = 6;
     return d;
 }
@@ -63,7 +63,7 @@ TEST_F(Anchors, MethodsComeOrderedByName)
 
 TEST_F(Anchors, SavingKeepsOnlyTheColumnsOfTheTypeAndReplacesTheOldRows)
 {
-    ASSERT_TRUE(saveDesignations(FrictionMethod, 0, {row("A1", 300), row("A2", 600)}));
+    ASSERT_TRUE(saveDesignations(FrictionMethod, 0, { row("A1", 300), row("A2", 600) }));
     auto saved = designations(FrictionMethod, 0);
     ASSERT_EQ(saved.size(), 2);
     EXPECT_EQ(saved[0].Yobina, "A1");
@@ -83,7 +83,7 @@ TEST_F(Anchors, SavingKeepsOnlyTheColumnsOfTheTypeAndReplacesTheOldRows)
     AnchorDesignation t3 = keepColumnsOfType(row("C", 1), 3);
     EXPECT_EQ(t3.MikakeSyuutyou, 0);
     EXPECT_EQ(t3.UeMansyon, 0);
-    EXPECT_EQ(t3.Taikatai, (std::array<int, 5> {3, 3, 0, 0, 0}));
+    EXPECT_EQ(t3.Taikatai, (std::array<int, 5> { 3, 3, 0, 0, 0 }));
     EXPECT_EQ(t3.KousenNum, 6);
 
     // Other methods keep their rows.
@@ -96,7 +96,7 @@ TEST_F(Anchors, SavingKeepsOnlyTheColumnsOfTheTypeAndReplacesTheOldRows)
 TEST_F(Anchors, AMethodNameWithQuotesAndCommentMarksRoundTripsAndTouchesNoOtherRow)
 {
     QStringList before = dump(anchorPath(), "AnchorTBL");
-    ASSERT_TRUE(saveDesignations(Tricky, 1, {row("X1", 100)}));
+    ASSERT_TRUE(saveDesignations(Tricky, 1, { row("X1", 100) }));
     auto saved = designations(Tricky, 1);
     ASSERT_EQ(saved.size(), 1);
     EXPECT_EQ(saved[0].AncName, Tricky);
@@ -106,7 +106,7 @@ TEST_F(Anchors, AMethodNameWithQuotesAndCommentMarksRoundTripsAndTouchesNoOtherR
 
     ASSERT_TRUE(refreshWorkingCopies());
     ASSERT_EQ(cutMethodName(Tricky), Tricky);
-    AnchorMethod m {Tricky, 1, 1, 0};
+    AnchorMethod m { Tricky, 1, 1, 0 };
     EXPECT_EQ(addWorkingMethod(m), WriteResult::Done);
     EXPECT_TRUE(methodNames(workingMethods()).contains(Tricky));
     const QString renamed = QStringLiteral("改'名\"; DROP TABLE x; --");
@@ -121,10 +121,10 @@ TEST_F(Anchors, NewMethodNamesAreCutTo25Characters)
     const QString thirty = QStringLiteral("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふへほ");
     ASSERT_EQ(thirty.size(), 30);
     ASSERT_TRUE(refreshWorkingCopies());
-    EXPECT_EQ(addWorkingMethod({thirty, 0, 0, 0}), WriteResult::Done);
+    EXPECT_EQ(addWorkingMethod({ thirty, 0, 0, 0 }), WriteResult::Done);
     EXPECT_TRUE(methodNames(workingMethods()).contains(thirty.left(25)));
-    EXPECT_EQ(addWorkingMethod({thirty.left(25) + QStringLiteral("別"), 0, 0, 0}), WriteResult::DuplicateName);
-    EXPECT_EQ(addWorkingMethod({QStringLiteral("　 "), 0, 0, 0}), WriteResult::EmptyName);
+    EXPECT_EQ(addWorkingMethod({ thirty.left(25) + QStringLiteral("別"), 0, 0, 0 }), WriteResult::DuplicateName);
+    EXPECT_EQ(addWorkingMethod({ QStringLiteral("　 "), 0, 0, 0 }), WriteResult::EmptyName);
     EXPECT_EQ(renameWorkingMethod(thirty.left(25), 0, QStringLiteral("x").repeated(40)), WriteResult::Done);
     EXPECT_TRUE(methodNames(workingMethods()).contains(QStringLiteral("x").repeated(25)));
 

@@ -53,7 +53,7 @@ TEST_F(RefDbTest, SeedCoversEveryAnchorTypeWithStrandBasedDesignations)
         EXPECT_FALSE(designations(m.AncName, m.AncType).isEmpty()) << m.AncName.toStdString();
         EXPECT_LE(m.AncName.size(), 25);
     }
-    EXPECT_EQ(types, (std::set<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(types, (std::set<int> { 0, 1, 2, 3, 4, 5 }));
 
     // Twelve 15.2 mm strands: 12 x 261 kN, 12 x 222 kN, 12 x 138.7 mm2.
     auto friction = designations(QStringLiteral("摩擦引張型アンカー　15.2mm"), 0);
@@ -73,7 +73,7 @@ TEST_F(RefDbTest, SeedCoversEveryAnchorTypeWithStrandBasedDesignations)
     }
     auto body = loadDistributionDesignation(QStringLiteral("荷重分散型アンカー　差動緊張方式"), "B3-9S12.7");
     ASSERT_TRUE(body);
-    EXPECT_EQ(body->Taikatai, (std::array<int, 5>{3, 3, 3, 0, 0}));
+    EXPECT_EQ(body->Taikatai, (std::array<int, 5> { 3, 3, 3, 0, 0 }));
     EXPECT_EQ(body->KintyouType, 1);
     EXPECT_DOUBLE_EQ(designations(QStringLiteral("荷重分散型アンカー　差動緊張方式"), 3).first().Danmenseki, 98.71);
 }

@@ -48,7 +48,7 @@ TEST_F(Failures, ADamagedAnchorDatabaseIsReportedAndLeftByteForByte)
     EXPECT_TRUE(designations(QStringLiteral("摩擦引張型アンカー　12.7mm"), 0).isEmpty());
     EXPECT_FALSE(saveDesignations(QStringLiteral("x"), 0, {}));
     EXPECT_FALSE(refreshWorkingCopies());
-    EXPECT_EQ(addWorkingMethod({QStringLiteral("x"), 0, 0, 0}), WriteResult::Failed);
+    EXPECT_EQ(addWorkingMethod({ QStringLiteral("x"), 0, 0, 0 }), WriteResult::Failed);
     EXPECT_EQ(messages.shown().size(), 5u);
     EXPECT_EQ(bytes(anchorPath()), garbage);
     EXPECT_EQ(jackList().size(), 47);

@@ -49,14 +49,14 @@ TEST_F(Jacks, DeletingJackTwoOfFourMovesThreeAndFourUp)
     ASSERT_EQ(before.size(), 4);
     EXPECT_EQ(deleteJack(before[1].JakkiName), WriteResult::Done);
     EXPECT_EQ(names(jackList()),
-        (QStringList {"1:" + before[0].JakkiName, "2:" + before[2].JakkiName, "3:" + before[3].JakkiName}));
+        (QStringList { "1:" + before[0].JakkiName, "2:" + before[2].JakkiName, "3:" + before[3].JakkiName }));
     EXPECT_EQ(deleteJack(QStringLiteral("no such jack")), WriteResult::NotFound);
     EXPECT_EQ(jackList().size(), 3);
 }
 
 TEST_F(Jacks, NewJackTakesTheNextNumberAndStoresPairsPlusOne)
 {
-    CDataJakki j = jackWithPairs("TJ-NEW", {10, 20, 30}, {100, 210, 320});
+    CDataJakki j = jackWithPairs("TJ-NEW", { 10, 20, 30 }, { 100, 210, 320 });
     EXPECT_EQ(insertJack(j), WriteResult::Done);
     EXPECT_EQ(j.No, 48);
     EXPECT_EQ(scalar(jackPath(), "SELECT DataNum FROM JakkiTBL WHERE J_No = 48").toInt(), 4);
@@ -74,7 +74,7 @@ TEST_F(Jacks, NewJackTakesTheNextNumberAndStoresPairsPlusOne)
 
 TEST_F(Jacks, RemarkValuesLeftOutAreStoredEmpty)
 {
-    CDataJakki j = jackWithPairs("TJ-BARE", {10, 20}, {100, 200});
+    CDataJakki j = jackWithPairs("TJ-BARE", { 10, 20 }, { 100, 200 });
     j.Nouryoku = CDataJakki::NoCapacity;
     j.Strok = CDataJakki::NoValue;
     ASSERT_EQ(insertJack(j), WriteResult::Done);
@@ -91,7 +91,7 @@ TEST_F(Jacks, RemarkValuesLeftOutAreStoredEmpty)
 TEST_F(Jacks, NamesAreUniqueWithoutRegardToCase)
 {
     EXPECT_TRUE(jackNameExists("tj200-01"));
-    CDataJakki copy = jackWithPairs("tj200-01", {10}, {100});
+    CDataJakki copy = jackWithPairs("tj200-01", { 10 }, { 100 });
     EXPECT_EQ(insertJack(copy), WriteResult::DuplicateName);
     EXPECT_EQ(copy.No, -1);
 
@@ -107,16 +107,16 @@ TEST_F(Jacks, NamesAreUniqueWithoutRegardToCase)
 
 TEST_F(Jacks, RecordsThatCannotBeStoredAreRefused)
 {
-    CDataJakki blank = jackWithPairs("  ", {10}, {100});
+    CDataJakki blank = jackWithPairs("  ", { 10 }, { 100 });
     EXPECT_EQ(insertJack(blank), WriteResult::EmptyName);
     QList<double> many;
     for (int i = 1; i <= 21; ++i)
         many << i;
     CDataJakki tooMany = jackWithPairs("TJ-21", many, many);
     EXPECT_EQ(insertJack(tooMany), WriteResult::InvalidData);
-    CDataJakki uneven = jackWithPairs("TJ-UNEVEN", {10, 20}, {100});
+    CDataJakki uneven = jackWithPairs("TJ-UNEVEN", { 10, 20 }, { 100 });
     EXPECT_EQ(insertJack(uneven), WriteResult::InvalidData);
-    CDataJakki nowhere = jackWithPairs("TJ-NOWHERE", {10}, {100});
+    CDataJakki nowhere = jackWithPairs("TJ-NOWHERE", { 10 }, { 100 });
     nowhere.No = 99;
     EXPECT_EQ(updateJack(nowhere), WriteResult::NotFound);
     EXPECT_EQ(jackList().size(), 47);
@@ -127,7 +127,7 @@ TEST_F(Jacks, ANameWithQuotesSemicolonsAndCommentMarksIsStoredExactlyAndTouchesN
     const QString tricky = QStringLiteral("O'Neil\"; DELETE FROM JakkiTBL; -- 'x' = 'x");
     QStringList before = dump(jackPath(), "JakkiTBL");
 
-    CDataJakki j = jackWithPairs(tricky, {10, 20}, {100, 200});
+    CDataJakki j = jackWithPairs(tricky, { 10, 20 }, { 100, 200 });
     ASSERT_EQ(insertJack(j), WriteResult::Done);
     EXPECT_EQ(dump(jackPath(), "JakkiTBL").mid(0, 47), before);
     auto found = findJack(tricky);

@@ -1,7 +1,6 @@
-// Taking an anchor product into an anchor, and the designation columns by type.
+// Taking an anchor product into an anchor.
 
 #include "model/AnchorRecord.h"
-#include "refdb/DesignationColumns.h"
 #include "refdb/ProductSelection.h"
 
 #include <gtest/gtest.h>
@@ -24,14 +23,6 @@ AnchorDesignation loadDistributionB3()
     d.Taikatai = { 2, 2, 2, 0, 0 };
     d.KousenNum = 6;
     return d;
-}
-
-QStringList headings(int type)
-{
-    QStringList h;
-    for (const DesignationColumn& c : designationColumns(type))
-        h << c.heading.section('\n', 0, 0);
-    return h;
 }
 
 } // namespace
@@ -100,27 +91,4 @@ TEST(ProductSelection, IncompleteDesignationsAreRecognised)
     d = loadDistributionB3();
     d.Yobina = " ";
     EXPECT_FALSE(designationComplete(d, 1));
-}
-
-TEST(DesignationColumns, FollowTheAnchorType)
-{
-    const QStringList common = { "呼び名", "引張荷重", "降伏荷重", "断面積", "ﾃﾝﾄﾞﾝ弾性係数", "削孔径[参考値]" };
-    EXPECT_EQ(headings(0), common + QStringList({ "見かけの周長" }));
-    EXPECT_EQ(headings(1), common + QStringList({ "見かけの周長", "上部ﾏﾝｼｮﾝ" }));
-    EXPECT_EQ(headings(2), common + QStringList({ "見かけの周長", "上部ﾏﾝｼｮﾝ", "下部ﾏﾝｼｮﾝ" }));
-    EXPECT_EQ(headings(3),
-        common + QStringList({ "耐荷体数", "鋼線総数", "耐荷体1", "耐荷体2", "耐荷体3", "耐荷体4", "耐荷体5" }));
-    EXPECT_EQ(headings(4), common);
-    EXPECT_EQ(headings(5), common);
-
-    QList<DesignationColumn> c = designationColumns(2);
-    EXPECT_EQ(c[1].heading, "引張荷重\nTus(kN)");
-    EXPECT_EQ(c[1].decimals, 2);
-    EXPECT_DOUBLE_EQ(c[1].maximum, 9999.99);
-    EXPECT_DOUBLE_EQ(c[4].maximum, 999.99);
-    EXPECT_EQ(c[5].decimals, 0);
-    EXPECT_DOUBLE_EQ(c[5].maximum, 999);
-    EXPECT_EQ(c[6].decimals, 1);
-    EXPECT_DOUBLE_EQ(c[6].maximum, 9999.9);
-    EXPECT_DOUBLE_EQ(c[8].maximum, 9999);
 }

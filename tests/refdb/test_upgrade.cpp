@@ -123,8 +123,9 @@ TEST_F(Upgrade, AFailingStepLeavesBothFilesAndTheLevelAsTheyWere)
 {
     layOutAt(402);
     // The fifth of the seven product rows is refused, after the first four went in.
-    run(anchorPath(), "CREATE TRIGGER refuse BEFORE INSERT ON AnchorTBL WHEN NEW.Yobina = 'F130MA' "
-                      "BEGIN SELECT RAISE(ABORT, 'refused'); END");
+    run(anchorPath(),
+        "CREATE TRIGGER refuse BEFORE INSERT ON AnchorTBL WHEN NEW.Yobina = 'F130MA' "
+        "BEGIN SELECT RAISE(ABORT, 'refused'); END");
     QStringList anchorBefore = dumpAnchorDb(anchorPath());
     QStringList jacksBefore = dump(jackPath(), "JakkiTBL");
 

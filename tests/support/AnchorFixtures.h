@@ -64,6 +64,27 @@ inline AnchorRecord sixCycleAnchor()
     return a;
 }
 
+// Load-distribution anchor of two bodies of four strands 2000 mm apart: Lr 1000
+// + Lf 13000 + La 6000 gives tendons of 20000 and 18000 mm to the bodies, Lsf
+// 18947 mm; Es·As = 200 × 138.7 = 27740 kN per strand.
+inline AnchorRecord twoBodyAnchor()
+{
+    AnchorRecord a;
+    a.Tendon.AnchorTypeCode = 3;
+    a.Tendon.AnchorTypeName = QStringLiteral("荷重分散型アンカー");
+    a.Tendon.TensioningType = 0;
+    a.Tendon.FreeLength = 13000;
+    a.Tendon.AnchorLength = 6000;
+    a.Tendon.ExtraLength = 1000;
+    a.Tendon.BodyCount = 2;
+    a.Tendon.BodyInterval = { 2000 };
+    a.Material.BodyStrandCount = { 4, 4 };
+    a.Material.StrandSetCount = 8;
+    a.Material.TendonModulus = 200;
+    a.Material.TendonArea = 138.7f;
+    return a;
+}
+
 // Opening holding 2 min (one reading), new-load holdings read at 1 and 5 min,
 // every other holding read once after 1 min.
 inline HoldingSchedule compactSchedule()

@@ -2,8 +2,8 @@
 // Projects for the anchor specification list: anchors of every type with a
 // six-cycle plan and a compact holding-time schedule.
 
-#include "documents/DataSheetSamples.h"
 #include "support/AnchorFixtures.h"
+#include "support/DataSheetSamples.h"
 
 namespace tessaro::test {
 
