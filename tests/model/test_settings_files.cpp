@@ -1,9 +1,7 @@
 #include "support/TestSupport.h"
 
-#include "model/AppPaths.h"
 #include "model/IniFile.h"
 #include "model/RecentFiles.h"
-#include "refdb/DatabaseSettings.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -16,6 +14,8 @@ TEST(RecentFiles, NewPathGoesOnTopTheTenthIsLostAndAReopenedEntryMovesUp)
     for (int i = 1; i <= 10; ++i)
         ten << QStringLiteral("/works/%1.tsx").arg(i);
     recent::setFiles(ten);
+    int calls = 0;
+    recent::setChangedCallback([&] { ++calls; });
     recent::AddRecentFile("/works/4.tsx");
     EXPECT_EQ(
         recent::files().mid(0, 4), QStringList({ "/works/4.tsx", "/works/1.tsx", "/works/2.tsx", "/works/3.tsx" }));
@@ -25,16 +25,9 @@ TEST(RecentFiles, NewPathGoesOnTopTheTenthIsLostAndAReopenedEntryMovesUp)
     ASSERT_EQ(now.size(), 10);
     EXPECT_EQ(now[0], "/works/new.tsx");
     EXPECT_FALSE(now.contains("/works/10.tsx"));
-}
-
-TEST(RecentFiles, ChangesAreAnnouncedAndClearRemovesTheSection)
-{
-    int calls = 0;
-    recent::setChangedCallback([&] { ++calls; });
-    recent::AddRecentFile("/a.tsx");
     recent::clear();
     recent::setChangedCallback({});
-    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(calls, 3);
     EXPECT_TRUE(recent::files().isEmpty());
 }
 
@@ -56,79 +49,4 @@ TEST(IniFile, KeepsJapaneseSectionsReadableAndUpdatesKeysInPlace)
     ini.removeSection(QStringLiteral("ファイルバージョン"));
     EXPECT_EQ(ini.value(QStringLiteral("ファイルバージョン"), "Version"), "");
     EXPECT_EQ(ini.value(QStringLiteral("アンカー規格"), "FileName"), "a.db");
-}
-
-namespace {
-
-struct UpgradeLog {
-    int first = 0, second = 0;
-    bool firstSucceeds = true;
-    refdb::UpgradeSteps steps()
-    {
-        refdb::UpgradeSteps steps;
-        steps.from400To402 = [this] {
-            ++first;
-            return firstSucceeds;
-        };
-        steps.to407 = [this] {
-            ++second;
-            return true;
-        };
-        return steps;
-    }
-};
-
-QString iniVersion()
-{
-    return IniFile(refdb::settingsFilePath()).value(QStringLiteral("ファイルバージョン"), "Version");
-}
-
-} // namespace
-
-TEST(DatabaseSettings, MissingFileIsWrittenWithDefaultsAndNoUpgrade)
-{
-    QFile::remove(refdb::settingsFilePath());
-    UpgradeLog log;
-    refdb::LoadDatabaseSettings(log.steps());
-    EXPECT_EQ(iniVersion(), "407");
-    EXPECT_EQ(log.first + log.second, 0);
-    EXPECT_TRUE(refdb::anchorDbPath().endsWith("/AncDataBase/Data_V400.db"));
-    EXPECT_TRUE(refdb::jackDbPath().endsWith("/AncDataBase/Jakki.db"));
-}
-
-TEST(DatabaseSettings, EachLevelRunsOnlyTheStepsAboveIt)
-{
-    IniFile ini(refdb::settingsFilePath());
-    struct Case {
-        const char* level;
-        int first, second;
-        const char* after;
-    } cases[] = { { "400", 1, 1, "407" }, { "402", 0, 1, "407" }, { "407", 0, 0, "407" } };
-    for (const Case& c : cases) {
-        ini.setValue(QStringLiteral("ファイルバージョン"), "Version", c.level);
-        UpgradeLog log;
-        refdb::LoadDatabaseSettings(log.steps());
-        EXPECT_EQ(log.first, c.first) << c.level;
-        EXPECT_EQ(log.second, c.second) << c.level;
-        EXPECT_EQ(iniVersion(), c.after) << c.level;
-    }
-}
-
-TEST(DatabaseSettings, AFailedStepLeavesTheLevelUnchanged)
-{
-    IniFile(refdb::settingsFilePath()).setValue(QStringLiteral("ファイルバージョン"), "Version", "400");
-    UpgradeLog log;
-    log.firstSucceeds = false;
-    refdb::LoadDatabaseSettings(log.steps());
-    EXPECT_EQ(log.second, 0);
-    EXPECT_EQ(iniVersion(), "400");
-}
-
-TEST(DatabaseSettings, FileNamesComeFromTheSettings)
-{
-    IniFile ini(refdb::settingsFilePath());
-    ini.setValue(QStringLiteral("ジャッキ種別"), "FileName", "MyJacks.db");
-    refdb::LoadDatabaseSettings({});
-    EXPECT_EQ(refdb::jackDbPath(), paths::data("AncDataBase/MyJacks.db"));
-    ini.setValue(QStringLiteral("ジャッキ種別"), "FileName", "Jakki.db");
 }
