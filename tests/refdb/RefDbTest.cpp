@@ -5,6 +5,7 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QSqlRecord>
 
 namespace tessaro::test {
 namespace {
@@ -52,21 +53,15 @@ void RefDbTest::layOutAt(int level) const
     writeIniVersion(level);
 }
 
-QList<QSqlRecord> RefDbTest::rows(const QString& path, const QString& sql)
-{
-    QList<QSqlRecord> result;
-    withConnection(path, [&](QSqlQuery& q) {
-        EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
-        while (q.next())
-            result << q.record();
-    });
-    return result;
-}
-
 QVariant RefDbTest::scalar(const QString& path, const QString& sql)
 {
-    auto r = rows(path, sql);
-    return r.isEmpty() ? QVariant() : r.first().value(0);
+    QVariant value;
+    withConnection(path, [&](QSqlQuery& q) {
+        EXPECT_TRUE(q.exec(sql)) << q.lastError().text().toStdString();
+        if (q.next())
+            value = q.value(0);
+    });
+    return value;
 }
 
 void RefDbTest::run(const QString& path, const QString& sql)
@@ -77,12 +72,15 @@ void RefDbTest::run(const QString& path, const QString& sql)
 QStringList RefDbTest::dump(const QString& path, const QString& table)
 {
     QStringList lines;
-    for (const QSqlRecord& r : rows(path, "SELECT * FROM " + table + " ORDER BY rowid")) {
-        QStringList cells;
-        for (int i = 0; i < r.count(); ++i)
-            cells << (r.isNull(i) ? "NULL" : r.value(i).toString());
-        lines << cells.join('|');
-    }
+    withConnection(path, [&](QSqlQuery& q) {
+        EXPECT_TRUE(q.exec("SELECT * FROM " + table + " ORDER BY rowid")) << q.lastError().text().toStdString();
+        while (q.next()) {
+            QStringList cells;
+            for (int i = 0; i < q.record().count(); ++i)
+                cells << (q.isNull(i) ? "NULL" : q.value(i).toString());
+            lines << cells.join('|');
+        }
+    });
     return lines;
 }
 

@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QSqlRecord>
 #include <QTemporaryDir>
+#include <QVariant>
 #include <memory>
 
 namespace tessaro::test {
@@ -33,7 +33,6 @@ protected:
     void startUp() const { refdb::LoadDatabaseSettings(refdb::DatabaseUpgradeSteps()); }
 
     // Direct reads and writes of a database file.
-    static QList<QSqlRecord> rows(const QString& path, const QString& sql);
     static QVariant scalar(const QString& path, const QString& sql);
     static void run(const QString& path, const QString& sql);
     // Every row of a table as text, in stored order.
