@@ -3,6 +3,7 @@
 #include "model/basMainData.h"
 #include "support/AnchorFixtures.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tessaro;
@@ -14,8 +15,7 @@ TEST(TensionFreeLength, ByAnchorType)
     AnchorRecord a;
     EXPECT_EQ(TensionFreeLengthOf(a, 0, 9000, 6000, 0, 1000), 10000);
     EXPECT_EQ(TensionFreeLengthOf(a, 0, 9000, 6000, 0, 0), 0); // Lr missing
-    EXPECT_EQ(TensionFreeLengthOf(a, 1, 9000, 6000, 0, 1000), 0); // empty Lsf box
-    EXPECT_EQ(TensionFreeLengthOf(a, 2, 9000, 6000, 12345, 1000), 12345);
+    EXPECT_EQ(TensionFreeLengthOf(a, 2, 9000, 6000, 12345, 1000), 12345); // SEEE types: as given
     EXPECT_EQ(TensionFreeLengthOf(a, 4, 9000, 6000, 0, 1000), 16000);
     EXPECT_EQ(TensionFreeLengthOf(a, 5, 9000, 0, 0, 1000), 0); // La missing
     EXPECT_EQ(TensionFreeLengthOf(a, -1, 9000, 6000, 0, 1000), 0); // no type chosen
@@ -26,54 +26,34 @@ TEST(TensionFreeLength, LoadDistributionIsTheStrandWeightedHarmonicMean)
     // L = 1000 + 13000 + 6000 = 20000: L1 = 20000, L2 = 18000;
     // Lsf = 8 / (4/20000 + 4/18000) = 18947.37 → 18947.
     AnchorRecord a = twoBodyAnchor();
-    EXPECT_EQ(TensionFreeLengthOf(a, 3, 13000, 6000, 0, 1000), 18947);
-    EXPECT_EQ(a.Tendon.BodyTendonLength[0], 20000);
+    EXPECT_EQ(RefreshTensionFreeLength(a), 18947);
+    EXPECT_EQ(a.Tendon.TensionFreeLength, 18947);
     EXPECT_EQ(a.Tendon.BodyTendonLength[1], 18000);
 
     // A differential pulling head adds 60 mm per further body: L2 = 18060,
-    // Lsf = 8 / (4/20000 + 4/18060) = 18980.56 → 18981.
+    // Lsf = 8 / (4/20000 + 4/18060) = 18980.56 → 18981 …
     a.Tendon.TensioningType = 1;
     EXPECT_EQ(EquivalentFreeLength(a, 20000), 18981);
-    EXPECT_EQ(a.Tendon.BodyTendonLength[1], 18060);
     // … except for products of class 3.
     a.Tendon.AnchorTypeName = QStringLiteral("SuperMC");
     EXPECT_EQ(EquivalentFreeLength(a, 20000), 18947);
 }
 
-TEST(TensionFreeLength, StoredFromTheAnchorsLengths)
-{
-    AnchorRecord a = twoBodyAnchor();
-    EXPECT_EQ(RefreshTensionFreeLength(a), 18947);
-    EXPECT_EQ(a.Tendon.TensionFreeLength, 18947);
-    a.Tendon.AnchorTypeCode = 1;
-    a.Tendon.TensionFreeLength = 15000; // types 1 and 2 keep the given length
-    EXPECT_EQ(RefreshTensionFreeLength(a), 15000);
-}
-
 TEST(TensionFreeLength, BodiesThatCannotBeFormedGiveZero)
 {
-    AnchorRecord a = twoBodyAnchor();
-    a.Material.BodyStrandCount[1] = 0;
-    EXPECT_EQ(EquivalentFreeLength(a, 20000), 0);
-    a = twoBodyAnchor();
-    a.Tendon.BodyInterval[0] = 25000; // the second body would lie behind the jack
-    EXPECT_EQ(EquivalentFreeLength(a, 20000), 0);
-    a = twoBodyAnchor();
-    a.Tendon.BodyCount = 6; // more bodies than the record holds
-    EXPECT_EQ(EquivalentFreeLength(a, 20000), 0);
-    a.Tendon.BodyCount = 0; // no body: the length itself
-    EXPECT_EQ(EquivalentFreeLength(a, 20000), 20000);
-    a = twoBodyAnchor();
-    a.Material.StrandSetCount = 0;
-    EXPECT_EQ(EquivalentFreeLength(a, 20000), 0);
-}
-
-TEST(TensionFreeLength, SplitEvenlyLeavesTheRemainderToTheLast)
-{
-    EXPECT_EQ(SplitEvenly(3000, 3), (std::vector<double> { 1000, 1000, 1000 }));
+    const std::function<void(AnchorRecord&)> faults[] = {
+        [](AnchorRecord& a) { a.Material.BodyStrandCount[1] = 0; },
+        [](AnchorRecord& a) { a.Tendon.BodyInterval[0] = 25000; }, // the second body lies behind the jack
+        [](AnchorRecord& a) { a.Tendon.BodyCount = 6; }, // more bodies than the record holds
+        [](AnchorRecord& a) { a.Material.StrandSetCount = 0; },
+    };
+    for (const auto& fault : faults) {
+        AnchorRecord a = twoBodyAnchor();
+        fault(a);
+        EXPECT_EQ(EquivalentFreeLength(a, 20000), 0);
+    }
     EXPECT_EQ(SplitEvenly(1000, 3), (std::vector<double> { 333, 333, 334 }));
     EXPECT_EQ(SplitEvenly(1001, 2), (std::vector<double> { 501, 500 })); // 500.5 rounds up
-    EXPECT_TRUE(SplitEvenly(1000, 0).empty());
 }
 
 namespace {
@@ -92,32 +72,20 @@ AnchorRecord bodiesWithLengths()
 TEST(LoadDistributionInitialLoad, CumulativeMethod)
 {
     // G0 = 400 / 8 = 50.00 kN per strand.
-    // E1 = 50 × 20000 / 27740 = 36.049; E2 = 50 × 18000 / 27740 = 32.444; D1 = 3.61.
+    // E1 = 50 × 20000 / 27740 = 36.049; E2 = 50 × 18000 / 27740 = 32.444.
     // F2 = (36.049 − 32.444) × (4 × 50 − 0) / 36.049 + 0 = 20.0006 → 20.00;
     // the product is named a load-distribution anchor: + 30 kN.
     AnchorRecord a = bodiesWithLengths();
     LoadDistributionTables t;
     EXPECT_NEAR(LoadDistributionInitialLoad(a, true, t), 50.00, 1e-4);
-    EXPECT_DOUBLE_EQ(t.StrandLoad, 50.00);
-    EXPECT_DOUBLE_EQ(t.Elongation[0], 36.049);
     EXPECT_DOUBLE_EQ(t.Elongation[1], 32.444);
-    EXPECT_DOUBLE_EQ(t.ElongationDifference[0], 3.61);
-    EXPECT_DOUBLE_EQ(t.CumulativeLoad[1], 20.00);
-    EXPECT_DOUBLE_EQ(t.BodyLength[1], 18000);
-
     a.Tendon.AnchorTypeName = QStringLiteral("分散アンカー");
     EXPECT_NEAR(LoadDistributionInitialLoad(a, true, t), 20.00, 1e-4);
-}
 
-TEST(LoadDistributionInitialLoad, UTurnProductsUseTheDesignForceInQualityAssurance)
-{
-    // 1.1 × Td = 330 kN: G0 = 41.25; E1 = 29.740, E2 = 26.766;
-    // F2 = 2.974 × 165 / 29.740 = 16.50, + 30 = 46.50.
-    AnchorRecord a = bodiesWithLengths();
+    // U-turn products take 1.1 × Td = 330 kN in quality assurance: G0 = 41.25;
+    // E1 = 29.740, E2 = 26.766; F2 = 2.974 × 165 / 29.740 = 16.50, + 30 = 46.50.
     a.Tendon.AnchorTypeName = QStringLiteral("Uターン荷重分散型");
-    LoadDistributionTables t;
     EXPECT_NEAR(LoadDistributionInitialLoad(a, true, t), 46.50, 1e-4);
-    EXPECT_DOUBLE_EQ(t.StrandLoad, 41.25);
     // A basic investigation takes Tp as for every other product.
     EXPECT_NEAR(LoadDistributionInitialLoad(a, false, t), 50.00, 1e-4);
 }
@@ -138,34 +106,16 @@ TEST(LoadDistributionInitialLoad, DifferentialMethod)
     a.Plan.PlannedMaxLoad = 500;
     LoadDistributionTables t;
     EXPECT_NEAR(LoadDistributionInitialLoad(a, true, t), 62.22, 1e-4);
-    EXPECT_DOUBLE_EQ(t.SpringConstant[1], 4.4444);
-    EXPECT_DOUBLE_EQ(t.ElongationStep[0], 5.00);
-    EXPECT_DOUBLE_EQ(t.BodyLoad[0], 40.00);
     EXPECT_DOUBLE_EQ(t.BodyLoad[1], 22.22);
-    EXPECT_DOUBLE_EQ(t.BodyLoad[2], 0);
-    EXPECT_DOUBLE_EQ(t.FinalDifferentialLoad, 62.22);
-    EXPECT_DOUBLE_EQ(t.Elongation[2], 40.000);
-}
 
-TEST(LoadDistributionInitialLoad, NotCarriedOutWhereItWouldDivideByZero)
-{
-    LoadDistributionTables t;
-    AnchorRecord a = bodiesWithLengths();
-    a.Material.StrandSetCount = 0;
-    EXPECT_EQ(LoadDistributionInitialLoad(a, true, t), 0);
-    EXPECT_EQ(t.StrandLoad, 0);
-    a = bodiesWithLengths();
+    // Not carried out where it would divide by zero.
     a.Tendon.BodyTendonLength[1] = 0;
-    a.Tendon.TensioningType = 1;
-    EXPECT_EQ(LoadDistributionInitialLoad(a, true, t), 0);
-    a = bodiesWithLengths();
-    a.Material.BodyStrandCount[0] = 0;
     EXPECT_EQ(LoadDistributionInitialLoad(a, true, t), 0);
     a = bodiesWithLengths();
     a.Material.TendonArea = 0;
     EXPECT_EQ(LoadDistributionInitialLoad(a, true, t), 0);
     a = bodiesWithLengths();
-    a.Tendon.BodyCount = 0;
+    a.Material.StrandSetCount = 0;
     EXPECT_EQ(LoadDistributionInitialLoad(a, true, t), 0);
 }
 

@@ -17,17 +17,6 @@ const ReadingResult& resultOfRow(const AnchorRecord& a, int row)
 {
     return a.Evaluation.Results[std::size_t(row - 1)];
 }
-const Reading& readingOfRow(const AnchorRecord& a, int row)
-{
-    return a.Readings[std::size_t(row - 1)];
-}
-
-void typeDisplacements(AnchorRecord& a, const std::vector<float>& displacements)
-{
-    ASSERT_EQ(a.Readings.size(), displacements.size());
-    for (std::size_t i = 0; i < displacements.size(); ++i)
-        a.Readings[i].Displacement = displacements[i];
-}
 
 } // namespace
 
@@ -56,27 +45,18 @@ TEST(WholeTests, SixCycleMultiCycleTest)
     // 3 at 2220, 4 at 3360, 5 at 4710, 6 at 6270.
     std::vector<int> ends;
     for (int row : { 1, 2, 3, 4, 5, 8, 10, 18, 28, 40, 54 })
-        ends.push_back(readingOfRow(a, row).ElapsedTime);
+        ends.push_back(a.Readings[std::size_t(row - 1)].ElapsedTime);
     EXPECT_EQ(ends, (std::vector<int> { 120, 240, 480, 570, 630, 1110, 1290, 2220, 3360, 4710, 6270 }));
-
     // Planned gauges on the jack (10 MPa, 100 kN), (20, 210), (40, 430):
-    // 50 → 5.00; 150 → 10 + 10 × 50/110 = 14.55; 350 → 20 + 20 × 140/220 = 32.73.
-    EXPECT_FLOAT_EQ(readingOfRow(a, 1).GaugePressure, 5.00f);
-    EXPECT_FLOAT_EQ(readingOfRow(a, 7).GaugePressure, 14.55f);
-    EXPECT_FLOAT_EQ(readingOfRow(a, 47).GaugePressure, 32.73f);
-    EXPECT_EQ(readingOfRow(a, 47).RowKind, 2);
-    EXPECT_EQ(readingOfRow(a, 44).Load, 200);
+    // 150 → 10 + 10 × 50/110 = 14.55; 350 → 20 + 20 × 140/220 = 32.73.
+    EXPECT_FLOAT_EQ(a.Readings[6].GaugePressure, 14.55f);
+    EXPECT_FLOAT_EQ(a.Readings[46].GaugePressure, 32.73f);
 
-    // Readings as on site (see sixCycleDisplacements): permanent parts 0.30 …
-    // 1.60, totals at the end of the peak holdings 5.40 … 31.55.
-    typeDisplacements(a, test::sixCycleDisplacements());
-
+    // Readings as on site (see sixCycleDisplacements).
+    const std::vector<float> d = test::sixCycleDisplacements();
+    for (std::size_t i = 0; i < d.size(); ++i)
+        a.Readings[i].Displacement = d[i];
     EvaluateAnchor(a, EvaluationContext {});
-
-    // Theory (L − 50) / 10 at the peaks 100 … 350: 5, 10, 15, 20, 25, 30 mm;
-    // upper 1.1 ×, lower 0.9 ×.
-    EXPECT_FLOAT_EQ(resultOfRow(a, 23).Theory, 20.00f);
-    EXPECT_FLOAT_EQ(resultOfRow(a, 23).Upper, 22.00f);
 
     // Elastic = total at the end of the peak holding − permanent:
     // 5.40 − 0.30 = 5.10; 10.75 − 0.55 = 10.20; 15.85 − 0.80 = 15.05;
@@ -95,13 +75,12 @@ TEST(WholeTests, SixCycleMultiCycleTest)
         EXPECT_NEAR(r.Elastic, c.elastic, 1e-5) << "row " << c.lastRow;
         EXPECT_FLOAT_EQ(r.Permanent, c.permanent) << "row " << c.lastRow;
     }
-    EXPECT_EQ(resultOfRow(a, 3).Elastic, MissingValue);
     EXPECT_NEAR(a.Evaluation.LastElastic, 29.95f, 1e-5);
-    EXPECT_FLOAT_EQ(a.Evaluation.LastPermanent, 1.60f);
 
-    // Every elastic part lies between 0.9 and 1.1 times the theory at its peak.
+    // Theory (L − 50) / 10 at the peaks: 5 … 30 mm; every elastic part lies
+    // between 0.9 and 1.1 times it.
+    EXPECT_FLOAT_EQ(resultOfRow(a, 23).Upper, 22.00f);
     EXPECT_EQ(a.RangeVerdict, 0);
-
     // Cycle 4's peak read 2.5 mm more: elastic 22.30 > 22.00, out of range.
     a.Readings[23].Displacement = 23.40f;
     EvaluateAnchor(a, EvaluationContext {});
@@ -129,8 +108,6 @@ TEST(WholeTests, SingleCycleConfirmationTest)
     a.Spec2.LoadChangeBySpeed = 0;
     a.Spec2.LoadingMinutes = 1;
     a.Spec2.UnloadingMinutes = 2;
-    a.SetAmount = 3.0;
-    a.LockOffLoad = 200;
 
     HoldingSchedule s;
     s.InitialStages[0] = readingsAt({ 1 });
@@ -154,18 +131,15 @@ TEST(WholeTests, SingleCycleConfirmationTest)
     for (const Reading& r : a.Readings) {
         elapsed.push_back(r.ElapsedTime);
         loads.push_back(r.Load);
-        EXPECT_EQ(r.Cycle, 1);
     }
     EXPECT_EQ(
         elapsed, (std::vector<int> { 60, 180, 300, 420, 540, 600, 780, 1080, 1380, 1560, 1740, 1920, 2100, 2340 }));
     EXPECT_EQ(loads, (std::vector<float> { 40, 80, 120, 160, 240, 240, 240, 240, 240, 160, 120, 80, 40, 40 }));
-    // 120 kN → 10 + 10 × 20/110 = 11.82 MPa; 240 kN → 20 + 20 × 30/220 = 22.73 MPa.
-    EXPECT_FLOAT_EQ(readingOfRow(a, 3).GaugePressure, 11.82f);
-    EXPECT_FLOAT_EQ(readingOfRow(a, 9).GaugePressure, 22.73f);
-    EXPECT_EQ(readingOfRow(a, 10).Stage, 4);
 
-    typeDisplacements(
-        a, { 0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f, 5.40f, 1.20f, 1.15f });
+    const float d[] = { 0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f, 5.40f,
+        1.20f, 1.15f };
+    for (std::size_t i = 0; i < 14; ++i)
+        a.Readings[i].Displacement = d[i];
     // Only cycle 1 exists; a project judging from cycle 3 on still judges it:
     // confirmation anchors are judged on every cycle.
     EvaluationContext ctx;
@@ -174,24 +148,12 @@ TEST(WholeTests, SingleCycleConfirmationTest)
     EvaluateAnchor(a, ctx);
 
     // Peak row 5 (first reading at 240 kN); the holding ends at row 9;
-    // permanent = final reading 1.15; elastic = 21.35 − 1.15 = 20.20.
+    // permanent = final reading 1.15; elastic = 21.35 − 1.15 = 20.20 against a
+    // theory of 200 × 12000 / 120000 = 20.00 at Tp.
     const ReadingResult& r = resultOfRow(a, 14);
     EXPECT_EQ(r.PeakRow, 5);
     EXPECT_FLOAT_EQ(r.Permanent, 1.15f);
     EXPECT_NEAR(r.Elastic, 20.20f, 1e-5);
-    // Theory at 240 kN: 200 × 12000 / 120000 = 20.00; lines 22.00 and 18.00.
     EXPECT_FLOAT_EQ(resultOfRow(a, 5).Theory, 20.00f);
     EXPECT_EQ(a.RangeVerdict, 0);
-
-    // Set loss 200 × 3 × 600 / (12000 − 1000) = 32.73 kN; 200 + 32.73 = 232.73 kN
-    // = 20 + 20 × 22.73/220 = 22.07 MPa.
-    EXPECT_FLOAT_EQ(a.SetLoss, 32.73f);
-    EXPECT_FLOAT_EQ(a.JackingForce, 232.73f);
-    EXPECT_FLOAT_EQ(a.JackingGauge, 22.07f);
-
-    // The same readings judged as an ordinary anchor from cycle 3 on: no verdict.
-    a.ConfirmationTest = 0;
-    EvaluateAnchor(a, ctx);
-    EXPECT_EQ(a.RangeVerdict, 2);
-    EXPECT_EQ(a.RangeVerdictText, QString());
 }
