@@ -47,6 +47,7 @@ TEST(WholeTests, SixCycleMultiCycleTest)
     for (int row : { 1, 2, 3, 4, 5, 8, 10, 18, 28, 40, 54 })
         ends.push_back(a.Readings[std::size_t(row - 1)].ElapsedTime);
     EXPECT_EQ(ends, (std::vector<int> { 120, 240, 480, 570, 630, 1110, 1290, 2220, 3360, 4710, 6270 }));
+    EXPECT_EQ(a.Readings[2].Interval, 5); // the minute of the holding the reading is taken at
     // Planned gauges on the jack (10 MPa, 100 kN), (20, 210), (40, 430):
     // 150 → 10 + 10 × 50/110 = 14.55; 350 → 20 + 20 × 140/220 = 32.73.
     EXPECT_FLOAT_EQ(a.Readings[6].GaugePressure, 14.55f);

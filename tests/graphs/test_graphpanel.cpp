@@ -25,7 +25,6 @@ AnchorRecord evaluated(AnchorRecord a)
 TEST(GraphPanel, ValuesOfTheSixCycleTest)
 {
     AnchorRecord a = test::measuredSixCycleAnchor();
-    a.Material.MaterialName = QStringLiteral("SEEE F70TA");
     a.TendonYieldLoad = 542.5f;
     GraphPanelTexts t = graphPanelTexts(evaluated(a));
     EXPECT_EQ(t.yieldLoad, QStringLiteral("542.50"));
@@ -33,12 +32,7 @@ TEST(GraphPanel, ValuesOfTheSixCycleTest)
     EXPECT_EQ(t.elastic, QStringLiteral("29.95"));
     EXPECT_EQ(t.permanent, QStringLiteral("1.60"));
     EXPECT_EQ(t.judgement, QStringLiteral("OK"));
-}
-
-// Cycle 4's peak read 2.5 mm more: elastic 22.30 mm above the upper line 22.00.
-TEST(GraphPanel, ElasticOutsideTheControlLimits)
-{
-    AnchorRecord a = test::measuredSixCycleAnchor();
+    // Cycle 4's peak read 2.5 mm more: elastic 22.30 mm above the upper line 22.00.
     a.Readings[23].Displacement = 23.40f;
     EXPECT_EQ(graphPanelTexts(evaluated(a)).judgement, QStringLiteral("管理限界範囲外"));
 }
@@ -48,63 +42,48 @@ TEST(GraphPanel, ElasticOutsideTheControlLimits)
 TEST(GraphPanel, MissingValuesShowADash)
 {
     AnchorRecord a = test::sixCycleAnchor();
+    GenerateSheet(a, test::compactSchedule(), false); // sheet without readings
     GraphPanelTexts t = graphPanelTexts(evaluated(a));
     EXPECT_EQ(t.elastic, QStringLiteral("  - "));
     EXPECT_EQ(t.judgement, QString());
     EXPECT_EQ(t.tendon, QStringLiteral("  - "));
     EXPECT_EQ(t.theory, QStringLiteral("30.00"));
-
-    GenerateSheet(a, test::compactSchedule(), false); // sheet without readings
-    t = graphPanelTexts(evaluated(a));
-    EXPECT_EQ(t.elastic, QStringLiteral("  - "));
-
     a.Material.TendonModulus = 0; // no theory without the modulus
     t = graphPanelTexts(evaluated(a));
     EXPECT_EQ(t.modulus, QStringLiteral("  - "));
     EXPECT_EQ(t.upper, QStringLiteral("  - "));
-    EXPECT_EQ(panelNumber(-99), QStringLiteral("  - "));
 }
 
 TEST(GraphAnchor, AnAnchorNeedsItsNameAndPlanToBeShown)
 {
     AnchorRecord a = test::sixCycleAnchor();
-    a.Plan.PlanSet = 1;
     EXPECT_TRUE(hasAnchorInformation(a));
-    a.AnchorNo = QStringLiteral("  ");
+    a.Plan.PlanSet = 0; // plan not confirmed again after a change of jack
     EXPECT_FALSE(hasAnchorInformation(a));
     a = test::sixCycleAnchor();
-    a.Plan.PlanSet = 0; // plan not confirmed again after a change of jack
+    a.AnchorNo = QStringLiteral("  ");
     EXPECT_FALSE(hasAnchorInformation(a));
 }
 
 // Theory and limit lines are plain lines, measured series carry markers, and
-// the limits share one colour apart from the theory.
+// the limits share one colour apart from the theory; black and white keeps the
+// series apart by their lines and markers.
 TEST(GraphFormats, LinesWithoutMarkersMeasuredValuesWithMarkers)
 {
     ChartFormat f = designedTestGraphFormat(TestGraph::PlasticElastic);
-    for (int s : { TheorySeries, UpperSeries, LowerSeries }) {
+    for (int s : { TheorySeries, UpperSeries, LowerSeries })
         EXPECT_EQ(f.seriesStyle(0, s).marker, MarkerShape::None) << s;
-        EXPECT_NE(f.seriesStyle(0, s).line, LineStyle::None) << s;
-    }
     EXPECT_EQ(f.seriesStyle(0, UpperSeries).color, f.seriesStyle(0, LowerSeries).color);
     EXPECT_NE(f.seriesStyle(0, UpperSeries).color, f.seriesStyle(0, TheorySeries).color);
     EXPECT_NE(f.seriesStyle(0, UpperSeries).line, f.seriesStyle(0, LowerSeries).line);
-    for (int s : { ElasticSeries, PermanentSeries })
-        EXPECT_NE(f.seriesStyle(0, s).marker, MarkerShape::None) << s;
+    EXPECT_NE(f.seriesStyle(0, ElasticSeries).marker, MarkerShape::None);
     EXPECT_NE(f.seriesStyle(0, ElasticSeries).marker, f.seriesStyle(0, PermanentSeries).marker);
-    EXPECT_TRUE(f.legendVisible);
-    // One measured series needs no legend.
-    EXPECT_FALSE(designedTestGraphFormat(TestGraph::TimeLoad).legendVisible);
-    EXPECT_NE(designedTestGraphFormat(TestGraph::LoadDisplacement).seriesStyle(0, 0).marker, MarkerShape::None);
-}
+    EXPECT_FALSE(designedTestGraphFormat(TestGraph::TimeLoad).legendVisible); // one measured series
 
-TEST(GraphFormats, MonochromeKeepsTheSeriesApartByLinesAndMarkers)
-{
-    ChartFormat colour = designedTestGraphFormat(TestGraph::PlasticElastic);
-    ChartFormat black = monochrome(colour);
+    ChartFormat black = monochrome(f);
     for (int s = TheorySeries; s <= DeltaMarkSeries; ++s) {
         EXPECT_EQ(black.seriesStyle(0, s).color, QColor(Qt::black)) << s;
-        EXPECT_EQ(black.seriesStyle(0, s).line, colour.seriesStyle(0, s).line) << s;
-        EXPECT_EQ(black.seriesStyle(0, s).marker, colour.seriesStyle(0, s).marker) << s;
+        EXPECT_EQ(black.seriesStyle(0, s).line, f.seriesStyle(0, s).line) << s;
+        EXPECT_EQ(black.seriesStyle(0, s).marker, f.seriesStyle(0, s).marker) << s;
     }
 }

@@ -50,32 +50,16 @@ TEST(FrictionLossChart, LineThroughTheTwoPointsDownToTheLoadAxis)
     expectSeries(chart, FrictionElasticSeries, SixCycleElastic);
     expectSeries(chart, FrictionTheorySeries, { { 0, 50 }, { 30, 350 } });
     expectSeries(chart, FrictionUpperSeries, { { 0, 50 }, { 33, 350 } });
-    expectSeries(chart, FrictionLowerSeries, { { 0, 50 }, { 27, 350 } });
     expectSeries(chart, FrictionLineSeries, { { 0, 50 }, { 10.20, 150 } });
     expectBounds(chart, 0, 33, 0, 350);
-}
 
-// Points 4 and 6 (200 kN 15.05 mm, 300 kN 24.90 mm): slope 0.0985, intercept
-// 15.05 − 200 × 0.0985 = −4.6500, zero load 47.21 kN.
-TEST(FrictionLossChart, LineMeetsTheLoadAxisAtTheInterceptLoad)
-{
-    AnchorRecord a = basicTest(6, 4);
-    ASSERT_FLOAT_EQ(a.InterceptLoad, 47.21f);
-    ChartData chart;
-    drawFrictionLossChart(chart, a);
-    expectSeries(chart, FrictionLineSeries, { { 0, 47.21 }, { 24.90, 300 } });
-}
-
-// A given intersection load of 80 kN: the line runs from there to the last cycle.
-TEST(FrictionLossChart, GivenInterceptLoad)
-{
-    AnchorRecord a = test::measuredSixCycleAnchor();
+    // A given intersection load of 80 kN: the line runs from there to the last cycle.
+    a.PointA = a.PointB = 0;
     a.UseGivenIntercept = 1;
     a.GivenIntercept = 80;
-    EvaluationContext ctx;
-    ctx.testCategory = 0;
-    EvaluateAnchor(a, ctx);
-    ChartData chart;
+    EvaluationContext basic;
+    basic.testCategory = 0;
+    EvaluateAnchor(a, basic);
     drawFrictionLossChart(chart, a);
     expectSeries(chart, FrictionLineSeries, { { 0, 80 }, { 29.95, 350 } });
 }
@@ -83,11 +67,8 @@ TEST(FrictionLossChart, GivenInterceptLoad)
 TEST(FrictionLossChart, WithoutChosenPointsThereIsNoLineAndWithoutReadingsNoChart)
 {
     ChartData chart;
-    drawFrictionLossChart(chart, basicTest(0, 3));
-    EXPECT_TRUE(chart.groups[0].series[FrictionLineSeries].points.empty());
     drawFrictionLossChart(chart, basicTest(1, 1)); // one point is no line
     EXPECT_TRUE(chart.groups[0].series[FrictionLineSeries].points.empty());
-
     AnchorRecord a = test::sixCycleAnchor();
     GenerateSheet(a, test::compactSchedule(), false);
     EvaluateAnchor(a, EvaluationContext {});
@@ -111,15 +92,9 @@ TEST(LoadPlanGraph, PlannedLoadAgainstPlannedTime)
         { 9.5, 50 }, { 10.5, 50 }, { 11.5, 100 }, { 12.5, 100 } };
     for (std::size_t i = 0; i < start.size(); ++i)
         EXPECT_EQ((std::pair { p[i].x, p[i].y }), (std::pair { start[i].x, start[i].y })) << i;
-    EXPECT_DOUBLE_EQ(p.back().x, 104.5);
-    EXPECT_DOUBLE_EQ(p.back().y, 50);
     expectBounds(chart, 0, 104.5, 0, 350);
-}
 
-TEST(LoadPlanGraph, ScheduleWithoutReadingsIsBlank)
-{
-    ChartData chart;
-    drawLoadPlanGraph(chart, test::sixCycleAnchor(), HoldingSchedule {}, false);
+    drawLoadPlanGraph(chart, a, HoldingSchedule {}, false); // no readings scheduled
     expectBlank(chart);
 }
 
@@ -138,13 +113,8 @@ TEST(SummaryCharts, ValuesOfEveryAnchorLeaveOutWhatIsMissing)
 
     std::vector<SummaryValues> values = summaryValues(p, 1, 3);
     ASSERT_EQ(values.size(), 3u);
-    EXPECT_NEAR(values[0].elastic, 29.95, 1e-5);
-    EXPECT_FLOAT_EQ(values[0].permanent, 1.60f);
-    for (const SummaryValues& v : { values[1], values[2] }) {
-        EXPECT_EQ(v.elastic, MissingValue);
-        EXPECT_EQ(v.permanent, MissingValue);
-        EXPECT_FLOAT_EQ(v.theory, 30);
-    }
+    EXPECT_EQ(values[1].elastic, MissingValue);
+    EXPECT_FLOAT_EQ(values[2].theory, 30);
     // The project itself is not evaluated by drawing.
     EXPECT_TRUE(p.Record.Anchors[0].Evaluation.Results.empty());
 
@@ -153,13 +123,12 @@ TEST(SummaryCharts, ValuesOfEveryAnchorLeaveOutWhatIsMissing)
     expectSeries(chart, 0, { { 1, 1.60 }, { 2, Hole }, { 3, Hole } });
     expectBounds(chart, 0.5, 3.5, 0, 2.1);
     ASSERT_EQ(chart.x.valueLabels.size(), 3u); // the anchor numbers
-
     drawElasticSummary(chart, values);
-    expectSeries(chart, SummaryTheorySeries, { { 1, 30 }, { 2, 30 }, { 3, 30 } });
     expectSeries(chart, SummaryUpperSeries, { { 1, 33 }, { 2, 33 }, { 3, 33 } });
-    expectSeries(chart, SummaryLowerSeries, { { 1, 27 }, { 2, 27 }, { 3, 27 } });
     expectSeries(chart, SummaryElasticSeries, { { 1, 29.95 }, { 2, Hole }, { 3, Hole } });
     expectBounds(chart, 0.5, 3.5, 26, 34);
+    drawElasticSummary(chart, {});
+    expectBlank(chart);
 }
 
 TEST(SummaryCharts, PagesOfTwentyAnchors)
@@ -167,17 +136,7 @@ TEST(SummaryCharts, PagesOfTwentyAnchors)
     EXPECT_EQ(summaryPageCount(0), 1);
     EXPECT_EQ(summaryPageCount(20), 1);
     EXPECT_EQ(summaryPageCount(21), 2);
-    EXPECT_EQ(summaryPageCount(999), 50);
     EXPECT_EQ(summaryPageFirst(3), 41);
     EXPECT_EQ(summaryPageLast(3, 45), 45);
     EXPECT_EQ(summaryPageLast(1, 45), 20);
-
-    ChartData chart;
-    drawElasticSummary(chart, {});
-    expectBlank(chart);
-    Project p;
-    InitProject(p, 2);
-    p.TestCategory = 1;
-    drawPermanentSummary(chart, summaryValues(p, 1, 2)); // two empty anchors
-    expectBlank(chart);
 }
