@@ -6,7 +6,6 @@
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
 #include "support/AnchorListSamples.h"
-#include "support/TestSupport.h"
 
 #include <QFile>
 #include <QSvgRenderer>
@@ -51,50 +50,27 @@ struct WriterGuard {
 
 } // namespace
 
-TEST(AnchorListBlocks, EveryAnchorTypeHasAFigureAndAnUnchosenTypeNone)
-{
-    for (int type = 0; type < 6; ++type) {
-        QSvgRenderer svg(anchorTypeFigure(type));
-        EXPECT_TRUE(svg.isValid()) << type;
-    }
-    // An anchor whose type was never chosen still prints its lengths, without a figure.
-    EXPECT_EQ(anchorSpecificationForm(-1).file, "AnchorListHippari.jfm");
-    EXPECT_TRUE(anchorTypeFigure(-1).isEmpty());
-}
-
-TEST(AnchorListDocument, AnAnchorTakesTwoPagesNumberedAcrossTheList)
+TEST(AnchorListDocument, AnAnchorTakesTwoPagesOfBlocksOneBelowTheOther)
 {
     Project p;
     test::makeTypedProject(p);
     auto forms = compose(p, 1, 2);
-    ASSERT_FALSE(forms.empty());
-    EXPECT_EQ(forms.back().page, 4);
     EXPECT_EQ(namesOnPage(forms, 1),
         (QStringList { "AnchorListTitle.jfm", "Page.jfm", "AnchorListHippari.jfm", "AnchorListKajyuu.jfm" }));
     const QString page2[] = { "AnchorListTitle2.jfm", "Page.jfm", "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm",
         "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm", "AnchorListCyclezu.jfm" };
     EXPECT_EQ(namesOnPage(forms, 2), QStringList(std::begin(page2), std::end(page2)));
     EXPECT_EQ(namesOnPage(forms, 3).value(2), "AnchorListHippariSEEE.jfm");
-    // Only the first holding table of an anchor carries the heading.
-    const std::vector<DrawnForm> tables = test::Recorder::filter(forms, "AnchorListCycleTitle.jfm");
-    ASSERT_EQ(tables.size(), 4u);
-    EXPECT_FALSE(tables[0].texts["Midashi"].isEmpty());
-    EXPECT_TRUE(tables[1].texts["Midashi"].isEmpty());
-    for (int page = 1; page <= 4; ++page)
-        EXPECT_EQ(find(forms, "Page.jfm", page)->texts["Page"], QStringLiteral("- %1 -").arg(page));
+    EXPECT_EQ(find(forms, "Page.jfm", 4)->texts["Page"], QStringLiteral("- 4 -"));
+    EXPECT_GT(find(forms, "AnchorListKajyuu.jfm")->topMargin, find(forms, "AnchorListHippari.jfm")->topMargin);
+    EXPECT_FALSE(find(compose(p, 3, 3, false), "Page.jfm"));
 
-    // Blocks stand one below the other from the title at 1000 down.
-    const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
-    const DrawnForm* specification = find(forms, "AnchorListHippari.jfm");
-    const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");
-    EXPECT_EQ(title->topMargin, 1000);
-    EXPECT_GT(specification->topMargin, title->topMargin);
-    EXPECT_GT(plan->topMargin, specification->topMargin);
-    EXPECT_GT(find(forms, "AnchorListCyclezu.jfm")->topMargin, find(forms, "AnchorListTitle2.jfm")->topMargin);
-
-    auto unnumbered = compose(p, 3, 3, false);
-    EXPECT_FALSE(find(unnumbered, "Page.jfm"));
-    EXPECT_EQ(find(unnumbered, "AnchorListAssyuku.jfm")->texts["AncSyubetu"], QStringLiteral("テストアンカー E-2"));
+    // Every anchor type has its figure; one whose type was never chosen still
+    // prints its lengths, without a figure.
+    for (int type = 0; type < 6; ++type)
+        EXPECT_TRUE(QSvgRenderer(anchorTypeFigure(type)).isValid()) << type;
+    EXPECT_EQ(anchorSpecificationForm(-1).file, "AnchorListHippari.jfm");
+    EXPECT_TRUE(anchorTypeFigure(-1).isEmpty());
 }
 
 TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
@@ -103,32 +79,19 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
     test::makeTypedProject(p);
     p.anchor(4).DesignAnchorForceSeismic = 280;
     auto forms = compose(p, 1, 6);
-
     const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
-    EXPECT_EQ(title->texts["Shikenmei"], QStringLiteral("適性試験"));
     EXPECT_EQ(title->texts["Teityaku"], QStringLiteral("くさび (セット量 5.0 mm)"));
-    EXPECT_EQ(title->texts["Teityakuji"], QStringLiteral("300.00 kN"));
     EXPECT_EQ(find(forms, "AnchorListTitleTd.jfm")->texts["Td2"], QStringLiteral("280.00 kN (地震時)"));
     EXPECT_EQ(find(forms, "AnchorListTitleTd2.jfm")->texts["Saidai"], QStringLiteral("350.00 kN（32.50 MPa）"));
-
     const DrawnForm* specification = find(forms, "AnchorListHippari.jfm");
     EXPECT_EQ(specification->texts["Kasetu"], QStringLiteral("ランクＡ"));
-    EXPECT_EQ(specification->texts["KintyouJiyuutyou"], "10000 mm");
     EXPECT_EQ(specification->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
-    EXPECT_EQ(specification->texts["DanseiKeisuu"], "200.00 kN/mm2");
     EXPECT_TRUE(specification->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
-    const DrawnForm* seee = find(forms, "AnchorListHippariSEEE.jfm");
-    EXPECT_EQ(seee->texts["MansyonUe"], "500 mm");
-    const DrawnForm* bodies = find(forms, "AnchorListBunsan.jfm");
-    EXPECT_EQ(bodies->texts["Taikatai"], "3");
-    EXPECT_EQ(bodies->texts["Kankaku"], "1500, 1500 mm");
+    EXPECT_EQ(find(forms, "AnchorListBunsan.jfm")->texts["Kankaku"], "1500, 1500 mm");
     EXPECT_EQ(find(forms, "AnchorListShiatu.jfm", 9)->texts["Keishiki"], QStringLiteral("先端圧縮型（SSL）"));
-    EXPECT_TRUE(find(forms, "AnchorListShiatu.jfm", 11)->images["IMAGE"].endsWith(QStringLiteral("拡孔型.svg")));
-
     const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");
     EXPECT_EQ(plan->texts["Syoki"], QStringLiteral("50.00 kN（5.00 MPa）"));
     EXPECT_EQ(plan->texts["Dankai"], QStringLiteral("6 サイクル"));
-    EXPECT_EQ(plan->texts["Gauge2"], "14.55");
     EXPECT_FALSE(plan->texts.contains("Kajyuu7"));
     EXPECT_EQ(plan->texts["Genka"], QStringLiteral("100 kN/分"));
 }
@@ -143,16 +106,13 @@ TEST(AnchorListDocument, EditionsAndTestKindsNameTheTest)
         find(forms, "AnchorListTitle.jfm", 3)->texts["Shikenmei"], QStringLiteral("品質保証試験(１サイクル確認試験)"));
     EXPECT_EQ(find(forms, "AnchorListHippari.jfm")->texts["Kasetu"], QStringLiteral("永久"));
     // A single-cycle test counts its load stages, not cycles.
-    const DrawnForm* single = find(forms, "AnchorListKajyuu.jfm", 3);
-    EXPECT_EQ(single->texts["DankaiTitle"], QStringLiteral("荷重段階数"));
-    EXPECT_EQ(single->texts["Dankai"], QStringLiteral("6 段階"));
+    EXPECT_EQ(find(forms, "AnchorListKajyuu.jfm", 3)->texts["Dankai"], QStringLiteral("6 段階"));
 
     Project basic;
     test::makeBasicProject(basic, 0);
     AnchorRecord& w = basic.Record.WorkingAnchor;
     w = test::listAnchor(0, "T-1");
     w.DesignSkinFriction = 0.8f;
-    w.DrillDiameter = 135;
     w.Spec2.PullOutResistanceText = "420.50";
     basic.Record.WorkingSchedule = test::compactSchedule();
     auto basicForms = compose(basic, 1, 1);
@@ -174,21 +134,12 @@ TEST(AnchorListDocument, TheLongestPlanStillTakesTwoPages)
     a.Plan.StageCount = 10;
     for (int s = 0; s < 10; ++s)
         a.Plan.CycleMaxLoad[std::size_t(s)] = 50.0f + 30.0f * float(s + 1);
-    HoldingSchedule& schedule = p.Record.Schedules[3];
     for (std::size_t c = 0; c < 10; ++c)
-        schedule.CycleStages[c].Loading[1] = test::readingsAt({ 1, 2 });
+        p.Record.Schedules[3].CycleStages[c].Loading[1] = test::readingsAt({ 1, 2 });
     auto forms = compose(p, 4, 4);
-
     EXPECT_EQ(forms.back().page, 2);
-    const QString page2[] = { "AnchorListTitleTd2.jfm", "Page.jfm", "AnchorListCycleTitle.jfm",
-        "AnchorListCycleGyo.jfm", "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm", "AnchorListCyclezu.jfm" };
-    EXPECT_EQ(namesOnPage(forms, 2), QStringList(std::begin(page2), std::end(page2)));
-    int rows = 0;
-    for (const DrawnForm& f : forms)
-        rows += f.formName == "AnchorListCycleGyo.jfm";
-    EXPECT_EQ(rows, 11 + 10);
-    const DrawnForm* figure = find(forms, "AnchorListCyclezu.jfm");
-    EXPECT_LE(figure->topMargin + 9400, 28000); // the figure ends above the page number
+    EXPECT_EQ(test::Recorder::filter(forms, "AnchorListCycleGyo.jfm").size(), 11u + 10u);
+    EXPECT_LE(find(forms, "AnchorListCyclezu.jfm")->topMargin + 9400, 28000); // the figure ends above the page number
 }
 
 TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
@@ -196,12 +147,6 @@ TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
     WriterGuard guard;
     Project p;
     test::makeTypedProject(p);
-
-    // Without the graph module's writer the figure block is drawn empty.
-    auto forms = compose(p, 1, 1);
-    ASSERT_TRUE(find(forms, "AnchorListCyclezu.jfm"));
-    EXPECT_TRUE(find(forms, "AnchorListCyclezu.jfm")->images.isEmpty());
-
     std::vector<int> asked;
     setLoadPlanGraphWriter([&](const Project& project, int anchor, const QString& file) {
         EXPECT_EQ(&project, &p);
@@ -212,9 +157,8 @@ TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
             R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50"><rect width="100" height="50"/></svg>)");
         return true;
     });
-    forms = compose(p, 2, 3);
+    auto forms = compose(p, 2, 3);
     EXPECT_EQ(asked, (std::vector<int> { 2, 3 }));
-    EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 2)->images["IMAGE"], loadPlanGraphFile(2));
     EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 4)->images["IMAGE"], loadPlanGraphFile(3));
     EXPECT_FALSE(QFile::exists(loadPlanGraphFile(2))); // drawn into the document, then removed
 
@@ -226,13 +170,4 @@ TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
     forms = compose(p, 1, 1);
     EXPECT_TRUE(find(forms, "AnchorListCyclezu.jfm")->images.isEmpty());
     EXPECT_FALSE(QFile::exists(loadPlanGraphFile(1)));
-}
-
-TEST(AnchorListDocument, RangesBeyondTheProjectAreCutAndEmptyListsStillEnd)
-{
-    Project p;
-    test::makeTypedProject(p);
-    auto forms = compose(p, 5, 99);
-    EXPECT_EQ(forms.back().page, 4);
-    EXPECT_TRUE(compose(p, 3, 2).empty());
 }

@@ -5,7 +5,6 @@
 #include "support/AnchorFixtures.h"
 
 #include <gtest/gtest.h>
-#include <tuple>
 
 using namespace tessaro;
 
@@ -23,7 +22,7 @@ using Rows = std::vector<std::pair<QString, QString>>;
 
 } // namespace
 
-TEST(AnchorListTexts, AnchorageAndDesignForces)
+TEST(AnchorListTexts, AnchorageDesignForcesAndReadingTimes)
 {
     AnchorRecord a;
     EXPECT_EQ(anchorageText(a), ""); // no device chosen
@@ -31,49 +30,31 @@ TEST(AnchorListTexts, AnchorageAndDesignForces)
     EXPECT_EQ(anchorageText(a), QStringLiteral("ナット")); // set amount −1: not given
     a.SetAmount = 3.25;
     EXPECT_EQ(anchorageText(a), QStringLiteral("ナット (セット量 3.3 mm)"));
-
     EXPECT_EQ(designForceText(a), "");
     a.DesignAnchorForce = 412.345f;
     EXPECT_EQ(designForceText(a), QStringLiteral("412.35 kN (常時)"));
-    EXPECT_FALSE(hasSeismicDesignForce(a));
+
+    EXPECT_EQ(readingTimesText(test::readingsAt({ 1, 2, 5, 10, 15 })), QStringLiteral("1, 2, 5, 10, 15 分（5回）"));
+    EXPECT_EQ(readingTimesText(HoldingStage {}), QStringLiteral("計測なし"));
 }
 
 TEST(AnchorListTexts, EqualLoadChangesMakeOneLineDifferentOnesTwo)
 {
-    struct Case {
-        std::int16_t bySpeed;
-        std::int16_t up, down;
-        const char* heading;
-        const char* first;
-        const char* second;
-    };
-    const Case cases[] = {
-        { 0, 2, 2, "荷重増減時の所要時間", "2 分", "" },
-        { 0, 2, 1, "荷重増減時の所要時間", "2 分", "1 分" },
-        { 1, 40, 40, "荷重増減時の載荷速度", "40 kN/分", "" },
-        { 1, 40, 80, "荷重増減時の載荷速度", "40 kN/分", "80 kN/分" },
-    };
-    for (const Case& c : cases) {
-        AnchorRecord a;
-        a.Spec2.LoadChangeBySpeed = c.bySpeed;
-        auto [up, down] = c.bySpeed ? std::tie(a.Spec2.LoadingRate, a.Spec2.UnloadingRate)
-                                    : std::tie(a.Spec2.LoadingMinutes, a.Spec2.UnloadingMinutes);
-        up = c.up;
-        down = c.down;
-        const LoadChangeLines lines = loadChangeLines(a);
-        SCOPED_TRACE(c.first);
-        EXPECT_EQ(lines.heading, QString::fromUtf8(c.heading));
-        EXPECT_EQ(lines.firstValue, QString::fromUtf8(c.first));
-        EXPECT_EQ(lines.secondValue, QString::fromUtf8(c.second));
-        EXPECT_EQ(lines.secondTitle.isEmpty(), lines.secondValue.isEmpty());
-    }
-}
-
-TEST(AnchorListTexts, ReadingTimes)
-{
-    EXPECT_EQ(readingTimesText(test::readingsAt({ 1, 2, 5, 10, 15 })), QStringLiteral("1, 2, 5, 10, 15 分（5回）"));
-    EXPECT_EQ(readingTimesText(test::readingsAt({ 60 })), QStringLiteral("60 分（1回）"));
-    EXPECT_EQ(readingTimesText(HoldingStage {}), QStringLiteral("計測なし"));
+    AnchorRecord a;
+    a.Spec2.LoadChangeBySpeed = 0;
+    a.Spec2.LoadingMinutes = 2;
+    a.Spec2.UnloadingMinutes = 2;
+    LoadChangeLines lines = loadChangeLines(a);
+    EXPECT_EQ(lines.heading, QStringLiteral("荷重増減時の所要時間"));
+    EXPECT_EQ(lines.firstValue, QStringLiteral("2 分"));
+    EXPECT_TRUE(lines.secondTitle.isEmpty() && lines.secondValue.isEmpty());
+    a.Spec2.LoadChangeBySpeed = 1;
+    a.Spec2.LoadingRate = 40;
+    a.Spec2.UnloadingRate = 80;
+    lines = loadChangeLines(a);
+    EXPECT_EQ(lines.heading, QStringLiteral("荷重増減時の載荷速度"));
+    EXPECT_EQ(lines.secondValue, QStringLiteral("80 kN/分"));
+    EXPECT_FALSE(lines.secondTitle.isEmpty());
 }
 
 TEST(AnchorListTexts, MultiCycleTablesShowNewLoadsPerCycleAndTheHistoryOnce)
@@ -88,24 +69,14 @@ TEST(AnchorListTexts, MultiCycleTablesShowNewLoadsPerCycleAndTheHistoryOnce)
     EXPECT_EQ(rowsOf(tables[0]),
         (Rows { { "初期荷重段階", "2 分（1回）" }, { "1サイクル", "1, 5 分（2回）" }, { "2サイクル", "1, 5 分（2回）" },
             { "計画最大荷重段階（3サイクル）", "1, 5, 15 分（3回）" } }));
-    EXPECT_EQ(tables[1].title, QStringLiteral("履歴内荷重段階"));
     EXPECT_EQ(rowsOf(tables[1]), (Rows { { "全段階", "1 分（1回）" } }));
 
     // One stage of cycle 3 read differently: the history per cycle.
     s.CycleStages[2].Unloading[2] = test::readingsAt({ 1, 2 });
     tables = holdingTables(a, s, false);
-    EXPECT_EQ(rowsOf(tables[1]),
-        (Rows { { "1サイクル", "1 分（1回）" }, { "2サイクル", "1 分（1回）" },
-            { "3サイクル", "段階ごとに設定されています。" } }));
-
-    // A plan of one cycle has no holding within the load history but the closing one at T0.
-    a.Plan.StageCount = 1;
-    tables = holdingTables(a, s, false);
-    EXPECT_EQ(rowsOf(tables[1]), (Rows { { "全段階", "1 分（1回）" } }));
+    EXPECT_EQ(rowsOf(tables[1]).back(), (std::pair<QString, QString> { "3サイクル", "段階ごとに設定されています。" }));
     a.Plan.StageCount = 0;
-    tables = holdingTables(a, s, false);
-    ASSERT_EQ(tables.size(), 1u);
-    EXPECT_EQ(rowsOf(tables[0]), (Rows { { "初期荷重段階", "2 分（1回）" } }));
+    EXPECT_EQ(holdingTables(a, s, false).size(), 1u);
 }
 
 TEST(AnchorListTexts, SingleCycleTablesShowTheMaximumLoadAndTheOtherStages)
