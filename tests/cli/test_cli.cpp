@@ -18,13 +18,6 @@ using namespace tessaro;
 
 namespace {
 
-QByteArray bytesOf(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 QJsonDocument runJson(const QString& command, const QString& path)
 {
     QByteArray out, err;
@@ -79,7 +72,7 @@ TEST(Cli, DumpPrintsTheProjectUnderItsFieldNamesAndResaveWritesTheSameFile)
 
     QString out = test::tempPath("resaved.tsx");
     ASSERT_EQ(test::runCli({ "resave", in, out }), 0);
-    EXPECT_EQ(bytesOf(out), bytesOf(in));
+    EXPECT_EQ(test::fileBytes(out), test::fileBytes(in));
 }
 
 TEST(Cli, EvaluateEveryAnchorOfAQualityProject)
@@ -104,9 +97,9 @@ TEST(Cli, EvaluateEveryAnchorOfAQualityProject)
 TEST(Cli, SheetOfEveryAnchorLeavesTheFileAlone)
 {
     const QString path = qualityProjectFile();
-    const QByteArray before = bytesOf(path);
+    const QByteArray before = test::fileBytes(path);
     QJsonArray anchors = runJson("sheet", path).array();
-    EXPECT_EQ(bytesOf(path), before);
+    EXPECT_EQ(test::fileBytes(path), before);
     ASSERT_EQ(anchors.size(), 2);
     QJsonArray rows = anchors[0].toObject()["Readings"].toArray();
     ASSERT_EQ(rows.size(), 54);
@@ -120,10 +113,7 @@ TEST(Cli, SheetOfEveryAnchorLeavesTheFileAlone)
 TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
 {
     const QString notOurs = test::tempPath("not-ours.tsx");
-    QFile f(notOurs);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("PK\x03\x04 this is a zip file, not a data file");
-    f.close();
+    ASSERT_TRUE(test::writeFile(notOurs, "PK\x03\x04 this is a zip file, not a data file"));
     const QString never = test::tempPath("never.tsx");
     const QStringList cases[] = {
         { "dump", notOurs },

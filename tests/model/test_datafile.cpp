@@ -18,20 +18,6 @@ namespace {
 
 const char* Header4005 = "Quarnelvistobrante 4.005UsrData (c) 2013 QUOLT Development Corp.";
 
-void writeFile(const QString& path, const QByteArray& bytes)
-{
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(bytes);
-}
-
-QByteArray readFile(const QString& path)
-{
-    QFile f(path);
-    f.open(QIODevice::ReadOnly);
-    return f.readAll();
-}
-
 // One anchor as the layout documents it, with distinctive values where the
 // checks look; everything else zero or empty.
 void handWrittenAnchor(HandWrittenFile& w, const QString& number, int readings)
@@ -108,7 +94,7 @@ TEST(DataFile, HandWrittenFileLoadsAndIsWrittenBackByteForByte)
     // Opaque blocks carry whatever the writing program put there.
     original[original.indexOf("KTB-4") + 5 + 3] = char(0x5A);
     QString path = test::tempPath("hand.tsx");
-    writeFile(path, original);
+    test::writeFile(path, original);
     MessageScript messages;
     ASSERT_TRUE(LoadDataFile(path));
     EXPECT_TRUE(messages.empty());
@@ -153,7 +139,7 @@ TEST(DataFile, SavedProjectLoadsAsItWasWithItsJapaneseTexts)
     QString path = test::tempPath("saved.tsx");
     ASSERT_TRUE(SaveDataFile(path));
     EXPECT_EQ(recent::files().value(0), path);
-    QByteArray saved = readFile(path);
+    QByteArray saved = test::fileBytes(path);
 
     InitProject(p, 0);
     ASSERT_TRUE(LoadDataFile(path));
@@ -186,7 +172,7 @@ TEST(DataFile, BasicInvestigationFileAlwaysShowsOneAnchor)
     bytes[category] = 0; // SavedTestCategory 0
     bytes[category + 2] = 7; // AnchorCount 7, though the arrays hold one
     QString path = test::tempPath("basic.tsx");
-    writeFile(path, bytes);
+    test::writeFile(path, bytes);
     ASSERT_TRUE(LoadDataFile(path));
     EXPECT_EQ(project().TestCategory, 0);
     EXPECT_EQ(project().Record.AnchorCount, 1);
@@ -198,7 +184,7 @@ TEST(DataFile, Release4004SetsTheYieldLoadToItsDefault)
     QByteArray bytes = handWrittenProject();
     bytes.replace(0, HeaderLength, headerText(Release::R4004));
     QString path = test::tempPath("r4004.tsx");
-    writeFile(path, bytes);
+    test::writeFile(path, bytes);
     ASSERT_TRUE(LoadDataFile(path));
     EXPECT_EQ(project().anchor(1).TendonYieldLoad, 1.0f);
 }
@@ -217,7 +203,7 @@ TEST(DataFile, RefusedFilesGiveTheirMessageAndLeaveAnEmptyProject)
     };
     for (const Case& c : cases) {
         QString path = test::tempPath("refused.tsx");
-        writeFile(path, c.header + QByteArray(100, '\x01'));
+        test::writeFile(path, c.header + QByteArray(100, '\x01'));
         project().Record.AnchorCount = 4;
         MessageScript messages;
         EXPECT_FALSE(LoadDataFile(path));
@@ -242,7 +228,7 @@ TEST(DataFile, TruncatedFilesAndAbsurdCountsLoadWhatIsThere)
 {
     QByteArray full = handWrittenProject();
     QString path = test::tempPath("cut.tsx");
-    writeFile(path, full.left(full.indexOf(QByteArray("A-1")) + 40));
+    test::writeFile(path, full.left(full.indexOf(QByteArray("A-1")) + 40));
     ASSERT_TRUE(LoadDataFile(path));
     ASSERT_EQ(project().Record.AnchorCount, 1);
     EXPECT_EQ(project().anchor(1).AnchorNo, "A-1");
@@ -252,7 +238,7 @@ TEST(DataFile, TruncatedFilesAndAbsurdCountsLoadWhatIsThere)
     // Every cut of the file and absurd array counts: no crash, no huge allocation.
     MessageScript messages;
     for (int cut = HeaderLength; cut < full.size(); cut += 997) {
-        writeFile(path, full.left(cut));
+        test::writeFile(path, full.left(cut));
         EXPECT_TRUE(LoadDataFile(path));
         EXPECT_LE(project().Record.AnchorCount, 1);
     }
@@ -261,12 +247,12 @@ TEST(DataFile, TruncatedFilesAndAbsurdCountsLoadWhatIsThere)
     hostile.replace(labels + 2, 4, QByteArray("\xff\xff\xff\x7f", 4)); // 2^31-1 labels
     int count = HeaderLength + hostile.mid(HeaderLength).indexOf(QByteArray("\x01\x00\x01\x00\x00\x00", 6));
     hostile.replace(count + 2, 4, QByteArray("\x10\x27\x00\x00", 4)); // AnchorCount 10000
-    writeFile(path, hostile);
+    test::writeFile(path, hostile);
     EXPECT_TRUE(LoadDataFile(path));
     EXPECT_LE(project().Record.AnchorCount, MaxAnchors);
     hostile = full;
     hostile.replace(labels + 2, 4, QByteArray("\x00\x00\x00\x80", 4)); // negative count
-    writeFile(path, hostile);
+    test::writeFile(path, hostile);
     EXPECT_TRUE(LoadDataFile(path));
 }
 
@@ -286,7 +272,7 @@ TEST(DataFile, FailedSaveKeepsWhatWasThere)
     QDir().mkpath(dir);
     QString path = dir + "/keep.tsx";
     ASSERT_TRUE(SaveDataFile(path));
-    QByteArray before = readFile(path);
+    QByteArray before = test::fileBytes(path);
     p.anchor(1).AnchorNo = "changed";
     QFile::setPermissions(dir, QFile::ReadOwner | QFile::ExeOwner);
     bool saved = SaveDataFile(path);
@@ -294,5 +280,5 @@ TEST(DataFile, FailedSaveKeepsWhatWasThere)
     if (saved)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     EXPECT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(readFile(path), before);
+    EXPECT_EQ(test::fileBytes(path), before);
 }

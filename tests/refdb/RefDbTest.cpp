@@ -1,7 +1,6 @@
 #include "RefDbTest.h"
 
 #include <QDir>
-#include <QFile>
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
@@ -87,12 +86,6 @@ QStringList RefDbTest::dump(const QString& path, const QString& table)
 QStringList RefDbTest::dumpAnchorDb(const QString& path)
 {
     return dump(path, "ComboTBL") + dump(path, "AnchorTBL") + dump(path, "BackComboTBL") + dump(path, "BackAnchorTBL");
-}
-
-QByteArray RefDbTest::bytes(const QString& path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace tessaro::test

@@ -9,6 +9,7 @@
 #include "refdb/DatabaseSettings.h"
 #include "refdb/SchemaUpgrade.h"
 #include "refdb/SeedDatabase.h"
+#include "support/TestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -38,7 +39,6 @@ protected:
     // Every row of a table as text, in stored order.
     static QStringList dump(const QString& path, const QString& table);
     static QStringList dumpAnchorDb(const QString& path);
-    static QByteArray bytes(const QString& path);
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;

@@ -6,7 +6,6 @@
 #include "refdb/JackDatabase.h"
 #include "refdb/SqlScript.h"
 
-#include <QFile>
 #include <set>
 
 using namespace tessaro;
@@ -70,13 +69,10 @@ TEST_F(RefDbTest, SeedCoversEveryAnchorTypeWithStrandBasedDesignations)
 TEST_F(RefDbTest, CreatingNeverReplacesAFileThatIsThere)
 {
     QDir().mkpath(folder());
-    QFile f(jackPath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("my own notes");
-    f.close();
+    ASSERT_TRUE(test::writeFile(jackPath(), "my own notes"));
     MessageScript messages;
     EXPECT_FALSE(createDatabase(DbKind::Jack, jackPath()));
-    EXPECT_EQ(bytes(jackPath()), "my own notes");
+    EXPECT_EQ(test::fileBytes(jackPath()), "my own notes");
 }
 
 TEST(SqlScript, SplitsOnSemicolonsOutsideTextsAndComments)

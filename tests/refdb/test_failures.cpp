@@ -17,10 +17,7 @@ TEST_F(RefDbTest, ADamagedAnchorDatabaseIsReportedAndLeftByteForByte)
 {
     QDir().mkpath(folder());
     QByteArray garbage = "Data_V400 from an old backup\n" + QByteArray(3000, '\x5a');
-    QFile f(anchorPath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(garbage);
-    f.close();
+    ASSERT_TRUE(test::writeFile(anchorPath(), garbage));
     writeIniVersion(402);
 
     MessageScript messages;
@@ -38,16 +35,14 @@ TEST_F(RefDbTest, ADamagedAnchorDatabaseIsReportedAndLeftByteForByte)
     EXPECT_FALSE(saveDesignations(QStringLiteral("x"), 0, {}));
     EXPECT_EQ(addWorkingMethod({ QStringLiteral("x"), 0, 0, 0 }), WriteResult::Failed);
     EXPECT_EQ(messages.shown().size(), 3u);
-    EXPECT_EQ(bytes(anchorPath()), garbage);
+    EXPECT_EQ(test::fileBytes(anchorPath()), garbage);
 }
 
 TEST_F(RefDbTest, AnEmptyFileIsNotTakenForADatabase)
 {
     startUp();
     ASSERT_TRUE(QFile::remove(jackPath()));
-    QFile f(jackPath());
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.close();
+    ASSERT_TRUE(test::writeFile(jackPath(), {}));
     MessageScript messages;
     CDataJakki jack;
     jack.JakkiName = "TJ-NEW";

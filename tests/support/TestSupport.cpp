@@ -1,8 +1,8 @@
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
-#include <QUuid>
 
 namespace tessaro::test {
 
@@ -13,6 +13,18 @@ QString tempDir()
 }
 
 QString tempPath(const QString& name) { return tempDir() + "/" + name; }
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
 
 int runCli(const QStringList& args, QByteArray* out, QByteArray* err)
 {
