@@ -3,10 +3,10 @@
 // Enough of the format for the tests: the sheet names, and per cell its number
 // or text and the number format of its style.
 
-#include <QFile>
+#include "support/TestSupport.h"
+
 #include <QHash>
 #include <QMap>
-#include <QString>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <zlib.h>
@@ -23,14 +23,32 @@ public:
     };
 
     explicit XlsxReader(const QString& path)
+        : zip_(fileBytes(path))
     {
-        QFile f(path);
-        if (!f.open(QIODevice::ReadOnly))
-            return;
-        zip_ = f.readAll();
-        valid_ = readCentralDirectory();
-        if (valid_)
-            readBook();
+        // The central directory: where each part's data starts and how it is packed.
+        const qsizetype end = zip_.lastIndexOf(QByteArray("PK\x05\x06", 4));
+        valid_ = end >= 0;
+        qsizetype at = valid_ ? le(end + 16, 4) : 0;
+        for (int i = 0, count = valid_ ? int(le(end + 10, 2)) : 0; i < count && valid_; ++i) {
+            valid_ = zip_.mid(at, 4) == QByteArray("PK\x01\x02", 4);
+            const qsizetype name = le(at + 28, 2), header = le(at + 42, 4);
+            entries_.insert(QString::fromUtf8(zip_.mid(at + 46, name)),
+                { quint16(le(at + 10, 2)), le(at + 20, 4), le(at + 24, 4),
+                    header + 30 + le(header + 26, 2) + le(header + 28, 2) });
+            at += 46 + name + le(at + 30, 2) + le(at + 32, 2);
+        }
+        forEachStart("xl/workbook.xml", "sheet", [&](QXmlStreamReader& x) { sheetNames_ << attribute(x, "name"); });
+        forEachStart("xl/sharedStrings.xml", "t", [&](QXmlStreamReader& x) { strings_ << x.readElementText(); });
+        QXmlStreamReader styles(part("xl/styles.xml"));
+        for (bool inCellXfs = false; !styles.atEnd();) {
+            styles.readNext();
+            if (styles.isStartElement() && styles.name() == QLatin1String("numFmt"))
+                formats_.insert(attribute(styles, "numFmtId").toInt(), attribute(styles, "formatCode"));
+            else if (styles.name() == QLatin1String("cellXfs"))
+                inCellXfs = styles.isStartElement();
+            else if (inCellXfs && styles.isStartElement() && styles.name() == QLatin1String("xf"))
+                styleFormats_ << attribute(styles, "numFmtId").toInt();
+        }
     }
 
     bool valid() const { return valid_; }
@@ -43,30 +61,23 @@ public:
         const int at = int(sheetNames_.indexOf(name));
         if (at < 0)
             return cells;
-        QXmlStreamReader xml(part(QStringLiteral("xl/worksheets/sheet%1.xml").arg(at + 1)));
         std::pair<int, int> ref;
         QString type;
         Cell cell;
+        QXmlStreamReader xml(part(QStringLiteral("xl/worksheets/sheet%1.xml").arg(at + 1)));
         while (!xml.atEnd()) {
             xml.readNext();
             if (xml.isStartElement() && xml.name() == QLatin1String("c")) {
-                ref = cellRef(xml.attributes().value("r").toString());
-                type = xml.attributes().value("t").toString();
-                cell = Cell { false, 0, {}, formatOfStyle(xml.attributes().value("s").toInt()) };
-            }
-            else if (xml.isStartElement() && (xml.name() == QLatin1String("v") || xml.name() == QLatin1String("t"))) {
+                ref = cellRef(attribute(xml, "r"));
+                type = attribute(xml, "t");
+                cell = Cell { false, 0, {}, formatOfStyle(attribute(xml, "s").toInt()) };
+            } else if (xml.isStartElement() && (xml.name() == QLatin1String("v") || xml.name() == QLatin1String("t"))) {
                 const QString v = xml.readElementText();
-                if (type == QLatin1String("s"))
-                    cell.text = strings_.value(v.toInt());
-                else if (type.isEmpty() || type == QLatin1String("n"))
-                    cell = Cell { true, v.toDouble(), {}, cell.format };
-                else
-                    cell.text = v;
-            }
-            else if (xml.isEndElement() && xml.name() == QLatin1String("c")) {
-                if (cell.isNumber || !cell.text.isEmpty())
-                    cells.insert(ref, cell);
-            }
+                cell.isNumber = type.isEmpty() || type == QLatin1String("n");
+                cell.number = cell.isNumber ? v.toDouble() : 0;
+                cell.text = type == QLatin1String("s") ? strings_.value(v.toInt()) : cell.isNumber ? QString() : v;
+            } else if (xml.isEndElement() && xml.name() == QLatin1String("c") && (cell.isNumber || !cell.text.isEmpty()))
+                cells.insert(ref, cell);
         }
         return cells;
     }
@@ -74,36 +85,16 @@ public:
 private:
     struct Entry {
         quint16 method;
-        quint32 compressed, size, localHeader;
+        quint32 compressed, size;
+        qsizetype data;
     };
 
-    static quint32 le(const QByteArray& b, qsizetype at, int bytes)
+    quint32 le(qsizetype at, int bytes) const
     {
         quint32 v = 0;
         for (int i = bytes - 1; i >= 0; --i)
-            v = (v << 8) | quint8(b[at + i]);
+            v = (v << 8) | quint8(zip_.at(at + i));
         return v;
-    }
-
-    bool readCentralDirectory()
-    {
-        const qsizetype end = zip_.lastIndexOf(QByteArray("PK\x05\x06", 4));
-        if (end < 0)
-            return false;
-        const int count = int(le(zip_, end + 10, 2));
-        qsizetype at = le(zip_, end + 16, 4);
-        for (int i = 0; i < count; ++i) {
-            if (zip_.mid(at, 4) != QByteArray("PK\x01\x02", 4))
-                return false;
-            const int nameLength = int(le(zip_, at + 28, 2));
-            const int extra = int(le(zip_, at + 30, 2));
-            const int comment = int(le(zip_, at + 32, 2));
-            const QString name = QString::fromUtf8(zip_.mid(at + 46, nameLength));
-            entries_.insert(name,
-                { quint16(le(zip_, at + 10, 2)), le(zip_, at + 20, 4), le(zip_, at + 24, 4), le(zip_, at + 42, 4) });
-            at += 46 + nameLength + extra + comment;
-        }
-        return true;
     }
 
     QByteArray part(const QString& name) const
@@ -111,9 +102,7 @@ private:
         auto it = entries_.find(name);
         if (it == entries_.end())
             return {};
-        const qsizetype header = it->localHeader;
-        const qsizetype data = header + 30 + le(zip_, header + 26, 2) + le(zip_, header + 28, 2);
-        QByteArray packed = zip_.mid(data, it->compressed);
+        QByteArray packed = zip_.mid(it->data, it->compressed);
         if (it->method == 0)
             return packed;
         QByteArray out(qsizetype(it->size), '\0');
@@ -126,6 +115,19 @@ private:
         const int status = inflate(&z, Z_FINISH);
         inflateEnd(&z);
         return status == Z_STREAM_END ? out : QByteArray();
+    }
+
+    template <class F> void forEachStart(const QString& partName, const char* element, F f) const
+    {
+        QXmlStreamReader xml(part(partName));
+        while (!xml.atEnd())
+            if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String(element))
+                f(xml);
+    }
+
+    static QString attribute(const QXmlStreamReader& xml, const char* name)
+    {
+        return xml.attributes().value(QLatin1String(name)).toString();
     }
 
     static std::pair<int, int> cellRef(const QString& ref)
@@ -144,41 +146,12 @@ private:
         return formats_.contains(id) ? formats_.value(id) : builtIn.value(id, QStringLiteral("builtin %1").arg(id));
     }
 
-    void readBook()
-    {
-        QXmlStreamReader book(part("xl/workbook.xml"));
-        while (!book.atEnd())
-            if (book.readNext() == QXmlStreamReader::StartElement && book.name() == QLatin1String("sheet"))
-                sheetNames_ << book.attributes().value("name").toString();
-
-        QXmlStreamReader shared(part("xl/sharedStrings.xml"));
-        while (!shared.atEnd())
-            if (shared.readNext() == QXmlStreamReader::StartElement && shared.name() == QLatin1String("t"))
-                strings_ << shared.readElementText();
-
-        QXmlStreamReader styles(part("xl/styles.xml"));
-        bool inCellXfs = false;
-        while (!styles.atEnd()) {
-            styles.readNext();
-            if (styles.isStartElement() && styles.name() == QLatin1String("numFmt"))
-                formats_.insert(
-                    styles.attributes().value("numFmtId").toInt(), styles.attributes().value("formatCode").toString());
-            else if (styles.isStartElement() && styles.name() == QLatin1String("cellXfs"))
-                inCellXfs = true;
-            else if (styles.isEndElement() && styles.name() == QLatin1String("cellXfs"))
-                inCellXfs = false;
-            else if (inCellXfs && styles.isStartElement() && styles.name() == QLatin1String("xf"))
-                styleFormats_.insert(int(styleFormats_.size()), styles.attributes().value("numFmtId").toInt());
-        }
-    }
-
     QByteArray zip_;
     bool valid_ = false;
     QHash<QString, Entry> entries_;
-    QStringList sheetNames_;
-    QStringList strings_;
+    QStringList sheetNames_, strings_;
     QHash<int, QString> formats_;
-    QHash<int, int> styleFormats_;
+    QList<int> styleFormats_;
 };
 
 } // namespace tessaro::test
