@@ -1,4 +1,5 @@
 #include "model/UserMessage.h"
+#include "planning/TestKinds.h"
 #include "planning/basKajyuu.h"
 #include "support/AnchorFixtures.h"
 
@@ -132,74 +133,58 @@ TEST(PlannedMaxLoadLimits, TendonAndRankLimits)
     EXPECT_NEAR(RankLimit(a, qualityContext(1)), 110, 1e-9);
 }
 
-TEST(PlannedMaxLoadLimits, LowerBoundByCategoryEditionAndRank)
+// The lower bound of Tp and the limit lines the window shows, by edition, test and
+// rank; a line whose design force is 0 is left out and the others move up.
+TEST(PlannedMaxLoadLimits, LowerBoundAndLimitLinesByEditionTestAndRank)
 {
+    const QString ge12 = QStringLiteral("Tp ≧ Td(常時)× 1.2 = 120.00 (kN)");
+    const QString ge11 = QStringLiteral("Tp ≧ Td(常時)× 1.1 = 110.00 (kN)");
+    const QString seismic110 = QStringLiteral("Tp = Td(地震時)× 1.0 = 110.00 (kN)");
     struct Case {
         const char* what;
         float td, tdSeismic;
-        int rank;
-        PlanContext ctx;
+        int rank, confirmation, edition;
         double lower;
+        std::array<QString, 3> lines;
     };
     const Case cases[] = {
-        { "2000 permanent: the smaller of 1.2 Td and Td seismic", 100, 110, 0, qualityContext(0), 110 },
-        { "2000 permanent without seismic force", 100, 0, 0, qualityContext(0), 120 },
-        { "2000 permanent with a larger seismic force", 100, 130, 0, qualityContext(0), 120 },
-        { "2000 seismic force alone", 0, 130, 0, qualityContext(0), 130 },
-        { "2000 temporary: 1.1 Td", 100, 0, 1, qualityContext(0), 110 },
-        { "2012: anything from the smallest entry", 100, 0, 0, qualityContext(1), 0 },
+        { "2012 rank A", 100, 110, 0, 0, Edition2012, 0, { QStringLiteral("ランクＡ ： 1.25×Td = 125.00 (kN)") } },
+        { "2000 permanent: the smaller of 1.2 Td and Td seismic", 100, 110, 0, 0, Edition2000, 110,
+            { ge12, QStringLiteral("Tp ≦ Td(常時)× 1.5 = 150.00 (kN)"), seismic110 } },
+        { "2000 permanent without seismic force", 100, 0, 0, 0, Edition2000, 120,
+            { ge12, QStringLiteral("Tp ≦ Td(常時)× 1.5 = 150.00 (kN)") } },
+        { "2000 permanent, larger seismic force", 100, 130, 0, 0, Edition2000, 120, {} },
+        { "2000 seismic force alone", 0, 110, 0, 0, Edition2000, 110, { seismic110 } },
+        { "2000 temporary", 100, 0, 1, 0, Edition2000, 110, { ge11, QStringLiteral("Tp ≦ Td(常時)× 1.2 = 120.00 (kN)") } },
+        { "2000 single cycle, temporary", 100, 110, 1, 1, Edition2000, 110, { ge11 } },
+        { "2000 single cycle, permanent", 100, 110, 0, 1, Edition2000, 110,
+            { ge12, QStringLiteral("Tp ≧ Td(地震時)× 1.0 = 110.00 (kN)") } },
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         AnchorRecord a = plannedAnchor();
         a.DesignAnchorForce = c.td;
         a.DesignAnchorForceSeismic = c.tdSeismic;
         a.Tendon.AnchorRank = std::int16_t(c.rank);
-        EXPECT_NEAR(PlannedMaxLoadRange(a, c.ctx).lower, c.lower, 1e-4) << c.what;
+        a.ConfirmationTest = std::uint8_t(c.confirmation);
+        EXPECT_NEAR(PlannedMaxLoadRange(a, qualityContext(c.edition)).lower, c.lower, 1e-4);
+        if (!c.lines[0].isEmpty()) {
+            EXPECT_EQ(PlannedMaxLoadLimitTexts(a, qualityContext(c.edition)).tp, c.lines);
+        }
     }
+
+    // Basic investigation: at least the ultimate pull-out resistance Tug, the Tug
+    // line and no edition lines; α for product classes.
     AnchorRecord a = plannedAnchor();
-    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, qualityContext(1)).upper, 900);
-    // Basic investigation: at least the ultimate pull-out resistance Tug.
-    a.Spec2.PullOutResistanceText = QStringLiteral("350.5");
-    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 350.5);
-    a.Spec2.PullOutResistanceText = QStringLiteral("未定");
-    EXPECT_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 0);
-}
-
-TEST(PlannedMaxLoadLimits, LimitLinesByEditionAndTest)
-{
-    AnchorRecord a = plannedAnchor();
-    a.DesignAnchorForceSeismic = 110;
-    LimitTexts t = PlannedMaxLoadLimitTexts(a, qualityContext(1));
-    EXPECT_EQ(t.tys, QStringLiteral("Tp ≦ 0.9  ×  Tys  = 900.00 (kN)"));
-    EXPECT_EQ(t.tp[0], QStringLiteral("ランクＡ ： 1.25×Td = 125.00 (kN)"));
-    EXPECT_EQ(t.tp[1], QString());
-
-    // 2000, multi-cycle confirmation, permanent: three lines.
-    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
-    EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.2 = 120.00 (kN)"));
-    EXPECT_EQ(t.tp[1], QStringLiteral("Tp ≦ Td(常時)× 1.5 = 150.00 (kN)"));
-    EXPECT_EQ(t.tp[2], QStringLiteral("Tp = Td(地震時)× 1.0 = 110.00 (kN)"));
-    // Without Td(常時) the seismic line moves up.
-    a.DesignAnchorForce = 0;
-    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
-    EXPECT_EQ(t.tp[0], QStringLiteral("Tp = Td(地震時)× 1.0 = 110.00 (kN)"));
-    EXPECT_EQ(t.tp[1], QString());
-
-    // 2000, single-cycle confirmation, temporary.
-    a.DesignAnchorForce = 100;
-    a.Tendon.AnchorRank = 1;
-    a.ConfirmationTest = 1;
-    t = PlannedMaxLoadLimitTexts(a, qualityContext(0));
-    EXPECT_EQ(t.tp[0], QStringLiteral("Tp ≧ Td(常時)× 1.1 = 110.00 (kN)"));
-    EXPECT_EQ(t.tp[1], QString());
-
-    // Basic investigation: the Tug line, no edition lines; α for product classes.
     a.Spec2.PullOutResistanceText = QStringLiteral("350.5");
     a.Tendon.AnchorTypeName = QStringLiteral("Uターン");
-    t = PlannedMaxLoadLimitTexts(a, { 0, 1, 1.25, 1.1 });
+    EXPECT_DOUBLE_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 350.5);
+    LimitTexts t = PlannedMaxLoadLimitTexts(a, { 0, 1, 1.25, 1.1 });
     EXPECT_EQ(t.tys, QStringLiteral("Tp ≦ 0.9 × Tys × α  = 720.00 (kN)"));
     EXPECT_EQ(t.tug, QStringLiteral("Tp ≧　Tug   =  350.50 (kN)"));
     EXPECT_EQ(t.tp[0], QString());
+    a.Spec2.PullOutResistanceText = QStringLiteral("未定");
+    EXPECT_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 0);
 }
 
 TEST(PlannedMaxLoadLimits, PressureDisplayConvertsEveryValue)

@@ -3,6 +3,7 @@
 #include "model/basMainData.h"
 #include "planning/BodySpacing.h"
 #include "planning/TestConditions.h"
+#include "support/AnchorFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -12,12 +13,9 @@ namespace {
 
 JackRecord jackNamed(const QString& name, std::int16_t no)
 {
-    JackRecord j;
+    JackRecord j = test::calibratedJack();
     j.JackNo = no;
     j.JackName = name;
-    j.PointCount = 3;
-    j.Pressures = { 10, 20 };
-    j.Outputs = { 100, 210 };
     return j;
 }
 
@@ -47,8 +45,6 @@ Project qualityProject(int n)
     for (int i = 1; i <= n; ++i) {
         AnchorRecord& a = p.anchor(i);
         a.AnchorNo = QStringLiteral("A-%1").arg(i);
-        a.Tendon.FreeLength = 9000 + i;
-        a.DesignAnchorForce = float(100 * i);
         a.Plan.PlanSet = 1;
         a.Plan.PlannedMaxLoad = 300;
         a.EditFlag = 1;
@@ -67,16 +63,25 @@ TestConditions oneJack(int count, const QString& jack)
     return c;
 }
 
+TestConditions jackPerAnchor(const QStringList& jacks)
+{
+    TestConditions c;
+    c.anchorCount = int(jacks.size());
+    c.jackType = JackPerAnchor;
+    c.anchorJacks = jacks;
+    return c;
+}
+
 } // namespace
 
 TEST(TestConditions, ChecksCountThenJacksInThisOrder)
 {
-    TestConditions c;
-    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::NoAnchorCount);
-    c.anchorCount = 3;
-    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::NoSingleJack);
-    c.jackType = JackPerAnchor;
-    c.anchorJacks = { "TJ-A", "TJ-B" }; // the third anchor has no row yet
+    EXPECT_EQ(checkTestConditions(TestConditions {}), ConditionsProblem::NoAnchorCount);
+    EXPECT_EQ(checkTestConditions(oneJack(3, "")), ConditionsProblem::NoSingleJack);
+    TestConditions c = jackPerAnchor({ "TJ-A", "" });
+    EXPECT_EQ(checkTestConditions(c), ConditionsProblem::AnchorWithoutJack);
+    c.anchorJacks[1] = "TJ-B";
+    c.anchorCount = 3; // the third anchor has no row yet
     EXPECT_EQ(checkTestConditions(c), ConditionsProblem::AnchorWithoutJack);
     c.anchorJacks << "TJ-B";
     EXPECT_EQ(checkTestConditions(c), ConditionsProblem::None);
@@ -105,10 +110,7 @@ TEST(TestConditions, ShrinkingFiveToThreeKeepsTheFirstThreeApartFromTheFlags)
 TEST(TestConditions, GrowingAddsResetAnchorsWithTheirJacks)
 {
     Project p = qualityProject(2);
-    TestConditions c;
-    c.anchorCount = 4;
-    c.jackType = JackPerAnchor;
-    c.anchorJacks = { "TJ-A", "TJ-B", "TJ-OLD", "TJ-A" };
+    TestConditions c = jackPerAnchor({ "TJ-A", "TJ-B", "TJ-OLD", "TJ-A" });
     FakeJacks jacks;
     applyTestConditions(p, c, jacks.source());
 
@@ -126,15 +128,11 @@ TEST(TestConditions, GrowingAddsResetAnchorsWithTheirJacks)
 TEST(TestConditions, AnUnreadableDatabaseKeepsTheCopiesOfUnchangedJacks)
 {
     Project p = qualityProject(3);
-    TestConditions c;
-    c.anchorCount = 3;
-    c.jackType = JackPerAnchor;
-    c.anchorJacks = { "TJ-A", "TJ-B", "TJ-A" };
     FakeJacks jacks;
-    applyTestConditions(p, c, jacks.source(false));
+    applyTestConditions(p, jackPerAnchor({ "TJ-A", "TJ-B", "TJ-A" }), jacks.source(false));
 
     EXPECT_EQ(jacks.lookups, 0);
-    EXPECT_EQ(p.anchor(1).Jack.PointCount, 3);
+    EXPECT_EQ(p.anchor(1).Jack.PointCount, 4);
     EXPECT_EQ(p.Record.AnchorMarks[0], 1);
     // Another jack cannot be read: its anchor has no calibration until the database answers.
     EXPECT_EQ(p.Record.AnchorLabels[1], "TJ-B");
