@@ -19,8 +19,6 @@ AnchorDesignation row(const QString& yobina)
 {
     AnchorDesignation d;
     d.Yobina = yobina;
-    d.Hippari = 300;
-    d.Danmenseki = 138.7;
     d.UeMansyon = 500;
     d.ShitaMansyon = 180;
     d.MikakeSyuutyou = 120.5;
@@ -51,15 +49,9 @@ protected:
 
 TEST_F(Anchors, SavingKeepsOnlyTheColumnsOfTheTypeAndReplacesTheOldRows)
 {
-    QStringList n = methodNames(anchorMethods());
-    QStringList sorted = n;
-    std::sort(sorted.begin(), sorted.end(), [](const QString& a, const QString& b) { return a.compare(b) < 0; });
-    EXPECT_EQ(n, sorted); // methods come ordered by name
-
     ASSERT_TRUE(saveDesignations(FrictionMethod, 0, { row("A1"), row("A2") }));
     auto saved = designations(FrictionMethod, 0);
     ASSERT_EQ(saved.size(), 2);
-    EXPECT_EQ(saved[0].AncName, FrictionMethod);
     EXPECT_DOUBLE_EQ(saved[0].MikakeSyuutyou, 120.5);
     EXPECT_EQ(saved[0].UeMansyon, 0);
     EXPECT_EQ(saved[0].KousenNum, 0);

@@ -1,4 +1,4 @@
-// The jack list and the jack editor's changes.
+// The jack editor's record, the jack list and the editor's changes.
 
 #include "RefDbTest.h"
 
@@ -31,6 +31,28 @@ protected:
         startUp();
     }
 };
+
+TEST(CDataJakki, TheAnchorsCopyCountsPairsPlusOneAndKeepsTypedDecimals)
+{
+    CDataJakki j = jackWithPairs("TJ300-03", { 10, 20 }, { 100, 210 });
+    j.Strok = CDataJakki::NoValue;
+    JackRecord r = j.toJackRecord();
+    EXPECT_EQ(r.PointCount, 3);
+    EXPECT_EQ(r.Stroke, 0); // a remark not given
+    // Values typed with two decimals come back exactly, not as their single-precision neighbours.
+    r.Pressures[0] = 12.35f;
+    EXPECT_EQ(CDataJakki::fromJackRecord(r).CarryAtu, (QList<double> { 12.35, 20 }));
+    CDataJakki copy;
+    copy.Copy(j);
+    EXPECT_FALSE(copy.CheckModify(j));
+    copy.CarryAtu << 30;
+    copy.CarrySyutu << 320;
+    EXPECT_TRUE(j.CheckModify(copy)); // a pair added
+    j.CarryAtu = { 10, 10 }; // equal pressures are a vertical segment, not a fall
+    EXPECT_TRUE(j.PairsAscending());
+    j.CarrySyutu = { 210, 100 };
+    EXPECT_FALSE(j.PairsAscending());
+}
 
 TEST_F(Jacks, NewJackTakesTheNextNumberAndDeletingClosesTheGap)
 {
