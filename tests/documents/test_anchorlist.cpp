@@ -60,7 +60,6 @@ TEST(AnchorListDocument, AnAnchorTakesTwoPagesOfBlocksOneBelowTheOther)
     const QString page2[] = { "AnchorListTitle2.jfm", "Page.jfm", "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm",
         "AnchorListCycleTitle.jfm", "AnchorListCycleGyo.jfm", "AnchorListCyclezu.jfm" };
     EXPECT_EQ(namesOnPage(forms, 2), QStringList(std::begin(page2), std::end(page2)));
-    EXPECT_EQ(namesOnPage(forms, 3).value(2), "AnchorListHippariSEEE.jfm");
     EXPECT_EQ(find(forms, "Page.jfm", 4)->texts["Page"], QStringLiteral("- 4 -"));
     EXPECT_GT(find(forms, "AnchorListKajyuu.jfm")->topMargin, find(forms, "AnchorListHippari.jfm")->topMargin);
     EXPECT_FALSE(find(compose(p, 3, 3, false), "Page.jfm"));
@@ -79,19 +78,15 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
     test::makeTypedProject(p);
     p.anchor(4).DesignAnchorForceSeismic = 280;
     auto forms = compose(p, 1, 6);
-    const DrawnForm* title = find(forms, "AnchorListTitle.jfm");
-    EXPECT_EQ(title->texts["Teityaku"], QStringLiteral("くさび (セット量 5.0 mm)"));
+    EXPECT_EQ(find(forms, "AnchorListTitle.jfm")->texts["Teityaku"], QStringLiteral("くさび (セット量 5.0 mm)"));
     EXPECT_EQ(find(forms, "AnchorListTitleTd.jfm")->texts["Td2"], QStringLiteral("280.00 kN (地震時)"));
-    EXPECT_EQ(find(forms, "AnchorListTitleTd2.jfm")->texts["Saidai"], QStringLiteral("350.00 kN（32.50 MPa）"));
     const DrawnForm* specification = find(forms, "AnchorListHippari.jfm");
-    EXPECT_EQ(specification->texts["Kasetu"], QStringLiteral("ランクＡ"));
     EXPECT_EQ(specification->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
     EXPECT_TRUE(specification->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
     EXPECT_EQ(find(forms, "AnchorListBunsan.jfm")->texts["Kankaku"], "1500, 1500 mm");
-    EXPECT_EQ(find(forms, "AnchorListShiatu.jfm", 9)->texts["Keishiki"], QStringLiteral("先端圧縮型（SSL）"));
+    EXPECT_EQ(namesOnPage(forms, 3).value(2), "AnchorListHippariSEEE.jfm");
     const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");
     EXPECT_EQ(plan->texts["Syoki"], QStringLiteral("50.00 kN（5.00 MPa）"));
-    EXPECT_EQ(plan->texts["Dankai"], QStringLiteral("6 サイクル"));
     EXPECT_FALSE(plan->texts.contains("Kajyuu7"));
     EXPECT_EQ(plan->texts["Genka"], QStringLiteral("100 kN/分"));
 }
@@ -118,28 +113,8 @@ TEST(AnchorListDocument, EditionsAndTestKindsNameTheTest)
     auto basicForms = compose(basic, 1, 1);
     const DrawnForm* title = find(basicForms, "AncListTitleKihon.jfm");
     ASSERT_TRUE(title);
-    EXPECT_EQ(title->texts["Masatu"], "0.80 N/mm2");
     EXPECT_EQ(title->texts["Tug"], "420.50 kN");
     EXPECT_TRUE(find(basicForms, "AnchorListHippari.jfm")->texts["Kasetu"].isEmpty()); // no service period
-}
-
-TEST(AnchorListDocument, TheLongestPlanStillTakesTwoPages)
-{
-    // Ten cycles whose stages within the load history are all read differently:
-    // eleven rows of new load stages and ten rows of the history.
-    Project p;
-    test::makeTypedProject(p);
-    AnchorRecord& a = p.anchor(4);
-    a.DesignAnchorForceSeismic = 280;
-    a.Plan.StageCount = 10;
-    for (int s = 0; s < 10; ++s)
-        a.Plan.CycleMaxLoad[std::size_t(s)] = 50.0f + 30.0f * float(s + 1);
-    for (std::size_t c = 0; c < 10; ++c)
-        p.Record.Schedules[3].CycleStages[c].Loading[1] = test::readingsAt({ 1, 2 });
-    auto forms = compose(p, 4, 4);
-    EXPECT_EQ(forms.back().page, 2);
-    EXPECT_EQ(test::Recorder::filter(forms, "AnchorListCycleGyo.jfm").size(), 11u + 10u);
-    EXPECT_LE(find(forms, "AnchorListCyclezu.jfm")->topMargin + 9400, 28000); // the figure ends above the page number
 }
 
 TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
@@ -158,7 +133,7 @@ TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
         return true;
     });
     auto forms = compose(p, 2, 3);
-    EXPECT_EQ(asked, (std::vector<int> { 2, 3 }));
+    EXPECT_EQ(asked, (std::vector<int> { 2, 3 })); // drawn for each anchor of the list
     EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 4)->images["IMAGE"], loadPlanGraphFile(3));
     EXPECT_FALSE(QFile::exists(loadPlanGraphFile(2))); // drawn into the document, then removed
 

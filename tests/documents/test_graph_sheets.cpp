@@ -33,7 +33,6 @@ TEST(GraphSheets, DetailedAndGraphsOnlySheetsOfAMeasuredAnchor)
     const report::DrawnForm& sheet = forms[0];
     EXPECT_EQ(sheet.formName, "Graph.jfm");
     const std::pair<const char*, QString> expected[] = {
-        { "Koujimei", QStringLiteral("○○川護岸補強工事") },
         { "AncMeisyou", "A-2" },
         { "TendonSyubetu", QStringLiteral("PC鋼より線 φ12.7") },
         { "Jiyuutyou", "10000.00" }, // Lsf, on which the theoretical values rest
@@ -51,7 +50,6 @@ TEST(GraphSheets, DetailedAndGraphsOnlySheetsOfAMeasuredAnchor)
     forms = compose(project(), 1, 1, { GraphSheetKind::GraphsOnly, false });
     ASSERT_EQ(forms.size(), 1u);
     EXPECT_EQ(forms[0].formName, "ZPrn4GRAPH.jfm");
-    EXPECT_EQ(forms[0].texts["lbeKouban"], QStringLiteral("アンカー名称（孔番号） :　A-1"));
     EXPECT_EQ(forms[0].texts["Kekka4"], "29.95(mm)");
     EXPECT_EQ(forms[0].images["Image3"], paths::data("GRAPH3_1.svg"));
 

@@ -59,17 +59,17 @@ TEST(PageCounts, RangesOfAnchorsMakeOneDocument)
         int pages;
     };
     const Case cases[] = {
-        { "data sheets of anchors 2–4", [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, sheets, 2, 4, {}); },
-            2 + 3 + 2 },
+        { "data sheets of anchors 2–4",
+            [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, sheets, 2, 4, {}); }, 2 + 3 + 2 },
         { "no blank sheet asked for", [](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 0); }, 1 },
         { "eleven blank sheets asked for", [](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 11); },
             10 },
         { "anchor list of two anchors", [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 1, 2, {}); },
             4 },
-        { "anchor list past the project", [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 5, 99, {}); },
-            4 },
-        { "anchor list of a reversed range", [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 3, 2, {}); },
-            0 },
+        { "anchor list past the project",
+            [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 5, 99, {}); }, 4 },
+        { "anchor list of a reversed range",
+            [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 3, 2, {}); }, 0 },
         { "graph sheets of anchors 2–4", graphSheets(2, 4, {}), 3 },
         { "graphs alone past the project", graphSheets(24, 30, { GraphSheetKind::GraphsOnly, true }), 2 },
         { "summary charts of 25 anchors",

@@ -1,6 +1,5 @@
 #include "evaluation/LoadDistribution.h"
 #include "evaluation/TensionFreeLength.h"
-#include "model/basMainData.h"
 #include "support/AnchorFixtures.h"
 
 #include <functional>
@@ -81,6 +80,8 @@ TEST(LoadDistributionInitialLoad, CumulativeMethod)
     EXPECT_DOUBLE_EQ(t.Elongation[1], 32.444);
     a.Tendon.AnchorTypeName = QStringLiteral("分散アンカー");
     EXPECT_NEAR(LoadDistributionInitialLoad(a, true, t), 20.00, 1e-4);
+    EXPECT_TRUE(IsLoadDistributed(QStringLiteral("ＫＪ荷重分散型")));
+    EXPECT_FALSE(IsLoadDistributed(QStringLiteral("摩擦引張型")));
 
     // U-turn products take 1.1 × Td = 330 kN in quality assurance: G0 = 41.25;
     // E1 = 29.740, E2 = 26.766; F2 = 2.974 × 165 / 29.740 = 16.50, + 30 = 46.50.
@@ -117,16 +118,4 @@ TEST(LoadDistributionInitialLoad, DifferentialMethod)
     a = bodiesWithLengths();
     a.Material.StrandSetCount = 0;
     EXPECT_EQ(LoadDistributionInitialLoad(a, true, t), 0);
-}
-
-TEST(LoadDistributionInitialLoad, ProjectOverloadRefreshesTheProjectsTables)
-{
-    Project& p = project();
-    InitProject(p, 1);
-    p.TestCategory = 1;
-    loadDistributionTables() = LoadDistributionTables {};
-    EXPECT_NEAR(LoadDistributionInitialLoad(bodiesWithLengths()), 50.00, 1e-4);
-    EXPECT_DOUBLE_EQ(loadDistributionTables().Elongation[0], 36.049);
-    EXPECT_TRUE(IsLoadDistributed(QStringLiteral("ＫＪ荷重分散型")));
-    EXPECT_FALSE(IsLoadDistributed(QStringLiteral("摩擦引張型")));
 }

@@ -137,8 +137,8 @@ TEST(WholeTests, SingleCycleConfirmationTest)
         elapsed, (std::vector<int> { 60, 180, 300, 420, 540, 600, 780, 1080, 1380, 1560, 1740, 1920, 2100, 2340 }));
     EXPECT_EQ(loads, (std::vector<float> { 40, 80, 120, 160, 240, 240, 240, 240, 240, 160, 120, 80, 40, 40 }));
 
-    const float d[] = { 0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f, 5.40f,
-        1.20f, 1.15f };
+    const float d[]
+        = { 0.00f, 4.10f, 8.20f, 12.30f, 20.60f, 20.80f, 21.00f, 21.20f, 21.35f, 13.90f, 9.70f, 5.40f, 1.20f, 1.15f };
     for (std::size_t i = 0; i < 14; ++i)
         a.Readings[i].Displacement = d[i];
     // Only cycle 1 exists; a project judging from cycle 3 on still judges it:

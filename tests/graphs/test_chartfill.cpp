@@ -35,22 +35,3 @@ TEST(ChartFill, WrittenPointsSetTheAxesAndHolesBreakTheLine)
     EXPECT_EQ(chart.y.max, 100);
     EXPECT_EQ(chart.x.dataMin, 0);
 }
-
-TEST(ChartFill, ExtremesSpanEverySeriesAndCallerBoundsWin)
-{
-    // The load axis must hold the planned maximum load even when the test stopped
-    // before it: the caller widens the tracked extremes.
-    ChartData chart;
-    ChartFill fill(chart);
-    fill.add(0, 0, 50);
-    fill.add(3, -2, 80);
-    fill.add(3, 6, 120);
-    ChartExtremes bounds = fill.extremes();
-    EXPECT_DOUBLE_EQ(bounds.xMin, -2);
-    EXPECT_DOUBLE_EQ(bounds.yMax, 120);
-    bounds.yMax = 200;
-    fill.finish(bounds);
-    EXPECT_EQ(chart.groups[0].series.size(), 4u);
-    EXPECT_DOUBLE_EQ(chart.y.max, 200);
-    EXPECT_DOUBLE_EQ(chart.x.min, -2);
-}

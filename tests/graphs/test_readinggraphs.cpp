@@ -109,14 +109,3 @@ TEST(TestGraphs, AnchorWithoutReadingsGivesBlankPlots)
     // Titles and axis titles stay, so the blank plot still says what it is.
     EXPECT_FALSE(charts[3].y.title.isEmpty());
 }
-
-TEST(TestGraphs, PlannedLoadsOfTheCycles)
-{
-    AnchorRecord a = test::sixCycleAnchor();
-    EXPECT_EQ(plannedCycleLoad(a, 2, false), 150);
-    EXPECT_EQ(plannedCycleLoad(a, 1, true), 350);
-    a.Plan.StageCount = 4;
-    EXPECT_EQ(lastCycleMaxLoad(a.Plan), 250);
-    a.Plan.StageCount = 0; // never planned: Tp
-    EXPECT_EQ(lastCycleMaxLoad(a.Plan), 350);
-}
