@@ -45,8 +45,7 @@ TEST(Elongation, DialGaugeResetContinuesTheElongation)
     // Point 1 runs out of travel after 10 mm and is reset to 2.00 at row 3; a
     // row without readings before a second reset carries the last measured value.
     std::vector<Reading> rows { gauges(10.00f, 10.00f), gauges(Empty, 15.00f), gauges(Empty, 20.00f),
-        gauges(2.00f, 2.00f), gauges(Empty, 4.50f), gauges(Empty, Empty), gauges(1.00f, Empty),
-        gauges(Empty, 2.00f) };
+        gauges(2.00f, 2.00f), gauges(Empty, 4.50f), gauges(Empty, Empty), gauges(1.00f, Empty), gauges(Empty, 2.00f) };
     UpdateElongations(rows);
     std::vector<float> elongation;
     for (const Reading& r : rows)
