@@ -9,6 +9,7 @@
 #include "support/TestSupport.h"
 
 #include <QSet>
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tessaro;
@@ -49,53 +50,81 @@ TEST(ReportTemplates, EveryNamedTemplateExistsWithTheFieldsTheCodeFills)
     }
 }
 
-TEST(ReportTemplates, DocumentsFillOnlyTheFieldsTheListNames)
+TEST(DataSheetPages, ThirtyRowsOnTheFirstPageThenFortyAPage)
 {
-    // Every kind of data sheet and anchor list, so that every template and field
-    // the code uses is drawn.
-    Project quality;
-    test::makeQualityProject(quality, 2, 75);
+    for (auto [rows, pages] : { std::pair { 0, 1 }, { 30, 1 }, { 31, 2 }, { 70, 2 }, { 71, 3 }, { 111, 4 } }) {
+        Project p;
+        test::makeQualityProject(p, 1, rows);
+        ReportEngine engine(QString {});
+        EXPECT_TRUE(PrintModule::PrintDataSheets(engine, p, 1, 1, {}));
+        EXPECT_EQ(engine.MaxPage(), pages) << rows;
+        EXPECT_EQ(dataSheetPageCount(rows), pages) << rows;
+    }
+}
+
+// Every kind of document, with the pages a range of anchors gives: each draws
+// only listed templates and fills only their listed fields, and every listed
+// template is drawn by one of them.
+TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
+{
+    Project sheets; // anchors of 31 rows, the third of 71
+    test::makeQualityProject(sheets, 4, 31);
+    sheets.anchor(3).Readings.resize(71);
+    sheets.anchor(3).ReadingCount = 71;
     Project basic;
     test::makeBasicProject(basic, 12);
     Project typed;
     test::makeTypedProject(typed);
     typed.anchor(2).DesignAnchorForceSeismic = 250;
     Project graphs;
-    test::makeGraphProject(graphs, 1);
-    std::vector<std::function<bool(ReportEngine&)>> documents {
-        [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, quality, 1, 2, {}); },
-        [&](ReportEngine& e) {
-            return PrintModule::PrintDataSheets(e, quality, 1, 2, { false, true, false });
-        },
-        [&](ReportEngine& e) {
-            return PrintModule::PrintDataSheets(e, basic, 1, 1, { false, true, false });
-        },
-        [&](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 2); },
-        [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 1, 6, {}); },
-        [&](ReportEngine& e) { return PreviewAnchorInformation(e, basic, 1, 1, {}); },
-        [&](ReportEngine& e) {
-            test::writeStandInGraphs(1, 1);
-            return PrintGraphSheets(e, graphs, 1, 1, {});
-        },
-        [&](ReportEngine& e) {
-            test::writeStandInGraphs(1, 1);
-            return PrintGraphSheets(e, basic, 1, 1, { GraphSheetKind::GraphsOnly, true });
-        },
-        [&](ReportEngine& e) {
-            test::writeStandInGraphs(1, 1);
-            return PrintGraphSheets(e, basic, 1, 1, {});
-        },
-        [&](ReportEngine& e) {
-            test::writeStandInSummaryCharts(1);
-            return PrintSummaryGraph(e, graphs);
-        },
+    test::makeGraphProject(graphs, 25);
+    auto graphSheets = [](Project& p, int first, int last, GraphSheetOptions options) {
+        return [&p, first, last, options](ReportEngine& e) {
+            test::writeStandInGraphs(first, last);
+            return PrintGraphSheets(e, p, first, last, options);
+        };
+    };
+    const DataSheetOptions time { .showTime = true };
+    struct Document {
+        const char* what;
+        std::function<bool(ReportEngine&)> compose;
+        int pages;
+    };
+    const Document documents[] = {
+        { "data sheets of anchors 2–4",
+            [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, sheets, 2, 4, {}); }, 2 + 3 + 2 },
+        { "with the time column", [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, sheets, 1, 1, time); },
+            2 },
+        { "basic investigation", [&](ReportEngine& e) { return PrintModule::PrintDataSheets(e, basic, 1, 1, time); },
+            1 },
+        { "no blank sheet asked for", [](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 0); }, 1 },
+        { "eleven blank sheets asked for", [](ReportEngine& e) { return PrintModule::PrintBlankDataSheets(e, 11); },
+            10 },
+        { "anchor list of every type", [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 1, 6, {}); },
+            12 },
+        { "anchor list past the project",
+            [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 5, 99, {}); }, 4 },
+        { "anchor list of a reversed range",
+            [&](ReportEngine& e) { return PreviewAnchorInformation(e, typed, 3, 2, {}); }, 0 },
+        { "basic anchor list", [&](ReportEngine& e) { return PreviewAnchorInformation(e, basic, 1, 1, {}); }, 2 },
+        { "graph sheets of anchors 2–4", graphSheets(graphs, 2, 4, {}), 3 },
+        { "graphs alone past the project", graphSheets(graphs, 24, 30, { GraphSheetKind::GraphsOnly, true }), 2 },
+        { "basic graph sheet", graphSheets(basic, 1, 1, {}), 1 },
+        { "summary charts of 25 anchors",
+            [&](ReportEngine& e) {
+                test::writeStandInSummaryCharts(2);
+                return PrintSummaryGraph(e, graphs);
+            },
+            2 },
     };
     QSet<QString> drawn;
-    for (auto& compose : documents) {
+    for (const Document& d : documents) {
+        SCOPED_TRACE(d.what);
         ReportEngine engine(QString {});
         test::Recorder rec(engine);
-        EXPECT_TRUE(compose(engine));
+        EXPECT_TRUE(d.compose(engine));
         EXPECT_TRUE(engine.problems().isEmpty()) << engine.problems().join("\n").toStdString();
+        EXPECT_EQ(engine.MaxPage(), d.pages);
         for (const report::DrawnForm& f : rec.forms) {
             drawn.insert(f.formName);
             const forms::FormSpec* spec = specOf(f.formName);
@@ -106,6 +135,8 @@ TEST(ReportTemplates, DocumentsFillOnlyTheFieldsTheListNames)
     }
     for (const forms::FormSpec* spec : forms::allForms())
         EXPECT_TRUE(drawn.contains(spec->file)) << spec->file.toStdString() << " is listed but never drawn";
+    EXPECT_EQ(dataSheetPageTotal(sheets, 2, 4), 7);
+    EXPECT_EQ(dataSheetPageTotal(sheets, 1, 5), 0);
 }
 
 TEST(ReportTemplates, ReaderTakesDefaultsAndRefusesBrokenItems)
