@@ -75,9 +75,11 @@ TEST(Cli, DumpPrintsTheProjectUnderItsFieldNamesAndResaveWritesTheSameFile)
     EXPECT_EQ(test::fileBytes(out), test::fileBytes(in));
 }
 
-TEST(Cli, EvaluateEveryAnchorOfAQualityProject)
+TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)
 {
-    QJsonArray anchors = runJson("evaluate", qualityProjectFile()).array();
+    const QString path = qualityProjectFile();
+    const QByteArray before = test::fileBytes(path);
+    QJsonArray anchors = runJson("evaluate", path).array();
     ASSERT_EQ(anchors.size(), 2);
     QJsonObject a = anchors[0].toObject();
     EXPECT_EQ(a["TensionFreeLength"].toInt(), 10000);
@@ -85,21 +87,14 @@ TEST(Cli, EvaluateEveryAnchorOfAQualityProject)
     EXPECT_DOUBLE_EQ(a["Results"].toArray()[3].toObject()["Elastic"].toDouble(), 5);
     EXPECT_DOUBLE_EQ(a["JackingGauge"].toDouble(), 33.23); // through anchor 1's own jack
     EXPECT_FALSE(a.contains("InterceptLoad")); // basic investigations only
-
     QJsonObject d = anchors[1].toObject();
     EXPECT_EQ(d["TensionFreeLength"].toInt(), 18947);
     EXPECT_DOUBLE_EQ(d["LoadDistributionInitialLoad"].toDouble(), 50); // 20.00 + 30
     // 200 × 4 × 138.7 × 8 / (18947 − 1000) = 49.46 kN; anchor 2 has no jack data.
     EXPECT_DOUBLE_EQ(d["SetLoss"].toDouble(), 49.46);
     EXPECT_DOUBLE_EQ(d["JackingGauge"].toDouble(), -99);
-}
 
-TEST(Cli, SheetOfEveryAnchorLeavesTheFileAlone)
-{
-    const QString path = qualityProjectFile();
-    const QByteArray before = test::fileBytes(path);
-    QJsonArray anchors = runJson("sheet", path).array();
-    EXPECT_EQ(test::fileBytes(path), before);
+    anchors = runJson("sheet", path).array();
     ASSERT_EQ(anchors.size(), 2);
     QJsonArray rows = anchors[0].toObject()["Readings"].toArray();
     ASSERT_EQ(rows.size(), 54);
@@ -108,6 +103,7 @@ TEST(Cli, SheetOfEveryAnchorLeavesTheFileAlone)
     QJsonArray single = anchors[1].toObject()["Readings"].toArray();
     EXPECT_EQ(single.size(), ScheduledRowCount(defaultSchedule(1, 1, 5, true), 5, true));
     EXPECT_EQ(single.last().toObject()["Cycle"].toInt(), 1);
+    EXPECT_EQ(test::fileBytes(path), before);
 }
 
 TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)

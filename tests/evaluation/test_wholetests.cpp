@@ -4,7 +4,7 @@
 #include "evaluation/CycleEvaluation.h"
 #include "planning/HoldingTimes.h"
 #include "recording/ReadingSheet.h"
-#include "support/AnchorFixtures.h"
+#include "support/MeasuredAnchors.h"
 
 #include <gtest/gtest.h>
 
@@ -23,19 +23,11 @@ const ReadingResult& resultOfRow(const AnchorRecord& a, int row)
 // Six cycles from T0 = 50 kN in stages of 50 kN to Tp = 350 kN (sixCycleAnchor),
 // with the compact schedule: opening holding read at 2 min, new loads at 1 and
 // 5 min, every other holding at 1 min; loads rise at 50 kN/min (60 s a stage)
-// and fall at 100 kN/min (30 s a stage).
-//
-// Rows (1-based) and loads:
-//   cycle 1: 1 T0 (opening) | 2, 3 at 100 | 4 T0
-//   cycle 2: 5 T0 | 6 100 | 7, 8 at 150 | 9 100 | 10 T0
-//   cycle 3: 11 T0 | 12 100 | 13 150 | 14, 15 at 200 | 16 150 | 17 100 | 18 T0
-//   cycle 4: 19 T0 | 20–22 up | 23, 24 at 250 | 25–27 down | 28 T0
-//   cycle 5: 29 T0 | 30–33 up | 34, 35 at 300 | 36–39 down | 40 T0
-//   cycle 6: 41 T0 | 42–46 up | 47, 48 at 350 | 49–53 down | 54 T0
+// and fall at 100 kN/min (30 s a stage). Its rows and readings are listed in
+// support/MeasuredAnchors.h.
 TEST(WholeTests, SixCycleMultiCycleTest)
 {
-    AnchorRecord a = test::sixCycleAnchor();
-    GenerateSheet(a, test::compactSchedule(), false);
+    AnchorRecord a = test::measuredSixCycleAnchor();
     ASSERT_EQ(a.ReadingCount, 54);
 
     // Elapsed times. Opening: 120 s. Cycle 1: up 60 + 60 → 240, 180 + 300 → 480;
@@ -52,11 +44,6 @@ TEST(WholeTests, SixCycleMultiCycleTest)
     // 150 → 10 + 10 × 50/110 = 14.55; 350 → 20 + 20 × 140/220 = 32.73.
     EXPECT_FLOAT_EQ(a.Readings[6].GaugePressure, 14.55f);
     EXPECT_FLOAT_EQ(a.Readings[46].GaugePressure, 32.73f);
-
-    // Readings as on site (see sixCycleDisplacements).
-    const std::vector<float> d = test::sixCycleDisplacements();
-    for (std::size_t i = 0; i < d.size(); ++i)
-        a.Readings[i].Displacement = d[i];
     EvaluateAnchor(a, EvaluationContext {});
 
     // Elastic = total at the end of the peak holding − permanent:

@@ -1,6 +1,6 @@
 #pragma once
-// Anchors with their readings typed in, for the graph tests: the six-cycle test
-// of sixCycleAnchor() on the compact schedule, every reading worked by hand.
+// Anchors with their readings typed in, for the evaluation and graph tests: the
+// six-cycle test of sixCycleAnchor() on the compact schedule, read by hand.
 //
 // Rows (1-based), loads and elapsed times (s):
 //   cycle 1: 1 T0 (120) | 2, 3 at 100 (240, 480) | 4 T0 (570)
@@ -9,10 +9,8 @@
 //   cycle 4: 19 T0 | 20–22 up | 23, 24 at 250 | 25–27 down | 28 T0 (3360)
 //   cycle 5: 29 T0 | 30–33 up | 34, 35 at 300 | 36–39 down | 40 T0 (4710)
 //   cycle 6: 41 T0 | 42–46 up | 47, 48 at 350 | 49–53 down | 54 T0 (6270)
-// Permanent parts 0.30, 0.55, 0.80, 1.10, 1.35, 1.60 mm; totals at the end of
-// the peak holdings 5.40, 10.75, 15.85, 20.90, 26.25, 31.55 mm; so elastic parts
-// 5.10, 10.20, 15.05, 19.80, 24.90, 29.95 mm against a theory of (L − 50) / 10:
-// 5 … 30 mm (upper 1.1 ×, lower 0.9 ×; at Tp 30, 33 and 27 mm).
+// Readings as in sixCycleDisplacements: elastic parts 5.10 … 29.95 mm against a
+// theory of (L − 50) / 10: 5 … 30 mm (at Tp 30, upper 33 and lower 27 mm).
 
 #include "support/AnchorFixtures.h"
 
