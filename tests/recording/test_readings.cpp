@@ -1,4 +1,9 @@
+// The readings of a sheet row: elongation through dial-gauge resets, clock times,
+// and whether a sheet has been read.
+
+#include "recording/ClockTimes.h"
 #include "recording/Elongation.h"
+#include "recording/MeasuredReadings.h"
 
 #include <gtest/gtest.h>
 
@@ -62,4 +67,54 @@ TEST(Elongation, DialGaugeResetContinuesTheElongation)
     std::vector<Reading> two { gauges(10.00f, 10.00f, 30.00f, 30.00f), gauges(Empty, 14.00f, Empty, 34.20f),
         gauges(1.00f, 3.00f, Empty, 36.20f) };
     EXPECT_FLOAT_EQ(RowElongation(two, 2), 6.10f);
+}
+
+TEST(ClockTimes, FromTheEndOrTheStartOfTheTestAcrossMidnight)
+{
+    EXPECT_EQ(ClockTimeText(23 * 3600 + 59 * 60 + 59), QStringLiteral("23:59:59"));
+    EXPECT_EQ(ClockTimeText(24 * 3600 + 5), QStringLiteral("0:00:05")); // past midnight
+    EXPECT_EQ(ClockTimeText(-30 * 60), QStringLiteral("23:30:00"));
+
+    // End 10:00 with a last elapsed time of 90 min: the test started at 8:30:00.
+    AnchorRecord a;
+    a.Readings.resize(3);
+    a.Readings[0].ElapsedTime = 120;
+    a.Readings[1].ElapsedTime = 3000;
+    a.Readings[2].ElapsedTime = 5400;
+    a.ReadingCount = 3;
+    a.ClockMode = ClockFromEnd;
+    a.ClockHours = 10;
+    a.ClockMinutes = 0;
+    SetClockTimes(a);
+    EXPECT_EQ(a.Readings[0].ClockTime, QStringLiteral("8:32:00"));
+    EXPECT_EQ(a.Readings[2].ClockTime, QStringLiteral("10:00:00"));
+
+    a.ClockMode = ClockFromStart;
+    a.ClockHours = 23;
+    a.ClockMinutes = 50;
+    SetClockTimes(a);
+    EXPECT_EQ(a.Readings[0].ClockTime, QStringLiteral("23:52:00"));
+    EXPECT_EQ(a.Readings[1].ClockTime, QStringLiteral("0:40:00"));
+}
+
+TEST(MeasuredReadings, ARowWithAnElongationIsMeasuredDiscardingAsksForANewSheet)
+{
+    AnchorRecord a;
+    Reading empty;
+    empty.Displacement = MissingValue;
+    a.Readings.assign(4, empty);
+    a.ReadingCount = 4;
+    a.Evaluation.Results.assign(4, ReadingResult {});
+    a.EditFlag = 1;
+    EXPECT_FALSE(hasMeasuredReadings(a)); // a fresh sheet
+    a.Readings[2].Displacement = 0; // no movement is a reading too
+    EXPECT_TRUE(hasMeasuredReadings(a));
+    a.ReadingCount = 2; // rows beyond the count are not part of the sheet
+    EXPECT_FALSE(hasMeasuredReadings(a));
+
+    discardReadings(a);
+    EXPECT_TRUE(a.Readings.empty());
+    EXPECT_EQ(a.ReadingCount, 0);
+    EXPECT_TRUE(a.Evaluation.Results.empty());
+    EXPECT_EQ(a.EditFlag, 0);
 }
