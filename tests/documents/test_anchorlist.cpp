@@ -105,19 +105,6 @@ TEST(AnchorListDocument, EditionsAndTestKindsNameTheTest)
     EXPECT_EQ(find(forms, "AnchorListHippari.jfm")->texts["Kasetu"], QStringLiteral("永久"));
     // A single-cycle test counts its load stages, not cycles.
     EXPECT_EQ(find(forms, "AnchorListKajyuu.jfm", 3)->texts["Dankai"], QStringLiteral("6 段階"));
-
-    Project basic;
-    test::makeBasicProject(basic, 0);
-    AnchorRecord& w = basic.Record.WorkingAnchor;
-    w = test::listAnchor(0, "T-1");
-    w.DesignSkinFriction = 0.8f;
-    w.Spec2.PullOutResistanceText = "420.50";
-    basic.Record.WorkingSchedule = test::compactSchedule();
-    auto basicForms = compose(basic, 1, 1);
-    const DrawnForm* title = find(basicForms, "AncListTitleKihon.jfm");
-    ASSERT_TRUE(title);
-    EXPECT_EQ(title->texts["Tug"], "420.50 kN");
-    EXPECT_TRUE(find(basicForms, "AnchorListHippari.jfm")->texts["Kasetu"].isEmpty()); // no service period
 }
 
 TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)

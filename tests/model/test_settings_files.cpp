@@ -3,7 +3,6 @@
 #include "model/IniFile.h"
 #include "model/RecentFiles.h"
 
-#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace tessaro;
@@ -40,9 +39,7 @@ TEST(IniFile, KeepsJapaneseSectionsReadableAndUpdatesKeysInPlace)
     ini.setValue(QStringLiteral("ファイルバージョン"), "Version", "400");
     ini.setValue(QStringLiteral("アンカー規格"), "FileName", "a.db");
     ini.setValue(QStringLiteral("ファイルバージョン"), "Version", "402");
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    QString text = QString::fromUtf8(f.readAll());
+    const QString text = QString::fromUtf8(test::fileBytes(path));
     EXPECT_TRUE(text.contains(QStringLiteral("[ファイルバージョン]\nVersion=402\n")));
     EXPECT_EQ(text.count("Version="), 1);
     EXPECT_EQ(ini.value(QStringLiteral("アンカー規格"), "filename"), "a.db");

@@ -115,6 +115,8 @@ TEST(TestConditions, GrowingAddsResetAnchorsWithTheirJacks)
 
     ASSERT_EQ(p.Record.AnchorCount, 4);
     EXPECT_EQ(p.anchor(3).AnchorNo, "");
+    EXPECT_EQ(p.anchor(3).SetAmount, -1.0); // a new anchor is reset: nothing entered
+    EXPECT_EQ(p.Record.Schedules.size(), 4u);
     EXPECT_EQ(QStringList(p.Record.AnchorLabels.begin(), p.Record.AnchorLabels.end()), c.anchorJacks);
     // A jack the database does not know leaves an empty copy.
     EXPECT_EQ(std::vector<std::int16_t>(p.Record.AnchorMarks.begin(), p.Record.AnchorMarks.end()),
