@@ -56,6 +56,13 @@ void handWrittenAnchor(HandWrittenFile& w, const QString& number, int readings)
     w.str("").str("").zeros(10).f32(0).i8(0).i8(1).i8(3).f32(-9999).zeros(24);
 }
 
+// Writes the bytes as a data file and opens it.
+bool loadBytes(const QByteArray& bytes)
+{
+    test::writeFile(test::tempPath("test.tsx"), bytes);
+    return LoadDataFile(test::tempPath("test.tsx"));
+}
+
 QByteArray handWrittenProject()
 {
     HandWrittenFile w;
@@ -83,10 +90,8 @@ TEST(DataFile, HandWrittenFileLoadsAndIsWrittenBackByteForByte)
     QByteArray original = handWrittenProject();
     // Opaque blocks carry whatever the writing program put there.
     original[original.indexOf("KTB-4") + 5 + 3] = char(0x5A);
-    QString path = test::tempPath("hand.tsx");
-    test::writeFile(path, original);
     MessageScript messages;
-    ASSERT_TRUE(LoadDataFile(path));
+    ASSERT_TRUE(loadBytes(original));
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(encodeProject(project()), original);
 
@@ -151,27 +156,20 @@ TEST(DataFile, SavedProjectLoadsAsItWasWithItsJapaneseTexts)
     EXPECT_FLOAT_EQ(p.UpperRateInUse, 1.1f);
 }
 
-TEST(DataFile, BasicInvestigationFileAlwaysShowsOneAnchor)
+TEST(DataFile, ABasicInvestigationShowsOneAnchorAndRelease4004DefaultsTheYieldLoad)
 {
     QByteArray bytes = handWrittenProject();
     int category = HeaderLength + bytes.mid(HeaderLength).indexOf(QByteArray("\x01\x00\x01\x00\x00\x00", 6));
     bytes[category] = 0; // SavedTestCategory 0
     bytes[category + 2] = 7; // AnchorCount 7, though the arrays hold one
-    QString path = test::tempPath("basic.tsx");
-    test::writeFile(path, bytes);
-    ASSERT_TRUE(LoadDataFile(path));
+    ASSERT_TRUE(loadBytes(bytes));
     EXPECT_EQ(project().TestCategory, 0);
     EXPECT_EQ(project().Record.AnchorCount, 1);
     EXPECT_EQ(project().Record.Schedules.size(), 1u);
-}
 
-TEST(DataFile, Release4004SetsTheYieldLoadToItsDefault)
-{
-    QByteArray bytes = handWrittenProject();
+    bytes = handWrittenProject();
     bytes.replace(0, HeaderLength, headerText(Release::R4004));
-    QString path = test::tempPath("r4004.tsx");
-    test::writeFile(path, bytes);
-    ASSERT_TRUE(LoadDataFile(path));
+    ASSERT_TRUE(loadBytes(bytes));
     EXPECT_EQ(project().anchor(1).TendonYieldLoad, 1.0f);
 }
 
@@ -189,14 +187,12 @@ TEST(DataFile, RefusedFilesGiveTheirMessageAndLeaveAnEmptyProject)
         { QByteArray(Header4005).replace(63, 1, ","), QStringLiteral("Tessaroのデータではありません") },
     };
     for (const Case& c : cases) {
-        QString path = test::tempPath("refused.tsx");
-        test::writeFile(path, c.header + QByteArray(100, '\x01'));
         project().Record.AnchorCount = 4;
         MessageScript messages;
-        EXPECT_FALSE(LoadDataFile(path));
+        EXPECT_FALSE(loadBytes(c.header + QByteArray(100, '\x01')));
         ASSERT_EQ(messages.shown().size(), 1u);
         EXPECT_TRUE(messages.last().text.contains(c.expected)) << messages.last().text.toStdString();
-        EXPECT_TRUE(messages.last().text.contains(path));
+        EXPECT_TRUE(messages.last().text.contains(test::tempPath("test.tsx")));
         EXPECT_TRUE(project().LoadFailed);
         EXPECT_EQ(project().Record.AnchorCount, 0);
     }
@@ -214,9 +210,7 @@ TEST(DataFile, RefusedFilesGiveTheirMessageAndLeaveAnEmptyProject)
 TEST(DataFile, TruncatedFilesAndAbsurdCountsLoadWhatIsThere)
 {
     QByteArray full = handWrittenProject();
-    QString path = test::tempPath("cut.tsx");
-    test::writeFile(path, full.left(full.indexOf(QByteArray("A-1")) + 40));
-    ASSERT_TRUE(LoadDataFile(path));
+    ASSERT_TRUE(loadBytes(full.left(full.indexOf(QByteArray("A-1")) + 40)));
     ASSERT_EQ(project().Record.AnchorCount, 1);
     EXPECT_EQ(project().anchor(1).AnchorNo, "A-1");
     EXPECT_EQ(project().anchor(1).Plan.StageCount, 0); // not reached: keeps its empty value
@@ -225,8 +219,7 @@ TEST(DataFile, TruncatedFilesAndAbsurdCountsLoadWhatIsThere)
     // Every cut of the file and absurd array counts: no crash, no huge allocation.
     MessageScript messages;
     for (int cut = HeaderLength; cut < full.size(); cut += 997) {
-        test::writeFile(path, full.left(cut));
-        EXPECT_TRUE(LoadDataFile(path));
+        EXPECT_TRUE(loadBytes(full.left(cut)));
         EXPECT_LE(project().Record.AnchorCount, 1);
     }
     QByteArray hostile = full;
@@ -234,13 +227,11 @@ TEST(DataFile, TruncatedFilesAndAbsurdCountsLoadWhatIsThere)
     hostile.replace(labels + 2, 4, QByteArray("\xff\xff\xff\x7f", 4)); // 2^31-1 labels
     int count = HeaderLength + hostile.mid(HeaderLength).indexOf(QByteArray("\x01\x00\x01\x00\x00\x00", 6));
     hostile.replace(count + 2, 4, QByteArray("\x10\x27\x00\x00", 4)); // AnchorCount 10000
-    test::writeFile(path, hostile);
-    EXPECT_TRUE(LoadDataFile(path));
+    EXPECT_TRUE(loadBytes(hostile));
     EXPECT_LE(project().Record.AnchorCount, MaxAnchors);
     hostile = full;
     hostile.replace(labels + 2, 4, QByteArray("\x00\x00\x00\x80", 4)); // negative count
-    test::writeFile(path, hostile);
-    EXPECT_TRUE(LoadDataFile(path));
+    EXPECT_TRUE(loadBytes(hostile));
 }
 
 TEST(DataFile, FailedSaveKeepsWhatWasThere)
