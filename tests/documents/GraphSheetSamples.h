@@ -6,8 +6,7 @@
 #include "model/AppPaths.h"
 #include "model/basMainData.h"
 #include "support/MeasuredAnchors.h"
-
-#include <QFile>
+#include "support/TestSupport.h"
 
 namespace tessaro::test {
 
@@ -20,13 +19,10 @@ inline void makeGraphProject(Project& p, int anchors)
     p.TestCategory = 1;
     p.Record.SavedTestCategory = 1;
     p.Record.WorksName = QStringLiteral("○○川護岸補強工事");
-    p.Record.SiteName = QStringLiteral("○○市△△地先");
     for (int n = 1; n <= anchors; ++n) {
         AnchorRecord a = measuredSixCycleAnchor();
         a.AnchorNo = QStringLiteral("A-%1").arg(n);
         a.Material.MaterialName = QStringLiteral("PC鋼より線 φ12.7");
-        a.TestDate = QStringLiteral("2024/05/20");
-        a.GroutDate = QStringLiteral("2024/05/01");
         p.anchor(n) = a;
         p.Record.Schedules[std::size_t(n - 1)] = compactSchedule();
     }
@@ -34,9 +30,7 @@ inline void makeGraphProject(Project& p, int anchors)
 
 inline void writeStandInSvg(const QString& name)
 {
-    QFile f(paths::data(name));
-    f.open(QIODevice::WriteOnly);
-    f.write(R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"><rect width="10" height="10"/></svg>)");
+    writeFile(paths::data(name), R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"/>)");
 }
 
 // The four graph files of anchors first..last as the graph window writes them.

@@ -6,6 +6,7 @@
 #include "documents/Recorder.h"
 #include "documents/SummaryGraphDocument.h"
 
+#include <QFile>
 #include <gtest/gtest.h>
 
 using namespace tessaro;

