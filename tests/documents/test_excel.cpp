@@ -83,18 +83,13 @@ TEST(ExcelMeasurement, EachOptionWritesItsOwnColumns)
     Cells cells = writeMeasurement(none);
     EXPECT_EQ(headingRow(cells, 2), (QStringList { "No", "経過時間", "荷重\n(kN)", "サイクル", "伸び量\n(mm)" }));
     EXPECT_FALSE(cells.contains({ 0, 6 })); // no initial-tension row
-    const std::pair<bool ExcelColumns::*, QStringList> options[] = {
-        { &ExcelColumns::point1, { "初期No1", "測定No1" } },
-        { &ExcelColumns::point2, { "初期No2", "測定No2" } },
-        { &ExcelColumns::controlLimits, { "理論値", "上限値", "下限値" } },
-        { &ExcelColumns::gauge, { "ゲージ圧\n(MPa)" } },
-    };
-    for (const auto& [option, added] : options) {
+    const std::pair<bool ExcelColumns::*, QString> options[]
+        = { { &ExcelColumns::point1, "測定No1" }, { &ExcelColumns::point2, "測定No2" },
+              { &ExcelColumns::controlLimits, "下限値" }, { &ExcelColumns::gauge, "ゲージ圧\n(MPa)" } };
+    for (const auto& [option, heading] : options) {
         ExcelColumns one = none;
         one.*option = true;
-        const QStringList headings = headingRow(writeMeasurement(one), 2);
-        EXPECT_EQ(headings.size(), 5 + added.size());
-        EXPECT_TRUE(headings.contains(added.last())) << added.last().toStdString();
+        EXPECT_TRUE(headingRow(writeMeasurement(one), 2).contains(heading)) << heading.toStdString();
     }
 }
 
