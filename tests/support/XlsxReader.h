@@ -71,12 +71,14 @@ public:
                 ref = cellRef(attribute(xml, "r"));
                 type = attribute(xml, "t");
                 cell = Cell { false, 0, {}, formatOfStyle(attribute(xml, "s").toInt()) };
-            } else if (xml.isStartElement() && (xml.name() == QLatin1String("v") || xml.name() == QLatin1String("t"))) {
+            }
+            else if (xml.isStartElement() && (xml.name() == QLatin1String("v") || xml.name() == QLatin1String("t"))) {
                 const QString v = xml.readElementText();
                 cell.isNumber = type.isEmpty() || type == QLatin1String("n");
                 cell.number = cell.isNumber ? v.toDouble() : 0;
                 cell.text = type == QLatin1String("s") ? strings_.value(v.toInt()) : cell.isNumber ? QString() : v;
-            } else if (xml.isEndElement() && xml.name() == QLatin1String("c") && (cell.isNumber || !cell.text.isEmpty()))
+            }
+            else if (xml.isEndElement() && xml.name() == QLatin1String("c") && (cell.isNumber || !cell.text.isEmpty()))
                 cells.insert(ref, cell);
         }
         return cells;
