@@ -47,10 +47,7 @@ QString qualityProjectFile()
     d = test::twoBodyAnchor();
     d.ConfirmationTest = 1;
     d.SetAmount = 4;
-    d.Plan.InitialLoad = 60;
-    d.Plan.PlannedMaxLoad = 400;
-    d.Plan.StageCount = 5;
-    d.Plan.CycleMaxLoad = { 128, 196, 264, 332, 400 };
+    d.Plan = { .InitialLoad = 60, .PlannedMaxLoad = 400, .StageCount = 5, .CycleMaxLoad = { 128, 196, 264, 332, 400 } };
     p.Record.Schedules[1] = defaultSchedule(1, 1, 5, true);
 
     QString path = test::tempPath("quality.tsx");

@@ -66,19 +66,6 @@ TEST(PlasticElasticGraph, LargePermanentDisplacementSetsTheLeftSide)
     EXPECT_NEAR(chart.groups[0].series[ElasticSeries].points.back().x, 23.35, 1e-5);
 }
 
-// Without modulus the evaluation has no theory: no lines, and the right side
-// ends at the largest elastic displacement.
-TEST(PlasticElasticGraph, WithoutTheoryOnlyTheMeasuredCurvesAreDrawn)
-{
-    AnchorRecord a = test::measuredSixCycleAnchor();
-    a.Material.TendonModulus = 0;
-    ChartData chart = graphOf(evaluated(a));
-    for (int s : { TheorySeries, UpperSeries, LowerSeries })
-        EXPECT_TRUE(chart.groups[0].series[std::size_t(s)].points.empty());
-    EXPECT_NEAR(chart.x.max, 29.95, 1e-5);
-    EXPECT_NEAR(chart.x.min, -5, 1e-5); // whole part of 29.95 / 5
-}
-
 // Only the evaluated cycles are plotted: a test read up to cycle 3 (rows 19 on
 // not yet read) has three points besides the start; nothing evaluated is blank.
 TEST(PlasticElasticGraph, TestInProgressShowsTheCyclesEvaluatedSoFar)
