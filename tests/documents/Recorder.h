@@ -3,6 +3,7 @@
 
 #include "documents/ReportEngine.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace tessaro::test {
@@ -15,14 +16,12 @@ struct Recorder {
         engine.setObserver([this](const report::DrawnForm& f) { forms.push_back(f); });
     }
 
-    std::vector<report::DrawnForm> of(const QString& file) const { return filter(forms, file); }
-
-    static std::vector<report::DrawnForm> filter(const std::vector<report::DrawnForm>& drawn, const QString& file)
+    // The forms drawn from one template, in drawing order.
+    std::vector<report::DrawnForm> of(const QString& file) const
     {
         std::vector<report::DrawnForm> out;
-        for (const report::DrawnForm& f : drawn)
-            if (f.formName == file)
-                out.push_back(f);
+        std::copy_if(
+            forms.begin(), forms.end(), std::back_inserter(out), [&](const auto& f) { return f.formName == file; });
         return out;
     }
 };

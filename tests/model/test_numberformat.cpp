@@ -19,13 +19,7 @@ TEST(NumberFormat, HalvesGoAwayFromZeroOnTheDecimalForm)
     // Seven digits say nothing about the decimals of 12345.678f: its text does.
     EXPECT_EQ(roundFormat(12345.678f, "0.00"), 12345.68);
     EXPECT_FALSE(std::signbit(roundFormat(-0.001, "0.00")));
-
-    EXPECT_EQ(formatNumber(0.5, "###0.00"), "0.50");
-    EXPECT_EQ(formatNumber(3.0, "#0"), "3");
-    EXPECT_EQ(formatNumber(-0.001, "0.00"), "0.00");
-    EXPECT_EQ(roundHalfEven(10.5), 10);
-    EXPECT_EQ(roundHalfEven(11.5), 12);
-    EXPECT_EQ(cutDecimals(0.119, 2), 0.11);
+    EXPECT_EQ(formatNumber(-0.001, "0.00"), "0.00"); // no "-0.00" on a sheet
 }
 
 namespace {

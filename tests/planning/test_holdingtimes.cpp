@@ -48,15 +48,6 @@ TEST(ScheduledRows, MultiCycleCountsTheInitialEntriesSingleCycleEveryHolding)
     EXPECT_EQ(ScheduledRowCount(s, 1, true), 2 + 10);
 }
 
-TEST(ReadingTimes, CustomaryCreepTimesAtMostTen)
-{
-    EXPECT_EQ(ReadingMinutes(180), (std::vector<int> { 1, 2, 5, 10, 15, 30, 60, 90, 120, 180 }));
-    EXPECT_EQ(ReadingMinutes(7), (std::vector<int> { 1, 2, 5, 7 })); // a holding between the customary times
-    EXPECT_EQ(ReadingMinutes(600).size(), 10u);
-    EXPECT_EQ(ReadingMinutes(600).back(), 600);
-    EXPECT_TRUE(ReadingMinutes(0).empty());
-}
-
 namespace {
 
 int lastMinute(const HoldingStage& s)
