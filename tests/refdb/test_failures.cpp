@@ -15,10 +15,9 @@ using tessaro::test::RefDbTest;
 
 TEST_F(RefDbTest, ADamagedAnchorDatabaseIsReportedAndLeftByteForByte)
 {
-    QDir().mkpath(folder());
+    writeIniVersion(402);
     QByteArray garbage = "Data_V400 from an old backup\n" + QByteArray(3000, '\x5a');
     ASSERT_TRUE(test::writeFile(anchorPath(), garbage));
-    writeIniVersion(402);
 
     MessageScript messages;
     startUp();
