@@ -17,14 +17,6 @@ using report::ReportEngine;
 
 namespace {
 
-QString writeTemplate(const QString& name, const QByteArray& items, const QByteArray& extra = {})
-{
-    test::writeFile(test::tempPath(name),
-        R"({"format": "tessaro-report-template", "version": 1, "height": 550, )" + extra + R"("items": [)" + items
-            + "]}");
-    return test::tempPath(name);
-}
-
 const forms::FormSpec* specOf(const QString& file)
 {
     for (const forms::FormSpec* spec : forms::allForms())
@@ -141,7 +133,9 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
 
 TEST(ReportEngine, PagesOpenOnlyWhenDrawnOnAndProblemsAreReportedOnce)
 {
-    QString form = writeTemplate("row.jfm", R"({"type": "field", "x": 0, "y": 0, "w": 100, "h": 50, "name": "No"})");
+    const QString form = test::tempPath("row.jfm");
+    test::writeFile(form, R"({"format": "tessaro-report-template", "version": 1, "height": 550, "items": [
+        {"type": "field", "x": 0, "y": 0, "w": 100, "h": 50, "name": "No"}]})");
     ReportEngine engine(QString {});
     engine.Start();
     engine.NewPage(); // nothing drawn yet: no page
