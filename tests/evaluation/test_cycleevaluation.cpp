@@ -113,7 +113,6 @@ TEST(CycleEvaluation, TheoryAndControlLinesRoundHalvesAwayFromZero)
     EXPECT_FLOAT_EQ(TheoreticalElastic(123.25f, 50, 10000, 200, 500, 0), 7.33f);
     EXPECT_FLOAT_EQ(UpperLine(7.35f, EvaluationContext {}), 8.09f); // 8.085
     EXPECT_FLOAT_EQ(LowerLine(7.35f, EvaluationContext {}), 6.62f); // 6.615
-    EXPECT_EQ(TheoreticalElastic(150, 50, 10000, 0, 500, 0), MissingValue);
     EXPECT_EQ(TheoreticalElastic(150, 50, 10000, 1e-30f, 1e-30f, 0), MissingValue); // product underflows
     // A load-distribution anchor of four strands: Es·As per strand.
     EXPECT_FLOAT_EQ(TheoreticalElastic(150, 50, 10000, 200, 500, 4), 2.50f);

@@ -10,7 +10,6 @@ TEST(ScheduleEntries, MultiCycleHoldingsOfACycleAndStage)
 {
     HoldingSchedule s;
     LoadPlan plan = test::sixCycleAnchor().Plan; // T0 50, stages 100 … 350
-    EXPECT_EQ(ScheduleStageCount(4, 6, false), 4);
     ShownHoldings h = holdingsShown(s, plan, false, 4, 3);
     EXPECT_EQ(h.newLoad.entry, &s.InitialStages[4]); // the new load of cycle 4
     EXPECT_EQ(h.newLoad.load, 250);

@@ -59,12 +59,10 @@ TEST_F(Jacks, NewJackTakesTheNextNumberAndDeletingClosesTheGap)
     j.Strok = CDataJakki::NoValue; // a remark left out is stored empty
     EXPECT_EQ(insertJack(j), WriteResult::Done);
     EXPECT_EQ(j.No, 48);
-    EXPECT_EQ(scalar(jackPath(), "SELECT DataNum FROM JakkiTBL WHERE J_No = 48").toInt(), 4);
     EXPECT_TRUE(scalar(jackPath(), "SELECT Strok FROM JakkiTBL WHERE J_No = 48").isNull());
     auto record = jackRecordByName("TJ-NEW");
     ASSERT_TRUE(record);
     EXPECT_EQ(record->PointCount, 4);
-    EXPECT_FLOAT_EQ(record->Outputs[2], 320);
     EXPECT_FALSE(findJack("TJ-NEW")->CheckModify(j));
 
     const QString second = jackList()[1].JakkiName;
