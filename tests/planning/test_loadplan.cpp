@@ -80,11 +80,9 @@ TEST(LoadStages, EvenDistributionRoundsEachStageAndEndsAtTp)
 TEST(LoadStages, AutomaticCalculationKeepsASetLoadDistributionPlan)
 {
     AnchorRecord d = loadDistributionAnchor();
-    d.Plan.InitialLoad = 100;
-    d.Plan.PlannedMaxLoad = 500;
-    d.Plan.StageCount = 4;
-    d.Plan.CycleMaxLoad = { 150, 250, 450, 500 };
-    d.Plan.PlanSet = 1;
+    d.Plan = {
+        .PlanSet = 1, .InitialLoad = 100, .PlannedMaxLoad = 500, .StageCount = 4, .CycleMaxLoad = { 150, 250, 450, 500 }
+    };
     EXPECT_TRUE(CalculatePlanAutomatically(d, false));
     EXPECT_EQ(d.Plan.CycleMaxLoad[0], 150);
     EXPECT_TRUE(CalculatePlanAutomatically(d, true));

@@ -71,8 +71,7 @@ TEST(ScheduleEntries, TotalsOfTheTestIncludeTheLoadChanges)
     a.Plan.StageCount = 2;
     a.Plan.CycleMaxLoad = { 100, 150 };
     a.Spec2.LoadChangeBySpeed = 0;
-    a.Spec2.LoadingMinutes = 1;
-    a.Spec2.UnloadingMinutes = 1;
+    a.Spec2.LoadingMinutes = a.Spec2.UnloadingMinutes = 1;
     HoldingSchedule s = test::compactSchedule();
     ScheduleTotals t = scheduleTotals(a, s, false);
     EXPECT_EQ(t.readings, 10);
@@ -80,8 +79,7 @@ TEST(ScheduleEntries, TotalsOfTheTestIncludeTheLoadChanges)
     EXPECT_EQ(totalTimeText(125), QStringLiteral("125 分 = ( 2 時間 5 分 )"));
 
     a.Spec2.LoadChangeBySpeed = 1;
-    a.Spec2.LoadingRate = 25;
-    a.Spec2.UnloadingRate = 25;
+    a.Spec2.LoadingRate = a.Spec2.UnloadingRate = 25;
     EXPECT_EQ(scheduleTotals(a, s, false).minutes, 29);
     // A started minute counts: with 30 s increases the test ends after 24.5 min.
     a.Spec2.LoadingRate = 100;
