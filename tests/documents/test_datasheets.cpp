@@ -112,4 +112,3 @@ TEST(DataSheetPages, RowsSitAtTheirPitchBelowTheColumnTitlesAndNumbersRunOn)
     p.anchor(1).ReadingCount = 500;
     EXPECT_EQ(compose(p).of(Row).size(), 71u);
 }
-

@@ -26,4 +26,3 @@ TEST(RecentFiles, NewPathGoesOnTopTheTenthIsLostAndAReopenedEntryMovesUp)
     EXPECT_EQ(calls, 3);
     EXPECT_TRUE(recent::files().isEmpty());
 }
-

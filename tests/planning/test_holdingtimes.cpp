@@ -83,7 +83,6 @@ TEST(DefaultSchedule, PeakHoldingsByEditionGroundAndTest)
     EXPECT_NE(sand.SetFlag, 0);
     EXPECT_EQ(lastMinute(sand.InitialStages[0]), 5); // opening holding at T0
     EXPECT_EQ(lastMinute(sand.CycleStages[2].Loading[1]), 2); // history stages 1–2 min
-    EXPECT_EQ(lastMinute(defaultSchedule(0, 1, 5, false).InitialStages[5]), 5); // 2000, sand
 }
 
 TEST(DefaultSchedule, EveryUsedHoldingHasIncreasingTimes)

@@ -18,7 +18,6 @@ TEST_F(RefDbTest, FirstStartWritesTheSettingsAndCreatesBothDatabasesQuietly)
     startUp();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(iniVersion(), "407");
-    EXPECT_EQ(jackDbPath(), jackPath());
     EXPECT_EQ(scalar(jackPath(), "PRAGMA user_version").toInt(), 407);
     // Nothing but the two databases and the settings: the building file is gone.
     EXPECT_EQ(QDir(folder()).entryList(QDir::Files | QDir::Hidden).size(), 3);
@@ -75,11 +74,8 @@ TEST_F(RefDbTest, CreatingNeverReplacesAFileThatIsThere)
 
 TEST(SqlScript, SplitsOnSemicolonsOutsideTextsAndComments)
 {
-    auto statements = splitSqlScript("-- a comment; not a statement\n"
-                                     "INSERT INTO t VALUES ('a;b', 'it''s');\n"
-                                     "INSERT INTO t VALUES (\"x;y\"); -- trailing ; comment\n"
-                                     ";\n"
-                                     "SELECT 1");
+    auto statements = splitSqlScript("-- a comment; not a statement\nINSERT INTO t VALUES ('a;b', 'it''s');\n"
+                                     "INSERT INTO t VALUES (\"x;y\"); -- trailing ; comment\n;\nSELECT 1");
     EXPECT_EQ(statements,
         (QStringList { "INSERT INTO t VALUES ('a;b', 'it''s')", "INSERT INTO t VALUES (\"x;y\")", "SELECT 1" }));
 }
