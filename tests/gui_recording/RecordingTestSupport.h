@@ -6,8 +6,6 @@
 #include "support/GuiTestSupport.h"
 #include "ui/SpreadGrid.h"
 
-#include <gtest/gtest.h>
-
 namespace tessaro::test {
 
 // A quality-assurance project of three six-cycle anchors (sixCycleAnchor with
@@ -44,12 +42,9 @@ inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text
 {
     grid.setFocus();
     grid.SetActiveCell(col, row);
-    for (QChar c : text) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
-        QTest::keyClick(target, c.toLatin1());
-    }
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
-    QTest::keyClick(target, Qt::Key_Return);
+    for (QChar c : text)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, Qt::Key_Return);
     settle();
 }
 
