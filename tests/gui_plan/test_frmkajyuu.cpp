@@ -4,12 +4,10 @@
 
 #include "PlanTestSupport.h"
 #include "model/UserMessage.h"
-#include "planning/JudgementConstants.h"
 #include "planning/TestKinds.h"
 #include "planning/frmKajyuu.h"
 #include "ui/SpreadGrid.h"
 
-#include <QPlainTextEdit>
 #include <QRadioButton>
 
 using namespace tessaro;
@@ -126,18 +124,9 @@ TEST_F(LoadPlanWindow, OkChecksTheTpStillBeingTypedAgainstTheEditionsRange)
     EXPECT_TRUE(tp->hasFocus());
     EXPECT_EQ(tp->Text(), "");
     EXPECT_EQ(stored().PlannedMaxLoad, 350);
-
-    ui::ModalScript reference;
-    QString shown;
-    reference.expect("DlgReferenceText", [&](QDialog& d) {
-        shown = control<QPlainTextEdit>(d, "txtReference")->toPlainText();
-        d.reject();
-    });
-    click("Command2");
-    EXPECT_EQ(shown, loadLimitReferenceText2000());
 }
 
-TEST_F(LoadPlanWindow, WithoutTpOrAPassedPlanCheckNothingIsStored)
+TEST_F(LoadPlanWindow, WithoutTpTheFlagsAreClearedAndOkWaitsForOne)
 {
     anchor.Plan.PlannedMaxLoad = 0;
     open();
@@ -145,16 +134,6 @@ TEST_F(LoadPlanWindow, WithoutTpOrAPassedPlanCheckNothingIsStored)
     EXPECT_FALSE(test::enabled(*window, "Command1_0"));
     enter("imTxtTp", "350");
     EXPECT_TRUE(test::enabled(*window, "Command1_0"));
-
-    anchor.Plan.PlannedMaxLoad = 350;
-    anchor.Tendon.AnchorTypeName.clear();
-    messages.clear();
-    open();
-    click("CmdCalcAuto");
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.last().text, QStringLiteral("アンカー種別が入力されていません。"));
-    EXPECT_FALSE(test::enabled(*window, "Command1_0"));
-    EXPECT_EQ(grid()->GetText(1, 1), "100.00");
 }
 
 TEST_F(LoadPlanWindow, NewLoadsKeepTheReadingsAndANewStageCountVoidsThemAfterAsking)

@@ -4,7 +4,6 @@
 
 #include "RecordingTestSupport.h"
 #include "model/UserMessage.h"
-#include "recording/DlgSyokikintyouryoku.h"
 #include "recording/frmDataInput1.h"
 #include "ui/Chart2D.h"
 
@@ -228,22 +227,4 @@ TEST_F(InputWindow, OtherWindowsFromTheMeasurementWindow)
     });
     click(*window, "CmdToGraph");
     EXPECT_EQ(modal.opened(), (QStringList { "frmPrintDataSheet", "frmExcelOption", "frmGRAPH" }));
-}
-
-TEST(InitialTension, LoadDistributionAnchorCountsItsStrandSets)
-{
-    AnchorRecord a = test::sixCycleAnchor();
-    a.Tendon.AnchorTypeCode = 3;
-    a.Material.StrandSetCount = 4;
-    a.Material.TendonArea = 100;
-    a.AnchoringType = 2;
-    a.SetAmount = 4.5;
-    // 4.5 × 200 × 100 × 4 / 9000 = 40.00 kN; 300 + 40 = 340 kN = 20 + 20 × 130 / 220 = 31.82 MPa.
-    auto steps = [](QDialog& d) {
-        EXPECT_EQ(test::textOf(d, "LblBunshiValue"), QStringLiteral("4.50 × 200.00 × 100.00 × 4"));
-        EXPECT_EQ(test::textOf(d, "LblGauge"), QStringLiteral("[ ゲージ圧　：　31.82  (MPa) ]"));
-        click(d, "OKButton");
-    };
-    EXPECT_FLOAT_EQ(test::drive("DlgSyokikintyouryoku", steps, [&] { return DlgSyokikintyouryoku::ShowForm(nullptr, a); }),
-        340.0f);
 }
