@@ -30,13 +30,12 @@ QString writeForm(const QString& name, const QByteArray& json)
     return form;
 }
 
-// A document of `pages` pages; landscape pages when asked.
-QString document(const QString& name, int pages, bool landscape = false)
+// A document of `pages` pages.
+QString document(const QString& name, int pages)
 {
     QString form = writeForm(name,
-        QByteArray("{\"format\": \"tessaro-report-template\", \"version\": 1, \"height\": 100, \"orientation\": \"")
-            + (landscape ? "landscape" : "portrait")
-            + "\", \"items\": [{\"type\": \"box\", \"x\": 1000, \"y\": 1000, \"w\": 5000, \"h\": 5000}]}");
+        R"({"format": "tessaro-report-template", "version": 1, "height": 100,
+            "items": [{"type": "box", "x": 1000, "y": 1000, "w": 5000, "h": 5000}]})");
     QString file = test::tempPath(name + ".pdf");
     ReportEngine engine(file);
     engine.Start();
@@ -91,19 +90,6 @@ TEST(Preview, PagesZoomsAndDeletesItsDocumentOnClosing)
 
     frmPreview missing(test::tempPath("never-written.pdf"));
     EXPECT_EQ(navigation(missing), "0000");
-}
-
-TEST(Preview, FittingALandscapePageUsesItsLandscapeWidth)
-{
-    frmPreview portrait(document("upright", 1));
-    frmPreview landscape(document("turned", 1, true));
-    for (frmPreview* w : { &portrait, &landscape }) {
-        w->resize(900, 2000); // tall enough that the width decides
-        w->show();
-        w->setZoom(frmPreview::ZoomWholePage);
-    }
-    // Same window, so the ratio of the fitted zooms is the ratio of the page widths.
-    EXPECT_NEAR(portrait.zoomFactor() / landscape.zoomFactor(), 841.9 / 595.3, 0.02);
 }
 
 TEST(Preview, SavesACopyAndPrintsFromTheFirstPage)

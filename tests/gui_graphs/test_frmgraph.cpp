@@ -112,17 +112,14 @@ TEST(frmGRAPH, MenusAndButtonsOfTheGraphs)
     ui::ModalScript modal;
     modal.expect("PrintDialog", [](QDialog& d) { d.reject(); });
     trigger(window, "Print2"); // cancelled: nothing printed, nothing said
-    modal.expect("DlgChartProperty", [](QDialog& d) { d.reject(); });
-    trigger(window, "GraphProperty3");
     modal.expect("frmDataRevision", [](QDialog& d) { d.reject(); });
     click(window, "Command5");
     modal.expect("frmDataInput1", [](QDialog& d) { d.reject(); });
     click(window, "Command8");
     EXPECT_TRUE(modal.allUsed());
     EXPECT_EQ(script.shown().size(), 1u);
-    // The graph window's editor: titles, series, grid and legend, not axis labels.
-    ui::ChartEditorElements offered = window.chart(TestGraph::TimeLoad).editorElements();
-    EXPECT_FALSE(offered.testFlag(ui::ChartEditorElement::AxisLabels));
+    // The graph window's editor offers titles, series, grid and legend, not axis labels.
+    EXPECT_FALSE(window.chart(TestGraph::TimeLoad).editorElements().testFlag(ui::ChartEditorElement::AxisLabels));
     // Windows not in the program; a quality-assurance test has no friction loss.
     for (const char* name : { "Command4", "Command9", "CmdKuripu", "CmdMasatu" })
         EXPECT_FALSE(enabled(window, name)) << name;

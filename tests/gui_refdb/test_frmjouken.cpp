@@ -3,6 +3,7 @@
 
 #include "WindowDbTest.h"
 #include "planning/frmJouken.h"
+#include "refdb/JackDatabase.h"
 
 #include <QListWidget>
 #include <QRadioButton>
@@ -73,51 +74,30 @@ TEST_F(Jouken, ANewProjectNeedsItsCountAndAJackThatThenFillsEveryAnchor)
     click(*w, "CmdOK");
     EXPECT_EQ(messages.last().text, NoJack + QStringLiteral("使用するジャッキ名を選択してください。"));
     EXPECT_EQ(project().Record.AnchorCount, 0);
+    // The jack registration opens the jack list; the list is read again after it.
+    auto registration = [](QDialog& d) {
+        exec(DbKind::Jack, "DELETE FROM JakkiTBL WHERE J_No > 3");
+        click(d, "CmdClose");
+    };
+    test::drive("frmJakki", registration, [&] { click(*w, "CmdJakki"); });
+    EXPECT_EQ(list(*w)->count(), 3);
 
-    pickJack(*w, "TJ300-03");
-    EXPECT_EQ(test::textOf(*w, "LblTanitu"), "TJ300-03");
+    pickJack(*w, "TJ200-03");
+    EXPECT_EQ(test::textOf(*w, "LblTanitu"), "TJ200-03");
     click(*w, "CmdOK");
     EXPECT_EQ(w->result(), QDialog::Accepted);
-    EXPECT_EQ(messages.shown().size(), 2u);
     const ProjectRecord& r = project().Record;
     ASSERT_EQ(r.AnchorCount, 3);
     EXPECT_EQ(r.JackTypeChoice, 0);
+    const JackRecord chosen = *refdb::jackRecordByName("TJ200-03");
     for (int i = 1; i <= 3; ++i) {
-        EXPECT_EQ(r.AnchorMarks[std::size_t(i - 1)], 7);
-        EXPECT_EQ(project().anchor(i).Jack.JackName, "TJ300-03");
-        EXPECT_EQ(project().anchor(i).Jack.PointCount, 11); // DataNum: ten pairs plus one
+        EXPECT_EQ(r.AnchorMarks[std::size_t(i - 1)], chosen.JackNo);
+        EXPECT_EQ(project().anchor(i).Jack.PointCount, chosen.PointCount);
+        EXPECT_EQ(project().anchor(i).Jack.Outputs, chosen.Outputs);
     }
 }
 
-TEST_F(Jouken, SeveralJacksGoToTheSelectedRowsAndEveryRowNeedsOne)
-{
-    newProject(1);
-    auto w = open(JoukenPurpose::NewProject);
-    setCount(*w, "4");
-    control<QRadioButton>(*w, "OptJackType_1")->click();
-    EXPECT_FALSE(test::enabled(*w, "LblTanitu"));
-    list(*w)->setCurrentRow(0);
-    click(*w, "CmdAllSet");
-    grid(*w)->SetActiveCell(1, 2);
-    click(*w, "CmdClear");
-    click(*w, "CmdOK");
-    EXPECT_EQ(messages.last().text,
-        NoJack + QStringLiteral("\n※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
-    EXPECT_TRUE(w->isVisible());
-
-    grid(*w)->SetSelection({ 1, 2, 1, 3 });
-    pickJack(*w, "MS-250");
-    click(*w, "CmdOK");
-    ASSERT_EQ(w->result(), QDialog::Accepted);
-    const ProjectRecord& r = project().Record;
-    EXPECT_EQ(r.JackTypeChoice, 1);
-    EXPECT_EQ(QStringList(r.AnchorLabels.begin(), r.AnchorLabels.end()),
-        (QStringList { "TJ200-01", "MS-250", "MS-250", "TJ200-01" }));
-    EXPECT_EQ(r.AnchorMarks[1], 41);
-    EXPECT_EQ(project().anchor(3).Jack.JackName, "MS-250");
-}
-
-TEST_F(Jouken, RowsKeepTheirJacksWhenTheCountChangesAndTheListIsReadAgainAfterTheRegistration)
+TEST_F(Jouken, RowsKeepTheirJacksWhenTheCountChangesAndEveryRowNeedsOne)
 {
     fiveAnchorProject();
     project().Record.JackTypeChoice = 1;
@@ -125,19 +105,28 @@ TEST_F(Jouken, RowsKeepTheirJacksWhenTheCountChangesAndTheListIsReadAgainAfterTh
     auto w = open(JoukenPurpose::ChangeConditions);
     EXPECT_EQ(test::textOf(*w, "imText1"), "5");
     EXPECT_TRUE(control<QRadioButton>(*w, "OptJackType_1")->isChecked());
+    EXPECT_FALSE(test::enabled(*w, "LblTanitu"));
     setCount(*w, "2");
     EXPECT_EQ(grid(*w)->MaxRows(), 2);
     setCount(*w, "6");
     EXPECT_EQ(grid(*w)->GetText(1, 5), "MS-250");
     EXPECT_EQ(grid(*w)->GetText(1, 6), "");
     EXPECT_EQ(grid(*w)->GetText(0, 6), QStringLiteral("6本目のジャッキ名"));
-    // The jack registration opens the jack list; the list is read again after it.
-    auto steps = [](QDialog& d) {
-        exec(DbKind::Jack, "DELETE FROM JakkiTBL WHERE J_No > 3");
-        click(d, "CmdClose");
-    };
-    test::drive("frmJakki", steps, [&] { click(*w, "CmdJakki"); });
-    EXPECT_EQ(list(*w)->count(), 3);
+    click(*w, "CmdOK");
+    EXPECT_EQ(messages.last().text,
+        NoJack + QStringLiteral("\n※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
+    EXPECT_TRUE(w->isVisible());
+
+    grid(*w)->SetSelection({ 1, 3, 1, 6 });
+    pickJack(*w, "MS-250");
+    click(*w, "CmdOK");
+    ASSERT_EQ(w->result(), QDialog::Accepted);
+    const ProjectRecord& r = project().Record;
+    EXPECT_EQ(QStringList(r.AnchorLabels.begin(), r.AnchorLabels.end()),
+        (QStringList { "TJ200-01", "TJ200-01", "MS-250", "MS-250", "MS-250", "MS-250" }));
+    EXPECT_EQ(r.AnchorMarks[5], 41);
+    EXPECT_EQ(project().anchor(6).Jack.JackName, "MS-250");
+    EXPECT_EQ(project().anchor(1).Plan.PlanSet, 0); // new conditions: the plans are confirmed again
 }
 
 TEST_F(Jouken, ABasicInvestigationShowsOneAnchorWithOneJack)

@@ -51,8 +51,6 @@ TEST(frmTitle, OkStoresTheNamesAndRemarksAndCancelNothing)
         click(d, "Command1_0");
     }));
     EXPECT_FALSE(changed);
-    EXPECT_EQ(p.Settings.Header.Remarks[1], QStringLiteral("雨天順延"));
-
     EXPECT_TRUE(showTitle(changed, [](QDialog& d) {
         EXPECT_EQ(test::textOf(d, "imTBikou_1"), QStringLiteral("雨天順延"));
         test::keyIn(test::control<QLineEdit>(d, "TxtMotouke"), QStringLiteral("元請建設"));
