@@ -55,13 +55,10 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
     const std::tuple<QStringList, int, QString> cases[] = {
         { { "pdf", data, "--doc", "report", "--out", out }, 2, "--doc datasheet" },
         { { "pdf", data, "--doc", "datasheet" }, 2, "--out is missing" },
-        { { "pdf", data, "--doc", "blank", "--time", "--out", out }, 2, "" },
         { { "pdf", data, "--doc", "datasheet", "--anchors", "2-5", "--out", out }, 1, "1-3" },
-        { { "pdf", data, "--doc", "anchorlist", "--anchors", "3-4", "--out", out }, 1, "" },
         { { "pdf", data, "--doc", "blank", "--sheets", "11", "--out", out }, 1, "" },
         { { "pdf", test::tempPath("absent.tsx"), "--doc", "datasheet", "--out", out }, 1, "" },
         { { "xlsx", data, "--out", out }, 2, "--anchor N or --list" },
-        { { "xlsx", data, "--anchor", "1", "--list", "--out", out }, 2, "" },
         { { "xlsx", data, "--anchor", "x", "--out", out }, 2, "" },
         { { "xlsx", data, "--anchor", "4", "--out", out }, 1, "1-3" },
         { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1, QStringLiteral("Excel変換できませんでした") },

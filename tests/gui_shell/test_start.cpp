@@ -1,5 +1,6 @@
-// Start-up: the start window's new project, open and end; the recent-file list; the
-// file named on the command line; one instance at a time.
+// Start-up: the start window's open and end (its new project is the road test's
+// first step); the recent-file list; the file named on the command line; one
+// instance at a time.
 
 #include "support/TestSupport.h"
 
@@ -35,27 +36,6 @@ QString savedProject(const QString& name, int category, int anchors)
 }
 
 } // namespace
-
-TEST(frmStart, ANewProjectGoesThroughTheWorksTitleAndTheTestConditions)
-{
-    frmMain main;
-    frmStart start(&main);
-    ui::ModalScript modal;
-    modal.expect("frmTitle", [](QDialog& d) {
-        test::setText(d, "TxtKouji", QStringLiteral("国道改良工事"));
-        click(d, "Command1_0");
-    });
-    test::expectTestConditions(modal, 2);
-    click(start, "CmdNewFile_1");
-    EXPECT_EQ(start.resultCode(), frmStart::NewProject);
-    EXPECT_EQ(project().TestCategory, 1);
-    EXPECT_EQ(project().Record.WorksName, QStringLiteral("国道改良工事"));
-    EXPECT_EQ(project().Record.AnchorCount, 2);
-    EXPECT_FALSE(project().Record.AnchorLabels[1].isEmpty()); // the jack chosen for both
-    EXPECT_FALSE(main.testTypeButton());
-    EXPECT_FALSE(main.DataChanged);
-    EXPECT_TRUE(modal.allUsed());
-}
 
 TEST(frmStart, OpenAFileOrEndAfterAsking)
 {
