@@ -87,9 +87,6 @@ TEST(Preview, PagesZoomsAndDeletesItsDocumentOnClosing)
     click(w, "CmdClose");
     EXPECT_FALSE(w.isVisible());
     EXPECT_FALSE(QFile::exists(file));
-
-    frmPreview missing(test::tempPath("never-written.pdf"));
-    EXPECT_EQ(navigation(missing), "0000");
 }
 
 TEST(Preview, SavesACopyAndPrintsFromTheFirstPage)

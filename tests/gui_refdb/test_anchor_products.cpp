@@ -142,8 +142,6 @@ TEST_F(Registration, TheMethodListChangesOnlyTheWorkingCopiesUntilSaved)
         EXPECT_EQ(grid(d)->GetText(1, grid(d)->ActiveRow()), stored); // held to 25 characters
         grid(d)->SetActiveCell(1, 1);
         click(d, "CmdDelete");
-        EXPECT_EQ(storedMethods("BackComboTBL").size(), 2);
-        EXPECT_EQ(storedMethods("ComboTBL").size(), 2);
         messages.answer(AnswerNo);
         click(d, "CmdClose");
         EXPECT_EQ(messages.last().text, QStringLiteral("データベースファイルを保存しますか？"));

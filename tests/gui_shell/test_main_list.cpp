@@ -85,7 +85,6 @@ TEST_F(ListWindow, AMovedRowStaysSelectedAndTheGreyRowsGoAfterAsking)
     project().anchor(5).AnchorNo.clear();
     main = std::make_unique<frmMain>();
     command(*main, "MenuHyouHyouji");
-    test::screenshot(*main, "frmMain-list");
     test::selectRow(*main, 2);
     command(*main, "CmdSort_0");
     EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-2", "A-4", "" }));

@@ -79,14 +79,12 @@ TEST_F(SheetGrid, TypingReplacesTheCellAndEnterMovesDownTheColumn)
 {
     grid.SetText(2, 1, "12");
     QSignalSpy change(&grid, &SpreadGrid::Change);
-    QSignalSpy leave(&grid, &SpreadGrid::LeaveCell);
     showActive(grid);
     grid.setFocus();
     type(2, 1, "5.4");
     EXPECT_EQ(grid.GetText(2, 1), "5.40");
     EXPECT_EQ(change.count(), 1);
     EXPECT_EQ(grid.ActiveRow(), 2);
-    EXPECT_EQ(leave.last(), (QList<QVariant> { 2, 1, 2, 2 }));
     // Without replace mode the typed keys are appended.
     grid.SetEditModeReplace(false);
     grid.SetText(1, 2, "No");
@@ -168,20 +166,16 @@ TEST_F(SheetGrid, BlockPropertiesCopyMoveAndRedrawOnce)
     EXPECT_EQ(grid.GetText(4, 3), "c");
 }
 
-TEST_F(SheetGrid, RightClickAndKeysAreReported)
+TEST_F(SheetGrid, ARightClickIsReportedWithItsCell)
 {
     showActive(grid);
     QSignalSpy right(&grid, &SpreadGrid::RightClick);
-    QSignalSpy key(&grid, &SpreadGrid::KeyDown);
     QPoint inCell = grid.visualRect(grid.model()->index(2, 1)).center();
     QContextMenuEvent menu(QContextMenuEvent::Mouse, inCell, grid.viewport()->mapToGlobal(inCell));
     QApplication::sendEvent(grid.viewport(), &menu);
     ASSERT_EQ(right.count(), 1);
     EXPECT_EQ(right.at(0).at(0).toInt(), 2);
     EXPECT_EQ(grid.ActiveRow(), 3);
-    QTest::keyClick(&grid, Qt::Key_F5);
-    ASSERT_EQ(key.count(), 1);
-    EXPECT_EQ(key.at(0).at(0).toInt(), int(Qt::Key_F5));
 }
 
 TEST(SpreadHeader, HeaderRowsWithGroupHeadings)
