@@ -15,7 +15,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QTabWidget>
 
@@ -56,14 +55,6 @@ ChartFormat editedFormat()
     elastic.line = LineStyle::Dash;
     elastic.marker = MarkerShape::Triangle;
     return f;
-}
-
-void writeText(const QString& path, const QByteArray& text)
-{
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(text);
 }
 
 } // namespace
@@ -161,7 +152,7 @@ TEST(ChartFormatFile, MissingOrDamagedFilesLeaveTheDesignedAppearance)
              QByteArray("[Format]\nVersion=1\n[Group999Series1]\nColor=#000000\n"),
              QByteArray("[Format]\nVersion=2\n[Chart]\nTitle=x\n") }) {
         QString path = test::tempPath("damaged/value.ini");
-        writeText(path, bad);
+        test::writeFile(path, bad);
         EXPECT_TRUE(unchanged(path)) << bad.constData();
     }
 }
@@ -183,5 +174,5 @@ TEST(OlectraChart, SaveAsDefaultWritesNothingOnNoAndTellsWhenItCannotWrite)
     QDir().mkpath(chartFormatPath("blocked.ini")); // a folder where the file should be
     script.answer(AnswerYes);
     EXPECT_FALSE(saveChartFormatsAsDefault({ { &chart, "blocked.ini" } }));
-    EXPECT_TRUE(script.last().text.startsWith(QStringLiteral("グラフ書式を保存できませんでした。")));
+    EXPECT_TRUE(test::lastText(script).startsWith(QStringLiteral("グラフ書式を保存できませんでした。")));
 }

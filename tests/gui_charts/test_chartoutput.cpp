@@ -5,6 +5,7 @@
 #include "SampleCharts.h"
 
 #include "graphs/AxisLabels.h"
+#include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "ui/Chart2D.h"
 #include "ui/ChartOutput.h"
@@ -12,7 +13,6 @@
 
 #include <QCategoryAxis>
 #include <QDir>
-#include <QFile>
 #include <QGraphicsLayout>
 #include <QGraphicsScene>
 #include <QLineSeries>
@@ -31,10 +31,7 @@ namespace {
 // apart removed.
 QStringList svgTexts(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    QString svg = QString::fromUtf8(file.readAll());
+    QString svg = QString::fromUtf8(test::readFile(path));
     QStringList texts;
     static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
     for (auto it = text.globalMatch(svg); it.hasNext();)
@@ -112,10 +109,7 @@ TEST(ChartOutput, OnePrinterPageAndAnImageLaidOutAtItsOwnSize)
     chart.resize(200, 160);
     chart.setData(test::displacementCurves());
     ASSERT_TRUE(chart.print(printer, QSize(fromTwips(9000), fromTwips(9000))));
-    QFile pdf(path);
-    ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
-    QByteArray bytes = pdf.readAll();
-    EXPECT_EQ(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 1);
+    EXPECT_EQ(test::pdfPages(path), 1);
 
     QImage image = chart.toImage(QSize(600, 600));
     EXPECT_EQ(image.size(), QSize(600, 600));
@@ -170,8 +164,8 @@ TEST(ChartPlot, BlankChartShowsNoFrameNoGridNoLegend)
 TEST(ChartPlot, DegenerateBoundsStillDrawARange)
 {
     const double inf = std::numeric_limits<double>::infinity();
-    const std::tuple<double, double, double, double> cases[] = {
-        { 0, 0, 0, 1 }, { 50, 50, 45, 55 }, { 10, -10, -10, 10 }, { 1e-300, 3e-300, 0, 1 }, { 1e6, inf, 0, 100 } };
+    const std::tuple<double, double, double, double> cases[]
+        = { { 0, 0, 0, 1 }, { 50, 50, 45, 55 }, { 10, -10, -10, 10 }, { 1e-300, 3e-300, 0, 1 }, { 1e6, inf, 0, 100 } };
     for (auto [min, max, from, to] : cases) {
         ChartAxis axis;
         axis.min = min;

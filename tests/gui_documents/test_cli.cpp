@@ -7,8 +7,6 @@
 #include "support/TestSupport.h"
 #include "support/XlsxReader.h"
 
-#include <QFile>
-
 using namespace tessaro;
 
 namespace {
@@ -30,7 +28,8 @@ TEST(Cli, WritesEveryDocumentKind)
     const QString pdf = test::tempPath("cli.pdf");
     QByteArray out, err;
     // Data sheets: 31 rows take two pages an anchor.
-    ASSERT_EQ(test::runCli({ "pdf", data, "--doc", "datasheet", "--anchors", "2-3", "--time", "--out", pdf }, &out, &err), 0)
+    ASSERT_EQ(
+        test::runCli({ "pdf", data, "--doc", "datasheet", "--anchors", "2-3", "--time", "--out", pdf }, &out, &err), 0)
         << err.toStdString();
     EXPECT_EQ(test::pdfPages(pdf), 4);
     EXPECT_TRUE(out.contains("4 pages"));
@@ -61,7 +60,8 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
         { { "xlsx", data, "--out", out }, 2, "--anchor N or --list" },
         { { "xlsx", data, "--anchor", "x", "--out", out }, 2, "" },
         { { "xlsx", data, "--anchor", "4", "--out", out }, 1, "1-3" },
-        { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1, QStringLiteral("Excel変換できませんでした") },
+        { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1,
+            QStringLiteral("Excel変換できませんでした") },
     };
     for (const auto& [args, status, told] : cases) {
         QByteArray err;

@@ -10,8 +10,6 @@
 #include "ui/FileDialogs.h"
 
 #include <QCheckBox>
-#include <QFile>
-#include <QFileInfo>
 
 using namespace tessaro;
 
@@ -25,12 +23,6 @@ ui::ModalScript::Driver chooseOptions(std::array<bool, 5> checks, const char* bu
             test::check(d, QStringLiteral("ChkOption_%1").arg(i), checks[std::size_t(i)]);
         test::click(d, button);
     };
-}
-
-QByteArray contents(const QString& file)
-{
-    QFile f(file);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 } // namespace
@@ -78,18 +70,19 @@ TEST(ExcelOption, AnchorListAndTheMessageWhenTheFileCannotBeWritten)
     files.answer(file);
     ASSERT_TRUE(frmExcelOption::AnchorListToExcel(nullptr));
     EXPECT_EQ(test::XlsxReader(file).sheet(QStringLiteral("データ一覧表")).value({ 1, 3 }).text, "A-3");
-    const QByteArray written = contents(file);
+    const QByteArray written = test::readFile(file);
 
     // A folder where the workbook should go: the system's message, nothing lost.
     const QString folder = test::tempPath("folder.xlsx");
     QDir().mkpath(folder);
     files.answer(folder);
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
-    EXPECT_EQ(messages.last().text, QStringLiteral("指定したファイルが開かれているため、Excel変換できませんでした。"));
+    EXPECT_EQ(
+        test::lastText(messages), QStringLiteral("指定したファイルが開かれているため、Excel変換できませんでした。"));
     EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     files.answer(test::tempPath("no-such-folder/一覧.xlsx"));
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
     EXPECT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(contents(file), written);
+    EXPECT_EQ(test::readFile(file), written);
 }

@@ -4,9 +4,9 @@
 
 #include "documents/PrintModule.h"
 #include "support/DataSheetSamples.h"
+#include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfDocument>
@@ -17,18 +17,9 @@ using report::ReportEngine;
 
 namespace {
 
-QString writeFile(const QString& name, const QByteArray& bytes)
-{
-    QString path = test::tempPath(name);
-    QFile f(path);
-    f.open(QIODevice::WriteOnly);
-    f.write(bytes);
-    return path;
-}
-
 QString form(const QString& name, const QByteArray& items)
 {
-    return writeFile(name,
+    return test::writeFile(test::tempPath(name),
         R"({"format": "tessaro-report-template", "version": 1, "height": 1000, "items": [)" + items + "]}");
 }
 
@@ -83,16 +74,14 @@ TEST(PdfOutput, AFileThatCannotBeWrittenIsReportedAndAnOldOneKept)
     EXPECT_FALSE(PrintModule::PrintBlankDataSheets(nowhere, 1));
     EXPECT_FALSE(nowhere.problems().isEmpty());
     // An earlier document stays whole until the new one is complete.
-    QString file = writeFile("kept.pdf", "earlier document");
+    QString file = test::writeFile(test::tempPath("kept.pdf"), "earlier document");
     {
         ReportEngine engine(file);
         engine.Start();
         engine.setFormName(form("any.jfm", ""));
         engine.DrawForm();
     } // abandoned without End
-    QFile kept(file);
-    kept.open(QIODevice::ReadOnly);
-    EXPECT_EQ(kept.readAll(), "earlier document");
+    EXPECT_EQ(test::readFile(file), "earlier document");
 }
 
 TEST(PdfOutput, PicturesKeepTheirShapeAndTextsAreShrunkWrappedOrClipped)
@@ -104,7 +93,8 @@ TEST(PdfOutput, PicturesKeepTheirShapeAndTextsAreShrunkWrappedOrClipped)
     wide.fill(Qt::black);
     QString png = test::tempPath("wide.png");
     wide.save(png);
-    QString svg = writeFile("tall.svg", R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="40" viewBox="0 0 10 40">
+    QString svg = test::writeFile(test::tempPath("tall.svg"),
+        R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="40" viewBox="0 0 10 40">
         <rect width="10" height="40" fill="black"/></svg>)");
     const QString text = QStringLiteral("国道123号線　○○地区法面補強工事（その２）グラウンドアンカー工");
     QString t = form("fields.jfm", R"({"type": "image", "x": 2000, "y": 0, "w": 10000, "h": 10000, "name": "IMAGE"},

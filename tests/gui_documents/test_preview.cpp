@@ -10,7 +10,6 @@
 #include "ui/FileDialogs.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -21,19 +20,10 @@ using test::textOf;
 
 namespace {
 
-QString writeForm(const QString& name, const QByteArray& json)
-{
-    QString form = test::tempPath(name + ".jfm");
-    QFile f(form);
-    f.open(QIODevice::WriteOnly);
-    f.write(json);
-    return form;
-}
-
 // A document of `pages` pages.
 QString document(const QString& name, int pages)
 {
-    QString form = writeForm(name,
+    QString form = test::writeFile(test::tempPath(name + ".jfm"),
         R"({"format": "tessaro-report-template", "version": 1, "height": 100,
             "items": [{"type": "box", "x": 1000, "y": 1000, "w": 5000, "h": 5000}]})");
     QString file = test::tempPath(name + ".pdf");
@@ -101,7 +91,7 @@ TEST(Preview, SavesACopyAndPrintsFromTheFirstPage)
     MessageScript messages;
     dialogs.answer(test::tempPath("no-such-folder/x.pdf"));
     click(w, "CmdSave");
-    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("ファイルを保存できませんでした。")));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("ファイルを保存できませんでした。")));
 
     click(w, "cmdNext");
     QString printed = test::tempPath("printed.pdf");
@@ -124,7 +114,8 @@ TEST(Preview, SavesACopyAndPrintsFromTheFirstPage)
 
 TEST(Preview, ProblemsOfTheCompositionAreToldBeforeThePreview)
 {
-    QString form = writeForm("short", R"({"format": "tessaro-report-template", "version": 1, "height": 100, "items": []})");
+    QString form = test::writeFile(test::tempPath("short.jfm"),
+        R"({"format": "tessaro-report-template", "version": 1, "height": 100, "items": []})");
     ReportEngine engine(test::tempPath("with-problems.pdf"));
     engine.Start();
     engine.setFormName(form);
@@ -138,12 +129,12 @@ TEST(Preview, ProblemsOfTheCompositionAreToldBeforeThePreview)
         d.reject();
     });
     previewDocument(nullptr, engine, ended, {});
-    EXPECT_TRUE(messages.last().text.contains("Koujimei"));
+    EXPECT_TRUE(test::lastText(messages).contains("Koujimei"));
 
     ReportEngine unwritable(test::tempPath("no-such-folder/x.pdf"));
     unwritable.Start();
     ended = unwritable.End();
     previewDocument(nullptr, unwritable, ended, {}); // no preview: the script expects none
-    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("印刷用のファイルを作成できませんでした。")));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("印刷用のファイルを作成できませんでした。")));
     EXPECT_EQ(modal.opened(), QStringList { "frmPreview" });
 }

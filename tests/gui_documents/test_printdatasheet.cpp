@@ -9,8 +9,6 @@
 #include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 
-#include <QFile>
-
 using namespace tessaro;
 using test::check;
 using test::click;
@@ -33,7 +31,7 @@ void expectRefused(QWidget& w, const std::vector<std::pair<QStringList, QString>
         setRange(w, range[0], range[1]);
         click(w, "OKButton");
         ASSERT_EQ(messages.shown().size(), 1u) << range.join('-').toStdString();
-        EXPECT_EQ(messages.last().text, text);
+        EXPECT_EQ(test::lastText(messages), text);
         EXPECT_TRUE(w.isVisible());
     }
 }
@@ -78,13 +76,14 @@ TEST(PrintDataSheet, PageTotalRangeChecksAndThePreview)
         setRange(w, "1", "5");
         EXPECT_EQ(textOf(w, "LblMaxPage"), QStringLiteral("全８ページ")); // 1 + 3 + 2 + 1 + 1
         const QString wrong = QStringLiteral("印刷範囲指定が間違っています。入力し直してください。");
-        expectRefused(w, { { { "2", "" }, QStringLiteral("印刷範囲を入力して下さい。") }, { { "4", "2" }, wrong },
-                             { { "1", "6" }, wrong } });
+        expectRefused(w,
+            { { { "2", "" }, QStringLiteral("印刷範囲を入力して下さい。") }, { { "4", "2" }, wrong },
+                { { "1", "6" }, wrong } });
         check(w, "Option1_2");
         test::setText(w, "imTxtMai", "");
         MessageScript messages;
         click(w, "OKButton");
-        EXPECT_EQ(messages.last().text, QStringLiteral("シートの枚数を入力して下さい。"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("シートの枚数を入力して下さい。"));
         EXPECT_FALSE(test::enabled(w, "ChkisTime")); // blank sheets have no time column
     }
     EXPECT_EQ(previewPages(
@@ -125,12 +124,15 @@ TEST(PrintSyogen, RangeChecksAndThePreviewOfTheList)
         EXPECT_EQ(textOf(w, "imtxtStart"), "3");
         EXPECT_FALSE(test::enabled(w, "imtxtStart"));
         const QString beyond = QStringLiteral("印刷範囲を超えています。\n入力範囲 ： 1 ～ 6");
-        expectRefused(w, { { { "2", "" }, QStringLiteral("印刷範囲が未入力です。") },
-                             { { "4", "2" }, QStringLiteral("範囲指定が間違っています｡") }, { { "0", "2" }, beyond } });
+        expectRefused(w,
+            { { { "2", "" }, QStringLiteral("印刷範囲が未入力です。") },
+                { { "4", "2" }, QStringLiteral("範囲指定が間違っています｡") }, { { "0", "2" }, beyond } });
         check(w, "ChkPage", false);
         EXPECT_FALSE(w.options().pageNumbers);
     }
-    EXPECT_EQ(previewPages("frmPrintSyogen", [](QDialog& d) { setRange(d, "2", "4"); }, frmPrintSyogen::ShowForm), "1/6");
+    EXPECT_EQ(previewPages(
+                  "frmPrintSyogen", [](QDialog& d) { setRange(d, "2", "4"); }, frmPrintSyogen::ShowForm),
+        "1/6");
 
     test::makeBasicProject(project(), 0);
     frmPrintSyogen basic;

@@ -11,7 +11,6 @@
 #include "ui/Chart2D.h"
 #include "ui/GraphFiles.h"
 
-#include <QFile>
 #include <QSvgRenderer>
 
 using namespace tessaro;
@@ -20,8 +19,7 @@ namespace {
 
 QString svgText(const QString& path)
 {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    return QString::fromUtf8(test::readFile(path));
 }
 
 double firstAnchorShown(const frmEffectGraph& window)

@@ -13,7 +13,6 @@
 
 #include <QAction>
 #include <QClipboard>
-#include <QFile>
 
 using namespace tessaro;
 using test::click;
@@ -68,7 +67,7 @@ TEST(frmGRAPH, ShowsTheAnchorsGraphsAndPagesOverAnchorsWithoutInformation)
 
     MessageScript script;
     click(window, "cmdNext"); // anchor 2 has no name
-    EXPECT_EQ(script.last().text, QStringLiteral("アンカー情報が未入力です。メイン画面に戻って入力してください。"));
+    EXPECT_EQ(test::lastText(script), QStringLiteral("アンカー情報が未入力です。メイン画面に戻って入力してください。"));
     EXPECT_EQ(window.shownAnchor(), 1);
 
     // Anchor 3: its sheet is not read. Displacement graphs blank, the time–load
@@ -106,7 +105,7 @@ TEST(frmGRAPH, MenusAndButtonsOfTheGraphs)
     MessageScript script;
     QApplication::clipboard()->clear();
     trigger(window, "Copy2");
-    EXPECT_TRUE(script.last().text.endsWith(QStringLiteral("グラフは、クリップボードにコピーされました。")));
+    EXPECT_TRUE(test::lastText(script).endsWith(QStringLiteral("グラフは、クリップボードにコピーされました。")));
     EXPECT_EQ(QApplication::clipboard()->image().size(), QSize(400, 400)); // 6000 twips square
 
     ui::ModalScript modal;
@@ -140,7 +139,7 @@ TEST(frmGRAPH, FormatsAreReadOnOpeningAndSavedAsDefault)
     MessageScript script;
     script.answer(AnswerYes);
     click(window, "Command7");
-    EXPECT_EQ(script.last().text, QStringLiteral("現在のグラフ書式が初期値として更新されますが、よろしいですか？"));
+    EXPECT_EQ(test::lastText(script), QStringLiteral("現在のグラフ書式が初期値として更新されますが、よろしいですか？"));
     for (int g = 1; g <= 4; ++g) {
         ChartFormat read;
         ASSERT_TRUE(readChartFormat(chartFormatPath(graphFormatFile(g)), read)) << g;

@@ -14,8 +14,6 @@
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
-
 using namespace tessaro;
 using test::check;
 
@@ -61,7 +59,7 @@ std::pair<int, QSizeF> preview(QWidget& window, const char* button, const ui::Mo
     MessageScript messages;
     test::click(window, button);
     EXPECT_TRUE(modal.allUsed());
-    EXPECT_TRUE(messages.empty()) << messages.last().text.toStdString();
+    EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
     return shown;
 }
 
@@ -116,8 +114,9 @@ TEST(GraphPrint, CliWritesTheSameGraphSheets)
     ASSERT_TRUE(SaveDataFile(data));
     QString out = test::tempPath("cli-graphs.pdf");
     QByteArray err;
-    ASSERT_EQ(test::runCli({ "pdf", data, "--doc", "graphs", "--anchors", "2-3", "--graphs-only", "--mono", "--out", out },
-                  nullptr, &err),
+    ASSERT_EQ(
+        test::runCli({ "pdf", data, "--doc", "graphs", "--anchors", "2-3", "--graphs-only", "--mono", "--out", out },
+            nullptr, &err),
         0)
         << err.toStdString();
     EXPECT_EQ(test::pdfPages(out), 2);

@@ -59,7 +59,7 @@ TEST_F(LoadPlanWindow, EvenDistributionIsStoredWithItsPressuresOnOk)
     EXPECT_EQ(grid()->GetText(1, 6), "350.00");
     EXPECT_EQ(grid()->GetText(1, 7), "");
     click("Command1_0");
-    EXPECT_EQ(messages.last().text, QStringLiteral("入力項目が足りません。値を入力して下さい。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("入力項目が足りません。値を入力して下さい。"));
     EXPECT_TRUE(window->isVisible());
 
     enter("imTxtTo", "100");
@@ -119,7 +119,7 @@ TEST_F(LoadPlanWindow, OkChecksTheTpStillBeingTypedAgainstTheEditionsRange)
     messages.answer(0); // [再入力]
     click("Command1_0");
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("入力範囲：110.00 ～ 900.00 , 入力値　：105.00")));
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("入力範囲：110.00 ～ 900.00 , 入力値　：105.00")));
     EXPECT_TRUE(window->isVisible());
     EXPECT_TRUE(tp->hasFocus());
     EXPECT_EQ(tp->Text(), "");
@@ -152,7 +152,7 @@ TEST_F(LoadPlanWindow, NewLoadsKeepTheReadingsAndANewStageCountVoidsThemAfterAsk
     messages.answer(AnswerCancel);
     click("Command1_0");
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("測定値入力後に荷重段階数を変更すると")));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("測定値入力後に荷重段階数を変更すると")));
     EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
     EXPECT_EQ(project().anchor(1).ReadingCount, 3);
     messages.answer(AnswerOk);
@@ -182,7 +182,7 @@ TEST_F(LoadPlanWindow, LoadDistributionAnchorNeedsItsMinimumInitialLoad)
     EXPECT_EQ(text("LblSaisyuu"), QStringLiteral("≧ 最終折点荷重 = 70.00 (kN)"));
     enter("imTxtTo", "50");
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("70.00kN")));
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("70.00kN")));
     EXPECT_EQ(text("imTxtTo"), "70.00");
 }
 
@@ -198,7 +198,7 @@ TEST_F(LoadPlanWindow, BasicInvestigationPlansTheWorkingAnchorBoundBelowByTug)
     EXPECT_TRUE(text("LblTys").endsWith(QStringLiteral("Tp ≧　Tug   =  400.00 (kN)")));
     messages.answer(1); // [入力確定]
     enter("imTxtTp", "350");
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("入力範囲：400.00 ～ 900.00")));
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("入力範囲：400.00 ～ 900.00")));
     click("Command1_0");
     ASSERT_TRUE(closedWithOk());
     EXPECT_EQ(p.Record.WorkingAnchor.Plan.PlanSet, 1);

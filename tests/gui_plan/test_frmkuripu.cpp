@@ -53,7 +53,7 @@ TEST_F(ScheduleWindow, AScheduleNeverSetStartsFromTheEditionsExampleAndOkStoresT
     EXPECT_EQ(messages.shown().size(), 1u);
     EXPECT_EQ(text("imNumber1"), "1");
     grid("vspdShinki2")->EnterText(1, 3, "1"); // 1, 2, 1
-    EXPECT_EQ(messages.last().text,
+    EXPECT_EQ(test::lastText(messages),
         QStringLiteral("新規荷重時間の入力が間違っています。時間が逆転していないか確認して下さい。"));
     EXPECT_EQ(times("vspdShinki2"), QStringList({ "1", "2", "5", "10", "15" }));
     // A longer holding and a time taken out: the gap closes.
@@ -116,7 +116,7 @@ TEST_F(ScheduleWindow, NewTimesKeepTheReadingsAndANewReadingCountVoidsThemAfterA
     click("CmdOK");
     ASSERT_EQ(messages.shown().size(), 1u);
     EXPECT_TRUE(
-        messages.last().text.startsWith(QStringLiteral("測定値入力後に計測回数(計測ポイント回数)を変更すると")));
+        test::lastText(messages).startsWith(QStringLiteral("測定値入力後に計測回数(計測ポイント回数)を変更すると")));
     EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
     EXPECT_EQ(schedule.InitialStages[0].Count, 1);
     messages.answer(AnswerOk);

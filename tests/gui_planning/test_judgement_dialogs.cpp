@@ -49,7 +49,8 @@ TEST(DlgSelectBook, TheOlderEditionWithItsConstantsGoesIntoTheProject)
         // The older edition still needs every value; an empty box is named with its edition.
         setBox(d, "imTKuripu_1", "");
         click(d, "CmdOK");
-        EXPECT_EQ(messages.last().text, QStringLiteral("クリープ係数判定値に空白があります。\n(平成12年3月23日改定)"));
+        EXPECT_EQ(
+            test::lastText(messages), QStringLiteral("クリープ係数判定値に空白があります。\n(平成12年3月23日改定)"));
         setBox(d, "imTKuripu_1", "1.50");
         setBox(d, "imTKuripu_5", "0.30");
         click(d, "CmdOK");

@@ -1,5 +1,5 @@
 #pragma once
-// The project, controls and keys the measurement-window tests share.
+// The project the measurement-window tests share.
 
 #include "model/basMainData.h"
 #include "support/AnchorFixtures.h"
@@ -35,17 +35,6 @@ inline Project& openSixCycleProject()
 inline void settle()
 {
     QCoreApplication::processEvents();
-}
-
-// Types into a cell key by key as the operator does, then Enter.
-inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text)
-{
-    grid.setFocus();
-    grid.SetActiveCell(col, row);
-    for (QChar c : text)
-        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, c.toLatin1());
-    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, Qt::Key_Return);
-    settle();
 }
 
 } // namespace tessaro::test

@@ -83,12 +83,12 @@ TEST_F(InputWindow, TypedReadingsGiveTheElongationAndAreDiscardedOnNo)
     EXPECT_TRUE(messages.empty());
     test::settle();
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("4行目の測定No1")));
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("小数点は「.」（ピリオド）で入力してください。")));
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("4行目の測定No1")));
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("小数点は「.」（ピリオド）で入力してください。")));
 
     messages.answer(AnswerNo);
     click(*window, "CmdOKCancel");
-    EXPECT_EQ(messages.last().text, ChangedQuestion);
+    EXPECT_EQ(test::lastText(messages), ChangedQuestion);
     EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
     EXPECT_FALSE(window->dataChanged());
     // As it was before the window opened: no sheet at all.
@@ -114,12 +114,12 @@ TEST_F(InputWindow, PastedReadingsAreCopiedFromThePopUpMenuAndKeptOnYes)
         menu->findChild<QAction*>("Copy1")->trigger();
     });
     emit grid->RightClick(Col::ColMeasured1, 2, grid->mapToGlobal(QPoint(40, 40)));
-    EXPECT_EQ(messages.last().text, QStringLiteral("クリップボードにコピーされました。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("クリップボードにコピーされました。"));
     EXPECT_EQ(QApplication::clipboard()->text(), "12.50\t\t\t2.50\r\n13.75\t\t\t3.75\r\n");
 
     messages.answer(AnswerYes);
     window->reject(); // the close box asks as the close button does
-    EXPECT_EQ(messages.last().text, ChangedQuestion);
+    EXPECT_EQ(test::lastText(messages), ChangedQuestion);
     EXPECT_TRUE(window->dataChanged());
     EXPECT_EQ(p.anchor(1).Readings[1].MeasuredNo1, 12.5f);
     EXPECT_EQ(p.anchor(1).Readings[2].Displacement, 3.75f);
@@ -133,7 +133,7 @@ TEST_F(InputWindow, ClockTimesAndTheInitialTensionRowUnderTheSheet)
     modal.expect("frmSetTime", [this](QDialog& d) {
         EXPECT_TRUE(control<QRadioButton>(d, "Option1_1")->isChecked()); // the anchor's setting: the start
         setTime(d, "Option1_1", "23", "");
-        EXPECT_EQ(messages.last().text, QStringLiteral("時刻が未入力です。入力してください。"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("時刻が未入力です。入力してください。"));
         setTime(d, "Option1_1", "23", "50");
     });
     click(*window, "CmdSetTime");
@@ -192,7 +192,8 @@ TEST_F(InputWindow, MovingBetweenAnchorsStoresTheSheetAndNoPutsEverythingBack)
     typeInto(*grid, Col::ColInitial1, 1, "10");
     typeInto(*grid, Col::ColMeasured1, 2, "15.2");
     click(*window, "cmdNext");
-    EXPECT_EQ(messages.last().text, QStringLiteral("アンカー情報が未入力です。メイン画面に戻って入力してください。"));
+    EXPECT_EQ(
+        test::lastText(messages), QStringLiteral("アンカー情報が未入力です。メイン画面に戻って入力してください。"));
     EXPECT_EQ(test::textOf(*window, "imNum"), "1");
     EXPECT_EQ(p.anchor(1).Readings[1].MeasuredNo1, 15.2f); // stored before the move was tried
 
@@ -206,7 +207,7 @@ TEST_F(InputWindow, MovingBetweenAnchorsStoresTheSheetAndNoPutsEverythingBack)
 
     messages.answer(AnswerNo);
     click(*window, "CmdOKCancel");
-    EXPECT_EQ(messages.last().text, ChangedQuestion);
+    EXPECT_EQ(test::lastText(messages), ChangedQuestion);
     EXPECT_EQ(p.anchor(1).EditFlag, 0);
     EXPECT_EQ(p.anchor(3).EditFlag, 0);
 }

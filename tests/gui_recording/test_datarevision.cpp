@@ -63,7 +63,7 @@ TEST_F(Revision, FaultsAreMarkedAndACorrectedReadingIsRecheckedAndKept)
 
     messages.answer(AnswerYes);
     test::click(w, "Command5");
-    EXPECT_EQ(messages.last().text, QStringLiteral("データが変更されていますが、データを更新しますか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("データが変更されていますが、データを更新しますか？"));
     EXPECT_TRUE(w.dataChanged());
     EXPECT_EQ(p.anchor(1).Readings[7].Displacement, 10.75f);
     EXPECT_EQ(p.anchor(1).Readings[23].MeasuredNo1, 30.9f);

@@ -11,7 +11,6 @@
 #include "support/GuiTestSupport.h"
 #include "ui/SpreadGrid.h"
 
-#include <QFile>
 #include <QSqlRecord>
 #include <QTemporaryDir>
 #include <memory>
@@ -45,12 +44,7 @@ protected:
         return rows.isEmpty() ? QVariant() : rows.first().value(0);
     }
     // A database file replaced by something that is no database.
-    static void spoil(const QString& path)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("this is not a database");
-    }
+    static void spoil(const QString& path) { writeFile(path, "this is not a database"); }
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
 
     MessageScript messages;

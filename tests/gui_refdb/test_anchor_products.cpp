@@ -76,7 +76,10 @@ protected:
         ASSERT_GE(i, 0) << name.toStdString();
         methods->setCurrentIndex(i);
     }
-    static bool detailShown(QWidget& w, const QString& name) { return control<QWidget>(w, name + "Row")->isVisibleTo(&w); }
+    static bool detailShown(QWidget& w, const QString& name)
+    {
+        return control<QWidget>(w, name + "Row")->isVisibleTo(&w);
+    }
     bool showForm(const ui::ModalScript::Driver& steps)
     {
         return test::drive("frmAncDBRefer", steps, [] { return frmAncDBRefer::ShowForm(nullptr); });
@@ -102,17 +105,17 @@ TEST_F(Registration, RowsEnteredInsertedAndDeletedAreSavedAfterTheQuestion)
 
     messages.answer(AnswerNo);
     click(w, "CmdSave");
-    EXPECT_EQ(messages.last().text, SaveQuestion);
+    EXPECT_EQ(test::lastText(messages), SaveQuestion);
     EXPECT_EQ(storedRows(Friction127), 12);
     messages.answer(AnswerYes);
     click(w, "CmdSave");
-    EXPECT_EQ(messages.last().text, QStringLiteral("15行目のデータに未入力項目があります。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("15行目のデータに未入力項目があります。"));
     EXPECT_EQ(storedRows(Friction127), 12);
 
     g->EnterText(3, 15, "2184");
     messages.answer(AnswerYes);
     w.reject(); // closing asks the same
-    EXPECT_EQ(messages.last().text, SaveQuestion);
+    EXPECT_EQ(test::lastText(messages), SaveQuestion);
     // Eleven rows of the seed and two new ones, the blank rows between them gone.
     EXPECT_EQ(storedRows(Friction127), 13);
     QList<refdb::AnchorDesignation> stored = refdb::designations(Friction127, 0);
@@ -126,7 +129,7 @@ TEST_F(Registration, RowsEnteredInsertedAndDeletedAreSavedAfterTheQuestion)
     again.show();
     messages.answer(AnswerYes);
     click(again, "CmdDelete");
-    EXPECT_EQ(messages.last().text, QStringLiteral("データベースから削除します。よろしいですか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("データベースから削除します。よろしいですか？"));
     EXPECT_EQ(storedRows(Friction127), 0);
     EXPECT_TRUE(again.databaseChanged());
 }
@@ -144,7 +147,7 @@ TEST_F(Registration, TheMethodListChangesOnlyTheWorkingCopiesUntilSaved)
         click(d, "CmdDelete");
         messages.answer(AnswerNo);
         click(d, "CmdClose");
-        EXPECT_EQ(messages.last().text, QStringLiteral("データベースファイルを保存しますか？"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("データベースファイルを保存しますか？"));
     });
     EXPECT_FALSE(frmAncNameAdd::ShowForm(nullptr, 0));
     EXPECT_EQ(storedMethods("ComboTBL"), QStringList({ Friction127, Friction152 }));
@@ -194,7 +197,7 @@ TEST_F(ProductChoice, OpensOnTheAnchorsProductAndOkTakesACompleteChoice)
         EXPECT_EQ(textOf(d, "LblShitaMansyon"), "180");
         chooseMethod(d, Differential);
         click(d, "CmdOK"); // no designation chosen yet
-        EXPECT_EQ(messages.last().text, Incomplete);
+        EXPECT_EQ(test::lastText(messages), Incomplete);
         EXPECT_TRUE(d.isVisible());
         grid(d)->SetActiveCell(1, 2);
         EXPECT_EQ(textOf(d, "LblTaikataiKumi"), "3 - 3");

@@ -69,10 +69,10 @@ TEST_F(Jouken, ANewProjectNeedsItsCountAndAJackThatThenFillsEveryAnchor)
     ASSERT_EQ(list(*w)->count(), 47);
     EXPECT_EQ(list(*w)->item(0)->text(), "TJ200-01"); // in number order
     click(*w, "CmdOK");
-    EXPECT_EQ(messages.last().text, QStringLiteral("試験アンカー本数が未入力です。入力してください。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("試験アンカー本数が未入力です。入力してください。"));
     setCount(*w, "3");
     click(*w, "CmdOK");
-    EXPECT_EQ(messages.last().text, NoJack + QStringLiteral("使用するジャッキ名を選択してください。"));
+    EXPECT_EQ(test::lastText(messages), NoJack + QStringLiteral("使用するジャッキ名を選択してください。"));
     EXPECT_EQ(project().Record.AnchorCount, 0);
     // The jack registration opens the jack list; the list is read again after it.
     auto registration = [](QDialog& d) {
@@ -113,8 +113,10 @@ TEST_F(Jouken, RowsKeepTheirJacksWhenTheCountChangesAndEveryRowNeedsOne)
     EXPECT_EQ(grid(*w)->GetText(1, 6), "");
     EXPECT_EQ(grid(*w)->GetText(0, 6), QStringLiteral("6本目のジャッキ名"));
     click(*w, "CmdOK");
-    EXPECT_EQ(messages.last().text,
-        NoJack + QStringLiteral("\n※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
+    EXPECT_EQ(test::lastText(messages),
+        NoJack
+            + QStringLiteral(
+                "\n※「複数のジャッキを使用する」場合は、試験アンカー毎に使用するジャッキ名を選択して下さい。"));
     EXPECT_TRUE(w->isVisible());
 
     grid(*w)->SetSelection({ 1, 3, 1, 6 });

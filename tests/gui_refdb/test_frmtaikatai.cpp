@@ -47,8 +47,8 @@ TEST_F(BodySpacings, AShortTotalIsRefusedAndOneEqualToTheAnchorBodyStored)
 {
     // Which totals are refused with which text is the core's; the window must keep the spacings.
     EXPECT_FALSE(enter({ "1000", "1000", "999" }, "2999 mm"));
-    EXPECT_EQ(
-        messages.last().text, QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。 "));
+    EXPECT_EQ(test::lastText(messages),
+        QStringLiteral("耐荷体間隔合計がアンカー体長と一致しません。入力し直してください。 "));
     EXPECT_EQ(project().anchor(2).Tendon.BodyInterval, (std::array<float, 5> { 500, 500, 2000, 0, 0 }));
 
     EXPECT_TRUE(enter({ "1000", "1000", "1000" }, "3000 mm"));

@@ -49,7 +49,7 @@ TEST_F(JackDetail, ANewJackNeedsAFreeNameAndIsAppendedToTheListAndDeletedAlone)
         grid(d)->SetText(1, 1, "10");
         grid(d)->SetText(2, 1, "100");
         click(d, "CmdOK");
-        EXPECT_EQ(messages.last().text, QStringLiteral("ジャッキ名称が重複しています。入力し直して下さい。"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("ジャッキ名称が重複しています。入力し直して下さい。"));
         nameBox(d)->SetText(name);
         grid(d)->SetText(1, 3, "20"); // an empty row between pairs is skipped
         grid(d)->SetText(2, 3, "205");
@@ -76,10 +76,10 @@ TEST_F(JackDetail, ACheckedTableRewritesTheStoredJackAndEveryAnchorsCopy)
         const QString empty = QStringLiteral("入力されていない項目があります。入力してください。");
         grid(d)->SetText(1, 7, "40"); // a pressure without its output
         click(d, "CmdOK");
-        EXPECT_EQ(messages.last().text, empty);
+        EXPECT_EQ(test::lastText(messages), empty);
         grid(d)->SetText(2, 7, "10");
         click(d, "CmdOK");
-        EXPECT_EQ(messages.last().text,
+        EXPECT_EQ(test::lastText(messages),
             QStringLiteral("キャリブレーション表は、ゲージ圧力・ジャッキ出力とも小さい順に入力して下さい。"));
         EXPECT_TRUE(d.isVisible());
         EXPECT_EQ(refdb::findJack("TJ300-01")->PairCount(), 6);

@@ -62,7 +62,7 @@ TEST_F(UnusableDatabase, TheAnchorWindowsOpenEmptyAndTakeNoProduct)
     auto choose = [this](QDialog& d) {
         EXPECT_EQ(control<QComboBox>(d, "Combo1")->count(), 0);
         click(d, "CmdOK");
-        EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("現在選択されているアンカーの詳細情報")));
+        EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("現在選択されているアンカーの詳細情報")));
     };
     EXPECT_FALSE(test::drive("frmAncDBRefer", choose, [] { return frmAncDBRefer::ShowForm(nullptr); }));
     EXPECT_EQ(project().anchor(2).Spec2.Designation, "2S15.2");

@@ -10,8 +10,6 @@
 #include "model/basMainData.h"
 #include "ui/FileDialogs.h"
 
-#include <QFile>
-
 using namespace tessaro;
 using test::command;
 
@@ -33,7 +31,7 @@ TEST(frmMainFile, ClosingAsksOnlyWithChangesAndANeverSavedProjectIsNamedOnce)
     main.close();
     EXPECT_TRUE(main.isVisible());
     EXPECT_EQ(messages.last().buttons, MsgButtons::YesNoCancel);
-    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("終了する前に保存しますか？")));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("終了する前に保存しますか？")));
     // Yes on a never-saved project asks for a name; cancelling it keeps the window.
     messages.answer(AnswerYes);
     files.answer("");
@@ -75,7 +73,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
     messages.answer(AnswerYes);
     files.answer("");
     command(main, "MenuBarF_0");
-    EXPECT_EQ(messages.last().text, SaveFirst);
+    EXPECT_EQ(test::lastText(messages), SaveFirst);
     EXPECT_EQ(project().anchor(1).AnchorNo, "A-1");
     EXPECT_TRUE(main.DataChanged);
     // No: a new project of the same category with one fresh anchor.
@@ -91,7 +89,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
     main.DataChanged = true;
     messages.answer(AnswerNo);
     command(main, "mnuRecentFile_1");
-    EXPECT_EQ(messages.last().text, SaveFirst);
+    EXPECT_EQ(test::lastText(messages), SaveFirst);
     EXPECT_EQ(main.CurrentPath, recent);
     EXPECT_EQ(test::textOf(main, "AncNumMax"), "5");
     EXPECT_FALSE(main.DataChanged);
@@ -99,7 +97,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
     // The toolbar's test-type button: Cancel keeps the project, OK makes a pull-out test.
     messages.answer(AnswerCancel);
     main.toolbarButton(18)->trigger();
-    EXPECT_EQ(messages.last().text, QStringLiteral("現時点での入力済みデータが削除されますが、よろしいですか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("現時点での入力済みデータが削除されますが、よろしいですか？"));
     EXPECT_EQ(project().Record.AnchorCount, 5);
     messages.answer(AnswerOk);
     test::expectTestConditions(modal);
@@ -111,11 +109,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
 
 TEST(frmMainFile, ARefusedFileLeavesAnEmptyProjectNeverSavedOver)
 {
-    QString refused = test::tempPath("refused.tsx");
-    QFile f(refused);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write(QByteArray(200, 'x'));
-    f.close();
+    QString refused = test::writeFile(test::tempPath("refused.tsx"), QByteArray(200, 'x'));
     test::makeQualityProject(project(), 2);
     frmMain main;
     main.CurrentPath = test::tempPath("mine.tsx");
@@ -123,7 +117,7 @@ TEST(frmMainFile, ARefusedFileLeavesAnEmptyProjectNeverSavedOver)
     files.answer(refused);
     MessageScript messages;
     EXPECT_FALSE(main.MenuBarF_Click(1));
-    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("Tessaroのデータではありません。")));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("Tessaroのデータではありません。")));
     EXPECT_EQ(project().Record.AnchorCount, 0);
     EXPECT_TRUE(main.CurrentPath.isEmpty());
     EXPECT_EQ(test::qualityGrid(main)->MaxRows(), 0);

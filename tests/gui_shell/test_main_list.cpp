@@ -50,7 +50,7 @@ TEST_F(ListWindow, TheNineHundredNinetyNinthAnchorIsTheLast)
     test::selectRow(*main, 5);
     command(*main, "PopupCopy");
     command(*main, "PopupInsert");
-    EXPECT_EQ(messages.last().text, QStringLiteral("登録できるアンカー総本数は999本までとなります。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("登録できるアンカー総本数は999本までとなります。"));
     EXPECT_EQ(project().Record.AnchorCount, MaxAnchors);
     EXPECT_FALSE(main->DataChanged);
     // One anchor fewer and adding works again.
@@ -66,7 +66,7 @@ TEST_F(ListWindow, DeletingAsksForTheRowKeepsTheAnchorOnScreenAndNeverTheLastOne
     test::selectRow(*main, 1);
     messages.answer(AnswerNo);
     command(*main, "CmdDel");
-    EXPECT_EQ(messages.last().text, QStringLiteral("1行目のデータを、削除してもよろしいですか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("1行目のデータを、削除してもよろしいですか？"));
     EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
     EXPECT_EQ(project().Record.AnchorCount, 2);
     messages.answer(AnswerYes);
@@ -94,7 +94,7 @@ TEST_F(ListWindow, AMovedRowStaysSelectedAndTheGreyRowsGoAfterAsking)
     EXPECT_NE(test::qualityGrid(*main)->BackColor(2, 5), test::qualityGrid(*main)->BackColor(2, 4));
     messages.answer(AnswerNo);
     command(*main, "CmdAllSpace");
-    EXPECT_EQ(messages.last().text, QStringLiteral("未入力データ(グレー表示されている行)を全削除しますか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("未入力データ(グレー表示されている行)を全削除しますか？"));
     EXPECT_EQ(project().Record.AnchorCount, 5);
     messages.answer(AnswerYes);
     command(*main, "CmdAllSpace");
@@ -109,7 +109,7 @@ TEST_F(ListWindow, NextAndPreviousCheckTheAnchorOnScreenFirst)
     frmMain main;
     EXPECT_FALSE(enabled(main, "cmdPrev"));
     command(main, "cmdNext");
-    EXPECT_EQ(messages.last().text, QStringLiteral("計画最大荷重が入力されていません。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("計画最大荷重が入力されていません。"));
     EXPECT_EQ(project().CurrentAnchor, 1);
     project().anchor(1).Plan.PlannedMaxLoad = 500;
     command(main, "cmdNext");
@@ -125,7 +125,7 @@ TEST_F(ListWindow, NextAndPreviousCheckTheAnchorOnScreenFirst)
     messages.answer(AnswerNo);
     command(main, "cmdPrev");
     EXPECT_EQ(messages.shown()[0].text, QStringLiteral("試験名が入力されていません。"));
-    EXPECT_EQ(messages.last().text,
+    EXPECT_EQ(test::lastText(messages),
         QStringLiteral("現在、編集中のアンカー孔番 (No.3) のデータを破棄して、前のアンカー孔番に戻りますか？"));
     EXPECT_EQ(project().CurrentAnchor, 3);
     messages.answer(AnswerOk);
@@ -150,6 +150,6 @@ TEST_F(ListWindow, NamesTypedInTheListAndTheWholeListOnTheClipboard)
     EXPECT_FLOAT_EQ(project().anchor(2).DesignAnchorForce, 400.0f);
 
     command(main, "CmdTextCopy");
-    EXPECT_EQ(messages.last().text, QStringLiteral("一覧結果をクリップボードにコピーしました。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("一覧結果をクリップボードにコピーしました。"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), ui::toTabSeparated(anchorListTable(project())));
 }

@@ -86,7 +86,7 @@ TEST(frmMainWindow, EntriesAndChoicesOfTheAnchorOnScreen)
     // A value out of range is refused and not stored.
     MessageScript messages;
     type(main, "imTxtKusabi", "120");
-    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("セット量に範囲外の数値が入力されました。")));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("セット量に範囲外の数値が入力されました。")));
     EXPECT_DOUBLE_EQ(a.SetAmount, -1.0);
     // An SEEE type takes its Lsf as typed.
     choose(main, "Combo4", 1);
@@ -115,7 +115,7 @@ TEST(frmMainWindow, TheListViewOpensOnlyOnCompleteAnchorsAndTheEditionRenamesThe
     frmMain main;
     MessageScript messages;
     command(main, "Kirikae");
-    EXPECT_EQ(messages.last().text, QStringLiteral("テンドン弾性係数に未入力の箇所があります。確認してください。"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("テンドン弾性係数に未入力の箇所があります。確認してください。"));
     EXPECT_FALSE(main.listView());
     project().anchor(3).Material.TendonModulus = 191;
     command(main, "Kirikae");

@@ -11,20 +11,11 @@
 #include "shell/frmTitle.h"
 
 #include <QComboBox>
-#include <QFile>
 
 using namespace tessaro;
 using test::click;
 
 namespace {
-
-void touch(const QString& path)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile f(path);
-    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-    f.write("format");
-}
 
 bool showTitle(bool& changed, const ui::ModalScript::Driver& steps)
 {
@@ -65,9 +56,9 @@ TEST(frmFileName, DeletesAfterAskingAndNeedsANameFitForAFileOverwritingAfterAski
 {
     project().TestCategory = 0;
     const QString folder = frmFileName::familyOf(0, frmFileName::Plan).folder;
-    touch(folder + "/old.kkf");
-    touch(folder + "/既存.kkf");
-    touch(folder + "/other.txt");
+    test::writeFile(folder + "/old.kkf", "format");
+    test::writeFile(folder + "/既存.kkf", "format");
+    test::writeFile(folder + "/other.txt", "format");
     MessageScript messages;
     QString path;
     auto steps = [&](QDialog& d) {
@@ -76,7 +67,7 @@ TEST(frmFileName, DeletesAfterAskingAndNeedsANameFitForAFileOverwritingAfterAski
         files->setCurrentRow(0);
         messages.answer(AnswerNo);
         click(d, "Command3");
-        EXPECT_EQ(messages.last().text, QStringLiteral("選択している書式ファイルを削除してもよろしいですか？"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("選択している書式ファイルを削除してもよろしいですか？"));
         EXPECT_TRUE(QFile::exists(folder + "/old.kkf"));
         messages.answer(AnswerYes);
         click(d, "Command3");
@@ -84,22 +75,23 @@ TEST(frmFileName, DeletesAfterAskingAndNeedsANameFitForAFileOverwritingAfterAski
 
         test::setText(d, "imText1", "");
         click(d, "Command1");
-        EXPECT_EQ(messages.last().text, QStringLiteral("ファイル名を入力してください"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("ファイル名を入力してください"));
         test::setText(d, "imText1", "a/b");
         click(d, "Command1");
-        EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("ファイル名に使用できない文字")));
+        EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("ファイル名に使用できない文字")));
         // Clicking a file takes its name without the extension.
         files->setCurrentRow(0);
         emit files->itemClicked(files->item(0));
         EXPECT_EQ(test::textOf(d, "imText1"), QStringLiteral("既存"));
         messages.answer(AnswerCancel);
         click(d, "Command1");
-        EXPECT_EQ(messages.last().text, QStringLiteral("既存に上書きしますか？"));
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("既存に上書きしますか？"));
         EXPECT_TRUE(d.isVisible());
         messages.answer(AnswerOk);
         click(d, "Command1");
     };
-    ASSERT_TRUE(test::drive("frmFileName", steps, [&] { return frmFileName::ShowForm(nullptr, frmFileName::Plan, path); }));
+    ASSERT_TRUE(
+        test::drive("frmFileName", steps, [&] { return frmFileName::ShowForm(nullptr, frmFileName::Plan, path); }));
     EXPECT_EQ(path, folder + "/既存.kkf");
 }
 
@@ -114,7 +106,8 @@ TEST(DlgCalendar, TheDayChosenInTheMonthsGridOrAfterTheLists)
         days->SetActiveCell(3, 4); // Tuesday the 21st
         click(d, "ComOK");
     };
-    ASSERT_TRUE(test::drive("DlgCalendar", steps, [&] { return DlgCalendar::ShowForm(nullptr, QStringLiteral("2024年05月07日"), text); }));
+    ASSERT_TRUE(test::drive(
+        "DlgCalendar", steps, [&] { return DlgCalendar::ShowForm(nullptr, QStringLiteral("2024年05月07日"), text); }));
     EXPECT_EQ(text, QStringLiteral("2024年05月21日"));
 
     // Another month keeps a day of that month.

@@ -61,7 +61,7 @@ TEST(frmStart, OpenAFileOrEndAfterAsking)
     MessageScript messages;
     messages.answer(AnswerCancel);
     click(start, "CmdEnd");
-    EXPECT_EQ(messages.last().text, QStringLiteral("終了してもよろしいですか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("終了してもよろしいですか？"));
     EXPECT_TRUE(start.isVisible());
     messages.answer(AnswerOk);
     click(start, "CmdEnd");
@@ -77,7 +77,7 @@ TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
     MessageScript messages;
     messages.answer(AnswerYes);
     click(dialog, "CmdRegDelete");
-    EXPECT_EQ(messages.last().text, QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
     EXPECT_EQ(recent::files(), QStringList({ "/a/1.tsx", "/a/3.tsx" }));
     EXPECT_EQ(list->topLevelItemCount(), 2);
 }

@@ -49,12 +49,12 @@ TEST_F(TwoBoxes, AValidEntryIsCutToTheFormatAndARefusedOneToldAndRefocused)
 
     enterAndLeave("10");
     ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_TRUE(messages.last().text.startsWith(
+    EXPECT_TRUE(test::lastText(messages).startsWith(
         QStringLiteral("計画最大荷重の制限のランクＡに関する係数に範囲外の数値が入力されました。")));
     EXPECT_EQ(coef->Text(), "");
     EXPECT_TRUE(coef->hasFocus());
     enterAndLeave("abc");
-    EXPECT_TRUE(messages.last().text.contains(QStringLiteral("数値以外の文字が入力されました。")));
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("数値以外の文字が入力されました。")));
     enterAndLeave("1,5");
     EXPECT_EQ(messages.shown().size(), 3u);
     ASSERT_EQ(lost.count(), 5);
@@ -99,7 +99,7 @@ TEST(PlannedMaxLoadField, ConfirmationKeepsAValueOutsideTheRangeAndReentryRefuse
     EXPECT_TRUE(checkPlannedMaxLoadField(tp, 110, 500, "###0.00"));
     EXPECT_EQ(tp->Text(), "600.00");
     EXPECT_EQ(messages.last().customButtons, (QStringList { QStringLiteral("再入力"), QStringLiteral("入力確定") }));
-    EXPECT_TRUE(messages.last().text.startsWith(
+    EXPECT_TRUE(test::lastText(messages).startsWith(
         QStringLiteral("計画最大荷重に範囲外の数値が入力されました。\n入力範囲：110.00 ～ 500.00 , 入力値　：600.00")));
     messages.answer(0); // [再入力]
     EXPECT_FALSE(checkPlannedMaxLoadField(tp, 110, 500, "###0.00"));

@@ -28,15 +28,6 @@ struct SheetGrid : ::testing::Test {
         grid.SetMaxRows(6);
         grid.SetTypeNumber(CellBlock::cols(2, 3), 2, 0, 100);
     }
-    // Types the text key by key to whatever has the focus (the first key opens
-    // the cell editor), then the key that ends the entry.
-    void type(int col, int row, const QString& text, Qt::Key end = Qt::Key_Return)
-    {
-        grid.SetActiveCell(col, row);
-        for (QChar c : text)
-            QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
-        QTest::keyClick(QApplication::focusWidget(), end);
-    }
 };
 
 } // namespace
@@ -81,14 +72,14 @@ TEST_F(SheetGrid, TypingReplacesTheCellAndEnterMovesDownTheColumn)
     QSignalSpy change(&grid, &SpreadGrid::Change);
     showActive(grid);
     grid.setFocus();
-    type(2, 1, "5.4");
+    test::typeInto(grid, 2, 1, "5.4");
     EXPECT_EQ(grid.GetText(2, 1), "5.40");
     EXPECT_EQ(change.count(), 1);
     EXPECT_EQ(grid.ActiveRow(), 2);
     // Without replace mode the typed keys are appended.
     grid.SetEditModeReplace(false);
     grid.SetText(1, 2, "No");
-    type(1, 2, "1");
+    test::typeInto(grid, 1, 2, "1");
     EXPECT_EQ(grid.GetText(1, 2), "No1");
 }
 

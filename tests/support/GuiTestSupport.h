@@ -1,15 +1,20 @@
 #pragma once
 // Helpers the window tests share: controls found, read and driven by their
 // names as the user works them, a modal window driven while another window has
-// it open, page counts of the documents shown, and a window's picture saved
-// when TESSARO_SCREENSHOTS names a folder (for looking at layouts).
+// it open, files written and read back, page counts of the documents shown, and
+// a window's picture saved when TESSARO_SCREENSHOTS names a folder (for looking
+// at layouts).
 
+#include "model/UserMessage.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
+#include "ui/SpreadGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfDocument>
@@ -73,6 +78,19 @@ inline void enterText(QWidget& window, const QString& box, const QString& text, 
     control<QWidget>(window, next)->setFocus();
 }
 
+// Types into a grid cell key by key as the operator does (the first key opens
+// the cell editor), then the key that ends the entry; lets the window finish
+// what the entry set off.
+inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text, Qt::Key end = Qt::Key_Return)
+{
+    grid.setFocus();
+    grid.SetActiveCell(col, row);
+    for (QChar c : text)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, end);
+    QCoreApplication::processEvents();
+}
+
 // Runs `open` (a ShowForm or a button that opens the modal window `name`) with
 // `steps` driving that window; returns what `open` returns.
 template <class Open> auto drive(const QString& name, ui::ModalScript::Driver steps, Open open)
@@ -90,6 +108,13 @@ template <class Open> auto drive(const QString& name, ui::ModalScript::Driver st
     }
 }
 
+// The text of the last message shown; empty when none was (a failed check then
+// reads as one instead of ending the test program).
+inline QString lastText(const MessageScript& messages)
+{
+    return messages.empty() ? QString() : messages.last().text;
+}
+
 // Shows the window as the active one so that focus and key events behave as on
 // the desktop.
 inline void showActive(QWidget& w)
@@ -98,6 +123,22 @@ inline void showActive(QWidget& w)
     QApplication::setActiveWindow(&w);
     w.activateWindow();
     QTest::qWait(0);
+}
+
+// Writes a whole file, its folder made first; returns its path.
+inline QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+    return path;
+}
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Pages of a PDF document; −1 when it cannot be read.
