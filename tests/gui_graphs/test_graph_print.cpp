@@ -13,47 +13,23 @@
 #include "model/UserMessage.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
-#include "ui/Modal.h"
-
-#include <QCheckBox>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPdfDocument>
-#include <QPushButton>
-#include <QRadioButton>
-#include <gtest/gtest.h>
 
 using namespace tessaro;
-using test::control;
+using test::check;
 
 namespace {
 
-void choose(QWidget& w, const char* option)
-{
-    control<QRadioButton>(w, option)->setChecked(true);
-}
-
 void chooseAnchors(QWidget& w, const QString& start, const QString& end)
 {
-    choose(w, "Option3_0");
-    control<QLineEdit>(w, "imtxtStart")->setText(start);
-    control<QLineEdit>(w, "imtxtEnd")->setText(end);
+    check(w, "Option3_0");
+    test::setText(w, "imtxtStart", start);
+    test::setText(w, "imtxtEnd", end);
 }
 
-// Pages of the preview document with the size of its first page in points.
-struct Pages {
-    int count = -1;
-    QSizeF first;
-};
-
-Pages pagesOf(const QString& file)
+QSizeF firstPageSize(const QString& file)
 {
     QPdfDocument pdf;
-    if (pdf.load(file) != QPdfDocument::Error::None)
-        return {};
-    return { pdf.pageCount(), pdf.pagePointSize(0) };
+    return pdf.load(file) == QPdfDocument::Error::None ? pdf.pagePointSize(0) : QSizeF();
 }
 
 bool anyGraphFileLeft()
@@ -61,25 +37,29 @@ bool anyGraphFileLeft()
     return !QDir(paths::dataDir()).entryList({ "GRAPH*.svg", "TmpGphSoukatu*.svg" }).isEmpty();
 }
 
-// Presses the graph window's print-all, lets `options` fill in frmPrintGRAPH and
-// returns what the preview showed.
-Pages printAll(frmGRAPH& window, const std::function<void(QDialog&)>& options)
+// Presses the button that composes the document, lets `options` fill in the
+// options window when there is one, and returns the pages of the document the
+// preview showed with the size of its first one.
+std::pair<int, QSizeF> preview(QWidget& window, const char* button, const ui::ModalScript::Driver& options = {})
 {
-    Pages shown;
+    std::pair<int, QSizeF> shown;
     ui::ModalScript modal;
-    modal.expect("frmPrintGRAPH", [&](QDialog& d) {
-        options(d);
-        control<QPushButton>(d, "OKButton")->click();
-    });
+    if (options) {
+        modal.expect("frmPrintGRAPH", [&](QDialog& d) {
+            options(d);
+            test::click(d, "OKButton");
+        });
+    }
     modal.expect("frmPreview", [&](QDialog& d) {
-        shown = pagesOf(report::ReportEngine::defaultOutputFile());
-        EXPECT_EQ(control<QLabel>(d, "lblPage")->text(), QStringLiteral("1/%1").arg(shown.count));
+        const QString file = report::ReportEngine::defaultOutputFile();
+        shown = { test::pdfPages(file), firstPageSize(file) };
+        EXPECT_EQ(test::textOf(d, "lblPage"), QStringLiteral("1/%1").arg(shown.first));
         d.reject();
     });
     MessageScript messages;
-    control<QPushButton>(window, "Command3")->click();
+    test::click(window, button);
     EXPECT_TRUE(modal.allUsed());
-    EXPECT_TRUE(messages.empty()) << messages.last().text.toStdString();
+    EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
     return shown;
 }
 
@@ -88,65 +68,43 @@ Pages printAll(frmGRAPH& window, const std::function<void(QDialog&)>& options)
 TEST(GraphPrint, PrintAllShowsTheChosenSheetsOfTheChosenAnchors)
 {
     test::setUpMeasuredProject(4);
-    frmGRAPH window;
-    ASSERT_TRUE(control<QPushButton>(window, "Command3")->isEnabled());
-
-    Pages detailed = printAll(window, [](QDialog& d) { chooseAnchors(d, "2", "4"); });
-    EXPECT_EQ(detailed.count, 3);
-
-    // Graphs only, of the anchor displayed: one landscape A4 page.
-    Pages only = printAll(window, [](QDialog& d) { choose(d, "Option1_1"); });
-    EXPECT_EQ(only.count, 1);
-    EXPECT_NEAR(only.first.width(), 842, 1);
-    EXPECT_NEAR(only.first.height(), 595, 1);
-
+    {
+        frmGRAPH window;
+        EXPECT_EQ(preview(window, "Command3", [](QDialog& d) { chooseAnchors(d, "2", "4"); }).first, 3);
+        // Graphs only, of the anchor displayed: one landscape A4 page.
+        auto [pages, size] = preview(window, "Command3", [](QDialog& d) { check(d, "Option1_1"); });
+        EXPECT_EQ(pages, 1);
+        EXPECT_NEAR(size.width(), 842, 1);
+        EXPECT_NEAR(size.height(), 595, 1);
+    }
     EXPECT_FALSE(QFile::exists(report::ReportEngine::defaultOutputFile()));
+    EXPECT_FALSE(anyGraphFileLeft());
+
+    // The summary window's document: a page per twenty anchors.
+    test::setUpMeasuredProject(21);
+    frmEffectGraph summary;
+    EXPECT_EQ(preview(summary, "cmdPreview").first, 2);
     EXPECT_FALSE(anyGraphFileLeft());
 }
 
-TEST(GraphPrint, OptionsWindowReturnsTheChoiceAndChecksTheRange)
+TEST(GraphPrint, OptionsWindowReturnsTheChoice)
 {
     test::setUpMeasuredProject(6);
     project().CurrentAnchor = 5;
     frmPrintGRAPH w;
-    test::screenshot(w, "frmPrintGRAPH");
-    GraphPrintChoice c = w.choice();
-    EXPECT_EQ(c.sheet.kind, GraphSheetKind::Detailed);
-    EXPECT_EQ(c.first, 5); // the anchor displayed
-
-    choose(w, "Option1_1");
-    choose(w, "Option2_0");
-    control<QCheckBox>(w, "Check2")->setChecked(false);
-    chooseAnchors(w, "3", "7");
-    MessageScript messages;
-    control<QPushButton>(w, "OKButton")->click();
-    ASSERT_EQ(messages.shown().size(), 1u);
-    EXPECT_EQ(messages.last().text, QStringLiteral("印刷範囲を超えています。\n入力範囲 ： 1 ～ 6"));
-    EXPECT_NE(w.result(), QDialog::Accepted);
-
-    chooseAnchors(w, "3", "6");
-    control<QPushButton>(w, "OKButton")->click();
+    EXPECT_EQ(w.choice().sheet.kind, GraphSheetKind::Detailed);
+    EXPECT_EQ(w.choice().first, 5); // the anchor displayed
+    check(w, "Option1_1");
+    check(w, "Option2_0");
+    check(w, "Check2", false);
+    chooseAnchors(w, "3", "6"); // the range is checked as in the other print options windows
+    test::click(w, "OKButton");
     EXPECT_EQ(w.result(), QDialog::Accepted);
-    c = w.choice();
+    GraphPrintChoice c = w.choice();
     EXPECT_EQ(c.sheet.kind, GraphSheetKind::GraphsOnly);
     EXPECT_TRUE(c.monochrome);
     EXPECT_FALSE(c.sheet.pageNumbers);
     EXPECT_EQ(c.last, 6);
-}
-
-TEST(GraphPrint, SummaryPreviewHasAPagePerTwentyAnchors)
-{
-    test::setUpMeasuredProject(21);
-    frmEffectGraph window;
-    Pages shown;
-    ui::ModalScript modal;
-    modal.expect("frmPreview", [&](QDialog& d) {
-        shown = pagesOf(report::ReportEngine::defaultOutputFile());
-        d.reject();
-    });
-    control<QPushButton>(window, "cmdPreview")->click();
-    EXPECT_EQ(shown.count, 2);
-    EXPECT_FALSE(anyGraphFileLeft());
 }
 
 TEST(GraphPrint, CliWritesTheSameGraphSheets)
@@ -156,11 +114,11 @@ TEST(GraphPrint, CliWritesTheSameGraphSheets)
     ASSERT_TRUE(SaveDataFile(data));
     QString out = test::tempPath("cli-graphs.pdf");
     QByteArray err;
-    ASSERT_EQ(test::runCli({ "pdf", data, "--doc", "graphs", "--anchors", "2-3", "--out", out }, nullptr, &err), 0)
+    ASSERT_EQ(
+        test::runCli({ "pdf", data, "--doc", "graphs", "--anchors", "2-3", "--graphs-only", "--mono", "--out", out },
+            nullptr, &err),
+        0)
         << err.toStdString();
-    EXPECT_EQ(pagesOf(out).count, 2);
-    ASSERT_EQ(test::runCli({ "pdf", data, "--doc", "graphs", "--graphs-only", "--mono", "--out", out }), 0);
-    Pages only = pagesOf(out);
-    EXPECT_EQ(only.count, 3);
-    EXPECT_GT(only.first.width(), only.first.height());
+    EXPECT_EQ(test::pdfPages(out), 2);
+    EXPECT_GT(firstPageSize(out).width(), firstPageSize(out).height());
 }

@@ -1,13 +1,9 @@
 #pragma once
-// The open project and the window helpers the load-plan and schedule tests share.
+// The open project the load-plan and schedule window tests share.
 
-#include "gui_planning/DialogTestSupport.h"
 #include "model/basMainData.h"
 #include "support/AnchorFixtures.h"
-#include "ui/EntryBoxes.h"
-
-#include <QApplication>
-#include <memory>
+#include "support/GuiTestSupport.h"
 
 namespace tessaro::test {
 
@@ -37,23 +33,6 @@ inline void addMeasuredRows(AnchorRecord& a, int rows)
     r.Displacement = 1.25f;
     a.Readings.assign(std::size_t(rows), r);
     a.ReadingCount = std::int16_t(rows);
-}
-
-// Types into an entry box and leaves it for the given control, which ends the
-// entry and runs its checks.
-inline void enterText(QWidget& window, const QString& box, const QString& text, const QString& next)
-{
-    auto* b = control<ui::EntryBox>(window, box);
-    b->SetFocus();
-    b->SetText(text);
-    control<QWidget>(window, next)->setFocus();
-}
-
-template <class W> std::unique_ptr<W> openWindow()
-{
-    auto w = std::make_unique<W>();
-    showActive(*w);
-    return w;
 }
 
 } // namespace tessaro::test

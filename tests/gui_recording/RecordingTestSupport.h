@@ -1,12 +1,10 @@
 #pragma once
-// The project, controls and keys the measurement-window tests share.
+// The project the measurement-window tests share.
 
 #include "model/basMainData.h"
 #include "support/AnchorFixtures.h"
 #include "support/GuiTestSupport.h"
 #include "ui/SpreadGrid.h"
-
-#include <gtest/gtest.h>
 
 namespace tessaro::test {
 
@@ -37,20 +35,6 @@ inline Project& openSixCycleProject()
 inline void settle()
 {
     QCoreApplication::processEvents();
-}
-
-// Types into a cell key by key as the operator does, then Enter.
-inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text)
-{
-    grid.setFocus();
-    grid.SetActiveCell(col, row);
-    for (QChar c : text) {
-        QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
-        QTest::keyClick(target, c.toLatin1());
-    }
-    QWidget* target = QApplication::focusWidget() ? QApplication::focusWidget() : &grid;
-    QTest::keyClick(target, Qt::Key_Return);
-    settle();
 }
 
 } // namespace tessaro::test

@@ -9,15 +9,10 @@
 #include "refdb/DbSession.h"
 #include "refdb/SchemaUpgrade.h"
 #include "support/GuiTestSupport.h"
-#include "ui/Modal.h"
+#include "ui/SpreadGrid.h"
 
-#include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QSqlRecord>
 #include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
 #include <memory>
 
 namespace tessaro::test {
@@ -49,12 +44,10 @@ protected:
         return rows.isEmpty() ? QVariant() : rows.first().value(0);
     }
     // A database file replaced by something that is no database.
-    static void spoil(const QString& path)
-    {
-        QFile f(path);
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write("this is not a database");
-    }
+    static void spoil(const QString& path) { writeFile(path, "this is not a database"); }
+    static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
+
+    MessageScript messages;
 
 private:
     std::unique_ptr<QTemporaryDir> dir_;

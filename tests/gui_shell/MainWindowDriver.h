@@ -5,35 +5,15 @@
 #include "refdb/SchemaUpgrade.h"
 #include "shell/frmMain.h"
 #include "support/GuiTestSupport.h"
-#include "ui/EntryBoxes.h"
-#include "ui/Modal.h"
 #include "ui/SpreadGrid.h"
 
 #include <QAction>
-#include <QApplication>
 #include <QFocusEvent>
 #include <QKeyEvent>
-#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QtTest/QTest>
-#include <gtest/gtest.h>
 
 namespace tessaro::test {
-
-inline QAction* action(frmMain& w, const char* name)
-{
-    auto* a = w.findChild<QAction*>(name);
-    EXPECT_NE(a, nullptr) << name;
-    return a;
-}
-
-inline QPushButton* button(frmMain& w, const char* name)
-{
-    auto* b = w.findChild<QPushButton*>(name);
-    EXPECT_NE(b, nullptr) << name;
-    return b;
-}
 
 // Runs a menu item, toolbar button or button, as a click does: only when enabled.
 inline void command(frmMain& w, const char* name)
@@ -42,8 +22,8 @@ inline void command(frmMain& w, const char* name)
         if (a->isEnabled())
             a->trigger();
     }
-    else if (QPushButton* b = button(w, name)) {
-        b->click();
+    else {
+        click(w, name);
     }
 }
 
@@ -51,8 +31,7 @@ inline bool enabled(frmMain& w, const char* name)
 {
     if (auto* a = w.findChild<QAction*>(name))
         return a->isEnabled();
-    QPushButton* b = button(w, name);
-    return b && b->isEnabled();
+    return enabled(static_cast<QWidget&>(w), QString(name));
 }
 
 inline ui::SpreadGrid* qualityGrid(frmMain& w)
@@ -67,13 +46,6 @@ inline void selectRow(frmMain& w, int row)
     grid->selectRow(row - 1);
 }
 
-inline QLineEdit* box(frmMain& w, const char* name)
-{
-    auto* b = w.findChild<QLineEdit*>(name);
-    EXPECT_NE(b, nullptr) << name;
-    return b;
-}
-
 // Text typed at the cursor, as an input method hands it over (Japanese too).
 inline void keyIn(QLineEdit* b, const QString& text)
 {
@@ -82,8 +54,9 @@ inline void keyIn(QLineEdit* b, const QString& text)
 }
 
 // Replaces a box's text by typing, then leaves the box.
-inline void type(QLineEdit* b, const QString& text)
+inline void type(QWidget& w, const char* box, const QString& text)
 {
+    auto* b = control<QLineEdit>(w, box);
     b->selectAll();
     QTest::keyClick(b, Qt::Key_Delete);
     keyIn(b, text);
@@ -103,7 +76,7 @@ inline void expectTestConditions(ui::ModalScript& modal, int anchors = 1)
         auto* jacks = d.findChild<QListWidget*>("List1");
         ASSERT_GT(jacks->count(), 0);
         emit jacks->itemDoubleClicked(jacks->item(0));
-        d.findChild<QPushButton*>("CmdOK")->click();
+        click(d, "CmdOK");
     });
 }
 

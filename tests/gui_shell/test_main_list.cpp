@@ -1,3 +1,7 @@
+// The anchor list of the main window: adding, deleting and moving anchors,
+// paging with the check of the anchor on screen, typing in the list and the
+// list on the clipboard.
+
 #include "support/CompleteAnchors.h"
 
 #include "MainWindowDriver.h"
@@ -7,8 +11,6 @@
 #include "ui/TabSeparated.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
-#include <QLabel>
 
 using namespace tessaro;
 using test::command;
@@ -24,186 +26,130 @@ QStringList names()
     return n;
 }
 
-// A window on a quality-assurance project with the list commands shown.
-void showListCommands(frmMain& main)
-{
-    command(main, "MenuHyouHyouji");
-    ASSERT_TRUE(main.listEditing());
-}
+// A window on a quality-assurance project of `anchors` anchors with the list commands shown.
+struct ListWindow : ::testing::Test {
+    MessageScript messages;
+    std::unique_ptr<frmMain> main;
+
+    void open(int anchors, int current = 1)
+    {
+        test::makeQualityProject(project(), anchors);
+        project().CurrentAnchor = current;
+        main = std::make_unique<frmMain>();
+        command(*main, "MenuHyouHyouji");
+        ASSERT_TRUE(main->listEditing());
+    }
+};
 
 } // namespace
 
-TEST(frmMainList, TheNineHundredNinetyNinthAnchorIsTheLast)
+TEST_F(ListWindow, TheNineHundredNinetyNinthAnchorIsTheLast)
 {
-    test::makeQualityProject(project(), MaxAnchors);
-    frmMain main;
-    showListCommands(main);
-    EXPECT_FALSE(enabled(main, "CmdAdd"));
-    test::selectRow(main, 5);
-    command(main, "PopupCopy");
-    ASSERT_TRUE(enabled(main, "PopupInsert"));
-    MessageScript messages;
-    command(main, "PopupInsert");
-    EXPECT_EQ(messages.last().text, QStringLiteral("登録できるアンカー総本数は999本までとなります。"));
+    open(MaxAnchors);
+    EXPECT_FALSE(enabled(*main, "CmdAdd"));
+    test::selectRow(*main, 5);
+    command(*main, "PopupCopy");
+    command(*main, "PopupInsert");
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("登録できるアンカー総本数は999本までとなります。"));
     EXPECT_EQ(project().Record.AnchorCount, MaxAnchors);
-    EXPECT_FALSE(main.DataChanged);
+    EXPECT_FALSE(main->DataChanged);
     // One anchor fewer and adding works again.
     messages.answer(AnswerYes);
-    command(main, "CmdDel");
-    EXPECT_TRUE(enabled(main, "CmdAdd"));
-    command(main, "CmdAdd");
+    command(*main, "CmdDel");
+    command(*main, "CmdAdd");
     EXPECT_EQ(project().Record.AnchorCount, MaxAnchors);
-    EXPECT_FALSE(enabled(main, "CmdAdd"));
 }
 
-TEST(frmMainList, DeleteAsksForTheRow)
+TEST_F(ListWindow, DeletingAsksForTheRowKeepsTheAnchorOnScreenAndNeverTheLastOne)
 {
-    test::makeQualityProject(project(), 3);
-    frmMain main;
-    showListCommands(main);
-    test::selectRow(main, 2);
-    MessageScript messages;
+    open(2, 2);
+    test::selectRow(*main, 1);
     messages.answer(AnswerNo);
-    command(main, "CmdDel");
-    EXPECT_EQ(messages.last().text, QStringLiteral("2行目のデータを、削除してもよろしいですか？"));
+    command(*main, "CmdDel");
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("1行目のデータを、削除してもよろしいですか？"));
     EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(project().Record.AnchorCount, 3);
+    EXPECT_EQ(project().Record.AnchorCount, 2);
     messages.answer(AnswerYes);
-    command(main, "PopupDelete");
-    EXPECT_EQ(names(), QStringList({ "A-1", "A-3" }));
-    EXPECT_EQ(test::qualityGrid(main)->GetText(2, 2), "A-3");
-    // The last anchor of a project cannot be deleted.
-    messages.answer(AnswerYes);
-    command(main, "CmdDel");
-    test::selectRow(main, 1);
-    EXPECT_FALSE(enabled(main, "CmdDel"));
-    EXPECT_FALSE(enabled(main, "PopupDelete"));
-    EXPECT_EQ(project().Record.AnchorCount, 1);
+    command(*main, "PopupDelete");
+    EXPECT_EQ(names(), QStringList({ "A-2" }));
+    EXPECT_EQ(project().CurrentAnchor, 1);
+    EXPECT_EQ(test::textOf(*main, "imTxtNum"), "A-2");
+    test::selectRow(*main, 1);
+    EXPECT_FALSE(enabled(*main, "CmdDel"));
+    EXPECT_FALSE(enabled(*main, "PopupDelete"));
 }
 
-TEST(frmMainList, DeletingAnAnchorAboveKeepsTheOneOnScreen)
-{
-    test::makeQualityProject(project(), 4);
-    project().CurrentAnchor = 3;
-    frmMain main;
-    showListCommands(main);
-    test::selectRow(main, 1);
-    MessageScript messages;
-    messages.answer(AnswerYes);
-    command(main, "CmdDel");
-    EXPECT_EQ(project().CurrentAnchor, 2);
-    EXPECT_EQ(test::box(main, "imTxtNum")->text(), "A-3");
-}
-
-TEST(frmMainList, MovedRowStaysSelectedAndOnScreen)
-{
-    test::makeQualityProject(project(), 4);
-    project().anchor(4).AnchorNo.clear();
-    frmMain main;
-    showListCommands(main);
-    test::selectRow(main, 2);
-    command(main, "CmdSort_0");
-    EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-2", "" }));
-    EXPECT_EQ(project().CurrentAnchor, 3);
-    EXPECT_EQ(main.selectedRow(), 3);
-    EXPECT_EQ(test::box(main, "imTxtNum")->text(), "A-2");
-    command(main, "CmdSort_1");
-    EXPECT_EQ(names(), QStringList({ "A-1", "A-2", "A-3", "" }));
-    EXPECT_EQ(project().CurrentAnchor, 2);
-}
-
-TEST(frmMainList, RemovingTheGreyRowsAsksFirst)
+TEST_F(ListWindow, AMovedRowStaysSelectedAndTheGreyRowsGoAfterAsking)
 {
     test::makeQualityProject(project(), 5);
-    project().anchor(2).AnchorNo.clear();
     project().anchor(5).AnchorNo.clear();
-    frmMain main;
-    showListCommands(main);
-    EXPECT_NE(test::qualityGrid(main)->BackColor(2, 2), test::qualityGrid(main)->BackColor(2, 3));
-    MessageScript messages;
+    main = std::make_unique<frmMain>();
+    command(*main, "MenuHyouHyouji");
+    test::selectRow(*main, 2);
+    command(*main, "CmdSort_0");
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-2", "A-4", "" }));
+    EXPECT_EQ(main->selectedRow(), 3);
+    EXPECT_EQ(test::textOf(*main, "imTxtNum"), "A-2");
+
+    EXPECT_NE(test::qualityGrid(*main)->BackColor(2, 5), test::qualityGrid(*main)->BackColor(2, 4));
     messages.answer(AnswerNo);
-    command(main, "CmdAllSpace");
-    EXPECT_EQ(messages.last().text, QStringLiteral("未入力データ(グレー表示されている行)を全削除しますか？"));
+    command(*main, "CmdAllSpace");
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("未入力データ(グレー表示されている行)を全削除しますか？"));
     EXPECT_EQ(project().Record.AnchorCount, 5);
     messages.answer(AnswerYes);
-    command(main, "CmdAllSpace");
-    EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-4" }));
-    EXPECT_EQ(main.findChild<QLabel*>("AncNumMax")->text(), "3");
+    command(*main, "CmdAllSpace");
+    EXPECT_EQ(names(), QStringList({ "A-1", "A-3", "A-2", "A-4" }));
+    EXPECT_EQ(test::textOf(*main, "AncNumMax"), "4");
 }
 
-TEST(frmMainList, NextChecksTheAnchorOnScreenFirst)
+TEST_F(ListWindow, NextAndPreviousCheckTheAnchorOnScreenFirst)
 {
     test::makeQualityProject(project(), 3);
     project().anchor(1).Plan.PlannedMaxLoad = 0;
     frmMain main;
     EXPECT_FALSE(enabled(main, "cmdPrev"));
-    MessageScript messages;
     command(main, "cmdNext");
-    EXPECT_EQ(messages.last().text, QStringLiteral("計画最大荷重が入力されていません。"));
-    EXPECT_EQ(messages.last().icon, MsgIcon::Exclamation);
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("計画最大荷重が入力されていません。"));
     EXPECT_EQ(project().CurrentAnchor, 1);
     project().anchor(1).Plan.PlannedMaxLoad = 500;
     command(main, "cmdNext");
-    EXPECT_EQ(project().CurrentAnchor, 2);
     EXPECT_EQ(main.ShownAnchorNo, "A-2");
-    EXPECT_EQ(main.findChild<QLabel*>("LblAncNo")->text(), "2");
-    command(main, "cmdNext");
-    EXPECT_FALSE(enabled(main, "cmdNext"));
-    // Going back checks too: a named anchor that is incomplete stays.
-    project().anchor(3).Plan.InitialLoad = 0;
-    command(main, "cmdPrev");
-    EXPECT_EQ(messages.last().text, QStringLiteral("初期荷重が入力されていません。"));
-    EXPECT_EQ(project().CurrentAnchor, 3);
-}
+    EXPECT_EQ(test::textOf(main, "LblAncNo"), "2");
 
-TEST(frmMainList, PreviousMayGiveUpANewAnchor)
-{
-    test::makeQualityProject(project(), 3);
-    project().anchor(2) = AnchorRecord {};
-    project().anchor(2).EditFlag = 1;
-    frmMain main;
+    // A new anchor left empty may be given up on the way back.
+    project().anchor(3) = AnchorRecord {};
+    project().anchor(3).EditFlag = 1;
     command(main, "cmdNext");
-    ASSERT_TRUE(main.ShownAnchorNo.isEmpty());
-    MessageScript messages;
+    messages.clear();
     messages.answer(AnswerOk); // the check's message
     messages.answer(AnswerNo);
     command(main, "cmdPrev");
-    ASSERT_EQ(messages.shown().size(), 2u);
     EXPECT_EQ(messages.shown()[0].text, QStringLiteral("試験名が入力されていません。"));
-    EXPECT_EQ(messages.last().text,
-        QStringLiteral("現在、編集中のアンカー孔番 (No.2) のデータを破棄して、前のアンカー孔番に戻りますか？"));
-    EXPECT_EQ(messages.last().buttons, MsgButtons::YesNo);
-    EXPECT_EQ(project().CurrentAnchor, 2);
+    EXPECT_EQ(test::lastText(messages),
+        QStringLiteral("現在、編集中のアンカー孔番 (No.3) のデータを破棄して、前のアンカー孔番に戻りますか？"));
+    EXPECT_EQ(project().CurrentAnchor, 3);
     messages.answer(AnswerOk);
     messages.answer(AnswerYes);
     command(main, "cmdPrev");
-    EXPECT_EQ(project().CurrentAnchor, 1);
-    EXPECT_EQ(project().anchor(2).EditFlag, 0);
-    EXPECT_EQ(main.ShownAnchorNo, "A-1");
+    EXPECT_EQ(project().CurrentAnchor, 2);
+    EXPECT_EQ(project().anchor(3).EditFlag, 0);
 }
 
-TEST(frmMainList, TheWholeListGoesToTheClipboard)
-{
-    test::makeQualityProject(project(), 3);
-    frmMain main;
-    MessageScript messages;
-    command(main, "CmdTextCopy");
-    EXPECT_EQ(messages.last().text, QStringLiteral("一覧結果をクリップボードにコピーしました。"));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), ui::toTabSeparated(anchorListTable(project())));
-}
-
-TEST(frmMainList, TypingANameInTheListNamesTheAnchor)
+TEST_F(ListWindow, NamesTypedInTheListAndTheWholeListOnTheClipboard)
 {
     test::makeQualityProject(project(), 3);
     frmMain main;
     test::qualityGrid(main)->EnterText(ListColName, 1, QStringLiteral("No.1-改"));
     test::qualityGrid(main)->EnterText(ListColModulus, 3, "195.5");
     EXPECT_EQ(project().anchor(1).AnchorNo, QStringLiteral("No.1-改"));
-    EXPECT_EQ(test::box(main, "imTxtNum")->text(), QStringLiteral("No.1-改"));
+    EXPECT_EQ(test::textOf(main, "imTxtNum"), QStringLiteral("No.1-改"));
     EXPECT_FLOAT_EQ(project().anchor(3).Material.TendonModulus, 195.5f);
     EXPECT_TRUE(main.DataChanged);
     // Values that come from the specification are not typed in the list.
     test::qualityGrid(main)->EnterText(4, 2, "999");
-    EXPECT_EQ(test::qualityGrid(main)->GetText(4, 2), "400.00");
     EXPECT_FLOAT_EQ(project().anchor(2).DesignAnchorForce, 400.0f);
+
+    command(main, "CmdTextCopy");
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("一覧結果をクリップボードにコピーしました。"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), ui::toTabSeparated(anchorListTable(project())));
 }

@@ -1,3 +1,7 @@
+// Start-up: the start window's open and end (its new project is the road test's
+// first step); the recent-file list; the file named on the command line; one
+// instance at a time.
+
 #include "support/TestSupport.h"
 
 #include "MainWindowDriver.h"
@@ -7,17 +11,11 @@
 #include "model/basMainData.h"
 #include "shell/MainModule.h"
 #include "shell/SingleInstance.h"
-#include "shell/frmMain.h"
 #include "shell/frmRecentFile.h"
 #include "shell/frmStart.h"
 #include "ui/FileDialogs.h"
-#include "ui/Modal.h"
 
-#include <QLineEdit>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QTreeWidget>
-#include <gtest/gtest.h>
 
 using namespace tessaro;
 using test::click;
@@ -29,8 +27,7 @@ QString savedProject(const QString& name, int category, int anchors)
     Project& p = project();
     InitProject(p, anchors);
     p.TestCategory = std::int16_t(category);
-    if (anchors > 0)
-        p.anchor(1).AnchorNo = "K-1";
+    p.anchor(1).AnchorNo = "K-1";
     p.Record.WorkingAnchor.AnchorNo = "BASIC";
     QString path = test::tempPath(name);
     EXPECT_TRUE(SaveDataFile(path));
@@ -40,93 +37,35 @@ QString savedProject(const QString& name, int category, int anchors)
 
 } // namespace
 
-TEST(frmStart, NewProjectOfEitherCategoryGoesThroughTheWorksTitle)
-{
-    frmMain main;
-    ui::ModalScript modal;
-    {
-        frmStart start(&main);
-        modal.expect("frmTitle", [](QDialog& d) {
-            auto* works = d.findChild<QLineEdit*>("TxtKouji");
-            works->setText(QStringLiteral("国道改良工事"));
-            d.findChild<QPushButton*>("Command1_0")->click();
-        });
-        test::expectTestConditions(modal, 2);
-        click(start, "CmdNewFile_1");
-        EXPECT_EQ(start.resultCode(), frmStart::NewProject);
-        EXPECT_EQ(project().TestCategory, 1);
-        EXPECT_EQ(project().Record.WorksName, QStringLiteral("国道改良工事"));
-        EXPECT_EQ(project().Record.AnchorCount, 2);
-        EXPECT_FALSE(project().Record.AnchorLabels[1].isEmpty()); // the jack chosen for both
-        EXPECT_FALSE(main.testTypeButton());
-        EXPECT_FALSE(main.DataChanged);
-    }
-    frmStart start(&main);
-    modal.expect("frmTitle", [](QDialog& d) { d.findChild<QPushButton*>("Command1_0")->click(); });
-    test::expectTestConditions(modal);
-    click(start, "CmdNewFile_0");
-    EXPECT_EQ(start.resultCode(), frmStart::NewProject);
-    EXPECT_EQ(project().TestCategory, 0);
-    EXPECT_EQ(project().Record.AnchorCount, 1);
-    EXPECT_TRUE(main.testTypeButton());
-    EXPECT_TRUE(modal.allUsed());
-}
-
-TEST(frmStart, OpenAnExistingFileOrCancel)
+TEST(frmStart, OpenAFileOrEndAfterAsking)
 {
     QString path = savedProject("open.tsx", 1, 3);
     frmMain main;
-    frmStart start(&main);
-    test::control<QRadioButton>(start, "Option1_1")->setChecked(true);
-    ui::FileDialogScript files;
-    files.answer("");
-    click(start, "CmdOpenFile");
-    EXPECT_EQ(start.resultCode(), 0);
-    EXPECT_TRUE(main.CurrentPath.isEmpty());
-    files.answer(path);
-    click(start, "CmdOpenFile");
-    EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
-    EXPECT_EQ(project().Record.AnchorCount, 3);
-    EXPECT_EQ(main.CurrentPath, path);
-    EXPECT_TRUE(main.windowTitle().contains("open.tsx"));
-    EXPECT_TRUE(files.shown()[0].filter.startsWith("Tessaro(*.tsx)|*.tsx|"));
-}
-
-TEST(frmStart, OpenARecentFile)
-{
-    QString path = savedProject("recent.tsx", 1, 2);
-    recent::setFiles({ path, "/elsewhere/other.tsx" });
-    frmMain main;
-    frmStart start(&main);
-    test::control<QRadioButton>(start, "Option1_1")->setChecked(true);
-    ui::ModalScript modal;
-    modal.expect("frmRecentFile", [](QDialog& d) {
-        auto* list = d.findChild<QTreeWidget*>("ListView1");
-        ASSERT_EQ(list->topLevelItemCount(), 2);
-        EXPECT_EQ(list->currentItem()->text(1), list->topLevelItem(0)->text(1));
-        d.findChild<QPushButton*>("OKButton")->click();
-    });
-    click(start, "CmdRecentFile");
-    EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
-    EXPECT_EQ(main.CurrentPath, path);
-    EXPECT_EQ(project().Record.AnchorCount, 2);
-}
-
-TEST(frmStart, EndAsksFirst)
-{
-    frmMain main;
+    {
+        frmStart start(&main);
+        test::check(start, "Option1_1");
+        ui::FileDialogScript files;
+        files.answer("");
+        click(start, "CmdOpenFile");
+        EXPECT_EQ(start.resultCode(), 0);
+        EXPECT_TRUE(main.CurrentPath.isEmpty());
+        files.answer(path);
+        click(start, "CmdOpenFile");
+        EXPECT_EQ(start.resultCode(), frmStart::FileOpened);
+        EXPECT_EQ(project().Record.AnchorCount, 3);
+        EXPECT_TRUE(main.windowTitle().contains("open.tsx"));
+        EXPECT_TRUE(files.shown()[0].filter.startsWith("Tessaro(*.tsx)|*.tsx|"));
+    }
     frmStart start(&main);
     start.show();
     MessageScript messages;
     messages.answer(AnswerCancel);
     click(start, "CmdEnd");
-    EXPECT_EQ(messages.last().text, QStringLiteral("終了してもよろしいですか？"));
-    EXPECT_EQ(messages.last().buttons, MsgButtons::OkCancel);
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("終了してもよろしいですか？"));
     EXPECT_TRUE(start.isVisible());
     messages.answer(AnswerOk);
     click(start, "CmdEnd");
     EXPECT_EQ(start.resultCode(), frmStart::EndProgram);
-    EXPECT_FALSE(start.isVisible());
 }
 
 TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
@@ -138,24 +77,18 @@ TEST(frmRecentFile, DeletingTheMiddleEntryKeepsTheOthersInOrder)
     MessageScript messages;
     messages.answer(AnswerYes);
     click(dialog, "CmdRegDelete");
-    EXPECT_EQ(messages.last().text, QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("最近使ったファイルから削除します。よろしいですか？"));
     EXPECT_EQ(recent::files(), QStringList({ "/a/1.tsx", "/a/3.tsx" }));
     EXPECT_EQ(list->topLevelItemCount(), 2);
 }
 
-TEST(MainModule, CommandLinePathLosesItsQuotes)
+TEST(MainModule, TheFileOnTheCommandLineLoadsIntoTheMainWindow)
 {
     EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "\"/my works/a.tsx\"" }), "/my works/a.tsx");
     EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "/my", "works/a.tsx" }), "/my works/a.tsx");
-    EXPECT_EQ(MainModule::commandLineFile({ "tessaro" }), "");
-}
-
-TEST(MainModule, CommandLineFileLoadsIntoTheMainWindow)
-{
     QString path = savedProject("cmdline.tsx", 0, 1);
     frmMain main;
     EXPECT_TRUE(MainModule::LoadFromCommandLine(main, path));
-    EXPECT_EQ(project().Record.AnchorCount, 1);
     EXPECT_EQ(main.CurrentPath, path);
     EXPECT_TRUE(main.testTypeButton()); // a basic investigation
     EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral("　(基本調査試験[引抜き試験])")));

@@ -1,12 +1,13 @@
-#include "GridTestSupport.h"
+// The entry boxes and the numeric-field check every window's boxes go through:
+// digits cut to the format, a refused entry told and the box refocused, and the
+// planned maximum load's confirmation.
+
 #include "model/UserMessage.h"
-#include "ui/EntryBoxes.h"
+#include "support/GuiTestSupport.h"
 #include "ui/NumericField.h"
 
-#include <QFocusEvent>
 #include <QSignalSpy>
 #include <QVBoxLayout>
-#include <gtest/gtest.h>
 
 using namespace tessaro;
 using namespace tessaro::ui;
@@ -31,64 +32,47 @@ struct TwoBoxes : ::testing::Test {
         layout->addWidget(name);
         showActive(window);
     }
-
-    void enterAndLeave(const QString& text)
-    {
-        coef->SetFocus();
-        coef->SetText(text);
-        name->SetFocus();
-    }
+    void enterAndLeave(const QString& text) { test::enterText(window, "imTTpA", text, "imTxtJName"); }
 };
 
 } // namespace
 
-TEST_F(TwoBoxes, AValidEntryIsCutToTheFormatsDecimals)
+TEST_F(TwoBoxes, AValidEntryIsCutToTheFormatAndARefusedOneToldAndRefocused)
 {
     QSignalSpy lost(coef, &EntryBox::LostFocus);
     enterAndLeave("1.239");
-    EXPECT_EQ(coef->Text(), "1.23");
-    EXPECT_EQ(coef->Value(), 1.23);
+    EXPECT_EQ(coef->Text(), "1.23"); // cut, not rounded
+    enterAndLeave(QStringLiteral("２"));
+    EXPECT_EQ(coef->Value(), 2.0);
     EXPECT_TRUE(messages.empty());
-    ASSERT_EQ(lost.count(), 1);
-    EXPECT_TRUE(lost.at(0).at(0).toBool());
     EXPECT_TRUE(name->hasFocus());
 
-    enterAndLeave(QStringLiteral("２"));
-    EXPECT_EQ(coef->Text(), "2.00");
-    enterAndLeave("");
-    EXPECT_EQ(coef->Text(), "");
-    EXPECT_TRUE(messages.empty());
-}
-
-TEST_F(TwoBoxes, AnOutOfRangeEntryIsReportedEmptiedAndRefocused)
-{
-    QSignalSpy lost(coef, &EntryBox::LostFocus);
     enterAndLeave("10");
-    ASSERT_EQ(messages.shown().size(), 1u); // the message is the numeric check's
+    ASSERT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(test::lastText(messages).startsWith(
+        QStringLiteral("計画最大荷重の制限のランクＡに関する係数に範囲外の数値が入力されました。")));
     EXPECT_EQ(coef->Text(), "");
     EXPECT_TRUE(coef->hasFocus());
-    ASSERT_EQ(lost.count(), 1);
-    EXPECT_FALSE(lost.at(0).at(0).toBool());
-
+    enterAndLeave("abc");
+    EXPECT_TRUE(test::lastText(messages).contains(QStringLiteral("数値以外の文字が入力されました。")));
     enterAndLeave("1,5");
-    EXPECT_EQ(messages.shown().size(), 2u);
-    EXPECT_EQ(coef->Text(), "");
+    EXPECT_EQ(messages.shown().size(), 3u);
+    ASSERT_EQ(lost.count(), 5);
+    EXPECT_TRUE(lost.at(1).at(0).toBool());
+    EXPECT_FALSE(lost.at(4).at(0).toBool());
 }
 
-TEST_F(TwoBoxes, OnlyLeavingTheBoxEndsTheEntry)
+TEST_F(TwoBoxes, OnlyLeavingTheBoxEndsTheEntryAndASilentCheckKeepsIt)
 {
     coef->SetFocus();
     coef->SetText("abc");
-    QFocusEvent away(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QApplication::sendEvent(coef, &away);
-    QFocusEvent menu(QEvent::FocusOut, Qt::PopupFocusReason);
-    QApplication::sendEvent(coef, &menu);
+    for (Qt::FocusReason reason : { Qt::ActiveWindowFocusReason, Qt::PopupFocusReason }) {
+        QFocusEvent away(QEvent::FocusOut, reason);
+        QApplication::sendEvent(coef, &away);
+    }
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(coef->Text(), "abc");
-}
 
-TEST_F(TwoBoxes, ASilentCheckReportsButKeepsTheBox)
-{
     coef->SetText("12");
     EXPECT_FALSE(coef->Check(true));
     EXPECT_EQ(messages.shown().size(), 1u);
@@ -102,10 +86,8 @@ TEST(PlannedMaxLoadField, ConfirmationKeepsAValueOutsideTheRangeAndReentryRefuse
 {
     QWidget window;
     auto* tp = new NumberBox(&window, "###0.00");
-    tp->setObjectName("imTxtTp");
     showActive(window);
     MessageScript messages;
-
     tp->SetText("400.00");
     EXPECT_TRUE(checkPlannedMaxLoadField(tp, 110, 500, "###0.00"));
     tp->SetText("");
@@ -116,11 +98,9 @@ TEST(PlannedMaxLoadField, ConfirmationKeepsAValueOutsideTheRangeAndReentryRefuse
     messages.answer(1); // [入力確定]
     EXPECT_TRUE(checkPlannedMaxLoadField(tp, 110, 500, "###0.00"));
     EXPECT_EQ(tp->Text(), "600.00");
-    const UserMessage& q = messages.last();
-    EXPECT_EQ(q.customButtons, (QStringList { QStringLiteral("再入力"), QStringLiteral("入力確定") }));
-    EXPECT_TRUE(q.text.startsWith(
+    EXPECT_EQ(messages.last().customButtons, (QStringList { QStringLiteral("再入力"), QStringLiteral("入力確定") }));
+    EXPECT_TRUE(test::lastText(messages).startsWith(
         QStringLiteral("計画最大荷重に範囲外の数値が入力されました。\n入力範囲：110.00 ～ 500.00 , 入力値　：600.00")));
-
     messages.answer(0); // [再入力]
     EXPECT_FALSE(checkPlannedMaxLoadField(tp, 110, 500, "###0.00"));
     EXPECT_EQ(tp->Text(), "");

@@ -1,14 +1,27 @@
 #pragma once
-// Helpers the window tests share: controls found and buttons clicked by their
-// names, a window shown as the active one, and its picture saved when TESSARO_SCREENSHOTS names a
-// folder (for looking at layouts).
+// Helpers the window tests share: controls found, read and driven by their
+// names as the user works them, a modal window driven while another window has
+// it open, files written and read back, page counts of the documents shown, and
+// a window's picture saved when TESSARO_SCREENSHOTS names a folder (for looking
+// at layouts).
+
+#include "model/UserMessage.h"
+#include "ui/EntryBoxes.h"
+#include "ui/Modal.h"
+#include "ui/SpreadGrid.h"
 
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPdfDocument>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
+#include <type_traits>
 
 namespace tessaro::test {
 
@@ -26,6 +39,82 @@ inline void click(QWidget& window, const QString& name)
         b->click();
 }
 
+// Sets a check box or option button as a click on it does.
+inline void check(QWidget& window, const QString& name, bool on = true)
+{
+    if (auto* b = control<QAbstractButton>(window, name))
+        b->setChecked(on);
+}
+
+inline bool enabled(QWidget& window, const QString& name)
+{
+    auto* c = control<QWidget>(window, name);
+    return c && c->isEnabled();
+}
+
+// What a label or a box of the window shows.
+inline QString textOf(QWidget& window, const QString& name)
+{
+    if (auto* label = window.findChild<QLabel*>(name))
+        return label->text();
+    auto* box = control<QLineEdit>(window, name);
+    return box ? box->text() : QString();
+}
+
+// Puts text into a box without ending its entry (the window's OK checks it).
+inline void setText(QWidget& window, const QString& box, const QString& text)
+{
+    if (auto* b = control<QLineEdit>(window, box))
+        b->setText(text);
+}
+
+// Types into an entry box and leaves it for the control `next`: leaving ends
+// the entry and runs its checks.
+inline void enterText(QWidget& window, const QString& box, const QString& text, const QString& next)
+{
+    auto* b = control<ui::EntryBox>(window, box);
+    b->SetFocus();
+    b->SetText(text);
+    control<QWidget>(window, next)->setFocus();
+}
+
+// Types into a grid cell key by key as the operator does (the first key opens
+// the cell editor), then the key that ends the entry; lets the window finish
+// what the entry set off.
+inline void typeInto(ui::SpreadGrid& grid, int col, int row, const QString& text, Qt::Key end = Qt::Key_Return)
+{
+    grid.setFocus();
+    grid.SetActiveCell(col, row);
+    for (QChar c : text)
+        QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, c.toLatin1());
+    QTest::keyClick(QApplication::focusWidget() ? QApplication::focusWidget() : &grid, end);
+    QCoreApplication::processEvents();
+}
+
+// Runs `open` (a ShowForm or a button that opens the modal window `name`) with
+// `steps` driving that window; returns what `open` returns.
+template <class Open> auto drive(const QString& name, ui::ModalScript::Driver steps, Open open)
+{
+    ui::ModalScript modal;
+    modal.expect(name, std::move(steps));
+    if constexpr (std::is_void_v<decltype(open())>) {
+        open();
+        EXPECT_TRUE(modal.allUsed()) << name.toStdString();
+    }
+    else {
+        auto result = open();
+        EXPECT_TRUE(modal.allUsed()) << name.toStdString();
+        return result;
+    }
+}
+
+// The text of the last message shown; empty when none was (a failed check then
+// reads as one instead of ending the test program).
+inline QString lastText(const MessageScript& messages)
+{
+    return messages.empty() ? QString() : messages.last().text;
+}
+
 // Shows the window as the active one so that focus and key events behave as on
 // the desktop.
 inline void showActive(QWidget& w)
@@ -34,6 +123,29 @@ inline void showActive(QWidget& w)
     QApplication::setActiveWindow(&w);
     w.activateWindow();
     QTest::qWait(0);
+}
+
+// Writes a whole file, its folder made first; returns its path.
+inline QString writeFile(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile f(path);
+    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
+    f.write(bytes);
+    return path;
+}
+
+inline QByteArray readFile(const QString& path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// Pages of a PDF document; −1 when it cannot be read.
+inline int pdfPages(const QString& file)
+{
+    QPdfDocument pdf;
+    return pdf.load(file) == QPdfDocument::Error::None ? pdf.pageCount() : -1;
 }
 
 inline void screenshot(QWidget& w, const QString& name)

@@ -1,0 +1,72 @@
+// tessaro-cli pdf and xlsx: one run per document kind, read back by its pages or
+// one cell, and the arguments refused.
+
+#include "model/DataFile.h"
+#include "support/DataSheetSamples.h"
+#include "support/GuiTestSupport.h"
+#include "support/TestSupport.h"
+#include "support/XlsxReader.h"
+
+using namespace tessaro;
+
+namespace {
+
+// Three anchors A-1 … A-3 of 31 readings each, saved.
+QString savedProject()
+{
+    test::makeQualityProject(project(), 3, 31);
+    QString data = test::tempPath("three.tsx");
+    EXPECT_TRUE(SaveDataFile(data));
+    return data;
+}
+
+} // namespace
+
+TEST(Cli, WritesEveryDocumentKind)
+{
+    const QString data = savedProject();
+    const QString pdf = test::tempPath("cli.pdf");
+    QByteArray out, err;
+    // Data sheets: 31 rows take two pages an anchor.
+    ASSERT_EQ(
+        test::runCli({ "pdf", data, "--doc", "datasheet", "--anchors", "2-3", "--time", "--out", pdf }, &out, &err), 0)
+        << err.toStdString();
+    EXPECT_EQ(test::pdfPages(pdf), 4);
+    EXPECT_TRUE(out.contains("4 pages"));
+    ASSERT_EQ(test::runCli({ "pdf", "unused.tsx", "--doc", "blank", "--sheets", "3", "--out", pdf }), 0);
+    EXPECT_EQ(test::pdfPages(pdf), 3);
+    ASSERT_EQ(test::runCli({ "pdf", data, "--doc", "anchorlist", "--anchors", "2-3", "--out", pdf }), 0);
+    EXPECT_EQ(test::pdfPages(pdf), 4); // two pages an anchor
+
+    const QString sheet = test::tempPath("anchor2.xlsx");
+    ASSERT_EQ(test::runCli({ "xlsx", data, "--anchor", "2", "--out", sheet }), 0);
+    EXPECT_EQ(test::XlsxReader(sheet).sheet(QStringLiteral("データシート")).value({ 1, 0 }).text, "A-2");
+    const QString list = test::tempPath("list.xlsx");
+    ASSERT_EQ(test::runCli({ "xlsx", data, "--list", "--out", list }), 0);
+    EXPECT_EQ(test::XlsxReader(list).sheet(QStringLiteral("データ一覧表")).value({ 1, 2 }).text, "A-2");
+}
+
+TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
+{
+    const QString data = savedProject();
+    const QString out = test::tempPath("refused.out");
+    // Status 2 for arguments that make no command, 1 for a command that cannot be done.
+    const std::tuple<QStringList, int, QString> cases[] = {
+        { { "pdf", data, "--doc", "report", "--out", out }, 2, "--doc datasheet" },
+        { { "pdf", data, "--doc", "datasheet" }, 2, "--out is missing" },
+        { { "pdf", data, "--doc", "datasheet", "--anchors", "2-5", "--out", out }, 1, "1-3" },
+        { { "pdf", data, "--doc", "blank", "--sheets", "11", "--out", out }, 1, "" },
+        { { "pdf", test::tempPath("absent.tsx"), "--doc", "datasheet", "--out", out }, 1, "" },
+        { { "xlsx", data, "--out", out }, 2, "--anchor N or --list" },
+        { { "xlsx", data, "--anchor", "x", "--out", out }, 2, "" },
+        { { "xlsx", data, "--anchor", "4", "--out", out }, 1, "1-3" },
+        { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1,
+            QStringLiteral("Excel変換できませんでした") },
+    };
+    for (const auto& [args, status, told] : cases) {
+        QByteArray err;
+        EXPECT_EQ(test::runCli(args, nullptr, &err), status) << args.join(' ').toStdString();
+        EXPECT_TRUE(QString::fromUtf8(err).contains(told)) << args.join(' ').toStdString() << ": " << err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out));
+}
