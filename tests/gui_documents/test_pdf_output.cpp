@@ -19,7 +19,7 @@ namespace {
 
 QString form(const QString& name, const QByteArray& items)
 {
-    return test::writeFile(test::tempPath(name),
+    return test::writtenFile(test::tempPath(name),
         R"({"format": "tessaro-report-template", "version": 1, "height": 1000, "items": [)" + items + "]}");
 }
 
@@ -74,7 +74,7 @@ TEST(PdfOutput, AFileThatCannotBeWrittenIsReportedAndAnOldOneKept)
     EXPECT_FALSE(PrintModule::PrintBlankDataSheets(nowhere, 1));
     EXPECT_FALSE(nowhere.problems().isEmpty());
     // An earlier document stays whole until the new one is complete.
-    QString file = test::writeFile(test::tempPath("kept.pdf"), "earlier document");
+    QString file = test::writtenFile(test::tempPath("kept.pdf"), "earlier document");
     {
         ReportEngine engine(file);
         engine.Start();
@@ -93,7 +93,7 @@ TEST(PdfOutput, PicturesKeepTheirShapeAndTextsAreShrunkWrappedOrClipped)
     wide.fill(Qt::black);
     QString png = test::tempPath("wide.png");
     wide.save(png);
-    QString svg = test::writeFile(test::tempPath("tall.svg"),
+    QString svg = test::writtenFile(test::tempPath("tall.svg"),
         R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="40" viewBox="0 0 10 40">
         <rect width="10" height="40" fill="black"/></svg>)");
     const QString text = QStringLiteral("国道123号線　○○地区法面補強工事（その２）グラウンドアンカー工");

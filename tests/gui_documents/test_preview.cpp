@@ -23,7 +23,7 @@ namespace {
 // A document of `pages` pages.
 QString document(const QString& name, int pages)
 {
-    QString form = test::writeFile(test::tempPath(name + ".jfm"),
+    QString form = test::writtenFile(test::tempPath(name + ".jfm"),
         R"({"format": "tessaro-report-template", "version": 1, "height": 100,
             "items": [{"type": "box", "x": 1000, "y": 1000, "w": 5000, "h": 5000}]})");
     QString file = test::tempPath(name + ".pdf");
@@ -114,7 +114,7 @@ TEST(Preview, SavesACopyAndPrintsFromTheFirstPage)
 
 TEST(Preview, ProblemsOfTheCompositionAreToldBeforeThePreview)
 {
-    QString form = test::writeFile(test::tempPath("short.jfm"),
+    QString form = test::writtenFile(test::tempPath("short.jfm"),
         R"({"format": "tessaro-report-template", "version": 1, "height": 100, "items": []})");
     ReportEngine engine(test::tempPath("with-problems.pdf"));
     engine.Start();

@@ -109,7 +109,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
 
 TEST(frmMainFile, ARefusedFileLeavesAnEmptyProjectNeverSavedOver)
 {
-    QString refused = test::writeFile(test::tempPath("refused.tsx"), QByteArray(200, 'x'));
+    QString refused = test::writtenFile(test::tempPath("refused.tsx"), QByteArray(200, 'x'));
     test::makeQualityProject(project(), 2);
     frmMain main;
     main.CurrentPath = test::tempPath("mine.tsx");

@@ -6,6 +6,7 @@
 // at layouts).
 
 #include "model/UserMessage.h"
+#include "support/TestSupport.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
 #include "ui/SpreadGrid.h"
@@ -126,12 +127,9 @@ inline void showActive(QWidget& w)
 }
 
 // Writes a whole file, its folder made first; returns its path.
-inline QString writeFile(const QString& path, const QByteArray& bytes)
+inline QString writtenFile(const QString& path, const QByteArray& bytes)
 {
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    QFile f(path);
-    EXPECT_TRUE(f.open(QIODevice::WriteOnly | QIODevice::Truncate)) << path.toStdString();
-    f.write(bytes);
+    EXPECT_TRUE(writeFile(path, bytes)) << path.toStdString();
     return path;
 }
 
