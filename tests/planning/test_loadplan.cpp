@@ -169,19 +169,6 @@ TEST(PlannedMaxLoadLimits, LowerBoundAndLimitLinesByEditionTestAndRank)
     EXPECT_EQ(PlannedMaxLoadRange(a, { 0, 1, 1.25, 1.1 }).lower, 0);
 }
 
-TEST(PlannedMaxLoadLimits, PressureDisplayConvertsEveryValue)
-{
-    AnchorRecord a = plannedAnchor();
-    a.TendonYieldLoad = 172.222f; // 0.9 × Tys = 155.00 kN = 15.00 MPa
-    LoadDisplay mpa = pressureDisplay(test::calibratedJack());
-    EXPECT_EQ(
-        PlannedMaxLoadLimitTexts(a, qualityContext(1), mpa).tys, QStringLiteral("Tp ≦ 0.9  ×  Tys  = 15.00 (MPa)"));
-    // 0.1 × 155 = 15.5 kN = 1.55 MPa.
-    EXPECT_EQ(
-        InitialLoadReferenceTexts(a, 155, qualityContext(1), mpa).sankou, QStringLiteral("≒ 0.1 × 15.00 = 1.55 (MPa)"));
-    EXPECT_TRUE(MinimumInitialLoadMessage(155, mpa).contains(QStringLiteral("15.00MPa")));
-}
-
 TEST(InitialLoadReference, TextsByAnchorKind)
 {
     ReferenceTexts t = InitialLoadReferenceTexts(plannedAnchor(), 500, qualityContext(1));
