@@ -1,7 +1,6 @@
-// The readings of a sheet row: elongation through dial-gauge resets, clock times,
-// and whether a sheet has been read.
+// The readings of a sheet row: elongation through dial-gauge resets, and whether
+// a sheet has been read (clock times are checked through the measurement window).
 
-#include "recording/ClockTimes.h"
 #include "recording/Elongation.h"
 #include "recording/MeasuredReadings.h"
 
@@ -67,31 +66,6 @@ TEST(Elongation, DialGaugeResetContinuesTheElongation)
     std::vector<Reading> two { gauges(10.00f, 10.00f, 30.00f, 30.00f), gauges(Empty, 14.00f, Empty, 34.20f),
         gauges(1.00f, 3.00f, Empty, 36.20f) };
     EXPECT_FLOAT_EQ(RowElongation(two, 2), 6.10f);
-}
-
-TEST(ClockTimes, FromTheEndOrTheStartOfTheTestAcrossMidnight)
-{
-    EXPECT_EQ(ClockTimeText(-30 * 60), QStringLiteral("23:30:00"));
-    // End 10:00 with a last elapsed time of 90 min: the test started at 8:30:00.
-    AnchorRecord a;
-    a.Readings.resize(3);
-    a.Readings[0].ElapsedTime = 120;
-    a.Readings[1].ElapsedTime = 3000;
-    a.Readings[2].ElapsedTime = 5400;
-    a.ReadingCount = 3;
-    a.ClockMode = ClockFromEnd;
-    a.ClockHours = 10;
-    a.ClockMinutes = 0;
-    SetClockTimes(a);
-    EXPECT_EQ(a.Readings[0].ClockTime, QStringLiteral("8:32:00"));
-    EXPECT_EQ(a.Readings[2].ClockTime, QStringLiteral("10:00:00"));
-
-    a.ClockMode = ClockFromStart;
-    a.ClockHours = 23;
-    a.ClockMinutes = 50;
-    SetClockTimes(a);
-    EXPECT_EQ(a.Readings[0].ClockTime, QStringLiteral("23:52:00"));
-    EXPECT_EQ(a.Readings[1].ClockTime, QStringLiteral("0:40:00"));
 }
 
 TEST(MeasuredReadings, ARowWithAnElongationIsMeasuredDiscardingAsksForANewSheet)
