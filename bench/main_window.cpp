@@ -1,5 +1,5 @@
 // The main window on a project of 999 anchors: moving to the next or previous
-// anchor (anchor check, specification shown again, list row marked) and
+// anchor (anchor check, particulars shown again, list row marked) and
 // editing the anchor on screen or a cell of the list must feel instant.
 
 #include "GeneratedProject.h"
@@ -18,8 +18,8 @@ using namespace tessaro;
 namespace {
 
 // The generated anchors carry plans and readings; the main window's check also
-// wants the conditions and choices of the specification.
-void completeSpecifications(Project& p)
+// wants each anchor's test conditions and tendon and anchorage choices.
+void completeParticulars(Project& p)
 {
     for (int i = 1; i <= p.anchorCount(); ++i) {
         AnchorRecord& a = p.anchor(i);
@@ -43,7 +43,7 @@ struct Fixture {
     Fixture()
     {
         bench::generateProject(project());
-        completeSpecifications(project());
+        completeParticulars(project());
         main = std::make_unique<frmMain>();
         main->resize(1366, 740);
         main->show();

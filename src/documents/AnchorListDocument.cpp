@@ -107,7 +107,7 @@ Fields titleFields(const Project& p, const AnchorRecord& a, bool continuation)
     return f;
 }
 
-Fields specificationFields(const Project& p, const AnchorRecord& a)
+Fields particularsFields(const Project& p, const AnchorRecord& a)
 {
     const TendonSpec& t = a.Tendon;
     Fields f {
@@ -182,9 +182,9 @@ public:
     void draw(const HoldingSchedule& schedule, int index, QStringList& writtenFigures)
     {
         beginPage(false);
-        const forms::FormSpec& block = anchorSpecificationForm(a_.Tendon.AnchorTypeCode);
+        const forms::FormSpec& block = anchorParticularsForm(a_.Tendon.AnchorTypeCode);
         const QString figure = anchorTypeFigure(a_.Tendon.AnchorTypeCode);
-        drawBlock(block, specificationFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
+        drawBlock(block, particularsFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
         drawBlock(forms::AnchorListKajyuu, loadPlanFields(p_, a_));
         // The holding times and the load-plan figure describe the course of the
         // test together: they share the anchor's second page.
@@ -266,7 +266,7 @@ const forms::FormSpec& anchorListTitleForm(const Project& p, const AnchorRecord&
     return continuation ? forms::AnchorListTitle2 : forms::AnchorListTitle;
 }
 
-const forms::FormSpec& anchorSpecificationForm(int anchorType)
+const forms::FormSpec& anchorParticularsForm(int anchorType)
 {
     switch (anchorType) {
     case 1:

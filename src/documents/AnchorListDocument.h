@@ -1,6 +1,6 @@
 #pragma once
-// The anchor specification list ("試験アンカー諸元表"): per anchor a title block
-// by test kind, the specification with the figure of the anchor type, the load
+// The anchor particulars list ("試験アンカー諸元表"): per anchor a title block
+// by test kind, the anchor's particulars with the figure of its type, the load
 // plan on the first page; under the continuation title the holding and reading
 // times of the load stages and the load-plan figure on the second. A block
 // that does not fit its page goes on the next, under the continuation title.
@@ -28,10 +28,10 @@ struct AnchorListOptions {
 // heads the anchor's following pages (continuation true).
 const forms::FormSpec& anchorListTitleForm(const Project& p, const AnchorRecord& anchor, bool continuation);
 
-// Specification block of an anchor type (0..5): 0 AnchorListHippari, 1
+// Particulars block of an anchor type (0..5): 0 AnchorListHippari, 1
 // AnchorListHippariSEEE, 2 AnchorListAssyuku, 3 AnchorListBunsan, 4 and 5
 // AnchorListShiatu; an anchor without a type gets AnchorListHippari.
-const forms::FormSpec& anchorSpecificationForm(int anchorType);
+const forms::FormSpec& anchorParticularsForm(int anchorType);
 // Figure of the type in the Report folder ("引張型.svg", … "先端圧縮.svg",
 // "拡孔型.svg" for the bearing type); "" without a type.
 QString anchorTypeFigure(int anchorType);

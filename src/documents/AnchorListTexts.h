@@ -1,5 +1,5 @@
 #pragma once
-// Texts of the anchor specification list: the anchorage with its set amount,
+// Texts of the anchor particulars list: the anchorage with its set amount,
 // the design anchor forces, the load-change settings and the table of holding
 // times and reading times by load stage.
 

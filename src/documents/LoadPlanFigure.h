@@ -1,5 +1,5 @@
 #pragma once
-// The load-plan figure of the anchor specification list: the planned load of one
+// The load-plan figure of the anchor particulars list: the planned load of one
 // anchor against the planned time in minutes, from its load plan and holding-time
 // schedule. The graph module draws it; documents only name the file and place it.
 //

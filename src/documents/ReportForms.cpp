@@ -15,7 +15,7 @@ const QStringList ListTitleFields
     = ListHead + QStringList { "Koujimei", "Genbamei", "Kijyun", "Jiban", "Jakki", "Kintyoubi", "Tyuunyuubi" };
 const QStringList QualityTitleFields = ListTitleFields + QStringList { "Td", "Teityaku", "Teityakuji" };
 const QStringList ContinuationFields = ListHead + QStringList { "Syoki", "Saidai" };
-const QStringList SpecificationFields { "Keishiki", "AncSyubetu", "Kasetu", "DanseiKeisuu", "Danmenseki", "Anctaityou",
+const QStringList ParticularsFields { "Keishiki", "AncSyubetu", "Kasetu", "DanseiKeisuu", "Danmenseki", "Anctaityou",
     "Tendontyou", "Jiyuutyou", "Jakkinai", "KintyouJiyuutyou" };
 const QStringList SleeveFields { "MansyonUe", "MansyonShita" };
 const QStringList BodyFields { "Taikatai", "Kankaku" };
@@ -59,11 +59,11 @@ const FormSpec AncListTitleKihon { "AncListTitleKihon.jfm",
     ListTitleFields + QStringList { "Masatu", "Sakukou", "Tug" }, {} };
 const FormSpec AncListTitleKihon2 { "AncListTitleKihon2.jfm", ContinuationFields + QStringList { "Tug" }, {} };
 
-const FormSpec AnchorListHippari { "AnchorListHippari.jfm", SpecificationFields, Figure };
-const FormSpec AnchorListHippariSEEE { "AnchorListHippariSEEE.jfm", SpecificationFields + SleeveFields, Figure };
-const FormSpec AnchorListAssyuku { "AnchorListAssyuku.jfm", SpecificationFields + SleeveFields, Figure };
-const FormSpec AnchorListBunsan { "AnchorListBunsan.jfm", SpecificationFields + BodyFields, Figure };
-const FormSpec AnchorListShiatu { "AnchorListShiatu.jfm", SpecificationFields, Figure };
+const FormSpec AnchorListHippari { "AnchorListHippari.jfm", ParticularsFields, Figure };
+const FormSpec AnchorListHippariSEEE { "AnchorListHippariSEEE.jfm", ParticularsFields + SleeveFields, Figure };
+const FormSpec AnchorListAssyuku { "AnchorListAssyuku.jfm", ParticularsFields + SleeveFields, Figure };
+const FormSpec AnchorListBunsan { "AnchorListBunsan.jfm", ParticularsFields + BodyFields, Figure };
+const FormSpec AnchorListShiatu { "AnchorListShiatu.jfm", ParticularsFields, Figure };
 const FormSpec AnchorListKajyuu { "AnchorListKajyuu.jfm",
     QStringList {
         "Syoki", "Saidai", "DankaiTitle", "Dankai", "saikaTitle", "ZoukajiTitle", "Zouka", "GenkajiTitle", "Genka" }

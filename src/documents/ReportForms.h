@@ -32,7 +32,7 @@ extern const FormSpec InDatSTTitleNoTime; // column titles without the time-of-d
 extern const FormSpec InDatSTGyouNoTime; // one reading row without the time-of-day column
 extern const FormSpec InputDataSheetBar; // closing rule below the last row
 
-// Anchor specification list. Title blocks by test kind: quality assurance with
+// Anchor particulars list. Title blocks by test kind: quality assurance with
 // the normal design anchor force only, with the seismic one too (Td), the basic
 // investigation (Kihon); the "2" blocks head an anchor's following pages.
 extern const FormSpec AnchorListTitle;
@@ -41,7 +41,7 @@ extern const FormSpec AnchorListTitleTd;
 extern const FormSpec AnchorListTitleTd2;
 extern const FormSpec AncListTitleKihon;
 extern const FormSpec AncListTitleKihon2;
-// Specification blocks with the figure of their anchor type.
+// Particulars blocks with the figure of their anchor type.
 extern const FormSpec AnchorListHippari; // friction tension type
 extern const FormSpec AnchorListHippariSEEE; // friction tension type (SEEE)
 extern const FormSpec AnchorListAssyuku; // friction compression type (SEEE)

@@ -1,5 +1,5 @@
 #pragma once
-// Options of the anchor specification list: which anchors (a range of anchor
+// Options of the anchor particulars list: which anchors (a range of anchor
 // numbers or the anchor displayed) and whether the pages are numbered.
 
 #include "documents/AnchorListDocument.h"
@@ -23,7 +23,7 @@ public:
     explicit frmPrintSyogen(QWidget* parent = nullptr);
 
     // Asks for the options, then composes the list and shows the preview
-    // (the main window's specification-list command and preview menu).
+    // (the main window's particulars-list command and preview menu).
     static void ShowForm(QWidget* parent);
 
     Range range() const;

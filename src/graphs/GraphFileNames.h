@@ -18,7 +18,7 @@ QString summaryGraphFile(int chart, int page);
 // The load-plan graph of one anchor, by the document that shows it.
 enum class LoadPlanFigure {
     BasicPlan, // "Gph1Kihon.svg": chapter 5-1 of the basic investigation plan
-    AnchorList, // "GphInfo" + n + ".svg": the anchor specification list
+    AnchorList, // "GphInfo" + n + ".svg": the anchor particulars list
     QualityPlan, // "GphHojiK" + n + ".svg": chapter 4 of the quality-assurance plan
     QualityReport, // "GphHojiH" + n + ".svg": chapter 4 of the quality-assurance report
 };

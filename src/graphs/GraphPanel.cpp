@@ -26,7 +26,7 @@ QString judgementText(const AnchorRecord& evaluated)
 
 GraphPanelTexts graphPanelTexts(const AnchorRecord& a)
 {
-    // Values of the specification that were never entered read as missing, as
+    // Anchor particulars that were never entered read as missing, as
     // do the displacements of an anchor that has no reading yet.
     auto entered = [](double v) { return panelNumber(v, v != 0); };
     bool measured = EvaluatedRowCount(a) > 0;

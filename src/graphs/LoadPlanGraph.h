@@ -1,7 +1,7 @@
 #pragma once
 // The load plan of one anchor as a graph: planned load against planned time in
 // minutes, from the load plan and the holding-time schedule. Plan documents,
-// reports and the anchor specification list show it beside the cycle table.
+// reports and the anchor particulars list show it beside the cycle table.
 
 #include "graphs/ChartData.h"
 #include "model/AnchorRecord.h"

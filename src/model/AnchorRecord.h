@@ -1,5 +1,5 @@
 #pragma once
-// One test anchor with its specification, load plan, jack, readings and results.
+// One test anchor with its particulars, load plan, jack, readings and results.
 
 #include "model/JackRecord.h"
 #include "model/Reading.h"
@@ -42,7 +42,7 @@ struct TendonSpec {
     }
 };
 
-// Second specification record: the chosen product's designation and reference
+// Second record of particulars: the chosen product's designation and reference
 // values, and the load-change settings of the holding-time schedule.
 struct AnchorSpec2 {
     Block<5> Head{};

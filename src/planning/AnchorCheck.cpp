@@ -57,7 +57,7 @@ int qualityConditionsCode(const AnchorRecord& a)
     return 0;
 }
 
-int specificationCode(const AnchorRecord& a, bool basic)
+int particularsCode(const AnchorRecord& a, bool basic)
 {
     const TendonSpec& t = a.Tendon;
     const int type = t.AnchorTypeCode;
@@ -140,7 +140,7 @@ int AnchorCheckCode(const AnchorRecord& anchor, const HoldingSchedule& schedule,
 {
     for (int code :
         { basicProject ? basicConditionsCode(anchor) : qualityConditionsCode(anchor),
-            specificationCode(anchor, basicProject), planCode(anchor, schedule, basicProject), identityCode(anchor) }) {
+            particularsCode(anchor, basicProject), planCode(anchor, schedule, basicProject), identityCode(anchor) }) {
         if (code != 0)
             return code;
     }

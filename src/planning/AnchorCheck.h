@@ -1,7 +1,7 @@
 #pragma once
 // The check the main window runs on the anchor on screen before it moves to
 // another anchor, switches its view or opens a window that works on the
-// anchor: the first missing item of the specification, plan and schedule, as a
+// anchor: the first missing item of its particulars, plan and schedule, as a
 // code with its message.
 
 #include "model/AnchorRecord.h"
@@ -30,7 +30,7 @@ QString AnchorListCheckMessage(int code);
 // Types whose free length at tensioning is given as typed (SEEE types 1 and 2).
 bool hasGivenTensionFreeLength(int anchorType);
 // Types whose Lsf includes the anchor length (3, 4, 5): it is asked in the
-// specification; other types ask it only after everything else.
+// particulars; other types ask it only after everything else.
 bool lsfIncludesAnchorLength(int anchorType);
 // Product classes 1 and above limit Tp with the reduction coefficient α.
 bool needsReductionCoefficient(const QString& productName);

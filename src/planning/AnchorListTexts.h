@@ -34,7 +34,7 @@ QStringList basicRowTexts(const Project& p);
 // The whole list as a table: the title, the headings on one line each, then the rows.
 QList<QStringList> anchorListTable(const Project& p);
 
-// The texts of the choices of the specification.
+// The texts of an anchor's tendon and anchorage choices.
 QString anchoringTypeText(int type); // "くさび", "ナット", "くさびナット併用"
 QString tensioningTypeText(int type);
 

@@ -1,9 +1,9 @@
-// The frames of the anchor specification: which controls stand where, with
+// The frames of the anchor particulars: which controls stand where, with
 // their captions, units, checks and the fields they edit.
 
 #include "model/basMainData.h"
 #include "planning/AnchorListTexts.h"
-#include "planning/AnchorSpecification.h"
+#include "planning/AnchorParticulars.h"
 #include "planning/TestKinds.h"
 #include "shell/AnchorSpecPanel.h"
 #include "ui/EntryBoxes.h"

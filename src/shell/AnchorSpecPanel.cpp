@@ -3,7 +3,7 @@
 #include "model/NumberFormat.h"
 #include "model/basMainData.h"
 #include "planning/AnchorCheck.h"
-#include "planning/AnchorSpecification.h"
+#include "planning/AnchorParticulars.h"
 #include "planning/TestKinds.h"
 #include "ui/EntryBoxes.h"
 
@@ -181,7 +181,7 @@ void AnchorSpecPanel::store(const std::function<void(AnchorRecord&)>& write)
         return;
     AnchorRecord& a = project().currentAnchor();
     write(a);
-    refreshDerivedSpecification(a, isBasicProject());
+    refreshDerivedParticulars(a, isBasicProject());
     applyModes(a);
     showDerived(a);
     emit edited();

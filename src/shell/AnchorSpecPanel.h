@@ -1,5 +1,5 @@
 #pragma once
-// The specification of the anchor on screen in the main window: the frames of
+// The particulars of the anchor on screen in the main window: the frames of
 // the test conditions, the design and lock-off values (quality-assurance
 // tests) or the pull-out conditions (basic investigation), the anchor type,
 // tendon, lengths and load-change times. Every change the user makes is written

@@ -129,7 +129,7 @@ const std::vector<MainCommand>& mainCommands()
         { { "MenuBarF_4" }, false, [](frmMain& m) { m.MenuBarF_Click(4); } },
         { { "mnuRecentFileDelete" }, false, [](frmMain& m) { m.clearRecentList(); } },
         { { "MenuF_Close" }, false, [](frmMain& m) { m.close(); } },
-        // Test-anchor specification table (preview, print, Excel)
+        // Test-anchor particulars table (preview, print, Excel)
         { { "MenuViewAncSyousai", "Preview", "CmdAnchorSyogenhyou" }, true,
             [](frmMain& m) { frmPrintSyogen::ShowForm(&m); } },
         { { "CmdExcel" }, false, [](frmMain& m) { frmExcelOption::AnchorListToExcel(&m); } },
@@ -171,7 +171,7 @@ const std::vector<MainCommand>& mainCommands()
                 int number = 0;
                 frmJakki::ShowForm(&m, frmJakki::MaintainList, name, number);
             } },
-        // Specification of the anchor on screen
+        // Particulars of the anchor on screen
         { { "CmdSentaku" }, false, chooseProduct },
         { { "CmdJakki" }, false, [](frmMain& m) { changedProject(m, frmJakkiDB::ShowForm(&m)); } },
         { { "CmdTaikatai" }, false, [](frmMain& m) { changedLengths(m, frmTaikatai::ShowForm(&m)); },

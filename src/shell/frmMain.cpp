@@ -206,7 +206,7 @@ void frmMain::buildCentral()
     nav->addWidget(edition_);
     nav->addStretch();
 
-    // On a narrow screen the specification scrolls sideways; the list keeps the height.
+    // On a narrow screen the particulars scroll sideways; the list keeps the height.
     spec_ = new AnchorSpecPanel(central);
     specArea_ = new QScrollArea(central);
     specArea_->setObjectName("SpecArea");
@@ -223,7 +223,7 @@ void frmMain::buildCentral()
     layout->addWidget(list_, 1);
     setCentralWidget(central);
 
-    connect(spec_, &AnchorSpecPanel::edited, this, &frmMain::specificationEdited);
+    connect(spec_, &AnchorSpecPanel::edited, this, &frmMain::particularsEdited);
     connect(list_, &AnchorListPanel::cellEdited, this, &frmMain::listCellEdited);
     connect(list_, &AnchorListPanel::rowActivated, this, &frmMain::goToRow);
     connect(list_, &AnchorListPanel::selectionMoved, this, &frmMain::refreshCommands);
@@ -397,7 +397,7 @@ bool frmMain::checkAnchorOnScreen()
     return false;
 }
 
-void frmMain::specificationEdited()
+void frmMain::particularsEdited()
 {
     if (Busy)
         return;

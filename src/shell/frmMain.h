@@ -1,5 +1,5 @@
 #pragma once
-// The program's main window: the open project with the specification of the
+// The program's main window: the open project with the particulars of the
 // anchor on screen and the list of all anchors, the file commands, the
 // anchor-list commands and the commands that open every other window. The
 // commands and their rules are listed in MainCommands.cpp.
@@ -106,13 +106,13 @@ private:
     void runCommand(const MainCommand& command);
     void refreshCommands();
 
-    // Views of the anchor data: the specification with the list below, or the list alone.
+    // Views of the anchor data: the particulars with the list below, or the list alone.
     bool switchView(bool toList);
     void applyView();
     void showAnchor(int index);
     void showCounts();
     void refreshStatus();
-    void specificationEdited();
+    void particularsEdited();
     void listCellEdited(int col, int row, const QString& text);
     void goToRow(int row);
     bool askDeleteRow(int row);

@@ -76,7 +76,7 @@ TEST(AnchorCheck, EmptyAnchorsAskForTheirItemsInOrder)
     const Case cases[] = {
         { "friction anchor of a quality project", {}, false, 0,
             { 2, 36, 6, 7, 6, 8, 9, 10, 12, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 14, 11, 1 } },
-        { "load distribution: length and bodies with the specification", {}, false, 3,
+        { "load distribution: length and bodies with the particulars", {}, false, 3,
             { 2, 36, 6, 7, 6, 8, 9, 10, 12, 14, 15, 35, 26, 40, 34, 5, 21, 22, 37, 38, 32, 11, 1 } },
         { "SEEE type: Lsf as given; product class 1 needs α", classOne, false, 1,
             { 2, 36, 6, 7, 6, 8, 9, 10, 33, 35, 39, 40, 34, 5, 21, 22, 37, 38, 32, 14, 1 } },

@@ -1,4 +1,4 @@
-// The anchor specification list: which title and specification blocks an anchor
+// The anchor particulars list: which title and particulars blocks an anchor
 // gets, what they and their texts print, the pages of an anchor and the load-plan
 // figure.
 
@@ -71,11 +71,11 @@ TEST(AnchorListDocument, AnAnchorTakesTwoPagesOfBlocksOneBelowTheOther)
     // prints its lengths, without a figure.
     for (int type = 0; type < 6; ++type)
         EXPECT_TRUE(QSvgRenderer(anchorTypeFigure(type)).isValid()) << type;
-    EXPECT_EQ(anchorSpecificationForm(-1).file, "AnchorListHippari.jfm");
+    EXPECT_EQ(anchorParticularsForm(-1).file, "AnchorListHippari.jfm");
     EXPECT_TRUE(anchorTypeFigure(-1).isEmpty());
 }
 
-TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
+TEST(AnchorListDocument, BlocksPrintTheAnchorsParticularsAndPlan)
 {
     Project p;
     test::makeTypedProject(p);
@@ -83,9 +83,9 @@ TEST(AnchorListDocument, BlocksPrintTheAnchorsSpecificationAndPlan)
     auto forms = compose(p, 1, 6);
     EXPECT_EQ(find(forms, "AnchorListTitle.jfm")->texts["Teityaku"], QStringLiteral("くさび (セット量 5.0 mm)"));
     EXPECT_EQ(find(forms, "AnchorListTitleTd.jfm")->texts["Td2"], QStringLiteral("280.00 kN (地震時)"));
-    const DrawnForm* specification = find(forms, "AnchorListHippari.jfm");
-    EXPECT_EQ(specification->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
-    EXPECT_TRUE(specification->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
+    const DrawnForm* particulars = find(forms, "AnchorListHippari.jfm");
+    EXPECT_EQ(particulars->texts["Tendontyou"], "16500 mm"); // Lf 9000 + La 6000 + spare 1500
+    EXPECT_TRUE(particulars->images["IMAGE"].endsWith(QStringLiteral("引張型.svg")));
     EXPECT_EQ(find(forms, "AnchorListBunsan.jfm")->texts["Kankaku"], "1500, 1500 mm");
     EXPECT_EQ(namesOnPage(forms, 3).value(2), "AnchorListHippariSEEE.jfm");
     const DrawnForm* plan = find(forms, "AnchorListKajyuu.jfm");

@@ -34,7 +34,7 @@ TEST(GraphPanel, ValuesOfTheSixCycleTest)
 }
 
 // Nothing read: the displacements are not available and nothing is judged;
-// a specification never entered reads as missing too.
+// particulars never entered read as missing too.
 TEST(GraphPanel, MissingValuesShowADash)
 {
     AnchorRecord a = test::sixCycleAnchor();

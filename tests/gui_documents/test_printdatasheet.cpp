@@ -1,4 +1,4 @@
-// The print options of the data sheets and of the anchor specification list:
+// The print options of the data sheets and of the anchor particulars list:
 // the page total, the range checks, and the road from OK to the preview.
 
 #include "documents/ReportEngine.h"

@@ -23,7 +23,7 @@ using namespace tessaro;
 
 namespace {
 
-// The specification the engineer types in the main window: the friction anchor
+// The particulars the engineer types in the main window: the friction anchor
 // of the worked examples, Lsf 10000 mm and Es·As 100000 kN, so that the
 // theoretical elongation at a load L is (L − 50) / 10 mm.
 void specify(AnchorRecord& a)

@@ -145,7 +145,7 @@ TEST_F(ListWindow, NamesTypedInTheListAndTheWholeListOnTheClipboard)
     EXPECT_EQ(test::textOf(main, "imTxtNum"), QStringLiteral("No.1-改"));
     EXPECT_FLOAT_EQ(project().anchor(3).Material.TendonModulus, 195.5f);
     EXPECT_TRUE(main.DataChanged);
-    // Values that come from the specification are not typed in the list.
+    // Values that come from the particulars are not typed in the list.
     test::qualityGrid(main)->EnterText(4, 2, "999");
     EXPECT_FLOAT_EQ(project().anchor(2).DesignAnchorForce, 400.0f);
 

@@ -1,4 +1,4 @@
-// The main window's specification view: the command table, the windows its
+// The main window's particulars view: the command table, the windows its
 // commands open, the entries and choices of the anchor on screen, the pull-out
 // test's frames, the switch to the list view and the standard edition.
 

@@ -1,5 +1,5 @@
 #pragma once
-// Projects for the anchor specification list: anchors of every type with a
+// Projects for the anchor particulars list: anchors of every type with a
 // six-cycle plan and a compact holding-time schedule.
 
 #include "support/AnchorFixtures.h"

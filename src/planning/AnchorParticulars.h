@@ -1,5 +1,5 @@
 #pragma once
-// Values of an anchor's specification that follow from others as the main
+// Values of an anchor's particulars that follow from others as the main
 // window edits it: the lock-off tension and its ratio to the design anchor
 // force, the default spacings of the load-bearing bodies, the free length at
 // tensioning and, in a pull-out test, the ultimate pull-out resistance.
@@ -29,6 +29,6 @@ QString pullOutResistanceText(const AnchorRecord& anchor);
 
 // Everything above, then Lsf (stored in TensionFreeLength). A basic
 // investigation also refreshes its Tug text.
-void refreshDerivedSpecification(AnchorRecord& anchor, bool basicProject);
+void refreshDerivedParticulars(AnchorRecord& anchor, bool basicProject);
 
 } // namespace tessaro

@@ -1,13 +1,13 @@
 #include "support/CompleteAnchors.h"
 
 #include "planning/AnchorListTexts.h"
-#include "planning/AnchorSpecification.h"
+#include "planning/AnchorParticulars.h"
 
 #include <gtest/gtest.h>
 
 using namespace tessaro;
 
-TEST(AnchorSpecification, LockOffGivenAsLoadOrAsRatio)
+TEST(AnchorParticulars, LockOffGivenAsLoadOrAsRatio)
 {
     AnchorRecord a;
     a.DesignAnchorForce = 500;
@@ -26,7 +26,7 @@ TEST(AnchorSpecification, LockOffGivenAsLoadOrAsRatio)
     EXPECT_FLOAT_EQ(a.LockOffLoad, 330.0f);
 }
 
-TEST(AnchorSpecification, DerivedLengthsAndPullOutResistance)
+TEST(AnchorParticulars, DerivedLengthsAndPullOutResistance)
 {
     AnchorRecord a;
     a.Tendon.AnchorTypeCode = 3;
@@ -44,12 +44,12 @@ TEST(AnchorSpecification, DerivedLengthsAndPullOutResistance)
     a.Tendon.ExtraLength = 1000;
     a.Tendon.AnchorLength = 6000;
     a.DrillDiameter = 135;
-    refreshDerivedSpecification(a, true);
+    refreshDerivedParticulars(a, true);
     EXPECT_EQ(a.Tendon.TensionFreeLength, 10000);
     EXPECT_TRUE(a.Spec2.PullOutResistanceText.isEmpty());
     // Tug = π · 135 mm · 6000 mm · 0.30 N/mm² = 763.41 kN, only once τ is given.
     a.DesignSkinFriction = 0.3f;
-    refreshDerivedSpecification(a, true);
+    refreshDerivedParticulars(a, true);
     EXPECT_EQ(a.Spec2.PullOutResistanceText, "763.41");
 }
 

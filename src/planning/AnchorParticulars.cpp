@@ -1,4 +1,4 @@
-#include "planning/AnchorSpecification.h"
+#include "planning/AnchorParticulars.h"
 
 #include "evaluation/PullOutResistance.h"
 #include "evaluation/TensionFreeLength.h"
@@ -50,7 +50,7 @@ QString pullOutResistanceText(const AnchorRecord& anchor)
     return formatNumber(tug, "######0.00");
 }
 
-void refreshDerivedSpecification(AnchorRecord& anchor, bool basicProject)
+void refreshDerivedParticulars(AnchorRecord& anchor, bool basicProject)
 {
     refreshLockOff(anchor);
     refreshBodySpacings(anchor);
