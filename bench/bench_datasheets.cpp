@@ -5,7 +5,7 @@
 // (resident memory gained from page 100 to the end), file_MB.
 
 #include "documents/PrintModule.h"
-#include "model/basMainData.h"
+#include "support/DataSheetSamples.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -18,39 +18,6 @@
 using namespace tessaro;
 
 namespace {
-
-Reading reading(int i)
-{
-    Reading r;
-    r.ElapsedTime = 60 * i;
-    r.Interval = std::int16_t(i % 15);
-    r.GaugePressure = 1.25f + 0.5f * float(i % 20);
-    r.Load = 50.0f + 12.5f * float(i % 20);
-    r.Cycle = std::int16_t(1 + i / 20);
-    r.InitialNo1 = 10.0f;
-    r.MeasuredNo1 = 10.0f + 0.01f * float(i);
-    r.InitialNo2 = 20.0f;
-    r.MeasuredNo2 = 20.0f + 0.02f * float(i);
-    r.Displacement = 0.015f * float(i);
-    r.ClockTime = QStringLiteral("10:%1:00").arg(i % 60, 2, 10, QChar('0'));
-    return r;
-}
-
-void makeProject(Project& p, int anchors, int rows)
-{
-    InitProject(p, anchors);
-    p.TestCategory = 1;
-    p.Record.WorksName = QStringLiteral("国道123号線　法面補強工事");
-    for (int i = 1; i <= anchors; ++i) {
-        AnchorRecord& a = p.anchor(i);
-        a.AnchorNo = QStringLiteral("No.%1").arg(i);
-        a.Measurer = QStringLiteral("山田 太郎");
-        a.Tendon.FreeLength = 8500;
-        for (int k = 0; k < rows; ++k)
-            a.Readings.push_back(reading(k));
-        a.ReadingCount = std::int16_t(rows);
-    }
-}
 
 double peakMegabytes()
 {
@@ -72,7 +39,7 @@ void DataSheets(benchmark::State& state)
 {
     const int anchors = int(state.range(0));
     Project p;
-    makeProject(p, anchors, 120);
+    test::makeQualityProject(p, anchors, 120);
     QTemporaryDir dir;
     const QString file = dir.filePath("sheets.pdf");
     int pages = 0;

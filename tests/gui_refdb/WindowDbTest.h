@@ -45,6 +45,16 @@ protected:
     }
     // A database file replaced by something that is no database.
     static void spoil(const QString& path) { writeFile(path, "this is not a database"); }
+    // A quality-assurance project of `anchors` anchors whose anchor `current` is
+    // the one the windows work on.
+    static AnchorRecord& qualityProjectAt(int anchors, int current)
+    {
+        Project& p = project();
+        p.TestCategory = 1;
+        InitProject(p, anchors);
+        p.CurrentAnchor = std::int16_t(current);
+        return p.anchor(current);
+    }
     static ui::SpreadGrid* grid(QWidget& w) { return control<ui::SpreadGrid>(w, "vaSpread1"); }
 
     MessageScript messages;

@@ -61,10 +61,7 @@ protected:
     void SetUp() override
     {
         WindowDbTest::SetUp();
-        project().TestCategory = 1;
-        InitProject(project(), 2);
-        project().CurrentAnchor = 2;
-        AnchorRecord& a = project().anchor(2);
+        AnchorRecord& a = qualityProjectAt(2, 2);
         a.Tendon.AnchorTypeName = Friction152;
         a.Tendon.AnchorTypeCode = 0;
         a.Spec2.Designation = "2S15.2";

@@ -14,10 +14,7 @@ protected:
     void SetUp() override
     {
         WindowDbTest::SetUp();
-        project().TestCategory = 1;
-        InitProject(project(), 2);
-        project().CurrentAnchor = 2;
-        AnchorRecord& a = project().anchor(2);
+        AnchorRecord& a = qualityProjectAt(2, 2);
         a.Tendon.AnchorTypeCode = 3;
         a.Tendon.AnchorLength = 3000;
         a.Tendon.BodyCount = 3;

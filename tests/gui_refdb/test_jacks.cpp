@@ -21,13 +21,10 @@ protected:
     {
         WindowDbTest::SetUp();
         // Three anchors; anchor 2, the current one, carries jack 5 (TJ300-01, six pairs).
+        qualityProjectAt(3, 2).Jack = *refdb::jackRecordByName("TJ300-01");
         Project& p = project();
-        p.TestCategory = 1;
-        InitProject(p, 3);
-        p.anchor(2).Jack = *refdb::jackRecordByName("TJ300-01");
         p.Record.AnchorLabels[1] = "TJ300-01";
         p.Record.AnchorMarks[1] = 5;
-        p.CurrentAnchor = 2;
     }
     static ui::TextBox* nameBox(QWidget& w) { return control<ui::TextBox>(w, "imTxtJName"); }
     // Runs ShowForm on the current anchor with the given steps inside the window.

@@ -24,10 +24,8 @@ protected:
     void SetUp() override
     {
         WindowDbTest::SetUp();
+        qualityProjectAt(2, 2);
         Project& p = project();
-        p.TestCategory = 1;
-        InitProject(p, 2);
-        p.CurrentAnchor = 2;
         for (int i = 1; i <= 2; ++i) {
             AnchorRecord& a = p.anchor(i);
             a.AnchorNo = QStringLiteral("A-%1").arg(i);
