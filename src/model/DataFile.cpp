@@ -1,6 +1,5 @@
 #include "model/DataFile.h"
 
-#include "model/RecentFiles.h"
 #include "model/RecordIO.h"
 #include "model/UserMessage.h"
 #include "model/VersionTexts.h"
@@ -204,7 +203,6 @@ bool SaveDataFile(const QString& path)
         showMessage(file.errorString() + "\n\n" + QStringLiteral("ファイル名：") + path, MsgIcon::Exclamation);
         return false;
     }
-    recent::AddRecentFile(path);
     p.FromOlderRelease = false;
     return true;
 }
@@ -253,7 +251,6 @@ bool LoadDataFile(const QString& path)
     // Read in place: a full project is tens of megabytes, not worth a copy.
     decodeCurrentLayout(QByteArray::fromRawData(bytes.constData() + HeaderLength, bytes.size() - HeaderLength),
                         release, p);
-    recent::AddRecentFile(path);
     p.LoadFailed = false;
     return true;
 }

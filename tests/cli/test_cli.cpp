@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include "model/DataFile.h"
+#include "model/RecentFiles.h"
 #include "model/basMainData.h"
 #include "planning/HoldingTimes.h"
 #include "recording/ReadingSheet.h"
@@ -70,6 +71,7 @@ TEST(Cli, DumpPrintsTheProjectUnderItsFieldNamesAndResaveWritesTheSameFile)
     QString out = test::tempPath("resaved.tsx");
     ASSERT_EQ(test::runCli({ "resave", in, out }), 0);
     EXPECT_EQ(test::fileBytes(out), test::fileBytes(in));
+    EXPECT_TRUE(recent::files().isEmpty()) << "the desktop program's recent files are its own";
 }
 
 TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)

@@ -6,6 +6,7 @@
 
 #include "MainWindowDriver.h"
 #include "model/DataFile.h"
+#include "model/RecentFiles.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/FileDialogs.h"
@@ -64,6 +65,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
     test::makeQualityProject(project(), 5);
     QString recent = test::tempPath("recent-five.tsx");
     ASSERT_TRUE(SaveDataFile(recent));
+    recent::setFiles({ recent }); // opened in an earlier session
     test::makeQualityProject(project(), 3);
     frmMain main;
     main.DataChanged = true;

@@ -130,7 +130,7 @@ TEST(DataFile, SavedProjectLoadsAsItWasWithItsJapaneseTexts)
     p.Record.Subcontractor = QString(40000, QChar(0x3042)); // 80000 bytes in code page 932
     QString path = test::tempPath("saved.tsx");
     ASSERT_TRUE(SaveDataFile(path));
-    EXPECT_EQ(recent::files().value(0), path);
+    EXPECT_TRUE(recent::files().isEmpty()); // the desktop program's file commands keep that list
     QByteArray saved = test::fileBytes(path);
 
     InitProject(p, 0);
