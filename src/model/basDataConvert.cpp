@@ -17,9 +17,9 @@ TendonMaterial convertMaterial(const Release1TendonMaterial& older)
 
 // The 1.x anchor copy. Load-distribution anchors of these releases had one
 // strand per body: the strand counts that came later are filled so.
-void convertAnchor(const Release1Anchor& older, AnchorRecord& current)
+void convertAnchor(Release1Anchor& older, AnchorRecord& current)
 {
-    ConvertAnchor(older.current, older.older.Readings, current);
+    ConvertAnchor(std::move(older.current), older.older.Readings, current);
     current.SetAmount = older.older.SetAmount;
     current.Tendon = older.older.Tendon.current;
     current.Material = convertMaterial(older.older.Material);
@@ -45,7 +45,7 @@ CreepSelection convertCreepSelection(const Release1CreepSelection& older)
 void ConvertRelease1Record(Release1ProjectRecord&& older, ProjectRecord& current)
 {
     current = std::move(older.current);
-    const Release1ProjectDifferences& d = older.older;
+    Release1ProjectDifferences& d = older.older;
     convertAnchor(d.WorkingAnchor, current.WorkingAnchor);
     current.Anchors.resize(d.Anchors.size());
     for (std::size_t i = 0; i < d.Anchors.size(); ++i)

@@ -23,10 +23,10 @@ void ConvertReading(const OlderReading& older, Reading& current)
     current.ElapsedTime = older.older.ElapsedTime;
 }
 
-void ConvertAnchor(const AnchorRecord& olderFields, const VarArray<OlderReading>& olderRows, AnchorRecord& current)
+void ConvertAnchor(AnchorRecord&& olderFields, const VarArray<OlderReading>& olderRows, AnchorRecord& current)
 {
-    current = olderFields;
-    auto rows = std::min<std::size_t>(std::size_t(std::max<int>(olderFields.ReadingCount, 0)), olderRows.size());
+    current = std::move(olderFields);
+    auto rows = std::min<std::size_t>(std::size_t(std::max<int>(current.ReadingCount, 0)), olderRows.size());
     current.Readings.resize(rows);
     for (std::size_t i = 0; i < rows; ++i)
         ConvertReading(olderRows[i], current.Readings[i]);
@@ -35,11 +35,13 @@ void ConvertAnchor(const AnchorRecord& olderFields, const VarArray<OlderReading>
 void ConvertRelease4Record(Release4ProjectRecord&& older, ProjectRecord& current)
 {
     current = std::move(older.current);
-    const Release4ProjectDifferences& anchors = older.older;
-    ConvertAnchor(anchors.WorkingAnchor.current, anchors.WorkingAnchor.older.Readings, current.WorkingAnchor);
-    current.Anchors.resize(anchors.Anchors.size());
-    for (std::size_t i = 0; i < anchors.Anchors.size(); ++i)
-        ConvertAnchor(anchors.Anchors[i].current, anchors.Anchors[i].older.Readings, current.Anchors[i]);
+    auto convert = [](Release4Anchor& anchor, AnchorRecord& into) {
+        ConvertAnchor(std::move(anchor.current), anchor.older.Readings, into);
+    };
+    convert(older.older.WorkingAnchor, current.WorkingAnchor);
+    current.Anchors.resize(older.older.Anchors.size());
+    for (std::size_t i = 0; i < current.Anchors.size(); ++i)
+        convert(older.older.Anchors[i], current.Anchors[i]);
 }
 
 void ConvertRelease2Details(ProjectRecord& record)

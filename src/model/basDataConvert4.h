@@ -49,9 +49,10 @@ using Release4ProjectRecord = OlderRecord<ProjectRecord, Release4ProjectDifferen
 // The row with its elapsed time widened to 32 bits; every other value as it was.
 void ConvertReading(const OlderReading& older, Reading& current);
 
-// The anchor's fields as they were, with rows 1..ReadingCount of the older rows
-// passed through ConvertReading (fewer when the file held fewer rows).
-void ConvertAnchor(const AnchorRecord& olderFields, const VarArray<OlderReading>& olderRows, AnchorRecord& current);
+// The anchor's fields as they were (taken over from the buffer), with rows
+// 1..ReadingCount of the older rows passed through ConvertReading (fewer when
+// the file held fewer rows).
+void ConvertAnchor(AnchorRecord&& olderFields, const VarArray<OlderReading>& olderRows, AnchorRecord& current);
 
 // The buffer, consumed, into the current project record: every top-level field
 // as it was and every anchor through ConvertAnchor, also anchors that hold no
