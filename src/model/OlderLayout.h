@@ -14,13 +14,15 @@ namespace tessaro {
 // Passes a record's fields on to a visitor, except those the differences take
 // over: Differences::visitDiffering(v, name) visits the older form of the named
 // field (or nothing, for a field the older layout lacks) and answers true.
-template <class V, class Differences>
-class DifferingFieldVisitor {
+template <class V, class Differences> class DifferingFieldVisitor {
 public:
-    DifferingFieldVisitor(V& v, Differences& differences) : v_(v), differences_(differences) {}
+    DifferingFieldVisitor(V& v, Differences& differences)
+        : v_(v)
+        , differences_(differences)
+    {
+    }
 
-    template <class T>
-    void operator()(const char* name, T& value)
+    template <class T> void operator()(const char* name, T& value)
     {
         if (!differences_.visitDiffering(v_, std::string_view(name)))
             v_(name, value);
@@ -33,8 +35,7 @@ private:
 
 // One field stored in an older form: visited in place of the current field of
 // the same name.
-template <class V, class T>
-bool olderForm(V& v, std::string_view name, const char* field, T& older)
+template <class V, class T> bool olderForm(V& v, std::string_view name, const char* field, T& older)
 {
     if (name != field)
         return false;
@@ -42,13 +43,11 @@ bool olderForm(V& v, std::string_view name, const char* field, T& older)
     return true;
 }
 
-template <class Current, class Differences>
-struct OlderRecord {
-    Current current;   // the fields both layouts share, as read
+template <class Current, class Differences> struct OlderRecord {
+    Current current; // the fields both layouts share, as read
     Differences older; // the fields the older layout stores differently
 
-    template <class V>
-    void visit(V& v)
+    template <class V> void visit(V& v)
     {
         DifferingFieldVisitor<V, Differences> differing(v, older);
         current.visit(differing);

@@ -6,8 +6,7 @@
 namespace tessaro {
 namespace {
 
-template <class F>
-void forEachAnchor(ProjectRecord& r, F f)
+template <class F> void forEachAnchor(ProjectRecord& r, F f)
 {
     f(r.WorkingAnchor);
     for (AnchorRecord& a : r.Anchors)
@@ -25,7 +24,7 @@ void minutesToSeconds(AnchorRecord& a)
 // settings that mean nothing today.
 void clearShortLoadChangeTimes(AnchorRecord& a)
 {
-    for (std::int16_t* minutes : {&a.Spec2.LoadingMinutes, &a.Spec2.UnloadingMinutes})
+    for (std::int16_t* minutes : { &a.Spec2.LoadingMinutes, &a.Spec2.UnloadingMinutes })
         if (*minutes < 10)
             *minutes = 0;
 }
@@ -48,8 +47,8 @@ void completeRelease3Anchor(AnchorRecord& a)
 void rebaseLengths(AnchorRecord& a)
 {
     const TendonSpec& t = a.Tendon;
-    std::int32_t lsf =
-        TensionFreeLengthOf(a, t.AnchorTypeCode, t.FreeLength, t.AnchorLength, t.TensionFreeLength, t.ExtraLength);
+    std::int32_t lsf
+        = TensionFreeLengthOf(a, t.AnchorTypeCode, t.FreeLength, t.AnchorLength, t.TensionFreeLength, t.ExtraLength);
     if (lsf > 0)
         a.Tendon.TensionFreeLength = lsf;
 }

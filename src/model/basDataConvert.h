@@ -11,8 +11,7 @@
 namespace tessaro {
 
 struct Release1TendonSpecDifferences {
-    template <class V>
-    bool visitDiffering(V&, std::string_view name)
+    template <class V> bool visitDiffering(V&, std::string_view name)
     {
         return name == "AnchorTypeDetail" || name == "TensioningType";
     }
@@ -23,13 +22,12 @@ using Release1TendonSpec = OlderRecord<TendonSpec, Release1TendonSpecDifferences
 // block (area, modulus and α, then 16 bytes of the rest); the strand counts
 // came later.
 struct Release1TendonMaterialDifferences {
-    Block<16> MaterialBlock{};
+    Block<16> MaterialBlock {};
 
-    template <class V>
-    bool visitDiffering(V& v, std::string_view name)
+    template <class V> bool visitDiffering(V& v, std::string_view name)
     {
-        return olderForm(v, name, "MaterialBlock", MaterialBlock) || name == "BodyStrandCount" ||
-               name == "StrandSetCount" || name == "StrandBlock";
+        return olderForm(v, name, "MaterialBlock", MaterialBlock) || name == "BodyStrandCount"
+            || name == "StrandSetCount" || name == "StrandBlock";
     }
 };
 using Release1TendonMaterial = OlderRecord<TendonMaterial, Release1TendonMaterialDifferences>;
@@ -40,18 +38,16 @@ struct Release1AnchorDifferences {
     Release1TendonMaterial Material;
     VarArray<OlderReading> Readings;
 
-    template <class V>
-    bool visitDiffering(V& v, std::string_view name)
+    template <class V> bool visitDiffering(V& v, std::string_view name)
     {
-        return olderForm(v, name, "SetAmount", SetAmount) || olderForm(v, name, "TendonSpec", Tendon) ||
-               olderForm(v, name, "TendonMaterial", Material) || olderForm(v, name, "Readings", Readings);
+        return olderForm(v, name, "SetAmount", SetAmount) || olderForm(v, name, "TendonSpec", Tendon)
+            || olderForm(v, name, "TendonMaterial", Material) || olderForm(v, name, "Readings", Readings);
     }
 };
 using Release1Anchor = OlderRecord<AnchorRecord, Release1AnchorDifferences>;
 
 struct Release1CreepSelectionDifferences {
-    template <class V>
-    bool visitDiffering(V&, std::string_view name)
+    template <class V> bool visitDiffering(V&, std::string_view name)
     {
         return name == "Reserved2" || name == "Reserved3";
     }
@@ -64,12 +60,11 @@ struct Release1ProjectDifferences {
     Release1CreepSelection WorkingCreepSelection;
     VarArray<Release1CreepSelection> CreepSelections;
 
-    template <class V>
-    bool visitDiffering(V& v, std::string_view name)
+    template <class V> bool visitDiffering(V& v, std::string_view name)
     {
-        return olderForm(v, name, "WorkingAnchor", WorkingAnchor) || olderForm(v, name, "Anchors", Anchors) ||
-               olderForm(v, name, "WorkingCreepSelection", WorkingCreepSelection) ||
-               olderForm(v, name, "CreepSelections", CreepSelections);
+        return olderForm(v, name, "WorkingAnchor", WorkingAnchor) || olderForm(v, name, "Anchors", Anchors)
+            || olderForm(v, name, "WorkingCreepSelection", WorkingCreepSelection)
+            || olderForm(v, name, "CreepSelections", CreepSelections);
     }
 };
 // The conversion buffer of releases 1.02 and 1.03.

@@ -14,8 +14,7 @@ namespace tessaro {
 struct ShortElapsedTime {
     std::int16_t ElapsedTime = 0;
 
-    template <class V>
-    bool visitDiffering(V& v, std::string_view name)
+    template <class V> bool visitDiffering(V& v, std::string_view name)
     {
         return olderForm(v, name, "ElapsedTime", ElapsedTime);
     }
@@ -25,8 +24,7 @@ using OlderReading = OlderRecord<Reading, ShortElapsedTime>;
 struct Release4AnchorDifferences {
     VarArray<OlderReading> Readings;
 
-    template <class V>
-    bool visitDiffering(V& v, std::string_view name)
+    template <class V> bool visitDiffering(V& v, std::string_view name)
     {
         return olderForm(v, name, "Readings", Readings);
     }
@@ -37,8 +35,7 @@ struct Release4ProjectDifferences {
     Release4Anchor WorkingAnchor;
     VarArray<Release4Anchor> Anchors;
 
-    template <class V>
-    bool visitDiffering(V& v, std::string_view name)
+    template <class V> bool visitDiffering(V& v, std::string_view name)
     {
         return olderForm(v, name, "WorkingAnchor", WorkingAnchor) || olderForm(v, name, "Anchors", Anchors);
     }

@@ -17,8 +17,8 @@ using test::loadBytes;
 
 namespace {
 
-const Release Releases[] = { Release::R102, Release::R103, Release::R200, Release::R202, Release::R206,
-    Release::R300, Release::R4002, Release::R4003, Release::R4004, Release::R4005 };
+const Release Releases[] = { Release::R102, Release::R103, Release::R200, Release::R202, Release::R206, Release::R300,
+    Release::R4002, Release::R4003, Release::R4004, Release::R4005 };
 
 // A quality-assurance project with a value at every place where an older
 // release stored something differently or where its load fixes something up.
@@ -42,8 +42,14 @@ void olderProject(Project& p)
     r.Documents.BasicPlan.Title.Text = QStringLiteral("計画書");
 
     AnchorRecord& w = r.WorkingAnchor;
-    w.Tendon = { .AnchorTypeCode = 3, .AnchorRank = 1, .FreeLength = 9000, .SpareLength = 500, .ExtraLength = 1000,
-        .BodyCount = 2, .BodyInterval = { 2000 }, .BodyTendonLength = { 111, 222 } };
+    w.Tendon = { .AnchorTypeCode = 3,
+        .AnchorRank = 1,
+        .FreeLength = 9000,
+        .SpareLength = 500,
+        .ExtraLength = 1000,
+        .BodyCount = 2,
+        .BodyInterval = { 2000 },
+        .BodyTendonLength = { 111, 222 } };
     w.Material.BodyStrandCount = { 4, 4 };
     w.Material.StrandSetCount = 8;
     w.UltimatePullOutText = QStringLiteral("812.5");
@@ -58,8 +64,13 @@ void olderProject(Project& p)
     a.ConfirmationTest = 1;
     a.LockOffMode = 1;
     a.SetAmount = 6.0;
-    a.Tendon = { .AnchorTypeCode = 0, .AnchorTypeDetail = 2, .TensioningType = 0, .AnchorRank = 0,
-        .FreeLength = 9000, .ExtraLength = 1000, .TensionFreeLength = 9000 };
+    a.Tendon = { .AnchorTypeCode = 0,
+        .AnchorTypeDetail = 2,
+        .TensioningType = 0,
+        .AnchorRank = 0,
+        .FreeLength = 9000,
+        .ExtraLength = 1000,
+        .TensionFreeLength = 9000 };
     a.Material.TendonArea = 138.7f;
     a.Material.TendonModulus = 200;
     a.Material.ReductionCoefficient = 0.9f;
@@ -78,8 +89,12 @@ void olderProject(Project& p)
     d.AnchorNote = QStringLiteral("適性試験");
     d.DesignAnchorForce = 300;
     d.LockOffMode = 0;
-    d.Tendon = { .AnchorTypeCode = 3, .FreeLength = 9000, .ExtraLength = 1000, .AnchorLength = 10000,
-        .BodyCount = 2, .BodyInterval = { 2000 } };
+    d.Tendon = { .AnchorTypeCode = 3,
+        .FreeLength = 9000,
+        .ExtraLength = 1000,
+        .AnchorLength = 10000,
+        .BodyCount = 2,
+        .BodyInterval = { 2000 } };
     d.Material.BodyStrandCount = { 4, 4 };
     d.Material.StrandSetCount = 8;
 
@@ -113,12 +128,12 @@ struct Expected {
     bool fromOlderRelease;
     std::array<std::int16_t, 2> options; // the two unsaved judgement options
     float ultimatePullOut;
-    int lockOffMode;        // anchor 1
-    int edition;            // with default judgement values when 0
+    int lockOffMode; // anchor 1
+    int edition; // with default judgement values when 0
     std::array<int, 2> elapsed; // anchor 1, seconds
     bool remarksAndExtendKept;
-    bool anchorValuesKept;  // verdict text, the four values after SetLoss, load-change minutes
-    float yieldLoad;        // anchor 1
+    bool anchorValuesKept; // verdict text, the four values after SetLoss, load-change minutes
+    float yieldLoad; // anchor 1
     std::array<int, 2> lsf; // anchors 1 and 2
     std::array<float, 2> workingBodyLengths;
     std::array<int, 2> confirmation; // anchors 1 and 2
@@ -152,7 +167,8 @@ TEST(OlderReleases, EachReleaseLoadsWithItsConversionsAndFixUps)
         const Project& p = project();
         const ProjectSettings& s = p.Settings;
         EXPECT_EQ(p.FromOlderRelease, e.fromOlderRelease);
-        EXPECT_EQ(p.SavedByVersion, e.release == Release::R102 ? QStringLiteral("running") : QStringLiteral("Version 2.06"));
+        EXPECT_EQ(
+            p.SavedByVersion, e.release == Release::R102 ? QStringLiteral("running") : QStringLiteral("Version 2.06"));
         EXPECT_EQ((std::array { p.JudgeOption1, p.JudgeOption2 }), e.options);
         EXPECT_EQ(s.UltimatePullOut, e.ultimatePullOut);
         EXPECT_EQ(s.StandardEdition, e.edition);

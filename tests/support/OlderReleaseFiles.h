@@ -16,22 +16,27 @@ namespace tessaro::test {
 // too; unchanged fields go through the program's record writer.
 class OlderLayoutWriter {
 public:
-    OlderLayoutWriter(QByteArray& out, Release release) : w_(out), release_(release) {}
+    OlderLayoutWriter(QByteArray& out, Release release)
+        : w_(out)
+        , release_(release)
+    {
+    }
 
-    template <class T>
-    void operator()(const char* name, const T& value)
+    template <class T> void operator()(const char* name, const T& value)
     {
         const std::string_view n(name);
         const bool release1 = release_ <= Release::R103;
         if constexpr (std::is_same_v<T, std::int32_t>) {
             if (n == "ElapsedTime" && release_ <= Release::R4003)
                 return w_(name, std::int16_t(value));
-        } else if constexpr (std::is_same_v<T, double>) {
+        }
+        else if constexpr (std::is_same_v<T, double>) {
             if (n == "SetAmount" && release1)
                 return w_(name, std::int16_t(std::lround(value)));
-        } else if constexpr (std::is_same_v<T, Block<18>>) {
+        }
+        else if constexpr (std::is_same_v<T, Block<18>>) {
             if (n == "MaterialBlock" && release1) { // 1.x: 28 bytes after area, modulus and α
-                Block<16> head{};
+                Block<16> head {};
                 std::copy_n(value.begin(), head.size(), head.begin());
                 return w_(name, head);
             }
@@ -51,16 +56,14 @@ private:
         return false;
     }
 
-    template <class T>
-    void write(const char* name, const T& value)
+    template <class T> void write(const char* name, const T& value)
     {
-        if constexpr (requires(T& t, OlderLayoutWriter& self) { t.visit(self); })
+        if constexpr (requires(T & t, OlderLayoutWriter & self) { t.visit(self); })
             const_cast<T&>(value).visit(*this);
         else
             w_(name, value);
     }
-    template <class T, std::size_t N>
-    void write(const char* name, const std::array<T, N>& items)
+    template <class T, std::size_t N> void write(const char* name, const std::array<T, N>& items)
     {
         if constexpr (std::is_arithmetic_v<T>)
             w_(name, items);
@@ -68,8 +71,7 @@ private:
             for (const T& item : items)
                 (*this)(name, item);
     }
-    template <class T>
-    void write(const char* name, const VarArray<T>& items)
+    template <class T> void write(const char* name, const VarArray<T>& items)
     {
         w_(name, std::int16_t(1));
         w_(name, std::int32_t(items.size()));
@@ -110,11 +112,11 @@ inline QByteArray olderReleaseFile(Project& p, Release release)
         w("UltimatePullOut", s.UltimatePullOut);
     if (release >= Release::R300) {
         w("StandardEdition", s.StandardEdition);
-        w("Reserved", Block<10>{});
+        w("Reserved", Block<10> {});
         w("CreepJudgeValues", s.CreepJudgeValues);
         w("TpLimitCoefA", s.TpLimitCoefA);
         w("TpLimitCoefB", s.TpLimitCoefB);
-        w("Reserved", Block<8>{});
+        w("Reserved", Block<8> {});
     }
     if (release >= Release::R4002) {
         w("HeaderBlock", s.Header);
