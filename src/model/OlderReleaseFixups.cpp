@@ -20,8 +20,8 @@ void minutesToSeconds(AnchorRecord& a)
         row.ElapsedTime *= 60;
 }
 
-// Releases up to 3.00 kept single-digit values in the last two load-change
-// settings that mean nothing today.
+// The loading and unloading minutes of releases up to 3.00 below ten are not
+// taken over: today's load-change settings start from 0 there.
 void clearShortLoadChangeTimes(AnchorRecord& a)
 {
     for (std::int16_t* minutes : { &a.Spec2.LoadingMinutes, &a.Spec2.UnloadingMinutes })
@@ -40,10 +40,10 @@ void completeRelease3Anchor(AnchorRecord& a)
         a.FinalVerdictText = QStringLiteral("合格");
 }
 
-// Releases up to 4.002 formed the free length at tensioning on another base:
-// it is formed anew from the stored lengths by the anchor type, as the main
-// window forms it, where it can be formed (a stored value is never replaced by
-// "cannot be formed").
+// Releases up to 4.002 stored the free length at tensioning formed by their
+// own rules: it is formed anew from the stored lengths by the anchor type, as
+// the main window forms it, where it can be formed (a stored value is never
+// replaced by "cannot be formed").
 void rebaseLengths(AnchorRecord& a)
 {
     const TendonSpec& t = a.Tendon;
