@@ -24,6 +24,13 @@ const QStringList GraphSheetFields { "Koujimei", "Genbamei", "AncMeisyou", "Shik
     "TendonSyubetu", "Jiyuutyou", "Anctaityou", "Keisuu", "Danmenseki", "Rironti", "Jyougen", "Kagen", "Dansei",
     "Sosei", "Bar", "Bar_2" };
 
+const QStringList CreepHead { "Koujimei", "Shikenmei", "AncMeisyou", "TendonSyubetu" };
+const QStringList DisplacementPair { "t1", "t2", "t1_Time", "t2_Time", "t1_Time_2", "t2_Time_2", "sa", "sb", "Time",
+    "TimeHantei", "shiki1", "Kekka" };
+const QStringList ExtendedPair { "tadash_No", "tbdash_No", "tadash", "tbdash", "sadash", "sbdash", "Time",
+    "TimeHantei", "Kekka" };
+const QStringList ListRowHead { "No", "AncMeisyou", "AncMeisyou20", "shikenmei" };
+
 QStringList numbered(const QString& name, int count)
 {
     QStringList names;
@@ -79,6 +86,37 @@ const FormSpec ZPrn4GRAPH { "ZPrn4GRAPH.jfm",
     numbered("GTitle", 4) + numbered("Kekka", 5) + QStringList { "lbeKouban", "Page" }, numbered("Image", 4) };
 const FormSpec SoukatuGraph { "SoukatuGraph.jfm", { "Koujimei", "Genbamei", "Hani" }, numbered("IMAGE", 2) };
 
+const FormSpec NewKuripuHeniTitle { "NewKuripuHeniTitle.jfm", CreepHead, {} };
+const FormSpec NewKuripuHeniGraph { "NewKuripuHeniGraph.jfm", {}, { "Graph" } };
+const FormSpec NewKuripuHeni1 { "NewKuripuHeni1.jfm", DisplacementPair, {} };
+const FormSpec NewKuripuHeni1Ans { "NewKuripuHeni1Ans.jfm",
+    DisplacementPair
+        + QStringList { "t1_Time_3", "t2_Time_3", "Heni", "shiki2", "DerutaS_2", "AncHeniHantei", "Keisuu1" },
+    {} };
+const FormSpec NewKuripuHeni2 { "NewKuripuHeni2.jfm", ExtendedPair, {} };
+const FormSpec NewKuripuHeni2Ans { "NewKuripuHeni2Ans.jfm",
+    ExtendedPair + QStringList { "Bunshi", "Bunbo", "DerutaC", "DerutaC_2", "CHantei", "Keisuu2" }, {} };
+const FormSpec Kuripuzu { "Kuripuzu.jfm", CreepHead + QStringList { "Dankai", "Hani" }, { "Graph" } };
+const FormSpec Kuripuzu2 { "Kuripuzu2.jfm", { "T1", "T2", "Henkan", "Kekka2" }, {} };
+const FormSpec Kuripuzu3 { "Kuripuzu3.jfm",
+    { "Midashi", "t1", "t2", "s1", "s2", "Bunshi", "Bunbo", "Keisuu", "Midashi2", "Hantei", "Kekka" }, {} };
+
+const FormSpec KekkaItiranTitle { "KekkaItiranTitle.jfm", { "Koujimei" }, {} };
+const FormSpec KekkaItiranGyou { "KekkaItiranGyou.jfm",
+    ListRowHead
+        + QStringList { "SyokiKajyuu", "SaidaiKajyuu", "Sosei", "Dansei", "Riron", "Jyougen", "Kagen", "Hantei" },
+    {} };
+const FormSpec KekkaItiranBar { "KekkaItiranBar.jfm", {}, {} };
+const FormSpec KekkaItiranHeniTitle { "KekkaItiranHeniTitle.jfm", { "Koujimei" }, {} };
+const FormSpec KekkaItiranHeniGyou { "KekkaItiranHeniGyou.jfm",
+    ListRowHead + QStringList { "Type", "ta", "tb", "sa", "sb", "Heniryou", "HeniHantei", "Hantei" }, {} };
+const FormSpec KekkaItiranSyousaiMainTitle { "KekkaItiranSyousaiMainTitle.jfm",
+    { "Koujimei", "AncMeisyou", "Shikenmei", "Hantei" }, {} };
+const FormSpec KekkaItiranSyousaiTitle { "KekkaItiranSyousaiTitle.jfm", {}, {} };
+const FormSpec KekkaItiranSyousaiGyou { "KekkaItiranSyousaiGyou.jfm",
+    { "No", "Cycle", "Kajyuu", "Nobi", "Riron", "Jyougen", "Kagen", "Sosei", "Dansei" }, {} };
+const FormSpec KekkaItiranSyousaiBar { "KekkaItiranSyousaiBar.jfm", {}, {} };
+
 const std::vector<const FormSpec*>& allForms()
 {
     static const std::vector<const FormSpec*> all {
@@ -110,6 +148,24 @@ const std::vector<const FormSpec*>& allForms()
         &Graph2,
         &ZPrn4GRAPH,
         &SoukatuGraph,
+        &NewKuripuHeniTitle,
+        &NewKuripuHeniGraph,
+        &NewKuripuHeni1,
+        &NewKuripuHeni1Ans,
+        &NewKuripuHeni2,
+        &NewKuripuHeni2Ans,
+        &Kuripuzu,
+        &Kuripuzu2,
+        &Kuripuzu3,
+        &KekkaItiranTitle,
+        &KekkaItiranGyou,
+        &KekkaItiranBar,
+        &KekkaItiranHeniTitle,
+        &KekkaItiranHeniGyou,
+        &KekkaItiranSyousaiMainTitle,
+        &KekkaItiranSyousaiTitle,
+        &KekkaItiranSyousaiGyou,
+        &KekkaItiranSyousaiBar,
     };
     return all;
 }

@@ -61,6 +61,33 @@ extern const FormSpec ZPrn4GRAPH;
 // Summary chart of all anchors, a page per twenty anchors.
 extern const FormSpec SoukatuGraph;
 
+// Creep sheets (2012 method): title with the anchor's items, the holding's
+// curve, the ⊿s calculation and the extended test's ⊿c calculation, each with
+// the judgement ("Ans") or without it when the chosen times allow none.
+extern const FormSpec NewKuripuHeniTitle;
+extern const FormSpec NewKuripuHeniGraph;
+extern const FormSpec NewKuripuHeni1;
+extern const FormSpec NewKuripuHeni1Ans;
+extern const FormSpec NewKuripuHeni2;
+extern const FormSpec NewKuripuHeni2Ans;
+// Creep-coefficient sheet (2000 method): title, stage, points and curve; the
+// time conversion; the calculation and its conclusion.
+extern const FormSpec Kuripuzu;
+extern const FormSpec Kuripuzu2;
+extern const FormSpec Kuripuzu3;
+
+// Test result list: elastic and permanent displacements, or creep; and the
+// detailed list of one anchor's readings with their evaluation values.
+extern const FormSpec KekkaItiranTitle;
+extern const FormSpec KekkaItiranGyou;
+extern const FormSpec KekkaItiranBar;
+extern const FormSpec KekkaItiranHeniTitle;
+extern const FormSpec KekkaItiranHeniGyou;
+extern const FormSpec KekkaItiranSyousaiMainTitle;
+extern const FormSpec KekkaItiranSyousaiTitle;
+extern const FormSpec KekkaItiranSyousaiGyou;
+extern const FormSpec KekkaItiranSyousaiBar;
+
 const std::vector<const FormSpec*>& allForms();
 
 } // namespace tessaro::forms

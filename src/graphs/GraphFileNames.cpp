@@ -12,6 +12,16 @@ QString summaryGraphFile(int chart, int page)
     return QStringLiteral("TmpGphSoukatu%1_%2.svg").arg(chart).arg(page);
 }
 
+QString creepGraphFile(int anchor)
+{
+    return QStringLiteral("Graph_%1.svg").arg(anchor);
+}
+
+QString creepCoefficientGraphFile()
+{
+    return QStringLiteral("GRAPH.svg");
+}
+
 QString loadPlanGraphFile(LoadPlanFigure figure, int anchor)
 {
     switch (figure) {

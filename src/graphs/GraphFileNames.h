@@ -14,6 +14,10 @@ QString anchorGraphFile(int graph, int anchor);
 // "TmpGphSoukatu1_" / "TmpGphSoukatu2_" + page + ".svg": chart 1 (permanent) or
 // 2 (elastic) of one page of the summary chart.
 QString summaryGraphFile(int chart, int page);
+// "Graph_" + anchor number + ".svg": the creep chart of one anchor on its creep
+// sheet; "GRAPH.svg": the creep curve the creep-coefficient window prints.
+QString creepGraphFile(int anchor);
+QString creepCoefficientGraphFile();
 
 // The load-plan graph of one anchor, by the document that shows it.
 enum class LoadPlanFigure {

@@ -1,6 +1,7 @@
 #include "graphs/GraphFormats.h"
 
 #include "graphs/ChartFormatFile.h"
+#include "graphs/CreepCharts.h"
 #include "graphs/FrictionLossChart.h"
 #include "graphs/SummaryCharts.h"
 
@@ -74,6 +75,24 @@ ChartFormat designedFrictionLossFormat()
 ChartFormat designedLoadPlanFormat()
 {
     return singleSeries(plainLine(PlanColor, LineStyle::Solid, 2));
+}
+
+ChartFormat designedCreepFormat()
+{
+    ChartFormat f;
+    f.editSeriesStyle(0, CreepPointsSeries) = measured(ElasticColor, MarkerShape::Circle, 5);
+    f.editSeriesStyle(0, CreepChosenSeries) = measured(LimitColor, MarkerShape::Diamond, 11, LineStyle::None);
+    f.editSeriesStyle(0, CreepExtendedSeries) = measured(PermanentColor, MarkerShape::Square, 11, LineStyle::None);
+    return f;
+}
+
+ChartFormat designedLoadCycleFormat()
+{
+    ChartFormat f;
+    f.editSeriesStyle(0, LoadCyclePlanSeries) = plainLine(PlanColor, LineStyle::Solid, 2);
+    f.editSeriesStyle(0, LoadCycleChosenSeries) = plainLine(LimitColor, LineStyle::Solid, 5);
+    f.editSeriesStyle(0, LoadCycleDesignSeries) = plainLine(TheoryColor, LineStyle::Dash, 1.5);
+    return f;
 }
 
 ChartFormat designedSummaryFormat(int chart)

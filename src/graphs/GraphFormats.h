@@ -12,6 +12,10 @@ namespace tessaro {
 ChartFormat designedTestGraphFormat(TestGraph graph);
 ChartFormat designedFrictionLossFormat();
 ChartFormat designedLoadPlanFormat();
+// The creep charts: the points of a holding joined, the chosen ones marked.
+ChartFormat designedCreepFormat();
+// The load plan with the chosen cycle's maximum-load holding and the design anchor force.
+ChartFormat designedLoadCycleFormat();
 // Chart 1 (permanent displacements) or 2 (elastic displacements and limits) of the summary.
 ChartFormat designedSummaryFormat(int chart);
 
