@@ -206,7 +206,9 @@ bool PrintCreepDisplacementSheet(
     engine.setCharOverFlow(1);
     engine.Start();
     DrawCreepDisplacementSheet(engine, p, anchor, j, graphFile);
-    return engine.End();
+    const bool ended = engine.End();
+    QFile::remove(graphFile);
+    return ended;
 }
 
 bool PrintCreepCoefficientSheet(
@@ -216,7 +218,9 @@ bool PrintCreepCoefficientSheet(
     engine.setCharOverFlow(1);
     engine.Start();
     DrawCreepCoefficientSheet(engine, p, anchor, j, graphFile);
-    return engine.End();
+    const bool ended = engine.End();
+    QFile::remove(graphFile);
+    return ended;
 }
 
 bool PrintoutAllAnchorHeni(ReportEngine& engine, const Project& p, int first, int last)

@@ -27,7 +27,8 @@ void DrawCreepDisplacementSheet(report::ReportEngine& engine, const Project& p, 
 void DrawCreepCoefficientSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
     const CoefficientJudgement& j, const QString& graphFile);
 
-// The sheet of a creep window as one document, ended. False when it could not be written.
+// The sheet of a creep window as one document, ended; the graph file is
+// removed afterwards. False when it could not be written.
 bool PrintCreepDisplacementSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
     const DisplacementJudgement& j, const QString& graphFile);
 bool PrintCreepCoefficientSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,

@@ -3,7 +3,6 @@
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
 #include "evaluation/CycleEvaluation.h"
-#include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
 #include "planning/TestKinds.h"
 
@@ -25,7 +24,8 @@ constexpr int DetailRowsTop = 5400;
 constexpr int DetailRowPitch = 500;
 constexpr int MaxShortName = 10;
 
-const QString DetailPattern = QStringLiteral("#####0.00");
+// The fields of a detail row in the order of resultDetailCells.
+const QStringList DetailFields { "Cycle", "Kajyuu", "Nobi", "Riron", "Jyougen", "Kagen", "Sosei", "Dansei" };
 
 QString listTitle(ResultsListKind kind)
 {
@@ -41,30 +41,21 @@ void drawListHead(ReportEngine& engine, const Project& p, ResultsListKind kind)
     engine.DrawForm(head.path(), ListTitleTop, { { "Koujimei", p.Record.WorksName } });
 }
 
-QString detailNumber(float value)
-{
-    return isMissing(value) ? QString() : formatNumber(value, DetailPattern);
-}
-
 Fields detailRowFields(const AnchorRecord& a, int i)
 {
-    const Reading& r = a.Readings[std::size_t(i - 1)];
-    const ReadingResult& e = a.Evaluation.Results[std::size_t(i - 1)];
-    return { { "No", QString::number(i) }, { "Cycle", r.Cycle == 0 ? QString() : QString::number(r.Cycle) },
-        { "Kajyuu", detailNumber(r.Load) }, { "Nobi", detailNumber(r.Displacement) },
-        { "Riron", detailNumber(e.Theory) }, { "Jyougen", detailNumber(e.Upper) }, { "Kagen", detailNumber(e.Lower) },
-        { "Sosei", detailNumber(e.Permanent) }, { "Dansei", detailNumber(e.Elastic) } };
+    Fields f { { "No", QString::number(i) } };
+    const auto cells = resultDetailCells(a, i);
+    for (int c = 0; c < ResultDetailColumns; ++c)
+        f.insert(DetailFields[c], cells[std::size_t(c)]);
+    return f;
 }
 
 void drawDetailHead(ReportEngine& engine, const Project& p, const AnchorRecord& a)
 {
-    const QString remark = a.FinalVerdictText.isEmpty()
-        ? QString()
-        : QStringLiteral("判定より、") + a.FinalVerdictText + QStringLiteral("です。");
     engine.DrawForm(forms::KekkaItiranSyousaiMainTitle.path(), DetailTitleTop,
         { { "Koujimei", p.Record.WorksName }, { "AncMeisyou", a.AnchorNo },
             { "Shikenmei", testKindText(p.Settings.StandardEdition, p.TestCategory, a.ConfirmationTest) },
-            { "Hantei", remark } });
+            { "Hantei", resultDetailRemark(a) } });
     engine.DrawForm(forms::KekkaItiranSyousaiTitle.path(), DetailColumnsTop, {});
 }
 

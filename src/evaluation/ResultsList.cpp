@@ -49,6 +49,21 @@ CreepCells creepCells(const CreepSummary& s)
     return c;
 }
 
+std::array<QString, ResultDetailColumns> resultDetailCells(const AnchorRecord& a, int row)
+{
+    const Reading& r = a.Readings[std::size_t(row - 1)];
+    const ReadingResult& e = a.Evaluation.Results[std::size_t(row - 1)];
+    auto text = [](float v) { return isMissing(v) ? QString() : formatNumber(v, "#####0.00"); };
+    return { r.Cycle == 0 ? QString() : QString::number(r.Cycle), text(r.Load), text(r.Displacement),
+        text(e.Theory), text(e.Upper), text(e.Lower), text(e.Permanent), text(e.Elastic) };
+}
+
+QString resultDetailRemark(const AnchorRecord& a)
+{
+    return a.FinalVerdictText.isEmpty() ? QString()
+                                        : QStringLiteral("判定より、") + a.FinalVerdictText + QStringLiteral("です。");
+}
+
 const CreepSelection& creepSelectionOf(const Project& p, int n)
 {
     static const CreepSelection none;

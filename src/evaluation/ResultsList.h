@@ -7,6 +7,7 @@
 #include "evaluation/CreepEvaluation.h"
 
 #include <QString>
+#include <array>
 #include <vector>
 
 namespace tessaro {
@@ -54,6 +55,14 @@ struct CreepCells {
     QString verdict; // "OK", "OUT", "判定不可"
 };
 CreepCells creepCells(const CreepSummary& s);
+
+// The detailed results of one reading row (1-based) of an evaluated anchor:
+// cycle (empty for cycle 0), load, elongation, theory, upper and lower line,
+// permanent and elastic displacement, "#####0.00", empty where missing.
+inline constexpr int ResultDetailColumns = 8;
+std::array<QString, ResultDetailColumns> resultDetailCells(const AnchorRecord& evaluated, int row);
+// "判定より、" + the final verdict + "です。"; empty while no verdict is stored.
+QString resultDetailRemark(const AnchorRecord& anchor);
 
 // The creep selection stored for anchor n (1-based).
 const CreepSelection& creepSelectionOf(const Project& p, int n);

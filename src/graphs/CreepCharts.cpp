@@ -65,24 +65,24 @@ void drawPoints(ChartData& chart, const CreepHolding& holding, const std::vector
 
 } // namespace
 
-void drawCreepCurve(ChartData& chart, const CreepHolding& holding, int t1No, int t2No, bool chosenOnly)
+void drawCreepCurve(ChartData& chart, const CoefficientJudgement& j, bool chosenOnly)
 {
     setUp(chart, CreepCurveTitle, QStringLiteral("伸び量(mm)"));
-    drawPoints(chart, holding, CreepAmounts(holding), { { t1No, t2No } }, chosenOnly);
+    drawPoints(chart, j.holding, CreepAmounts(j.holding), { { j.t1No, j.t2No } }, chosenOnly);
 }
 
-void drawCreepDisplacement(ChartData& chart, const CreepHolding& holding, int taNo, int tbNo, int taExtNo, int tbExtNo)
+void drawCreepDisplacement(ChartData& chart, const DisplacementJudgement& j)
 {
     setUp(chart, CreepDisplacementTitle, QStringLiteral("変位量(mm)"));
-    std::vector<std::pair<int, int>> pairs { { taNo, tbNo } };
-    if (taExtNo != 0 || tbExtNo != 0) {
+    std::vector<std::pair<int, int>> pairs { { j.pair.taNo, j.pair.tbNo } };
+    if (j.byCoefficient) {
         chart.series(0, CreepExtendedSeries).name = QStringLiteral("延長試験の測定時間");
-        pairs.push_back({ taExtNo, tbExtNo });
+        pairs.push_back({ j.extended.taNo, j.extended.tbNo });
     }
     std::vector<double> values;
-    for (const CreepPoint& p : holding.points)
+    for (const CreepPoint& p : j.holding.points)
         values.push_back(isMissing(p.displacement) ? double(MissingValue) : double(p.displacement));
-    drawPoints(chart, holding, values, pairs, false);
+    drawPoints(chart, j.holding, values, pairs, false);
 }
 
 void drawLoadCycleDiagram(

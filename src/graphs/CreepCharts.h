@@ -19,15 +19,16 @@ enum CreepSeries {
     CreepExtendedSeries = 2, // the chosen pair of the extended test
 };
 
-// The creep amount of every point (its displacement less that of point 1)
-// against its minutes, y "伸び量(mm)". With chosenOnly only the two chosen
-// points are drawn. A holding without points is a blank 0..100 plot.
-void drawCreepCurve(ChartData& chart, const CreepHolding& holding, int t1No, int t2No, bool chosenOnly);
+// The creep amount of every point of the judged holding (its displacement
+// less that of point 1) against its minutes, y "伸び量(mm)", T1 and T2 marked.
+// With chosenOnly only those two points are drawn. A holding without points is
+// a blank 0..100 plot.
+void drawCreepCurve(ChartData& chart, const CoefficientJudgement& j, bool chosenOnly);
 
-// The displacement of every point against its minutes, y "変位量(mm)", the
-// chosen pairs marked.
-void drawCreepDisplacement(ChartData& chart, const CreepHolding& holding, int taNo, int tbNo, int taExtNo = 0,
-    int tbExtNo = 0);
+// The displacement of every point of the judged holding against its minutes,
+// y "変位量(mm)", ta and tb marked, and ta', tb' when the creep coefficient
+// judges.
+void drawCreepDisplacement(ChartData& chart, const DisplacementJudgement& j);
 
 enum LoadCycleSeries {
     LoadCyclePlanSeries = 0, // the planned load against time

@@ -2,6 +2,8 @@
 
 #include "documents/frmPreview.h"
 #include "documents/frmPrintGRAPH.h"
+#include "evaluation/frmKuripuKeisuu.h"
+#include "evaluation/frmKuripuKeisuu2.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
@@ -9,6 +11,7 @@
 #include "model/AppPaths.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
+#include "planning/TestKinds.h"
 #include "recording/RecordingAnchors.h"
 #include "recording/frmDataInput1.h"
 #include "recording/frmDataRevision.h"
@@ -250,11 +253,18 @@ QWidget* frmGRAPH::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
     bool basic = project().isBasic();
 
-    // The acceptance judgement, the basic-test judgement, creep and friction loss
-    // have no window in the program yet: their buttons stay disabled.
+    // The acceptance judgement, the basic-test judgement and friction loss have
+    // no window in the program yet: their buttons stay disabled.
     QPushButton* judgement = windowButton("Command4", QStringLiteral("判定"), nullptr, false);
     QPushButton* basicJudgement = windowButton("Command9", QStringLiteral("判定（基本調査）"), nullptr, true);
-    QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"), nullptr, true);
+    // Creep is judged by the method of the project's edition.
+    QPushButton* creep = windowButton(
+        "CmdKuripu", QStringLiteral("クリープ"),
+        [this] {
+            return project().Settings.StandardEdition == Edition2000 ? frmKuripuKeisuu::ShowForm(this)
+                                                                     : frmKuripuKeisuu2::ShowForm(this);
+        },
+        true);
     QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"), nullptr, true);
     // Both work on project().CurrentAnchor, which this window keeps on the anchor shown.
     QPushButton* revision = windowButton(
@@ -264,8 +274,10 @@ QWidget* frmGRAPH::buildButtons()
     if (!ui::isWindowOpen("frmDataInput1"))
         openInput = [this] { return frmDataInput1::ShowForm(this); };
     QPushButton* input = windowButton("Command8", QStringLiteral("測定値入力"), openInput, false);
-    // A basic investigation is judged by its pull-out checks and has a friction loss.
+    // A basic investigation is judged by its pull-out checks and has a friction
+    // loss; creep is judged in the quality-assurance tests.
     judgement->setVisible(!basic);
+    creep->setVisible(!basic);
     basicJudgement->setVisible(basic);
     friction->setVisible(basic);
 

@@ -3,6 +3,7 @@
 #include "documents/frmExcelOption.h"
 #include "documents/frmPrintSyogen.h"
 #include "evaluation/CycleEvaluation.h"
+#include "evaluation/frmEffect.h"
 #include "evaluation/TensionFreeLength.h"
 #include "graphs/frmGRAPH.h"
 #include "model/ProjectRecord.h"
@@ -138,7 +139,7 @@ const std::vector<MainCommand>& mainCommands()
         { { "MenuView_0", "Title" }, false, [](frmMain& m) { m.MenuView0_Click(); } },
         { { "MenuView_1", "Input" }, true, [](frmMain& m) { changedAnchor(m, frmDataInput1::ShowForm(&m)); } },
         { { "MenuView_2", "Graph" }, true, [](frmMain& m) { changedAnchor(m, frmGRAPH::ShowForm(&m)); } },
-        { { "MenuView_3", "Effect" }, true, nullptr }, // frmEffect
+        { { "MenuView_3", "Effect" }, true, [](frmMain& m) { frmEffect::ShowForm(&m); } },
         { { "MenuViewPrint_1", "Keikaku" }, true, nullptr }, // plan document
         { { "MenuViewPrint_2", "Houkoku" }, true, nullptr }, // report document
         { { "Kirikae" }, false, [](frmMain& m) { m.Kirikae_Click(); } },

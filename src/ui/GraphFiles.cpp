@@ -1,11 +1,14 @@
 #include "ui/GraphFiles.h"
 
 #include "documents/LoadPlanFigure.h"
+#include "evaluation/ResultsList.h"
+#include "graphs/CreepCharts.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/LoadPlanGraph.h"
 #include "graphs/SummaryCharts.h"
 #include "model/ProjectRecord.h"
+#include "planning/TestKinds.h"
 
 #include <QDir>
 #include <algorithm>
@@ -56,6 +59,28 @@ bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<Char
             written = writeChartSvg(charts[std::size_t(n - 1)], formats[std::size_t(n - 1)],
                           QDir(folder).filePath(summaryGraphFile(n, page)), SummaryGraphFileSize)
                 && written;
+    }
+    return written;
+}
+
+bool writeCreepGraphs(const Project& p, int first, int last, const QString& folder)
+{
+    const CreepSettings settings = creepSettingsOf(p);
+    bool written = true;
+    for (int n = std::max(first, 1); n <= std::min(last, graphAnchorCount(p)); ++n) {
+        const AnchorRecord& a = graphAnchor(p, n);
+        const CreepSelection& s = creepSelectionOf(p, n);
+        ChartData chart;
+        QSize size = CreepGraphFileSize;
+        if (settings.edition == Edition2000) {
+            drawCreepCurve(chart, JudgeCreepCoefficient(a, s, settings), s.CoefChosenOnly != 0);
+            size = CreepCoefficientGraphFileSize;
+        }
+        else {
+            drawCreepDisplacement(chart, JudgeCreepDisplacement(a, s, settings));
+        }
+        written = writeChartSvg(chart, designedCreepFormat(), QDir(folder).filePath(creepGraphFile(n)), size)
+            && written;
     }
     return written;
 }

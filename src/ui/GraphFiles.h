@@ -27,6 +27,11 @@ inline const QSize LoadPlanFileSize(fromTwips(12000), fromTwips(6000));
 // A summary chart spans the width of an A4 portrait page, two charts to a page.
 inline const QSize SummaryGraphFileSize(fromTwips(10200), fromTwips(6600));
 
+// The creep curve spans the width of the creep sheet under its title, the
+// creep-coefficient curve takes half of its page.
+inline const QSize CreepGraphFileSize(fromTwips(11000), fromTwips(4300));
+inline const QSize CreepCoefficientGraphFileSize(fromTwips(10200), fromTwips(5000));
+
 // Told (with the folder) when graph files could not be written.
 inline const QString GraphFilesNotWrittenMessage = QStringLiteral("グラフのファイルを書き込めませんでした。");
 
@@ -48,6 +53,12 @@ bool writeAnchorGraphRange(
 // Both charts of every page of the summary as "TmpGphSoukatu1_" / "TmpGphSoukatu2_"
 // + page + ".svg", in the formats given (those on screen).
 bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<ChartFormat, 2>& formats);
+
+// The creep chart of every anchor first..last (held to the project's anchors)
+// from its stored creep selection, as "Graph_n.svg": under the 2000 edition the
+// creep curve of the creep-coefficient choice, under the 2012 edition the
+// displacements of the holding with the chosen pairs.
+bool writeCreepGraphs(const Project& p, int first, int last, const QString& folder);
 
 // The load-plan graph of anchor n under the name of the document's figure, or
 // at a given path.

@@ -24,6 +24,16 @@ void SetNumberText(SpreadGrid& grid, int col, int row, double value, const QStri
     grid.SetText(col, row, isMissing(value) ? QString() : formatNumber(value, pattern));
 }
 
+void SetListColumns(SpreadGrid& grid, const QStringList& headings)
+{
+    grid.SetMaxCols(int(headings.size()));
+    for (int col = 1; col <= int(headings.size()); ++col)
+        grid.SetText(col, 0, headings[col - 1]);
+    grid.SetTypeStaticText(CellBlock::all());
+    grid.SetLock(CellBlock::all(), true);
+    grid.SetAlignment(CellBlock::all(), Qt::AlignRight);
+}
+
 void FitGridToRows(SpreadGrid& grid, int rows)
 {
     int frame = 2 * grid.frameWidth();

@@ -16,6 +16,11 @@ QString EmptyForNull(const QVariant& value);
 // empty cell, as every grid and document of the system shows it.
 void SetNumberText(SpreadGrid& grid, int col, int row, double value, const QString& pattern);
 
+// A list the user reads but does not edit: one column per heading (written
+// into the lowest header row; "\n" breaks a heading), every cell static text,
+// locked and right-aligned.
+void SetListColumns(SpreadGrid& grid, const QStringList& headings);
+
 // Sizes the grid to show the given number of rows below its headers and all
 // its columns beside its row header, without scroll bars.
 void FitGridToRows(SpreadGrid& grid, int rows);
