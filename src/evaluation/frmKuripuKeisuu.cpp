@@ -147,11 +147,13 @@ QWidget* frmKuripuKeisuu::buildResultFrame(QWidget* parent)
     formula->addWidget(new QLabel(QStringLiteral("＝"), frame));
     formula->addWidget(coefficient_);
     formula->addStretch();
+    auto* judged = new QHBoxLayout;
+    judged->addWidget(new QLabel(QStringLiteral("⊿ｃ　＝　"), frame));
+    judged->addWidget(verdict_, 1);
     auto* layout = new QVBoxLayout(frame);
     layout->addWidget(new QLabel(QStringLiteral("⊿ｃ　＝　( s2 - s1 ) / log ( t2 / t1 )"), frame));
     layout->addLayout(formula);
-    layout->addWidget(new QLabel(QStringLiteral("⊿ｃ　＝　"), frame));
-    layout->addWidget(verdict_);
+    layout->addLayout(judged);
     return frame;
 }
 

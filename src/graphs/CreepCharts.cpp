@@ -101,19 +101,19 @@ void drawLoadCycleDiagram(
         while (last + 1 != rows.end() && (last + 1)->Cycle == cycle && (last + 1)->Load == first->Load)
             ++last;
         ChartSeries& held = chart.series(0, LoadCycleChosenSeries);
-        held.name = QStringLiteral("選択したサイクルの最大荷重");
+        held.name = QStringLiteral("%1サイクル目の最大荷重 (荷重： ").arg(cycle) + formatNumber(load, "0.00")
+            + QStringLiteral(" kN)");
         const double start = (first->ElapsedTime - first->Interval * 60) / 60.0;
         held.points = { { start, load }, { last->ElapsedTime / 60.0, load } };
-        chart.labels.push_back({ QStringLiteral("(荷重： ") + formatNumber(load, "0.00") + QStringLiteral(" kN)"),
-            { start, load }, QPointF(0, -22) });
     }
     const double td = anchor.DesignAnchorForce;
     if (td > 0) {
         ChartSeries& design = chart.series(0, LoadCycleDesignSeries);
         design.name = QStringLiteral("設計アンカー力　：") + formatNumber(td, "0.00") + QStringLiteral(" kN");
         design.points = { { chart.x.min, td }, { chart.x.max, td } };
-        chart.y.max = chart.y.dataMax = std::max(chart.y.max, td * 1.05);
     }
+    // Room above the highest load for the eye.
+    chart.y.max = chart.y.dataMax = std::max(chart.y.max, td) * 1.08;
 }
 
 } // namespace tessaro

@@ -37,8 +37,8 @@ enum LoadCycleSeries {
 };
 
 // The load plan of the anchor with the maximum-load holding of `cycle` drawn
-// over it and labelled "(荷重： 200.00 kN)", and the design anchor force as a
-// level line.
+// over it (its legend "3サイクル目の最大荷重 (荷重： 200.00 kN)"), and the
+// design anchor force as a level line.
 void drawLoadCycleDiagram(
     ChartData& chart, const AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle, int cycle);
 

@@ -1,0 +1,48 @@
+#pragma once
+// Anchors whose holding at Tp (cycle 6, 350 kN) is read at chosen minutes, for
+// the creep tests: the six-cycle anchor on the compact schedule with that
+// holding's reading times replaced, on sand (creep value 2, 0.50 mm).
+
+#include "evaluation/CreepEvaluation.h"
+#include "recording/ReadingSheet.h"
+#include "support/AnchorFixtures.h"
+
+#include <vector>
+
+namespace tessaro::test {
+
+inline HoldingSchedule creepSchedule(std::initializer_list<int> tpMinutes)
+{
+    HoldingSchedule s = compactSchedule();
+    s.InitialStages[6] = readingsAt(tpMinutes);
+    return s;
+}
+
+// Every row read at (load − 50) / 10 mm plus a little per cycle; the Tp
+// holding reads the given displacements.
+inline AnchorRecord creepAnchor(std::initializer_list<int> tpMinutes, const std::vector<float>& tpDisplacements)
+{
+    AnchorRecord a = sixCycleAnchor();
+    a.AnchorageGround = 1;
+    GenerateSheet(a, creepSchedule(tpMinutes), false);
+    for (Reading& r : a.Readings)
+        r.Displacement = (r.Load - 50.0f) / 10.0f + 0.25f * float(r.Cycle);
+    const int start = DisplacementHolding(a, 1).startRow;
+    for (std::size_t k = 0; k < tpDisplacements.size(); ++k)
+        a.Readings[std::size_t(start - 1) + k].Displacement = tpDisplacements[k];
+    return a;
+}
+
+// The worked example's holding: 1, 2, 5, 10 and 15 minutes; 5 → 15 moves 0.35 mm.
+inline AnchorRecord fifteenMinuteAnchor()
+{
+    return creepAnchor({ 1, 2, 5, 10, 15 }, { 30.00f, 30.08f, 30.20f, 30.40f, 30.55f });
+}
+
+// The holding extended to 60 minutes: 10 → 60 moves 1.00 mm, ⊿c = 1.00 / log 6 = 1.29.
+inline AnchorRecord sixtyMinuteAnchor()
+{
+    return creepAnchor({ 1, 2, 5, 10, 15, 30, 60 }, { 30.00f, 30.08f, 30.20f, 30.40f, 30.55f, 31.00f, 31.40f });
+}
+
+} // namespace tessaro::test
