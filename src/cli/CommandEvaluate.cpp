@@ -2,9 +2,11 @@
 // runs it before showing results, printed as JSON; the file is not changed.
 
 #include "cli/Commands.h"
+#include "cli/CreepJson.h"
 
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/LoadDistribution.h"
+#include "evaluation/ResultsList.h"
 #include "evaluation/TensionFreeLength.h"
 #include "model/ProjectJson.h"
 #include "model/basMainData.h"
@@ -49,6 +51,7 @@ QJsonObject evaluated(Project& p, int i)
         copyFields(out, json,
             { "InterceptLoad", "InterceptShift", "UpperPointLoad", "LoadSpan", "LastValidElastic",
                 "ApparentFreeLength" });
+    out.insert("Creep", creepJson(SummarizeCreep(anchor, creepSelectionOf(p, i), creepSettingsOf(p))));
     return out;
 }
 

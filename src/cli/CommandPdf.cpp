@@ -6,9 +6,11 @@
 #include "cli/Commands.h"
 
 #include "documents/AnchorListDocument.h"
+#include "documents/CreepSheets.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
+#include "documents/ResultListDocuments.h"
 #include "model/AppPaths.h"
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
@@ -118,6 +120,43 @@ bool composeGraphSheets(ReportEngine& engine, const PdfRequest& request, QString
     return error->isEmpty();
 }
 
+// The results list of every anchor (the list's preview): the displacements,
+// or with --creep the creep judgements.
+bool composeResultsList(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    const ResultsListKind kind
+        = request.options.contains("creep") ? ResultsListKind::Creep : ResultsListKind::Displacement;
+    if (!PrintKekka(engine, project(), ResultsList(project()), kind))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
+bool composeResultDetails(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    int first = 1, last = 1;
+    if (!project().isBasic() && !anchorRange(request, &first, &last, error))
+        return false;
+    if (!PrintResultDetails(engine, project(), first, last))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
+// The creep sheets of the anchors from their stored selections, the curves
+// drawn in their designed appearance.
+bool composeCreepSheets(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    int first = 1, last = 1;
+    if (!project().isBasic() && !anchorRange(request, &first, &last, error))
+        return false;
+    if (!ui::writeCreepGraphs(project(), first, last, paths::dataDir())) {
+        *error = QStringLiteral("cannot write the graph files in %1").arg(paths::dataDir());
+        return false;
+    }
+    if (!PrintoutAllAnchorHeni(engine, project(), first, last))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
@@ -128,6 +167,9 @@ const std::vector<PdfKind>& kinds()
             composeAnchorList },
         { "graphs", true, { "graphs-only", "mono", "no-page-numbers" }, { "anchors" },
             "[--anchors A-B] [--graphs-only] [--mono] [--no-page-numbers]", composeGraphSheets },
+        { "results", true, { "creep" }, {}, "[--creep]", composeResultsList },
+        { "results-detail", true, {}, { "anchors" }, "[--anchors A-B]", composeResultDetails },
+        { "creep", true, {}, { "anchors" }, "[--anchors A-B]", composeCreepSheets },
     };
     return all;
 }

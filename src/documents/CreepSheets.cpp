@@ -156,7 +156,7 @@ int drawCoefficientBlock(ReportEngine& engine, const CoefficientJudgement& j, in
         f.insert("Bunshi", coefficientNumerator(j.s2, j.s1));
         f.insert("Bunbo", coefficientDenominator(j.t2, j.t1));
         f.insert("Keisuu", formatNumber(j.coefficient, "##0.00") + QStringLiteral(" mm"));
-        f.insert("Hantei", QStringLiteral("⊿c ＝ ") + coefficientVerdictText(j));
+        f.insert("Hantei", coefficientComparisonText(j));
         f.insert("Kekka", out ? QStringLiteral("よって、判定基準を満足できないと判定する。")
                               : QStringLiteral("よって、適性であると判定する。"));
     }

@@ -38,6 +38,13 @@ QString timeText(const CreepPair& pair, double minimumRatio, const QString& equa
 
 } // namespace
 
+QString creepSign(bool out, int edition)
+{
+    if (edition == Edition2000)
+        return out ? QStringLiteral("≧") : QStringLiteral("＜");
+    return out ? QStringLiteral("＞") : QStringLiteral("≦");
+}
+
 const QString NotLastPointText = QStringLiteral("tbが最大試験時間の最終点ではありません。");
 
 QString creepValueText(double value)
@@ -112,13 +119,19 @@ QString coefficientVerdictText(const CoefficientJudgement& j)
 {
     if (!j.computable)
         return {};
-    const QString value = formatNumber(j.coefficient, "##0.00");
-    const QString limit = creepLimitText(j.limit, j.edition);
-    if (j.edition == Edition2000)
-        return j.out() ? value + QStringLiteral("  ≧ ") + limit + QStringLiteral(" mm 判定は 範囲外")
-                       : value + QStringLiteral("  ＜ ") + limit + QStringLiteral(" mm 判定は OK");
-    return j.out() ? value + QStringLiteral("  ＞ ") + limit + QStringLiteral(" mm 判定は 範囲外")
-                   : value + QStringLiteral(" ≦ ") + limit + QStringLiteral(" mm 判定は OK");
+    // The window sets every sign but the 2012 edition's "≦" two blanks off.
+    const bool out = j.out();
+    const QString gap = j.edition == Edition2000 || out ? QStringLiteral("  ") : QStringLiteral(" ");
+    return formatNumber(j.coefficient, "##0.00") + gap + creepSign(out, j.edition) + " "
+        + creepLimitText(j.limit, j.edition) + (out ? QStringLiteral(" mm 判定は 範囲外") : QStringLiteral(" mm 判定は OK"));
+}
+
+QString coefficientComparisonText(const CoefficientJudgement& j)
+{
+    if (!j.computable)
+        return {};
+    return QStringLiteral("⊿c ＝ ") + formatNumber(j.coefficient, "##0.00") + " " + creepSign(j.out(), j.edition) + " "
+        + creepLimitText(j.limit, j.edition) + QStringLiteral(" mm");
 }
 
 QString creepTypeText(const CreepSummary& s)
@@ -130,13 +143,7 @@ QString creepLimitComparison(const CreepSummary& s)
 {
     if (s.verdict == CreepVerdict::Undecidable)
         return {};
-    const bool out = s.verdict == CreepVerdict::Out;
-    QString sign;
-    if (s.edition == Edition2000)
-        sign = out ? QStringLiteral("≧ ") : QStringLiteral("＜ ");
-    else
-        sign = out ? QStringLiteral("＞ ") : QStringLiteral("≦ ");
-    return sign + creepLimitText(s.limit, s.edition);
+    return creepSign(s.verdict == CreepVerdict::Out, s.edition) + " " + creepLimitText(s.limit, s.edition);
 }
 
 QString creepComparedText(const CreepSummary& s)

@@ -14,6 +14,10 @@ namespace tessaro {
 QString creepValueText(double value);
 QString creepLimitText(double limit, int edition);
 
+// The comparison sign of a judged value with its limit: under the 2012
+// edition "≦" (within) or "＞", under the 2000 edition "＜" or "≧" (out).
+QString creepSign(bool out, int edition);
+
 // "tbが最大試験時間の最終点ではありません。"
 extern const QString NotLastPointText;
 
@@ -45,6 +49,9 @@ QString coefficientDenominator(int t2, int t1);
 // OK" (2012) or "0.95  ＜ 1.0 mm 判定は OK", "1.00  ≧ 1.0 mm 判定は 範囲外"
 // (2000); empty when nothing was computed.
 QString coefficientVerdictText(const CoefficientJudgement& j);
+
+// The sheet's comparison: "⊿c ＝ 0.41 ＜ 1.0 mm"; empty when nothing was computed.
+QString coefficientComparisonText(const CoefficientJudgement& j);
 
 // Results list: "判定タイプ" ("アンカーの変位量" or "クリープ係数") and the
 // comparison "0.35 ≦ 0.50" (2000 edition: "0.95 ＜ 1.0"); empty when nothing

@@ -11,8 +11,10 @@
 namespace tessaro {
 namespace {
 
-// Point labels sit just above and right of their point.
-const QPointF PointLabelOffset(4, -18);
+// Point labels sit right of their point, odd numbers above it and even ones
+// below, so that the close points at the start of a holding stay readable.
+const QPointF AbovePoint(4, -18);
+const QPointF BelowPoint(4, 2);
 
 void setUp(ChartData& chart, const QString& title, const QString& yTitle)
 {
@@ -35,7 +37,7 @@ ChartExtremes creepBounds(const ChartExtremes& e)
 
 void labelPoint(ChartData& chart, int no, double x, double y)
 {
-    chart.labels.push_back({ QStringLiteral("No.%1").arg(no), { x, y }, PointLabelOffset });
+    chart.labels.push_back({ QStringLiteral("No.%1").arg(no), { x, y }, no % 2 == 1 ? AbovePoint : BelowPoint });
 }
 
 // Draws the values (−99: no point) of the holding with the chosen pairs.

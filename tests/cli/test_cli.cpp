@@ -1,6 +1,7 @@
 // tessaro-cli dump, resave, evaluate and sheet on data files written for the purpose.
 
 #include "support/AnchorFixtures.h"
+#include "support/CreepAnchors.h"
 #include "support/OlderReleaseFiles.h"
 #include "support/TestSupport.h"
 
@@ -53,6 +54,26 @@ QString qualityProjectFile()
     p.Record.Schedules[1] = defaultSchedule(1, 1, 5, true);
 
     QString path = test::tempPath("quality.tsx");
+    EXPECT_TRUE(SaveDataFile(path));
+    return path;
+}
+
+// Anchor 1 judged by the displacement of the worked example (5 → 15 min),
+// anchor 2 by the creep coefficient of its extended test (10 → 60 min).
+QString creepProjectFile()
+{
+    Project& p = project();
+    InitProject(p, 2);
+    p.TestCategory = 1;
+    p.Record.WorksName = QStringLiteral("〇〇線道路改良工事");
+    p.anchor(1) = test::fifteenMinuteAnchor();
+    p.Record.Schedules[0] = test::creepSchedule({ 1, 2, 5, 10, 15 });
+    p.anchor(2) = test::sixtyMinuteAnchor();
+    p.anchor(2).AnchorNo = QStringLiteral("A-2");
+    p.Record.Schedules[1] = test::creepSchedule({ 1, 2, 5, 10, 15, 30, 60 });
+    p.Record.CreepSelections[0] = { .TaNo = 3, .TbNo = 5 };
+    p.Record.CreepSelections[1] = { .TaNo = 3, .TbNo = 5, .JudgeByCreep = -1, .TaExtNo = 4, .TbExtNo = 7 };
+    QString path = test::tempPath("creep.tsx");
     EXPECT_TRUE(SaveDataFile(path));
     return path;
 }
@@ -123,6 +144,26 @@ TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)
     EXPECT_EQ(single.size(), ScheduledRowCount(defaultSchedule(1, 1, 5, true), 5, true));
     EXPECT_EQ(single.last().toObject()["Cycle"].toInt(), 1);
     EXPECT_EQ(test::fileBytes(path), before);
+}
+
+TEST(Cli, EvaluateGivesEachAnchorsCreepJudgementAsTheResultsListShowsIt)
+{
+    const QJsonArray anchors = runJson("evaluate", creepProjectFile()).array();
+    ASSERT_EQ(anchors.size(), 2);
+    const QJsonObject worked = anchors[0].toObject()["Creep"].toObject();
+    EXPECT_EQ(worked, QJsonDocument::fromJson(R"({"Edition": 2012, "Method": "displacement", "ta": 5, "tb": 15,
+        "sa": 30.2, "sb": 30.55, "Ratio": 3.0, "Admissible": true, "Compared": 0.35, "Limit": 0.5,
+        "Verdict": "OK"})").object());
+    // 15 minutes is not the end of anchor 2's holding; its extended test decides.
+    const QJsonObject extended = anchors[1].toObject()["Creep"].toObject();
+    EXPECT_EQ(extended["Method"].toString(), "coefficient");
+    EXPECT_FALSE(extended["Admissible"].toBool());
+    EXPECT_EQ(QList<double>({ extended["taExt"].toDouble(), extended["tbExt"].toDouble(), extended["saExt"].toDouble(),
+                  extended["sbExt"].toDouble(), extended["RatioExt"].toDouble(), extended["CreepCoefficient"].toDouble(),
+                  extended["Compared"].toDouble(), extended["Limit"].toDouble() }),
+        QList<double>({ 10, 60, 30.4, 31.4, 6.0, 1.29, 1.29, 2.0 }));
+    EXPECT_TRUE(extended["AdmissibleExt"].toBool());
+    EXPECT_EQ(extended["Verdict"].toString(), "OK");
 }
 
 TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
