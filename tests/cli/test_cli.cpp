@@ -58,21 +58,10 @@ QString qualityProjectFile()
     return path;
 }
 
-// Anchor 1 judged by the displacement of the worked example (5 → 15 min),
-// anchor 2 by the creep coefficient of its extended test (10 → 60 min).
+// The anchors of support/CreepAnchors.h.
 QString creepProjectFile()
 {
-    Project& p = project();
-    InitProject(p, 2);
-    p.TestCategory = 1;
-    p.Record.WorksName = QStringLiteral("〇〇線道路改良工事");
-    p.anchor(1) = test::fifteenMinuteAnchor();
-    p.Record.Schedules[0] = test::creepSchedule({ 1, 2, 5, 10, 15 });
-    p.anchor(2) = test::sixtyMinuteAnchor();
-    p.anchor(2).AnchorNo = QStringLiteral("A-2");
-    p.Record.Schedules[1] = test::creepSchedule({ 1, 2, 5, 10, 15, 30, 60 });
-    p.Record.CreepSelections[0] = { .TaNo = 3, .TbNo = 5 };
-    p.Record.CreepSelections[1] = { .TaNo = 3, .TbNo = 5, .JudgeByCreep = -1, .TaExtNo = 4, .TbExtNo = 7 };
+    test::makeCreepProject(project());
     QString path = test::tempPath("creep.tsx");
     EXPECT_TRUE(SaveDataFile(path));
     return path;
@@ -149,7 +138,7 @@ TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)
 TEST(Cli, EvaluateGivesEachAnchorsCreepJudgementAsTheResultsListShowsIt)
 {
     const QJsonArray anchors = runJson("evaluate", creepProjectFile()).array();
-    ASSERT_EQ(anchors.size(), 2);
+    ASSERT_EQ(anchors.size(), 3);
     const QJsonObject worked = anchors[0].toObject()["Creep"].toObject();
     EXPECT_EQ(worked, QJsonDocument::fromJson(R"({"Edition": 2012, "Method": "displacement", "ta": 5, "tb": 15,
         "sa": 30.2, "sb": 30.55, "Ratio": 3.0, "Admissible": true, "Compared": 0.35, "Limit": 0.5,
@@ -164,6 +153,9 @@ TEST(Cli, EvaluateGivesEachAnchorsCreepJudgementAsTheResultsListShowsIt)
         QList<double>({ 10, 60, 30.4, 31.4, 6.0, 1.29, 1.29, 2.0 }));
     EXPECT_TRUE(extended["AdmissibleExt"].toBool());
     EXPECT_EQ(extended["Verdict"].toString(), "OK");
+    const QJsonObject none = anchors[2].toObject()["Creep"].toObject();
+    EXPECT_TRUE(none["taExt"].isNull() && none["Compared"].isNull() && none["CreepCoefficient"].isNull());
+    EXPECT_EQ(none["Verdict"].toString(), QStringLiteral("判定不可"));
 }
 
 TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)

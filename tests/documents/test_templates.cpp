@@ -1,11 +1,14 @@
 #include "documents/AnchorListDocument.h"
+#include "documents/CreepSheets.h"
 #include "documents/GraphSheetSamples.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
+#include "documents/ResultListDocuments.h"
 #include "documents/SummaryGraphDocument.h"
 #include "support/AnchorListSamples.h"
+#include "support/CreepAnchors.h"
 #include "support/TestSupport.h"
 
 #include <QSet>
@@ -70,6 +73,18 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
     typed.anchor(2).DesignAnchorForceSeismic = 250;
     Project graphs;
     test::makeGraphProject(graphs, 25);
+    Project creep;
+    test::makeCreepProject(creep);
+    Project creep2000;
+    test::makeCreepProject(creep2000);
+    creep2000.Settings.StandardEdition = 0;
+    auto creepSheets = [](Project& p) {
+        return [&p](ReportEngine& e) {
+            for (int n = 1; n <= 3; ++n)
+                test::writeStandInSvg(creepGraphFile(n));
+            return PrintoutAllAnchorHeni(e, p, 1, 3);
+        };
+    };
     auto graphSheets = [](Project& p, int first, int last, GraphSheetOptions options) {
         return [&p, first, last, options](ReportEngine& e) {
             test::writeStandInGraphs(first, last);
@@ -108,6 +123,14 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
                 return PrintSummaryGraph(e, graphs);
             },
             2 },
+        { "creep sheets of both methods", creepSheets(creep), 3 },
+        { "creep-coefficient sheets", creepSheets(creep2000), 3 },
+        { "displacement list",
+            [&](ReportEngine& e) { return PrintKekka(e, graphs, ResultsList(graphs), ResultsListKind::Displacement); },
+            1 },
+        { "creep list", [&](ReportEngine& e) { return PrintKekka(e, creep, ResultsList(creep), ResultsListKind::Creep); },
+            1 },
+        { "detailed lists", [&](ReportEngine& e) { return PrintResultDetails(e, creep, 1, 3); }, 6 },
     };
     QSet<QString> drawn;
     for (const Document& d : documents) {

@@ -4,6 +4,7 @@
 // holding's reading times replaced, on sand (creep value 2, 0.50 mm).
 
 #include "evaluation/CreepEvaluation.h"
+#include "model/basMainData.h"
 #include "recording/ReadingSheet.h"
 #include "support/AnchorFixtures.h"
 
@@ -43,6 +44,31 @@ inline AnchorRecord fifteenMinuteAnchor()
 inline AnchorRecord sixtyMinuteAnchor()
 {
     return creepAnchor({ 1, 2, 5, 10, 15, 30, 60 }, { 30.00f, 30.08f, 30.20f, 30.40f, 30.55f, 31.00f, 31.40f });
+}
+
+// A quality-assurance project of three anchors under the 2012 edition:
+// 1 the worked example judged by its displacement (5 → 15 min);
+// 2 the extended test judged by the creep coefficient (10 → 60 min), its
+//   displacement pair 5 → 15 min not ending the holding;
+// 3 the extended test judged by the creep coefficient without its points.
+// The 2000 edition's choices: 1 points 2 and 5 converted so that t1 = 1,
+// 2 points 3 and 7 as read, 3 none.
+inline void makeCreepProject(Project& p)
+{
+    InitProject(p, 3);
+    p.TestCategory = 1;
+    p.Record.WorksName = QStringLiteral("〇〇線道路改良工事");
+    for (int n = 1; n <= 3; ++n) {
+        p.anchor(n) = n == 1 ? fifteenMinuteAnchor() : sixtyMinuteAnchor();
+        p.anchor(n).AnchorNo = QStringLiteral("A-%1").arg(n);
+        p.Record.Schedules[std::size_t(n - 1)]
+            = n == 1 ? creepSchedule({ 1, 2, 5, 10, 15 }) : creepSchedule({ 1, 2, 5, 10, 15, 30, 60 });
+    }
+    p.Record.CreepSelections[0]
+        = { .TaNo = 3, .TbNo = 5, .CoefT1No = 2, .CoefT2No = 5, .CoefConversion = 1 };
+    p.Record.CreepSelections[1]
+        = { .TaNo = 3, .TbNo = 5, .JudgeByCreep = -1, .TaExtNo = 4, .TbExtNo = 7, .CoefT1No = 3, .CoefT2No = 7 };
+    p.Record.CreepSelections[2] = { .TaNo = 3, .TbNo = 7, .JudgeByCreep = -1 };
 }
 
 } // namespace tessaro::test
