@@ -1,7 +1,9 @@
 // tessaro-cli pdf and xlsx: one run per document kind, read back by its pages or
 // one cell, and the arguments refused.
 
+#include "model/AppPaths.h"
 #include "model/DataFile.h"
+#include "support/CreepAnchors.h"
 #include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
@@ -46,6 +48,30 @@ TEST(Cli, WritesEveryDocumentKind)
     EXPECT_EQ(test::XlsxReader(list).sheet(QStringLiteral("データ一覧表")).value({ 1, 2 }).text, "A-2");
 }
 
+// The result lists, the detailed lists and the creep sheets of the three
+// anchors of support/CreepAnchors.h.
+TEST(Cli, WritesTheResultListsAndTheCreepSheets)
+{
+    test::makeCreepProject(project());
+    const QString data = test::tempPath("creep.tsx");
+    ASSERT_TRUE(SaveDataFile(data));
+    const QString pdf = test::tempPath("results.pdf");
+    const std::pair<QStringList, int> runs[] = {
+        { { "--doc", "results" }, 1 },
+        { { "--doc", "results", "--creep" }, 1 },
+        { { "--doc", "results-detail", "--anchors", "2-3" }, 4 }, // 59 rows: two pages an anchor
+        { { "--doc", "creep", "--anchors", "1-2" }, 2 },
+    };
+    for (const auto& [args, pages] : runs) {
+        QByteArray err;
+        ASSERT_EQ(test::runCli(QStringList { "pdf", data } + args + QStringList { "--out", pdf }, nullptr, &err), 0)
+            << err.toStdString();
+        EXPECT_EQ(test::pdfPages(pdf), pages) << args.join(' ').toStdString();
+        EXPECT_FALSE(err.contains("warning")) << err.toStdString();
+    }
+    EXPECT_TRUE(QDir(paths::dataDir()).entryList({ "Graph_*.svg" }).isEmpty());
+}
+
 TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
 {
     const QString data = savedProject();
@@ -56,6 +82,8 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
         { { "pdf", data, "--doc", "datasheet" }, 2, "--out is missing" },
         { { "pdf", data, "--doc", "datasheet", "--anchors", "2-5", "--out", out }, 1, "1-3" },
         { { "pdf", data, "--doc", "blank", "--sheets", "11", "--out", out }, 1, "" },
+        { { "pdf", data, "--doc", "creep", "--anchors", "3-4", "--out", out }, 1, "1-3" },
+        { { "pdf", data, "--doc", "results", "--anchors", "1-2", "--out", out }, 2, "unexpected --anchors" },
         { { "pdf", test::tempPath("absent.tsx"), "--doc", "datasheet", "--out", out }, 1, "" },
         { { "xlsx", data, "--out", out }, 2, "--anchor N or --list" },
         { { "xlsx", data, "--anchor", "x", "--out", out }, 2, "" },
