@@ -27,8 +27,8 @@ const QString OutOfRange = QStringLiteral("範囲外とする。");
 const QString NoJudgement = QStringLiteral("よって、判定は行わない。");
 
 // Draws the template directly below the previous block; returns the next top.
-int drawBlock(ReportEngine& engine, const forms::FormSpec& form, int top, const Fields& texts,
-    const Fields& images = {})
+int drawBlock(
+    ReportEngine& engine, const forms::FormSpec& form, int top, const Fields& texts, const Fields& images = {})
 {
     engine.DrawForm(form.path(), top, texts, images);
     const report::ReportTemplate* t = engine.form(form.path());
@@ -37,8 +37,8 @@ int drawBlock(ReportEngine& engine, const forms::FormSpec& form, int top, const 
 
 Fields headFields(const Project& p, const AnchorRecord& a)
 {
-    return { { "Koujimei", p.Record.WorksName }, { "Shikenmei", documentTestName(p, &a) },
-        { "AncMeisyou", a.AnchorNo }, { "TendonSyubetu", tendonKind(a) } };
+    return { { "Koujimei", p.Record.WorksName }, { "Shikenmei", documentTestName(p, &a) }, { "AncMeisyou", a.AnchorNo },
+        { "TendonSyubetu", tendonKind(a) } };
 }
 
 QString numberOrEmpty(int no)
@@ -134,8 +134,7 @@ QString stageSentence(const CoefficientJudgement& j)
 int drawConversionBlock(ReportEngine& engine, const CoefficientJudgement& j, int top)
 {
     const Fields f { { "T1", QString::number(j.T1) }, { "T2", QString::number(j.T2) },
-        { "Henkan",
-            QStringLiteral("t2 = T2 - ( T1 - t1 ) = %1 - ( %2 - 1 ) = %3").arg(j.T2).arg(j.T1).arg(j.t2) },
+        { "Henkan", QStringLiteral("t2 = T2 - ( T1 - t1 ) = %1 - ( %2 - 1 ) = %3").arg(j.T2).arg(j.T1).arg(j.t2) },
         { "Kekka2", QStringLiteral("よって、t1 = 1 , t2 = %1").arg(j.t2) } };
     return drawBlock(engine, forms::Kuripuzu2, top, f);
 }
@@ -157,8 +156,9 @@ int drawCoefficientBlock(ReportEngine& engine, const CoefficientJudgement& j, in
         f.insert("Bunbo", coefficientDenominator(j.t2, j.t1));
         f.insert("Keisuu", formatNumber(j.coefficient, "##0.00") + QStringLiteral(" mm"));
         f.insert("Hantei", coefficientComparisonText(j));
-        f.insert("Kekka", out ? QStringLiteral("よって、判定基準を満足できないと判定する。")
-                              : QStringLiteral("よって、適性であると判定する。"));
+        f.insert("Kekka",
+            out ? QStringLiteral("よって、判定基準を満足できないと判定する。")
+                : QStringLiteral("よって、適性であると判定する。"));
     }
     return drawBlock(engine, forms::Kuripuzu3, top, f);
 }
@@ -173,8 +173,8 @@ bool creepSheetComputed(const DisplacementJudgement& j)
     return j.pair.computable && (!j.byCoefficient || j.extended.computable);
 }
 
-void DrawCreepDisplacementSheet(
-    ReportEngine& engine, const Project& p, const AnchorRecord& anchor, const DisplacementJudgement& j, const QString& graphFile)
+void DrawCreepDisplacementSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
+    const DisplacementJudgement& j, const QString& graphFile)
 {
     engine.NewPage();
     int top = drawBlock(engine, forms::NewKuripuHeniTitle, SheetTop, headFields(p, anchor));
@@ -184,8 +184,8 @@ void DrawCreepDisplacementSheet(
         drawExtendedBlock(engine, j, top);
 }
 
-void DrawCreepCoefficientSheet(
-    ReportEngine& engine, const Project& p, const AnchorRecord& anchor, const CoefficientJudgement& j, const QString& graphFile)
+void DrawCreepCoefficientSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
+    const CoefficientJudgement& j, const QString& graphFile)
 {
     engine.NewPage();
     Fields head = headFields(p, anchor);
@@ -199,8 +199,8 @@ void DrawCreepCoefficientSheet(
     drawCoefficientBlock(engine, j, top);
 }
 
-bool PrintCreepDisplacementSheet(
-    ReportEngine& engine, const Project& p, const AnchorRecord& anchor, const DisplacementJudgement& j, const QString& graphFile)
+bool PrintCreepDisplacementSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
+    const DisplacementJudgement& j, const QString& graphFile)
 {
     engine.setFormName(forms::NewKuripuHeniTitle.path());
     engine.setCharOverFlow(1);
@@ -211,8 +211,8 @@ bool PrintCreepDisplacementSheet(
     return ended;
 }
 
-bool PrintCreepCoefficientSheet(
-    ReportEngine& engine, const Project& p, const AnchorRecord& anchor, const CoefficientJudgement& j, const QString& graphFile)
+bool PrintCreepCoefficientSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
+    const CoefficientJudgement& j, const QString& graphFile)
 {
     engine.setFormName(forms::Kuripuzu.path());
     engine.setCharOverFlow(1);

@@ -27,8 +27,8 @@ const QStringList GraphSheetFields { "Koujimei", "Genbamei", "AncMeisyou", "Shik
 const QStringList CreepHead { "Koujimei", "Shikenmei", "AncMeisyou", "TendonSyubetu" };
 const QStringList DisplacementPair { "t1", "t2", "t1_Time", "t2_Time", "t1_Time_2", "t2_Time_2", "sa", "sb", "Time",
     "TimeHantei", "shiki1", "Kekka" };
-const QStringList ExtendedPair { "tadash_No", "tbdash_No", "tadash", "tbdash", "sadash", "sbdash", "Time",
-    "TimeHantei", "Kekka" };
+const QStringList ExtendedPair { "tadash_No", "tbdash_No", "tadash", "tbdash", "sadash", "sbdash", "Time", "TimeHantei",
+    "Kekka" };
 const QStringList ListRowHead { "No", "AncMeisyou", "AncMeisyou20", "shikenmei" };
 
 QStringList numbered(const QString& name, int count)

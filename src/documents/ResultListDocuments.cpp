@@ -97,18 +97,18 @@ Fields resultsRowFields(const ResultsRow& row, ResultsListKind kind)
             { "Heniryou", c.value }, { "HeniHantei", c.limit }, { "Hantei", c.verdict } });
         return f;
     }
-    f.insert({ { "SyokiKajyuu", resultsLoadText(row.initialLoad) },
-        { "SaidaiKajyuu", resultsLoadText(row.plannedMaxLoad) }, { "Sosei", resultsValueText(row.permanent) },
-        { "Dansei", resultsValueText(row.elastic) }, { "Riron", resultsValueText(row.theory) },
-        { "Jyougen", resultsValueText(row.upper) }, { "Kagen", resultsValueText(row.lower) },
-        { "Hantei", row.verdict } });
+    f.insert(
+        { { "SyokiKajyuu", resultsLoadText(row.initialLoad) }, { "SaidaiKajyuu", resultsLoadText(row.plannedMaxLoad) },
+            { "Sosei", resultsValueText(row.permanent) }, { "Dansei", resultsValueText(row.elastic) },
+            { "Riron", resultsValueText(row.theory) }, { "Jyougen", resultsValueText(row.upper) },
+            { "Kagen", resultsValueText(row.lower) }, { "Hantei", row.verdict } });
     return f;
 }
 
 bool PrintKekka(ReportEngine& engine, const Project& p, const std::vector<ResultsRow>& rows, ResultsListKind kind)
 {
-    const forms::FormSpec& rowForm = kind == ResultsListKind::Creep ? forms::KekkaItiranHeniGyou
-                                                                     : forms::KekkaItiranGyou;
+    const forms::FormSpec& rowForm
+        = kind == ResultsListKind::Creep ? forms::KekkaItiranHeniGyou : forms::KekkaItiranGyou;
     engine.setFormName(forms::Title.path());
     engine.setCharOverFlow(1);
     engine.Start();

@@ -189,11 +189,10 @@ DisplacementJudgement JudgeCreepDisplacement(
     j.pair = ChooseCreepPair(j.holding, selection.TaNo, selection.TbNo, j.confirmation, MinimumRatio);
     if (j.pair.computable)
         j.deltaS = roundFormat(j.pair.sb - j.pair.sa, "0.00");
-    j.extended
-        = ChooseCreepPair(j.holding, selection.TaExtNo, selection.TbExtNo, j.confirmation, MinimumRatioExtended);
+    j.extended = ChooseCreepPair(j.holding, selection.TaExtNo, selection.TbExtNo, j.confirmation, MinimumRatioExtended);
     if (j.extended.computable)
-        j.coefficient = CreepCoefficient(j.extended.sb, j.extended.sa, j.extended.tb, j.extended.ta)
-                            .value_or(MissingValue);
+        j.coefficient
+            = CreepCoefficient(j.extended.sb, j.extended.sa, j.extended.tb, j.extended.ta).value_or(MissingValue);
     return j;
 }
 

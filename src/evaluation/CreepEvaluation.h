@@ -126,8 +126,7 @@ struct CreepPair {
 
     bool admissible() const { return computable && times.check == CreepTimeCheck::Admissible; }
 };
-CreepPair ChooseCreepPair(
-    const CreepHolding& holding, int taNo, int tbNo, bool confirmation, double minimumRatio);
+CreepPair ChooseCreepPair(const CreepHolding& holding, int taNo, int tbNo, bool confirmation, double minimumRatio);
 
 // The 2012 method on the anchor with the chosen point numbers.
 struct DisplacementJudgement {

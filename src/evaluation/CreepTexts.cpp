@@ -123,7 +123,8 @@ QString coefficientVerdictText(const CoefficientJudgement& j)
     const bool out = j.out();
     const QString gap = j.edition == Edition2000 || out ? QStringLiteral("  ") : QStringLiteral(" ");
     return formatNumber(j.coefficient, "##0.00") + gap + creepSign(out, j.edition) + " "
-        + creepLimitText(j.limit, j.edition) + (out ? QStringLiteral(" mm 判定は 範囲外") : QStringLiteral(" mm 判定は OK"));
+        + creepLimitText(j.limit, j.edition)
+        + (out ? QStringLiteral(" mm 判定は 範囲外") : QStringLiteral(" mm 判定は OK"));
 }
 
 QString coefficientComparisonText(const CoefficientJudgement& j)

@@ -54,8 +54,8 @@ std::array<QString, ResultDetailColumns> resultDetailCells(const AnchorRecord& a
     const Reading& r = a.Readings[std::size_t(row - 1)];
     const ReadingResult& e = a.Evaluation.Results[std::size_t(row - 1)];
     auto text = [](float v) { return isMissing(v) ? QString() : formatNumber(v, "#####0.00"); };
-    return { r.Cycle == 0 ? QString() : QString::number(r.Cycle), text(r.Load), text(r.Displacement),
-        text(e.Theory), text(e.Upper), text(e.Lower), text(e.Permanent), text(e.Elastic) };
+    return { r.Cycle == 0 ? QString() : QString::number(r.Cycle), text(r.Load), text(r.Displacement), text(e.Theory),
+        text(e.Upper), text(e.Lower), text(e.Permanent), text(e.Elastic) };
 }
 
 QString resultDetailRemark(const AnchorRecord& a)
@@ -72,8 +72,8 @@ const CreepSelection& creepSelectionOf(const Project& p, int n)
     return n >= 1 && n <= int(p.Record.CreepSelections.size()) ? p.Record.CreepSelections[std::size_t(n - 1)] : none;
 }
 
-ResultsRow resultsRow(const Project& p, int number, const AnchorRecord& a, const CreepSelection& selection,
-    const CreepSettings& settings)
+ResultsRow resultsRow(
+    const Project& p, int number, const AnchorRecord& a, const CreepSelection& selection, const CreepSettings& settings)
 {
     ResultsRow r;
     r.number = number;

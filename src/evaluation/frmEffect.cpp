@@ -184,8 +184,8 @@ void frmEffect::fillCreepGrid()
         for (int col = CName; col <= CVerdict; ++col)
             g.SetText(col, n, texts[col - 1]);
         if (r.creep.verdict != CreepVerdict::Ok)
-            g.SetForeColor(ui::CellBlock::cell(CVerdict, n),
-                r.creep.verdict == CreepVerdict::Out ? OutColor : UndecidedColor);
+            g.SetForeColor(
+                ui::CellBlock::cell(CVerdict, n), r.creep.verdict == CreepVerdict::Out ? OutColor : UndecidedColor);
     }
     g.SetColWidth(CName, 150);
     g.SetColWidth(CType, 130);

@@ -47,8 +47,8 @@ frmKuripuBase::frmKuripuBase(const QString& name, QWidget* parent)
 
     points_ = new ui::SpreadGrid(this);
     points_->setObjectName("vaSpread1");
-    ui::SetListColumns(*points_,
-        { QStringLiteral("時間\n(分)"), QStringLiteral("変位量\n(mm)"), QStringLiteral("クリープ量\n(mm)") });
+    ui::SetListColumns(
+        *points_, { QStringLiteral("時間\n(分)"), QStringLiteral("変位量\n(mm)"), QStringLiteral("クリープ量\n(mm)") });
 }
 
 void frmKuripuBase::buildLayout(QWidget* panel)

@@ -167,7 +167,8 @@ void frmKuripuKeisuu::showSelection()
         const QSignalBlocker block(chosenOnly_);
         chosenOnly_->setChecked(selection_.CoefChosenOnly != 0);
     }
-    const CreepHolding h = CoefficientHolding(anchor_, settings_.testCategory, selection_.CoefHolding, selection_.CoefCycle);
+    const CreepHolding h
+        = CoefficientHolding(anchor_, settings_.testCategory, selection_.CoefHolding, selection_.CoefCycle);
     setPointRange(h);
     t1_->SetNumber(selection_.CoefT1No);
     t2_->SetNumber(selection_.CoefT2No);

@@ -99,13 +99,13 @@ QLayout* frmKuripuKeisuu2::pairRows(QWidget* parent, PairLabels& labels, const Q
     labels.times = ui::namedLabel(parent, "LblTimeHantei" + suffix);
     labels.times->setWordWrap(true);
     auto* grid = new QGridLayout;
-    const std::array<std::pair<QLabel*, QLabel*>, 2> rows { std::pair { labels.ta, labels.sa }, { labels.tb, labels.sb } };
+    const std::array<std::pair<QLabel*, QLabel*>, 2> rows { std::pair { labels.ta, labels.sa },
+        { labels.tb, labels.sb } };
     const QStringList names { "a", "b" };
     for (int r = 0; r < 2; ++r) {
         grid->addWidget(new QLabel(QStringLiteral("t%1%2 ＝").arg(names[r], prime), parent), r, 0);
         grid->addWidget(rows[std::size_t(r)].first, r, 1);
-        grid->addWidget(
-            new QLabel(QStringLiteral("分のときの変位量は、 s%1%2 ＝").arg(names[r], prime), parent), r, 2);
+        grid->addWidget(new QLabel(QStringLiteral("分のときの変位量は、 s%1%2 ＝").arg(names[r], prime), parent), r, 2);
         grid->addWidget(rows[std::size_t(r)].second, r, 3);
     }
     grid->setColumnStretch(4, 1);

@@ -85,10 +85,9 @@ void frmKuripuKeisuuHojyo::showCycle()
     ChartData data;
     drawLoadCycleDiagram(data, anchor_, schedule_, singleCycle_, c);
     chart_->setData(std::move(data));
-    load_->setText(c > 0
-            ? QStringLiteral("(荷重： ") + formatNumber(plannedCycleLoad(anchor_, c, singleCycle_), "0.00")
+    load_->setText(c > 0 ? QStringLiteral("(荷重： ") + formatNumber(plannedCycleLoad(anchor_, c, singleCycle_), "0.00")
                 + QStringLiteral(" kN)")
-            : QString());
+                         : QString());
 }
 
 // OK ends the entry first; without a cycle there is nothing to choose.

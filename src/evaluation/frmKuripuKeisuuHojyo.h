@@ -26,8 +26,8 @@ public:
 
     // Shows the plan of the anchor with `cycle` chosen (0: none yet); true with
     // the cycle chosen when OK was pressed with a cycle.
-    static bool ShowForm(QWidget* parent, const AnchorRecord& anchor, const HoldingSchedule& schedule,
-        bool singleCycle, int& cycle);
+    static bool ShowForm(
+        QWidget* parent, const AnchorRecord& anchor, const HoldingSchedule& schedule, bool singleCycle, int& cycle);
 
     int cycle() const;
 

@@ -96,8 +96,8 @@ void drawLoadCycleDiagram(
         return;
     const double load = plannedCycleLoad(anchor, cycle, singleCycle);
     const std::vector<Reading> rows = BuildSheetRows(anchor, schedule, singleCycle);
-    auto first = std::find_if(rows.begin(), rows.end(),
-        [&](const Reading& r) { return r.Cycle == cycle && r.Load == float(load); });
+    auto first = std::find_if(
+        rows.begin(), rows.end(), [&](const Reading& r) { return r.Cycle == cycle && r.Load == float(load); });
     if (first != rows.end()) {
         auto last = first;
         while (last + 1 != rows.end() && (last + 1)->Cycle == cycle && (last + 1)->Load == first->Load)

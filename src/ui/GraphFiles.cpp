@@ -79,8 +79,8 @@ bool writeCreepGraphs(const Project& p, int first, int last, const QString& fold
         else {
             drawCreepDisplacement(chart, JudgeCreepDisplacement(a, s, settings));
         }
-        written = writeChartSvg(chart, designedCreepFormat(), QDir(folder).filePath(creepGraphFile(n)), size)
-            && written;
+        written
+            = writeChartSvg(chart, designedCreepFormat(), QDir(folder).filePath(creepGraphFile(n)), size) && written;
     }
     return written;
 }

@@ -140,16 +140,19 @@ TEST(Cli, EvaluateGivesEachAnchorsCreepJudgementAsTheResultsListShowsIt)
     const QJsonArray anchors = runJson("evaluate", creepProjectFile()).array();
     ASSERT_EQ(anchors.size(), 3);
     const QJsonObject worked = anchors[0].toObject()["Creep"].toObject();
-    EXPECT_EQ(worked, QJsonDocument::fromJson(R"({"Edition": 2012, "Method": "displacement", "ta": 5, "tb": 15,
+    EXPECT_EQ(worked,
+        QJsonDocument::fromJson(R"({"Edition": 2012, "Method": "displacement", "ta": 5, "tb": 15,
         "sa": 30.2, "sb": 30.55, "Ratio": 3.0, "Admissible": true, "Compared": 0.35, "Limit": 0.5,
-        "Verdict": "OK"})").object());
+        "Verdict": "OK"})")
+            .object());
     // 15 minutes is not the end of anchor 2's holding; its extended test decides.
     const QJsonObject extended = anchors[1].toObject()["Creep"].toObject();
     EXPECT_EQ(extended["Method"].toString(), "coefficient");
     EXPECT_FALSE(extended["Admissible"].toBool());
-    EXPECT_EQ(QList<double>({ extended["taExt"].toDouble(), extended["tbExt"].toDouble(), extended["saExt"].toDouble(),
-                  extended["sbExt"].toDouble(), extended["RatioExt"].toDouble(), extended["CreepCoefficient"].toDouble(),
-                  extended["Compared"].toDouble(), extended["Limit"].toDouble() }),
+    EXPECT_EQ(
+        QList<double>({ extended["taExt"].toDouble(), extended["tbExt"].toDouble(), extended["saExt"].toDouble(),
+            extended["sbExt"].toDouble(), extended["RatioExt"].toDouble(), extended["CreepCoefficient"].toDouble(),
+            extended["Compared"].toDouble(), extended["Limit"].toDouble() }),
         QList<double>({ 10, 60, 30.4, 31.4, 6.0, 1.29, 1.29, 2.0 }));
     EXPECT_TRUE(extended["AdmissibleExt"].toBool());
     EXPECT_EQ(extended["Verdict"].toString(), "OK");

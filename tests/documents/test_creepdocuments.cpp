@@ -89,14 +89,14 @@ TEST(CreepSheets, CreepCoefficientSheetOfThe2000Edition)
     ASSERT_TRUE(PrintoutAllAnchorHeni(engine, p, 1, 3));
     EXPECT_EQ(engine.MaxPage(), 3);
     const auto head = drawnTexts(rec, forms::Kuripuzu);
-    EXPECT_EQ(head["Dankai"],
-        QStringLiteral("クリープ係数を算出する荷重段階は、計画最大荷重時とする。(荷重：350.00ｋN)"));
-    EXPECT_EQ(head["Hani"],
-        QStringLiteral("クリープ係数の算出は、クリープ量-時間曲線図（下図）のNo.2～ No.5の間で行う。"));
+    EXPECT_EQ(
+        head["Dankai"], QStringLiteral("クリープ係数を算出する荷重段階は、計画最大荷重時とする。(荷重：350.00ｋN)"));
+    EXPECT_EQ(
+        head["Hani"], QStringLiteral("クリープ係数の算出は、クリープ量-時間曲線図（下図）のNo.2～ No.5の間で行う。"));
     // Anchor 1 converted: T1 2, T2 15 → t2 = 14; creep amounts 0.08 and 0.55.
     ASSERT_EQ(rec.of(forms::Kuripuzu2.file).size(), 1u);
-    EXPECT_EQ(drawnTexts(rec, forms::Kuripuzu2)["Henkan"],
-        QStringLiteral("t2 = T2 - ( T1 - t1 ) = 15 - ( 2 - 1 ) = 14"));
+    EXPECT_EQ(
+        drawnTexts(rec, forms::Kuripuzu2)["Henkan"], QStringLiteral("t2 = T2 - ( T1 - t1 ) = 15 - ( 2 - 1 ) = 14"));
     const auto first = drawnTexts(rec, forms::Kuripuzu3, 0);
     EXPECT_EQ(values(first, { "Midashi", "t1", "t2", "s1", "s2", "Keisuu", "Hantei", "Kekka" }),
         QStringList({ "(4) クリープ係数の算出", "1", "14", "0.08", "0.55", "0.41 mm", "⊿c ＝ 0.41 ＜ 1.0 mm",

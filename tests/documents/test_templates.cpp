@@ -128,8 +128,8 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
         { "displacement list",
             [&](ReportEngine& e) { return PrintKekka(e, graphs, ResultsList(graphs), ResultsListKind::Displacement); },
             1 },
-        { "creep list", [&](ReportEngine& e) { return PrintKekka(e, creep, ResultsList(creep), ResultsListKind::Creep); },
-            1 },
+        { "creep list",
+            [&](ReportEngine& e) { return PrintKekka(e, creep, ResultsList(creep), ResultsListKind::Creep); }, 1 },
         { "detailed lists", [&](ReportEngine& e) { return PrintResultDetails(e, creep, 1, 3); }, 6 },
     };
     QSet<QString> drawn;

@@ -79,8 +79,8 @@ TEST(CreepWindows, DisplacementWindowOnTheWorkedExample)
         EXPECT_EQ(test::textOf(w, "imNumT1"), QString());
         enter(w, "imNumT1", "3");
         enter(w, "imNumT2", "2");
-        EXPECT_EQ(test::lastText(messages),
-            QStringLiteral("測定時間No.の入力が逆転しています。入力しなおしてください。"));
+        EXPECT_EQ(
+            test::lastText(messages), QStringLiteral("測定時間No.の入力が逆転しています。入力しなおしてください。"));
         EXPECT_EQ(test::textOf(w, "imNumT2"), QString());
         EXPECT_EQ(test::textOf(w, "LblKekka"), QStringLiteral("⊿s ＝ 　sb － sa"));
         messages.clear();
@@ -93,8 +93,7 @@ TEST(CreepWindows, DisplacementWindowOnTheWorkedExample)
             QStringList({ "5", "15", "30.20 mm", "30.55 mm" }));
         EXPECT_EQ(test::textOf(w, "LblTimeHantei"), QStringLiteral("tb / ta ＝ 3.0 ≧ 3.0 より、"));
         EXPECT_FALSE(red(w, "LblTimeHantei"));
-        EXPECT_EQ(test::textOf(w, "LblKekka"),
-            QStringLiteral("⊿s ＝ 　sb － sa 　＝ 　30.55 － 30.20 　＝  0.35 mm"));
+        EXPECT_EQ(test::textOf(w, "LblKekka"), QStringLiteral("⊿s ＝ 　sb － sa 　＝ 　30.55 － 30.20 　＝  0.35 mm"));
         EXPECT_EQ(test::textOf(w, "LblHantei"), QStringLiteral("⊿s ＝ 　0.35  ≦ 0.50 mm より、適性である。"));
         // The chart marks ta and tb among the five points.
         const ChartData& chart = test::control<ui::Chart2D>(w, "ChartKuripu")->data();
@@ -134,8 +133,8 @@ TEST(CreepWindows, ExtendedTestJudgedByTheCreepCoefficient)
         EXPECT_EQ(test::textOf(w, "LblKeisuu"), QString());
         enter(w, "imNumT3", "4");
         EXPECT_EQ(test::textOf(w, "LblTimeHantei2"), QStringLiteral("tb / ta ＝ 6.0 ≧ 6.0 より、"));
-        EXPECT_EQ(QStringList({ test::textOf(w, "LblBunshi"), test::textOf(w, "LblBunbo"),
-                      test::textOf(w, "LblKeisuu") }),
+        EXPECT_EQ(
+            QStringList({ test::textOf(w, "LblBunshi"), test::textOf(w, "LblBunbo"), test::textOf(w, "LblKeisuu") }),
             QStringList({ "31.40 - 30.40", "log ( 60 / 10 )", "1.29 mm" }));
         EXPECT_EQ(test::textOf(w, "LblHantei2"), QStringLiteral("1.29 ≦ 2.00 mm より、適性である。"));
         test::screenshot(w, "frmKuripuKeisuu2-extended");
@@ -197,15 +196,18 @@ TEST(CreepWindows, CoefficientWindowOfThe2000Edition)
         EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
 
         // The design-anchor-force holding of cycle 3 (200 kN, read at 1 and 5 min).
-        test::drive("frmKuripuKeisuuHojyo", [&](QDialog& d) {
-            EXPECT_EQ(test::textOf(d, "LblTd"), QStringLiteral("設計アンカー力　：220.00 kN"));
-            test::enterText(d, "imTextCycle", "9", "CmdOK");
-            EXPECT_EQ(test::lastText(messages), QStringLiteral("入力範囲が超えました。\n（入力範囲 : 1 ～ 6 ）"));
-            test::enterText(d, "imTextCycle", "3", "CmdOK");
-            EXPECT_EQ(test::textOf(d, "LblKajyuu"), QStringLiteral("(荷重： 200.00 kN)"));
-            test::screenshot(d, "frmKuripuKeisuuHojyo");
-            test::click(d, "CmdOK");
-        }, [&] { test::click(w, "cmdSansyou"); });
+        test::drive(
+            "frmKuripuKeisuuHojyo",
+            [&](QDialog& d) {
+                EXPECT_EQ(test::textOf(d, "LblTd"), QStringLiteral("設計アンカー力　：220.00 kN"));
+                test::enterText(d, "imTextCycle", "9", "CmdOK");
+                EXPECT_EQ(test::lastText(messages), QStringLiteral("入力範囲が超えました。\n（入力範囲 : 1 ～ 6 ）"));
+                test::enterText(d, "imTextCycle", "3", "CmdOK");
+                EXPECT_EQ(test::textOf(d, "LblKajyuu"), QStringLiteral("(荷重： 200.00 kN)"));
+                test::screenshot(d, "frmKuripuKeisuuHojyo");
+                test::click(d, "CmdOK");
+            },
+            [&] { test::click(w, "cmdSansyou"); });
         test::showActive(w); // back from the cycle choice
         EXPECT_TRUE(test::control<QRadioButton>(w, "OpnKijyun_1")->isChecked());
         EXPECT_EQ(test::textOf(w, "imTextCycle"), QStringLiteral("3"));

@@ -103,25 +103,29 @@ TEST(frmEffect, DetailOfTheSelectedAnchor)
 {
     setUpResultsProject();
     frmEffect w;
-    test::drive("frmEffectDetail", [](QDialog& d) {
-        test::screenshot(d, "frmEffectDetail");
-        EXPECT_EQ(test::textOf(d, "LblNo"), QStringLiteral("A-2"));
-        EXPECT_EQ(test::textOf(d, "LblShiken"), QStringLiteral("適性試験"));
-        EXPECT_EQ(test::textOf(d, "LblHantei"), QString());
-        auto* g = test::control<ui::SpreadGrid>(d, "vaSpread1");
-        ASSERT_EQ(g->MaxRows(), 54);
-        // Row 8 ends the peak holding of cycle 2: 10.75 at 150 kN, theory 10.00 ± 10 %.
-        EXPECT_EQ(rowTexts(*g, 8), QStringList({ "2", "150.00", "10.75", "10.00", "11.00", "9.00", "", "" }));
-        // Row 10 closes cycle 2: permanent 0.55 (row 11), elastic 10.75 − 0.55.
-        EXPECT_EQ(rowTexts(*g, 10).mid(6), QStringList({ "0.55", "10.20" }));
-        EXPECT_EQ(g->GetText(3, 21), QString()); // not read
-        EXPECT_EQ(g->GetText(2, 21), QStringLiteral("150.00"));
-        int pages = 0;
-        ui::ModalScript preview;
-        preview.expect("frmPreview", [&](QDialog&) { pages = test::pdfPages(report::ReportEngine::defaultOutputFile()); });
-        test::click(d, "cmdPreview");
-        EXPECT_EQ(pages, 2);
-    }, [&] { test::click(w, "CmdEffectDetail"); });
+    test::drive(
+        "frmEffectDetail",
+        [](QDialog& d) {
+            test::screenshot(d, "frmEffectDetail");
+            EXPECT_EQ(test::textOf(d, "LblNo"), QStringLiteral("A-2"));
+            EXPECT_EQ(test::textOf(d, "LblShiken"), QStringLiteral("適性試験"));
+            EXPECT_EQ(test::textOf(d, "LblHantei"), QString());
+            auto* g = test::control<ui::SpreadGrid>(d, "vaSpread1");
+            ASSERT_EQ(g->MaxRows(), 54);
+            // Row 8 ends the peak holding of cycle 2: 10.75 at 150 kN, theory 10.00 ± 10 %.
+            EXPECT_EQ(rowTexts(*g, 8), QStringList({ "2", "150.00", "10.75", "10.00", "11.00", "9.00", "", "" }));
+            // Row 10 closes cycle 2: permanent 0.55 (row 11), elastic 10.75 − 0.55.
+            EXPECT_EQ(rowTexts(*g, 10).mid(6), QStringList({ "0.55", "10.20" }));
+            EXPECT_EQ(g->GetText(3, 21), QString()); // not read
+            EXPECT_EQ(g->GetText(2, 21), QStringLiteral("150.00"));
+            int pages = 0;
+            ui::ModalScript preview;
+            preview.expect(
+                "frmPreview", [&](QDialog&) { pages = test::pdfPages(report::ReportEngine::defaultOutputFile()); });
+            test::click(d, "cmdPreview");
+            EXPECT_EQ(pages, 2);
+        },
+        [&] { test::click(w, "CmdEffectDetail"); });
 
     frmEffectDetail first(1);
     EXPECT_EQ(test::textOf(first, "LblHantei"), QStringLiteral("判定より、適合です。"));

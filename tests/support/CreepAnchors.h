@@ -64,8 +64,7 @@ inline void makeCreepProject(Project& p)
         p.Record.Schedules[std::size_t(n - 1)]
             = n == 1 ? creepSchedule({ 1, 2, 5, 10, 15 }) : creepSchedule({ 1, 2, 5, 10, 15, 30, 60 });
     }
-    p.Record.CreepSelections[0]
-        = { .TaNo = 3, .TbNo = 5, .CoefT1No = 2, .CoefT2No = 5, .CoefConversion = 1 };
+    p.Record.CreepSelections[0] = { .TaNo = 3, .TbNo = 5, .CoefT1No = 2, .CoefT2No = 5, .CoefConversion = 1 };
     p.Record.CreepSelections[1]
         = { .TaNo = 3, .TbNo = 5, .JudgeByCreep = -1, .TaExtNo = 4, .TbExtNo = 7, .CoefT1No = 3, .CoefT2No = 7 };
     p.Record.CreepSelections[2] = { .TaNo = 3, .TbNo = 7, .JudgeByCreep = -1 };
