@@ -3,6 +3,7 @@
 
 #include "cli/Commands.h"
 
+#include "cli/JsonOutput.h"
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/LoadDistribution.h"
 #include "evaluation/TensionFreeLength.h"
@@ -54,16 +55,15 @@ QJsonObject evaluated(Project& p, int i)
 
 } // namespace
 
-int evaluate(const QStringList& args)
+int evaluate(const Arguments& args)
 {
-    if (args.size() != 1 || !loadProject(args[0]))
+    if (!loadProject(args.positional[0]))
         return 1;
     Project& p = project();
-    QJsonArray anchors;
-    int count = p.isBasic() ? 1 : int(p.Record.Anchors.size());
-    for (int i = 1; i <= count; ++i)
-        anchors.append(evaluated(p, i));
-    print(QJsonDocument(anchors).toJson(QJsonDocument::Indented));
+    const int count = p.isBasic() ? 1 : int(p.Record.Anchors.size());
+    JsonOutput out(args);
+    if (!out.writeArray(count, [&p](json::JsonText& text, int i) { text.value(evaluated(p, i + 1)); }))
+        return failed("evaluate", out.error());
     return 0;
 }
 

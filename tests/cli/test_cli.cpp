@@ -11,6 +11,8 @@
 #include "recording/ReadingSheet.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -125,13 +127,13 @@ TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)
     EXPECT_EQ(test::fileBytes(path), before);
 }
 
-TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
+TEST(Cli, RefusedFilesGiveStatusOneAndNoOutput)
 {
     const QString notOurs = test::tempPath("not-ours.tsx");
     ASSERT_TRUE(test::writeFile(notOurs, "PK\x03\x04 this is a zip file, not a data file"));
     const QString never = test::tempPath("never.tsx");
     const QStringList cases[] = { { "dump", notOurs }, { "dump", test::tempPath("missing.tsx") },
-        { "resave", notOurs, never }, { "evaluate", notOurs }, { "evaluate" }, { "sheet", notOurs } };
+        { "resave", notOurs, never }, { "evaluate", notOurs }, { "sheet", notOurs } };
     for (const QStringList& args : cases) {
         QByteArray out, err;
         EXPECT_EQ(test::runCli(args, &out, &err), 1) << args.join(' ').toStdString();
@@ -141,4 +143,82 @@ TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
         }
     }
     EXPECT_FALSE(QFile::exists(never));
+}
+
+// Help and version on standard output with status 0; wrong or missing
+// arguments a one-line reason and the usage on standard error with status 2.
+TEST(Cli, FollowsTheConventionsOfTheCommandLine)
+{
+    const QString file = qualityProjectFile();
+    struct Case {
+        QStringList args;
+        int status;
+        QString out, err; // what standard output and error begin with
+    };
+    const Case cases[] = {
+        { { "--help" }, 0, "usage: tessaro-cli COMMAND", "" },
+        { { "dump", "--help" }, 0, "usage: tessaro-cli dump FILE [--compact] [--out OUT.json]", "" },
+        { { "pdf", "--help" }, 0, "usage: tessaro-cli pdf FILE --doc KIND", "" },
+        { { "--version" }, 0, "tessaro-cli (Tessaro) 4.05", "" },
+        { {}, 2, "", "tessaro-cli: missing command\nusage: tessaro-cli COMMAND" },
+        { { "frobnicate" }, 2, "", "tessaro-cli: unknown command frobnicate\nusage:" },
+        { { "evaluate" }, 2, "", "tessaro-cli: evaluate: missing arguments\nusage: tessaro-cli evaluate FILE" },
+        { { "dump", file, "--pretty" }, 2, "", "tessaro-cli: dump: unknown option --pretty\nusage:" },
+        { { "sheet", file, file }, 2, "", "tessaro-cli: sheet: unexpected argument" },
+        { { "dump", file, "--out" }, 2, "", "tessaro-cli: dump: --out needs a value" },
+    };
+    for (const Case& c : cases) {
+        QByteArray out, err;
+        EXPECT_EQ(test::runCli(c.args, &out, &err), c.status) << c.args.join(' ').toStdString();
+        auto begins = [](const QByteArray& text, const QString& start) {
+            return start.isEmpty() ? text.isEmpty() : QString::fromUtf8(text).startsWith(start);
+        };
+        EXPECT_TRUE(begins(out, c.out)) << out.toStdString();
+        EXPECT_TRUE(begins(err, c.err)) << err.toStdString();
+    }
+}
+
+TEST(Cli, JsonGoesCompactOrToAFileAndNeverNeedsADisplay)
+{
+    const QString file = qualityProjectFile();
+    // A display server that is not there changes nothing.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("DISPLAY", ":97");
+    QByteArray indented, compact;
+    EXPECT_EQ(test::runCli({ "dump", file }, &indented), 0);
+    EXPECT_EQ(test::runCli({ "dump", file, "--compact" }, &compact), 0);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    EXPECT_EQ(compact.count('\n'), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(compact), QJsonDocument::fromJson(indented));
+    EXPECT_EQ(QJsonDocument::fromJson(compact)["Anchors"].toArray().size(), 2);
+
+    const QString json = test::tempPath("evaluation.json");
+    QByteArray out;
+    EXPECT_EQ(test::runCli({ "evaluate", file, "--out", json }, &out), 0);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(QJsonDocument::fromJson(test::fileBytes(json)).array().size(), 2);
+    // A file that cannot be written: status 1 and its reason.
+    QByteArray err;
+    EXPECT_EQ(test::runCli({ "sheet", file, "--out", test::tempPath("none/sheet.json") }, nullptr, &err), 1);
+    EXPECT_TRUE(QString::fromUtf8(err).startsWith(QStringLiteral("tessaro-cli sheet: 保存先のフォルダ"))) << err.toStdString();
+}
+
+TEST(Cli, TheDesktopProgramAnswersHelpAndVersionAndRefusesOptions)
+{
+    const QString desktop = QFileInfo(qEnvironmentVariable("TESSARO_CLI")).absolutePath() + "/tessaro";
+    auto run = [&](const QStringList& args, QByteArray* out, QByteArray* err) {
+        QProcess p;
+        p.start(desktop, args);
+        p.waitForFinished(30000);
+        *out = p.readAllStandardOutput();
+        *err = p.readAllStandardError();
+        return p.exitCode();
+    };
+    QByteArray out, err;
+    EXPECT_EQ(run({ "--version" }, &out, &err), 0);
+    EXPECT_EQ(out, "tessaro (Tessaro) 4.05\n");
+    EXPECT_EQ(run({ "--help" }, &out, &err), 0);
+    EXPECT_TRUE(out.startsWith("usage: tessaro [FILE]"));
+    EXPECT_EQ(run({ "--frobnicate" }, &out, &err), 2);
+    EXPECT_TRUE(err.startsWith("tessaro: unknown option --frobnicate"));
 }
