@@ -43,8 +43,7 @@ ReferenceValueTable bondStressReference()
 {
     ReferenceValueTable t;
     t.title = QStringLiteral("付着応力度の参考値");
-    t.heading = QStringLiteral("テンドンとグラウトの付着応力度 (N/mm2)");
-    t.rowHeading = QStringLiteral("テンドンの種類");
+    t.heading = QStringLiteral("テンドンの種類とグラウト強度ごとの付着応力度 (N/mm2)");
     t.columns = { QStringLiteral("グラウト強度\n24 N/mm2"), QStringLiteral("グラウト強度\n30 N/mm2"),
         QStringLiteral("グラウト強度\n40 N/mm2 以上") };
     t.rows = { { QStringLiteral("PC鋼線・PC鋼より線・多重PC鋼より線"), { 0.8, 0.9, 1.0 } },

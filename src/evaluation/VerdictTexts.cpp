@@ -3,6 +3,8 @@
 #include "model/AppPaths.h"
 #include "model/IniFile.h"
 
+#include <algorithm>
+
 namespace tessaro {
 
 QString verdictTextSection(int list)

@@ -80,20 +80,18 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     la->setText(QString::number(a.Tendon.AnchorLength));
     auto* anchorGrid = new QGridLayout(anchorFrame);
     anchorGrid->addWidget(new QLabel(QStringLiteral("アンカー種別"), anchorFrame), 0, 0);
-    anchorGrid->addWidget(name, 0, 1, 1, 2);
+    anchorGrid->addWidget(name, 0, 1, 1, 3);
     anchorGrid->addWidget(new QLabel(QStringLiteral("計画最大荷重 Tp"), anchorFrame), 1, 0);
     anchorGrid->addWidget(tp, 1, 1);
     anchorGrid->addWidget(new QLabel(QStringLiteral("kN"), anchorFrame), 1, 2);
     anchorGrid->addWidget(new QLabel(QStringLiteral("アンカー体長 La"), anchorFrame), 2, 0);
     anchorGrid->addWidget(la, 2, 1);
     anchorGrid->addWidget(new QLabel(QStringLiteral("mm"), anchorFrame), 2, 2);
-    anchorGrid->setColumnStretch(1, 1);
+    anchorGrid->setColumnStretch(3, 1);
 
     auto* entry = new QGroupBox(QStringLiteral("テンドン拘束長 lsa"), this);
     perimeter_ = entryBox("imTxtMikake", PerimeterFormat, QStringLiteral("見かけの周長"), 9999.9);
     bondStress_ = entryBox("imTxtFutyaku", BondStressFormat, QStringLiteral("極限付着応力度"), 9.99);
-    perimeter_->setText(shownIfSet(a.ApparentPerimeter, PerimeterFormat));
-    bondStress_->setText(shownIfSet(a.BondStress, BondStressFormat));
     QPushButton* reference = ui::commandButton(entry, "Command1", QStringLiteral("参考値"));
     connect(reference, &QPushButton::clicked, this, &frmHikinukiDlg::chooseBondStress);
     auto* entryGrid = new QGridLayout(entry);
@@ -166,6 +164,9 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     layout->addWidget(result);
     layout->addLayout(buttons);
     setMinimumWidth(520);
+    // The values given before; each box recomputes as it is filled.
+    perimeter_->setText(shownIfSet(a.ApparentPerimeter, PerimeterFormat));
+    bondStress_->setText(shownIfSet(a.BondStress, BondStressFormat));
     recompute();
 }
 

@@ -79,7 +79,7 @@ frmKihonHantei::frmKihonHantei(QWidget* parent)
 
     auto* panels = new QHBoxLayout;
     panels->addWidget(buildMethods(), 4);
-    panels->addWidget(buildPointTable(), 2);
+    panels->addWidget(buildPointTable(), 0);
     panels->addWidget(buildResult(), 4);
 
     QPushButton* explain = ui::commandButton(this, "Cmdkaisetu", QStringLiteral("解説"));
@@ -184,6 +184,11 @@ QWidget* frmKihonHantei::buildPointTable()
     points_->SetText(1, 0, QStringLiteral("塑性変位量\n(mm)"));
     points_->SetText(2, 0, QStringLiteral("荷重\n(kN)"));
     points_->SetRowHeaderWidth(36);
+    points_->SetColWidth(1, 84);
+    points_->SetColWidth(2, 72);
+    // As wide as its columns: the points are read at a glance, never scrolled sideways.
+    points_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    points_->setMinimumWidth(36 + 84 + 72 + 24);
     const std::vector<PullOutPoint> points = PullOutPoints(evaluated_);
     for (int n = 1; n <= offered; ++n) {
         points_->SetRowHeaderText(n, QString::number(n));

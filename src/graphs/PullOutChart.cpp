@@ -67,7 +67,8 @@ void drawPullOutChart(
         fill.add(PullOutUltimateSeries, right, *result.tug);
         top = std::max(top, *result.tug);
     }
-    fill.finish({ 0, right, 0, top });
+    // Room above the highest point for its number.
+    fill.finish({ 0, right, 0, top * 1.08 });
 }
 
 } // namespace tessaro

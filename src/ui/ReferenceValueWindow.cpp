@@ -56,7 +56,7 @@ std::optional<double> chooseReferenceValue(QWidget* parent, const QString& objec
     QPushButton* close = commandButton(&window, QStringLiteral("CmdClose"), QStringLiteral("閉じる"));
     choose->setEnabled(false);
     QObject::connect(grid, &QTableWidget::itemSelectionChanged, choose,
-        [grid, choose] { choose->setEnabled(grid->currentItem() && grid->currentItem()->isSelected()); });
+        [grid, choose] { choose->setEnabled(!grid->selectedItems().isEmpty()); });
     QObject::connect(choose, &QPushButton::clicked, &window, &QDialog::accept);
     QObject::connect(grid, &QTableWidget::itemDoubleClicked, &window, &QDialog::accept);
     QObject::connect(close, &QPushButton::clicked, &window, &QDialog::reject);
@@ -71,11 +71,10 @@ std::optional<double> chooseReferenceValue(QWidget* parent, const QString& objec
     layout->addWidget(note);
     layout->addLayout(buttons);
     window.resize(600, 260);
-    if (execModal(window) != QDialog::Accepted || !grid->currentItem())
+    if (execModal(window) != QDialog::Accepted || grid->selectedItems().isEmpty())
         return std::nullopt;
-    const int r = grid->currentRow();
-    const int c = grid->currentColumn();
-    return t.rows[std::size_t(r)].values[std::size_t(c)];
+    const QTableWidgetItem* item = grid->selectedItems().first();
+    return t.rows[std::size_t(item->row())].values[std::size_t(item->column())];
 }
 
 } // namespace tessaro::ui

@@ -21,6 +21,7 @@ void chooseFromTable(QDialog& d, int row, int col)
 {
     auto* table = test::control<QTableWidget>(d, "vaSpread1");
     table->setCurrentCell(row, col);
+    test::screenshot(d, "DlgFutyakuSankou");
     test::click(d, "CmdOK");
 }
 
