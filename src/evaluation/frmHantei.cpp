@@ -28,13 +28,10 @@ namespace {
 const QString FailedStyle = QStringLiteral("color: #c0392b;");
 const QString PassedStyle = QStringLiteral("color: black;");
 
-QLabel* valueLabel(QWidget* parent, const QString& name, double scale)
+QLabel* emphasisedLabel(QWidget* parent, const QString& name, double scale)
 {
     QLabel* label = ui::namedLabel(parent, name);
-    QFont f = label->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * scale);
-    label->setFont(f);
+    ui::setEmphasis(label, scale);
     return label;
 }
 
@@ -56,7 +53,7 @@ frmHantei::frmHantei(QWidget* parent)
     const AnchorRecord& anchor = project().currentAnchor();
 
     auto* automatic = new QGroupBox(QStringLiteral("自動判定"), this);
-    auto_ = valueLabel(automatic, "LblAuto", 1.2);
+    auto_ = emphasisedLabel(automatic, "LblAuto", 1.2);
     range_ = ui::namedLabel(automatic, "LblHani");
     QPushButton* rangeButton = ui::commandButton(automatic, "CmdHani", QStringLiteral("判定範囲の設定"));
     rangeButton->setToolTip(QStringLiteral("判定範囲の設定を行います"));
@@ -94,29 +91,19 @@ frmHantei::frmHantei(QWidget* parent)
             choiceChanged(id);
     });
 
-    final_ = valueLabel(this, "LblFinHantei", 1.5);
+    final_ = emphasisedLabel(this, "LblFinHantei", 1.5);
     auto* finalRow = new QHBoxLayout;
     finalRow->addWidget(new QLabel(QStringLiteral("最終判定　："), this));
     finalRow->addWidget(final_, 1);
 
-    QPushButton* reference = ui::commandButton(this, "CmdSankou", QStringLiteral("判定の目安"));
-    connect(reference, &QPushButton::clicked, this, [this] {
-        ReferenceText r = finalJudgementReference();
-        ui::showReferenceText(this, "DlgReferenceText", r.title, r.text);
-    });
-    QPushButton* ok = ui::commandButton(this, "Command1_0", QStringLiteral("OK"));
-    ok->setDefault(true);
-    QPushButton* cancel = ui::commandButton(this, "Command1_1", QStringLiteral("キャンセル"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(reference);
+    buttons->addWidget(
+        ui::referenceTextButton(this, "CmdSankou", QStringLiteral("判定の目安"), finalJudgementReference));
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this, "Command1_0", "Command1_1");
 
     auto* layout = new QVBoxLayout(this);
-    QLabel* anchorNo = valueLabel(this, "LblAncNo", 1.15);
+    QLabel* anchorNo = emphasisedLabel(this, "LblAncNo", 1.15);
     anchorNo->setText(QStringLiteral("アンカー孔番　") + anchor.AnchorNo);
     layout->addWidget(anchorNo);
     layout->addWidget(automatic);

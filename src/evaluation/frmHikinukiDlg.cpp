@@ -23,21 +23,6 @@ namespace {
 const QString PerimeterFormat = QStringLiteral("###0.0");
 const QString BondStressFormat = QStringLiteral("0.00");
 
-QString shownIfSet(double value, const QString& format)
-{
-    return value == 0 ? QString() : formatNumber(value, format);
-}
-
-QLabel* valueLabel(QWidget* parent, const QString& name)
-{
-    QLabel* label = ui::namedLabel(parent, name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(64);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    return label;
-}
-
 // lsa = Td × 10³ (N) / (U · τba), written as a fraction.
 QWidget* formula(QWidget* parent)
 {
@@ -74,9 +59,9 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     name->setReadOnly(true);
     name->setText(
         a.Tendon.AnchorTypeName + QStringLiteral(" (") + anchorTypeName(a.Tendon.AnchorTypeCode) + QStringLiteral(")"));
-    QLabel* tp = valueLabel(anchorFrame, "LblMax");
+    QLabel* tp = ui::valueBox(anchorFrame, "LblMax");
     tp->setText(formatNumber(a.Plan.PlannedMaxLoad, "######0.00"));
-    QLabel* la = valueLabel(anchorFrame, "LblAncTyou");
+    QLabel* la = ui::valueBox(anchorFrame, "LblAncTyou");
     la->setText(QString::number(a.Tendon.AnchorLength));
     auto* anchorGrid = new QGridLayout(anchorFrame);
     anchorGrid->addWidget(new QLabel(QStringLiteral("アンカー種別"), anchorFrame), 0, 0);
@@ -106,19 +91,16 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     entryGrid->setColumnStretch(4, 1);
 
     auto* result = new QGroupBox(QStringLiteral("計算結果"), this);
-    td_ = valueLabel(result, "LblTd");
-    perimeterShown_ = valueLabel(result, "LblMikake");
-    bondStressShown_ = valueLabel(result, "LblFutyaku");
-    required_ = valueLabel(result, "Lbllsa");
-    QLabel* anchorLength = valueLabel(result, "LblAncTaityou");
+    td_ = ui::valueBox(result, "LblTd");
+    perimeterShown_ = ui::valueBox(result, "LblMikake");
+    bondStressShown_ = ui::valueBox(result, "LblFutyaku");
+    required_ = ui::valueBox(result, "Lbllsa");
+    QLabel* anchorLength = ui::valueBox(result, "LblAncTaityou");
     anchorLength->setText(formatNumber(a.Tendon.AnchorLength, "######0"));
     sentence_ = ui::namedLabel(result, "LblKousokutyou");
     sentence_->setWordWrap(true);
     verdict_ = ui::namedLabel(result, "LblHantei");
-    QFont bold = verdict_->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.4);
-    verdict_->setFont(bold);
+    ui::setEmphasis(verdict_, 1.4);
     conclusion_ = ui::namedLabel(result, "LblKeturon");
     conclusion_->setStyleSheet(QStringLiteral("color: #c0392b;"));
     auto* calc = new QHBoxLayout;
@@ -148,15 +130,9 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     resultLayout->addLayout(length);
     resultLayout->addLayout(verdictRow);
 
-    auto* ok = ui::commandButton(this, "Command2_0", QStringLiteral("OK"));
-    ok->setDefault(true);
-    auto* cancel = ui::commandButton(this, "Command2_1", QStringLiteral("キャンセル"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this, "Command2_0", "Command2_1");
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(anchorFrame);
@@ -165,8 +141,8 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     layout->addLayout(buttons);
     setMinimumWidth(520);
     // The values given before; each box recomputes as it is filled.
-    perimeter_->setText(shownIfSet(a.ApparentPerimeter, PerimeterFormat));
-    bondStress_->setText(shownIfSet(a.BondStress, BondStressFormat));
+    perimeter_->setText(formatNonZero(a.ApparentPerimeter, PerimeterFormat));
+    bondStress_->setText(formatNonZero(a.BondStress, BondStressFormat));
     recompute();
 }
 

@@ -31,25 +31,14 @@ const QString MissingStyle = QStringLiteral("color: #c0392b;");
 
 QLabel* resultLabel(QWidget* parent, const QString& name)
 {
-    QLabel* label = ui::namedLabel(parent, name);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    label->setMinimumWidth(80);
-    label->setFrameShape(QFrame::StyledPanel);
-    label->setFrameShadow(QFrame::Sunken);
-    QFont bold = label->font();
-    bold.setBold(true);
-    label->setFont(bold);
+    QLabel* label = ui::valueBox(parent, name, 80);
+    ui::setEmphasis(label);
     return label;
 }
 
 int wholeOrZero(const ui::NumberBox* box)
 {
     return int(box->AcceptedValue().value_or(0));
-}
-
-QString shownIfSet(double value, const QString& format)
-{
-    return value == 0 ? QString() : formatNumber(value, format);
 }
 
 } // namespace
@@ -82,27 +71,13 @@ frmKihonHantei::frmKihonHantei(QWidget* parent)
     panels->addWidget(buildPointTable(), 0);
     panels->addWidget(buildResult(), 4);
 
-    QPushButton* explain = ui::commandButton(this, "Cmdkaisetu", QStringLiteral("解説"));
-    connect(explain, &QPushButton::clicked, this, [this] {
-        ReferenceText r = ultimatePullOutReference();
-        ui::showReferenceText(this, "DlgReferenceText", r.title, r.text);
-    });
-    QPushButton* ok = ui::commandButton(this, "Command1_0", QStringLiteral("OK"));
-    ok->setDefault(true);
-    QPushButton* cancel = ui::commandButton(this, "Command1_1", QStringLiteral("キャンセル"));
-    connect(ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
     auto* buttons = new QHBoxLayout;
-    buttons->addWidget(explain);
+    buttons->addWidget(ui::referenceTextButton(this, "Cmdkaisetu", QStringLiteral("解説"), ultimatePullOutReference));
     buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(cancel);
+    ui::addOkCancel(buttons, this, "Command1_0", "Command1_1");
 
     QLabel* anchorNo = ui::namedLabel(this, "LblAncNo", QStringLiteral("アンカー孔番　") + evaluated_.AnchorNo);
-    QFont bold = anchorNo->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    anchorNo->setFont(bold);
+    ui::setEmphasis(anchorNo, 1.15);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(anchorNo);
     layout->addLayout(charts, 1);
@@ -212,9 +187,7 @@ QWidget* frmKihonHantei::buildResult()
     formula_ = ui::namedLabel(frame, "LblShiki");
     formula_->setWordWrap(true);
     answer_ = ui::namedLabel(frame, "LblAns");
-    QFont bold = answer_->font();
-    bold.setBold(true);
-    answer_->setFont(bold);
+    ui::setEmphasis(answer_);
     auto* grid = new QGridLayout(frame);
     grid->addWidget(new QLabel(QStringLiteral("極限引抜き力　Tug ＝"), frame), 0, 0);
     grid->addWidget(tug_, 0, 1);
@@ -237,9 +210,9 @@ void frmKihonHantei::showStoredChoice()
     const UltimateChoice stored = storedUltimateChoice(evaluated_);
     methods_->button(int(stored.method))->setChecked(true);
     for (std::size_t i = 0; i < linePoints_.size(); ++i)
-        linePoints_[i]->setText(shownIfSet(stored.linePoints[i], "#0"));
-    bendPoint_->setText(shownIfSet(stored.bendPoint, "#0"));
-    entered_->setText(shownIfSet(stored.entered, "####0.00"));
+        linePoints_[i]->setText(formatNonZero(stored.linePoints[i], "#0"));
+    bendPoint_->setText(formatNonZero(stored.bendPoint, "#0"));
+    entered_->setText(formatNonZero(stored.entered, "####0.00"));
 }
 
 UltimateChoice frmKihonHantei::choice() const
