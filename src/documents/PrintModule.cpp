@@ -1,8 +1,10 @@
 #include "documents/PrintModule.h"
 
 #include "documents/ReportForms.h"
+#include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
+#include "planning/AnchorParticulars.h"
 #include "planning/TestKinds.h"
 
 namespace tessaro {
@@ -72,7 +74,7 @@ void drawItems(ReportEngine& engine, const Project& p, const AnchorRecord& a, co
     engine.SetFieldText(QStringLiteral("Sokuteisya"), a.Measurer);
     engine.SetFieldText(QStringLiteral("KintyouBi"), a.TestDate);
     engine.SetFieldText(QStringLiteral("TyuunyuBi"), a.GroutDate);
-    engine.SetFieldText(QStringLiteral("Syubetu"), a.Tendon.AnchorTypeName);
+    engine.SetFieldText(QStringLiteral("Syubetu"), productWithTendonKind(a));
     engine.SetFieldText(QStringLiteral("Jiyuutyou"), length(a.Tendon.FreeLength));
     engine.SetFieldText(QStringLiteral("Anctaityou"), length(a.Tendon.AnchorLength));
     engine.SetFieldText(QStringLiteral("Jiyuu"), length(a.Tendon.TensionFreeLength));
@@ -201,16 +203,19 @@ bool PrintDataSheets(ReportEngine& engine, const Project& p, int first, int last
     engine.setFormName(forms::DataSheetKoumoku.path());
     engine.setCharOverFlow(1);
     engine.Start();
-    if (p.isBasic()) {
-        const AnchorRecord& a = p.Record.WorkingAnchor;
+    // Each anchor prints from a working copy with its results prepared, so the
+    // initial tension follows the set amount and lock-off load as they stand.
+    auto drawAnchor = [&](const AnchorRecord& stored) {
+        const AnchorRecord a = EvaluatedCopy(stored, p);
         DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
+    };
+    if (p.isBasic()) {
+        drawAnchor(p.Record.WorkingAnchor);
     }
     else {
         last = std::min({ last, p.anchorCount(), int(p.Record.Anchors.size()) });
-        for (int i = std::max(first, 1); i <= last; ++i) {
-            const AnchorRecord& a = p.Record.Anchors[std::size_t(i - 1)];
-            DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
-        }
+        for (int i = std::max(first, 1); i <= last; ++i)
+            drawAnchor(p.Record.Anchors[std::size_t(i - 1)]);
     }
     return engine.End();
 }

@@ -159,8 +159,7 @@ void frmHantei::choiceChanged(int index)
 // The verdict of the anchor's last evaluation, made afresh with the project's range.
 void frmHantei::showAutomatic()
 {
-    AnchorRecord evaluated = project().currentAnchor();
-    EvaluateAnchor(evaluated);
+    const AnchorRecord evaluated = EvaluatedCopy(project().currentAnchor(), project());
     auto_->setText(evaluated.RangeVerdictText);
     auto_->setStyleSheet(evaluated.RangeVerdict == 1 ? FailedStyle : QString());
     const ProjectSettings& s = project().Settings;

@@ -4,7 +4,7 @@
 #include "evaluation/PullOutResistance.h"
 #include "model/NumberFormat.h"
 #include "model/basMainData.h"
-#include "planning/TestKinds.h"
+#include "planning/AnchorParticulars.h"
 #include "ui/EntryBoxes.h"
 #include "ui/Modal.h"
 #include "ui/ReferenceValueWindow.h"
@@ -57,8 +57,7 @@ frmHikinukiDlg::frmHikinukiDlg(QWidget* parent)
     auto* name = new ui::TextBox(anchorFrame);
     name->setObjectName("imTxtAncName");
     name->setReadOnly(true);
-    name->setText(
-        a.Tendon.AnchorTypeName + QStringLiteral(" (") + anchorTypeName(a.Tendon.AnchorTypeCode) + QStringLiteral(")"));
+    name->setText(productWithTendonKind(a));
     QLabel* tp = ui::valueBox(anchorFrame, "LblMax");
     tp->setText(formatNumber(a.Plan.PlannedMaxLoad, "######0.00"));
     QLabel* la = ui::valueBox(anchorFrame, "LblAncTyou");

@@ -45,12 +45,11 @@ int wholeOrZero(const ui::NumberBox* box)
 
 frmKihonHantei::frmKihonHantei(QWidget* parent)
     : QDialog(parent)
-    , evaluated_(project().currentAnchor())
+    , evaluated_(EvaluatedCopy(project().currentAnchor(), project()))
 {
     setObjectName("frmKihonHantei");
     setWindowTitle(QStringLiteral("極限引抜き力の判定"));
     setWindowFlag(Qt::WindowMaximizeButtonHint);
-    EvaluateAnchor(evaluated_);
 
     pointChart_ = new ui::Chart2D(this);
     pointChart_->setObjectName("Chart2D1");

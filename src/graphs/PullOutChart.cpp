@@ -61,14 +61,16 @@ void drawPullOutChart(
     }
     if (choice.method == UltimateMethod::Intersection)
         addLines(fill, a, choice);
-    right = right > 0 ? right * 1.15 : 1.0;
+    if (result.tug)
+        top = std::max(top, *result.tug);
+    // A test without displacement still has a width.
+    const ChartExtremes bounds = withMargin({ 0, right > 0 ? right : 1.0, 0, top });
+    // The level line of Tug spans the plot.
     if (result.tug) {
         fill.add(PullOutUltimateSeries, 0, *result.tug);
-        fill.add(PullOutUltimateSeries, right, *result.tug);
-        top = std::max(top, *result.tug);
+        fill.add(PullOutUltimateSeries, bounds.xMax, *result.tug);
     }
-    // Room above the highest point for its number.
-    fill.finish({ 0, right, 0, top * 1.08 });
+    fill.finish(bounds);
 }
 
 } // namespace tessaro

@@ -428,7 +428,9 @@ void frmGRAPH::printAllGraphs()
         return;
     report::ReportEngine engine;
     const bool ended = PrintGraphSheets(engine, project(), choice.first, choice.last, choice.sheet);
-    previewDocument(this, engine, ended, QStringLiteral("試験結果グラフ"));
+    // The landscape sheet of graphs alone is read across the page's width.
+    previewDocument(this, engine, ended, QStringLiteral("試験結果グラフ"),
+        choice.sheet.kind == GraphSheetKind::GraphsOnly ? frmPreview::ZoomPageWidth : frmPreview::Zoom100);
 }
 
 } // namespace tessaro

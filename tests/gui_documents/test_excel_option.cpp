@@ -45,6 +45,10 @@ TEST(ExcelOption, MeasurementDataGoesToTheChosenWorkbookWithTheColumnsLastChosen
     EXPECT_EQ(cells.value({ 1, 0 }).text, "A-2");
     EXPECT_EQ(cells.value({ 2, 2 }).text, QStringLiteral("荷重\n(kN)")); // no gauge column chosen
     EXPECT_DOUBLE_EQ(cells.value({ 2, 3 }).number, 77.7);
+    // The user is told where the workbook went, with the way to its folder.
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("Excelファイルを保存しました。\n\n") + chosen + ".xlsx");
+    EXPECT_EQ(messages.last().customButtons, QStringList({ "OK", QStringLiteral("フォルダを開く") }));
+    messages.clear();
 
     // Cancelled options or save dialog: nothing is written, the last OK's choice kept.
     modal.expect("frmExcelOption", [](QDialog& d) {
@@ -83,6 +87,6 @@ TEST(ExcelOption, AnchorListAndTheMessageWhenTheFileCannotBeWritten)
     EXPECT_TRUE(QFileInfo(folder).isDir());
     files.answer(test::tempPath("no-such-folder/一覧.xlsx"));
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
-    EXPECT_EQ(messages.shown().size(), 2u);
+    EXPECT_EQ(messages.shown().size(), 3u); // the notice of the first workbook and two refusals
     EXPECT_EQ(test::readFile(file), written);
 }

@@ -6,7 +6,6 @@
 
 #include "MainWindowDriver.h"
 #include "model/UserMessage.h"
-#include "planning/TestKinds.h"
 
 #include <QTableWidget>
 
@@ -34,6 +33,7 @@ TEST(frmMainJudgements, TheBondLengthCheckOpensTheWayToTheReadings)
     a.ApparentPerimeter = 0;
     a.BondStress = 0;
     a.Plan.PlannedMaxLoad = 600;
+    a.Material.MaterialName = QStringLiteral("4S12.7");
     frmMain main;
     main.setTestTypeButton(true);
     main.Shiken();
@@ -45,8 +45,7 @@ TEST(frmMainJudgements, TheBondLengthCheckOpensTheWayToTheReadings)
     // Tp 600 kN, U 60.0 mm and τba 1.60 N/mm2 from the table: lsa = 600000 / 96 = 6250 mm ≥ La 6000.
     ui::ModalScript modal;
     modal.expect("frmHikinukiDlg", [](QDialog& d) {
-        EXPECT_EQ(textOf(d, "imTxtAncName"),
-            QStringLiteral("摩擦引張型アンカー E5-7 (") + anchorTypeName(0) + QStringLiteral(")"));
+        EXPECT_EQ(textOf(d, "imTxtAncName"), QStringLiteral("摩擦引張型アンカー E5-7 (4S12.7)"));
         EXPECT_EQ(textOf(d, "LblMax"), "600.00");
         EXPECT_EQ(textOf(d, "LblHantei"), QString());
         test::enterText(d, "imTxtMikake", "60", "Command1");

@@ -13,6 +13,7 @@
 
 using namespace tessaro;
 using tessaro::test::HandWrittenFile;
+using tessaro::test::loadBytes;
 
 namespace {
 
@@ -54,13 +55,6 @@ void handWrittenAnchor(HandWrittenFile& w, const QString& number, int readings)
     w.zeros(36).arrayHead(0).f32(0);
     w.i8(2).str("").i8(4).str(QStringLiteral("合格")).str(QStringLiteral("ｱﾝｶｰ良好")).str("");
     w.str("").str("").zeros(10).f32(0).i8(0).i8(1).i8(3).f32(-9999).zeros(24);
-}
-
-// Writes the bytes as a data file and opens it.
-bool loadBytes(const QByteArray& bytes)
-{
-    test::writeFile(test::tempPath("test.tsx"), bytes);
-    return LoadDataFile(test::tempPath("test.tsx"));
 }
 
 QByteArray handWrittenProject()
@@ -130,7 +124,7 @@ TEST(DataFile, SavedProjectLoadsAsItWasWithItsJapaneseTexts)
     p.Record.Subcontractor = QString(40000, QChar(0x3042)); // 80000 bytes in code page 932
     QString path = test::tempPath("saved.tsx");
     ASSERT_TRUE(SaveDataFile(path));
-    EXPECT_EQ(recent::files().value(0), path);
+    EXPECT_TRUE(recent::files().isEmpty()); // the desktop program's file commands keep that list
     QByteArray saved = test::fileBytes(path);
 
     InitProject(p, 0);
@@ -178,8 +172,6 @@ TEST(DataFile, RefusedFilesGiveTheirMessageAndLeaveAnEmptyProject)
         { headerText(Release::R101), QStringLiteral("古いバージョンで作成されたファイル") },
         { QByteArray("Some other program's data").leftJustified(64, ' '),
             QStringLiteral("Tessaroのデータではありません") },
-        { headerText(Release::R300), QStringLiteral("Release 3.00") },
-        { headerText(Release::R4003), QStringLiteral("Release 4.003") },
         { QByteArray(Header4005).replace(63, 1, ","), QStringLiteral("Tessaroのデータではありません") },
     };
     for (const Case& c : cases) {
