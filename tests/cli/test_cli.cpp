@@ -1,6 +1,7 @@
 // tessaro-cli dump, resave, evaluate and sheet on data files written for the purpose.
 
 #include "support/AnchorFixtures.h"
+#include "support/MeasuredAnchors.h"
 #include "support/OlderReleaseFiles.h"
 #include "support/TestSupport.h"
 
@@ -55,6 +56,28 @@ QString qualityProjectFile()
     p.Record.Schedules[1] = defaultSchedule(1, 1, 5, true);
 
     QString path = test::tempPath("quality.tsx");
+    EXPECT_TRUE(SaveDataFile(path));
+    return path;
+}
+
+// The six-cycle test as a pull-out test (points 1 (0, 50) … 3 (0.55, 150) …
+// 7 (1.60, 350)), judged at the bend before point 3, bore 135 mm, La 6000 mm,
+// τ 0.30 in design, U 60.0 mm and τba 1.60 N/mm2.
+QString pullOutProjectFile(int bendPoint)
+{
+    Project& p = project();
+    InitProject(p, 0);
+    p.TestCategory = 0;
+    AnchorRecord& a = p.Record.WorkingAnchor;
+    a = test::measuredSixCycleAnchor();
+    a.DrillDiameter = 135;
+    a.DesignSkinFriction = 0.3f;
+    a.ApparentPerimeter = 60;
+    a.BondStress = 1.6f;
+    a.FinalChoice = 2;
+    a.BendPoint = std::int16_t(bendPoint);
+    p.Settings.UltimatePullOut = 150;
+    QString path = test::tempPath(QStringLiteral("pullout%1.tsx").arg(bendPoint));
     EXPECT_TRUE(SaveDataFile(path));
     return path;
 }
@@ -221,4 +244,27 @@ TEST(Cli, TheDesktopProgramAnswersHelpAndVersionAndRefusesOptions)
     EXPECT_TRUE(out.startsWith("usage: tessaro [FILE]"));
     EXPECT_EQ(run({ "--frobnicate" }, &out, &err), 2);
     EXPECT_TRUE(err.startsWith("tessaro: unknown option --frobnicate"));
+}
+
+TEST(Cli, EvaluateGivesThePullOutChecksAsTheWindowsShowThem)
+{
+    QJsonObject a = runJson("evaluate", pullOutProjectFile(3)).array()[0].toObject();
+    EXPECT_EQ(a["FinalChoice"].toInt(), 2);
+    QJsonArray points = a["PullOutPoints"].toArray();
+    ASSERT_EQ(points.size(), 7);
+    EXPECT_EQ(points[0].toObject()["y"].toDouble(), 50);
+    EXPECT_NEAR(points[2].toObject()["x"].toDouble(), 0.55, 1e-6);
+    EXPECT_DOUBLE_EQ(a["UltimatePullOut"].toDouble(), 150);
+    EXPECT_DOUBLE_EQ(a["UltimatePullOutFromChoice"].toDouble(), 150);
+    EXPECT_NEAR(a["SkinFriction"].toDouble(), 0.05, 1e-6);
+    EXPECT_DOUBLE_EQ(a["PullOutResistance"].toDouble(), 763.41);
+    // 350 × 1000 / 96 = 3645.8 mm, shorter than La 6000.
+    EXPECT_NEAR(a["RequiredBondLength"].toDouble(), 3645.83, 0.01);
+    EXPECT_EQ(a["BondLengthVerdict"].toString(), "OK");
+
+    // A bend point beyond the test's points: the window would show that it cannot calculate.
+    a = runJson("evaluate", pullOutProjectFile(9)).array()[0].toObject();
+    EXPECT_TRUE(a["UltimatePullOutFromChoice"].isNull());
+    EXPECT_TRUE(a["SkinFriction"].isNull());
+    EXPECT_DOUBLE_EQ(a["UltimatePullOut"].toDouble(), 150); // as stored
 }
