@@ -1,5 +1,6 @@
 #include "evaluation/frmKuripuBase.h"
 
+#include "evaluation/frmHantei.h"
 #include "graphs/GraphFormats.h"
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
@@ -72,10 +73,9 @@ QWidget* frmKuripuBase::buildButtons()
     row->setContentsMargins(0, 0, 0, 0);
     QPushButton* printButton = ui::commandButton(box, "cmdPrint", QStringLiteral("印刷"));
     connect(printButton, &QPushButton::clicked, this, [this] { print(); });
-    // The final judgement is opened by its own window, not yet in the program.
     QPushButton* judgement = ui::commandButton(box, "Command3", QStringLiteral("技術者最終判定"));
     judgement->setToolTip(QStringLiteral("技術者による最終判定画面を開きます"));
-    judgement->setEnabled(false);
+    connect(judgement, &QPushButton::clicked, this, [this] { judged_ = frmHantei::ShowForm(this) || judged_; });
     row->addWidget(printButton);
     row->addWidget(judgement);
     row->addStretch();

@@ -28,6 +28,9 @@ public:
 
     // The selection as the window holds it (stored by OK).
     const CreepSelection& selection() const { return selection_; }
+    // The project changed: OK stored the selection, or the final judgement
+    // opened from here stored a verdict.
+    bool projectChanged() const { return result() == QDialog::Accepted || judged_; }
 
 protected:
     // Lays the window out: the chart and the points' table left, the window's
@@ -65,6 +68,7 @@ protected:
     std::vector<ui::PointNumberBox*> pointBoxes_;
 
 private:
+    bool judged_ = false;
     void accept() override;
     QWidget* buildButtons();
 };

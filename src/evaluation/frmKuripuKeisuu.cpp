@@ -40,7 +40,8 @@ frmKuripuKeisuu::frmKuripuKeisuu(QWidget* parent)
 bool frmKuripuKeisuu::ShowForm(QWidget* parent)
 {
     frmKuripuKeisuu window(parent);
-    return ui::execModal(window) == QDialog::Accepted;
+    ui::execModal(window);
+    return window.projectChanged();
 }
 
 QWidget* frmKuripuKeisuu::buildPanel()

@@ -20,7 +20,8 @@ class frmKuripuKeisuu : public frmKuripuBase {
 public:
     explicit frmKuripuKeisuu(QWidget* parent = nullptr);
 
-    // Judges the current anchor; true when OK stored the selection.
+    // Judges the current anchor; true when the project changed (OK stored the
+    // selection, or a final verdict was stored from here).
     static bool ShowForm(QWidget* parent);
 
     const CoefficientJudgement& judgement() const { return judgement_; }

@@ -60,7 +60,8 @@ frmKuripuKeisuu2::frmKuripuKeisuu2(QWidget* parent)
 bool frmKuripuKeisuu2::ShowForm(QWidget* parent)
 {
     frmKuripuKeisuu2 window(parent);
-    return ui::execModal(window) == QDialog::Accepted;
+    ui::execModal(window);
+    return window.projectChanged();
 }
 
 QWidget* frmKuripuKeisuu2::buildPanel()

@@ -21,7 +21,8 @@ class frmKuripuKeisuu2 : public frmKuripuBase {
 public:
     explicit frmKuripuKeisuu2(QWidget* parent = nullptr);
 
-    // Judges the current anchor; true when OK stored the selection.
+    // Judges the current anchor; true when the project changed (OK stored the
+    // selection, or a final verdict was stored from here).
     static bool ShowForm(QWidget* parent);
 
     const DisplacementJudgement& judgement() const { return judgement_; }

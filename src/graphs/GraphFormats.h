@@ -11,6 +11,7 @@ namespace tessaro {
 
 ChartFormat designedTestGraphFormat(TestGraph graph);
 ChartFormat designedFrictionLossFormat();
+ChartFormat designedPullOutFormat();
 ChartFormat designedLoadPlanFormat();
 // The creep charts: the points of a holding joined, the chosen ones marked.
 ChartFormat designedCreepFormat();

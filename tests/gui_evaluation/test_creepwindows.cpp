@@ -104,6 +104,11 @@ TEST(CreepWindows, DisplacementWindowOnTheWorkedExample)
         EXPECT_EQ(printedPages(w), 1);
         EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
         EXPECT_FALSE(QFile::exists(paths::data("Graph_1.svg")));
+        // The final judgement of the same anchor.
+        ui::ModalScript judgement;
+        judgement.expect("frmHantei", [](QDialog& h) { h.reject(); });
+        test::click(w, "Command3");
+        EXPECT_TRUE(judgement.allUsed());
         test::click(w, "CmdOK");
     });
     const CreepSelection& s = project().currentCreepSelection();
