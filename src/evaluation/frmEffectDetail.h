@@ -20,8 +20,6 @@ public:
     frmEffectDetail(int anchor, QWidget* parent = nullptr);
     static void ShowForm(QWidget* parent, int anchor);
 
-    const AnchorRecord& shownData() const { return evaluated_; }
-
 private:
     void fillGrid();
     void preview();

@@ -26,8 +26,6 @@ class frmKuripuBase : public QDialog {
 public:
     explicit frmKuripuBase(const QString& name, QWidget* parent = nullptr);
 
-    // The selection as the window holds it (stored by OK).
-    const CreepSelection& selection() const { return selection_; }
     // The project changed: OK stored the selection, or the final judgement
     // opened from here stored a verdict.
     bool projectChanged() const { return result() == QDialog::Accepted || judged_; }

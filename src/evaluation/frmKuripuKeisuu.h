@@ -24,8 +24,6 @@ public:
     // selection, or a final verdict was stored from here).
     static bool ShowForm(QWidget* parent);
 
-    const CoefficientJudgement& judgement() const { return judgement_; }
-
 private:
     QWidget* buildPanel();
     QWidget* buildHoldingFrame(QWidget* parent);

@@ -17,7 +17,6 @@ public:
     // number (0) the box takes nothing and is disabled.
     void SetRange(int last, const QString& overText);
     void SetLast(int last) { SetRange(last, overText_); }
-    int Last() const { return last_; }
     // The number in the box; 0 when it is empty.
     int Number() const;
     void SetNumber(int number); // 0 empties the box
