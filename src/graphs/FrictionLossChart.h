@@ -23,7 +23,9 @@ inline const QString FrictionLossChartTitle = QStringLiteral("荷重-弾性変�
 
 // Draws the chart of an evaluated anchor. X runs from 0 to the larger of
 // UpperAtTp and the largest elastic displacement, Y from 0 to Tp; without a
-// measured elastic displacement the chart is a blank 0..100 plot.
+// measured elastic displacement the chart is a blank 0..100 plot. The points
+// the engineer can choose carry their numbers; the elastic line is drawn only
+// where it lies inside the plot.
 void drawFrictionLossChart(ChartData& chart, const AnchorRecord& anchor);
 
 } // namespace tessaro

@@ -2,6 +2,7 @@
 
 #include "documents/frmPreview.h"
 #include "documents/frmPrintGRAPH.h"
+#include "evaluation/frmMasatuSonshitu.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
@@ -250,12 +251,14 @@ QWidget* frmGRAPH::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
     bool basic = project().isBasic();
 
-    // The acceptance judgement, the basic-test judgement, creep and friction loss
-    // have no window in the program yet: their buttons stay disabled.
+    // The acceptance judgement, the basic-test judgement and creep have no window
+    // in the program yet: their buttons stay disabled.
     QPushButton* judgement = windowButton("Command4", QStringLiteral("判定"), nullptr, false);
     QPushButton* basicJudgement = windowButton("Command9", QStringLiteral("判定（基本調査）"), nullptr, true);
     QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"), nullptr, true);
-    QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"), nullptr, true);
+    // A basic investigation alone has a friction loss.
+    QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"),
+        basic ? std::function<bool()>([this] { return frmMasatuSonshitu::ShowForm(this); }) : nullptr, true);
     // Both work on project().CurrentAnchor, which this window keeps on the anchor shown.
     QPushButton* revision = windowButton(
         "Command5", QStringLiteral("データ修正"), [this] { return frmDataRevision::ShowForm(this); }, true);
