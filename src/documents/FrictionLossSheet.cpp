@@ -59,16 +59,15 @@ bool frictionSheetReady(const AnchorRecord& a)
     const int points = frictionPointCount(a);
     if (!frictionLossChosen(a) || points == 0)
         return false;
-    return a.UseGivenIntercept
-        || (a.PointA <= points && a.PointB <= points && chosenElasticLine(a).slope != 0);
+    return a.UseGivenIntercept || (a.PointA <= points && a.PointB <= points && chosenElasticLine(a).slope != 0);
 }
 
 Fields frictionLossHeadFields(const Project& p, const AnchorRecord& a)
 {
     const Fields sheet = graphSheetFields(p, a);
     Fields f;
-    for (const char* name : { "Koujimei", "AncMeisyou", "TendonSyubetu", "Jiyuutyou", "Anctaityou", "Keisuu",
-             "Danmenseki" })
+    for (const char* name :
+        { "Koujimei", "AncMeisyou", "TendonSyubetu", "Jiyuutyou", "Anctaityou", "Keisuu", "Danmenseki" })
         f.insert(name, sheet.value(name));
     f.insert("Syoki", graphSheetNumber(a.Plan.InitialLoad));
     f.insert("Saidai", graphSheetNumber(a.Plan.PlannedMaxLoad));
@@ -102,10 +101,10 @@ Fields twoPointFields(const AnchorRecord& a)
         { "Point2Shiki", pointText("B", pb) },
         { "Heni1",
             "(" + twoDecimals(pb.elastic) + Minus + twoDecimals(pa.elastic) + ") / (" + twoDecimals(pb.load) + Minus
-                + twoDecimals(pa.load)
-                + ")" },
+                + twoDecimals(pa.load) + ")" },
         { "Heni2", formatNumber(line.slope, "0.0000") },
-        { "Heni3", twoDecimals(pa.elastic) + Minus + twoDecimals(pa.load) + QStringLiteral(" × ") + coefficient(line.slope) },
+        { "Heni3",
+            twoDecimals(pa.elastic) + Minus + twoDecimals(pa.load) + QStringLiteral(" × ") + coefficient(line.slope) },
         { "Heni4", formatNumber(line.intercept, "0.0000") },
         { "ABAns", lineEquation(line) },
         { "Line", coefficient(-line.intercept) + " / " + coefficient(line.slope) },

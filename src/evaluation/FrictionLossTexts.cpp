@@ -24,8 +24,8 @@ FrictionLossTexts frictionLossTexts(const AnchorRecord& a)
     const QString freeLength = isMissing(a.Evaluation.LastElastic)
         ? QStringLiteral("---    m")
         : formatNumber(double(a.ApparentFreeLength) / 1000, "0.000") + QStringLiteral("  m");
-    return { QStringLiteral("=  ") + interceptLessInitialLoad(a), QStringLiteral("=  ") + loss + QStringLiteral("  (kN)"),
-        loss, freeLength };
+    return { QStringLiteral("=  ") + interceptLessInitialLoad(a),
+        QStringLiteral("=  ") + loss + QStringLiteral("  (kN)"), loss, freeLength };
 }
 
 } // namespace tessaro

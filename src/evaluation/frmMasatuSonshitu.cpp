@@ -97,8 +97,8 @@ QWidget* frmMasatuSonshitu::buildChoice()
         points_[std::size_t(i)] = new ui::NumberBox(frame, QStringLiteral("#0"));
         points_[std::size_t(i)]->setObjectName(QStringLiteral("imText1_%1").arg(i));
         points_[std::size_t(i)]->setFixedWidth(40);
-        connect(points_[std::size_t(i)], &ui::EntryBox::LostFocus, this,
-            [this, i](bool valid) { pointEntered(i, valid); });
+        connect(
+            points_[std::size_t(i)], &ui::EntryBox::LostFocus, this, [this, i](bool valid) { pointEntered(i, valid); });
     }
     intercept_ = new ui::NumberBox(frame, InterceptPattern);
     intercept_->setObjectName("imText2");
@@ -216,8 +216,8 @@ void frmMasatuSonshitu::refresh()
     ChartData data;
     drawFrictionLossChart(data, anchor_);
     chart_->setData(std::move(data));
-    const bool shown = anchor_.UseGivenIntercept ? !intercept_->Text().isEmpty()
-                                                 : anchor_.PointA > 0 && anchor_.PointB > 0;
+    const bool shown
+        = anchor_.UseGivenIntercept ? !intercept_->Text().isEmpty() : anchor_.PointA > 0 && anchor_.PointB > 0;
     const FrictionLossTexts t = shown ? frictionLossTexts(anchor_) : FrictionLossTexts {};
     shiki1_->setText(t.shiki1);
     shiki2_->setText(t.shiki2);

@@ -12,7 +12,10 @@
 namespace tessaro {
 namespace {
 
+// Numbers stand above and left of their points; point 1, on the load axis,
+// below and right of it, clear of the axis labels and of the lines rising from it.
 const QPointF PointNumberOffset(-14, -18);
+const QPointF AxisPointNumberOffset(6, 2);
 
 void addLine(ChartFill& fill, int series, const AnchorRecord& a, float atTp)
 {
@@ -71,12 +74,13 @@ std::optional<std::pair<ChartPoint, ChartPoint>> insidePlot(
         ChartPoint { from.x + leave * dx, from.y + leave * dy } };
 }
 
-// Each point the engineer can choose carries its number, above and left of it.
+// Each point the engineer can choose carries its number.
 void numberPoints(ChartData& chart, const AnchorRecord& a)
 {
     for (int k = 1; k <= frictionPointCount(a); ++k) {
         FrictionPoint p = frictionPoint(a, k);
-        chart.labels.push_back({ QString::number(k), { p.elastic, p.load }, PointNumberOffset });
+        chart.labels.push_back(
+            { QString::number(k), { p.elastic, p.load }, k == 1 ? AxisPointNumberOffset : PointNumberOffset });
     }
 }
 
@@ -113,7 +117,8 @@ void drawFrictionLossChart(ChartData& chart, const AnchorRecord& a)
     addLine(fill, FrictionLowerSeries, a, a.Evaluation.LowerAtTp);
     double elastic = largestElastic(a);
     double right = isMissing(a.Evaluation.UpperAtTp) ? elastic : std::max<double>(a.Evaluation.UpperAtTp, elastic);
-    const ChartExtremes plot { 0, right, 0, a.Plan.PlannedMaxLoad };
+    // Room around the outermost points for their markers and numbers, as the test graphs leave.
+    const ChartExtremes plot = withMargin({ 0, right, 0, a.Plan.PlannedMaxLoad });
     if (std::optional<ChartPoint> top = lineTop(a, measured.back())) {
         if (auto line = insidePlot({ 0, a.InterceptLoad }, *top, plot)) {
             fill.add(FrictionLineSeries, line->first.x, line->first.y);

@@ -16,7 +16,7 @@
 namespace tessaro {
 struct Project;
 struct AnchorRecord;
-}
+} // namespace tessaro
 
 namespace tessaro::ui {
 
@@ -55,8 +55,8 @@ bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<Char
 
 // The friction-loss chart of an evaluated anchor as frictionLossGraphFile(), in
 // the format given (the window's on screen) or the designed one.
-bool writeFrictionLossGraph(const AnchorRecord& evaluated, const QString& folder,
-    const ChartFormat& format = designedFrictionLossFormat());
+bool writeFrictionLossGraph(
+    const AnchorRecord& evaluated, const QString& folder, const ChartFormat& format = designedFrictionLossFormat());
 
 // The load-plan graph of anchor n under the name of the document's figure, or
 // at a given path.

@@ -51,7 +51,7 @@ TEST(FrictionLossChart, LineThroughTheTwoPointsDownToTheLoadAxis)
     expectSeries(chart, FrictionTheorySeries, { { 0, 50 }, { 30, 350 } });
     expectSeries(chart, FrictionUpperSeries, { { 0, 50 }, { 33, 350 } });
     expectSeries(chart, FrictionLineSeries, { { 0, 50 }, { 10.20, 150 } });
-    expectBounds(chart, 0, 33, 0, 350);
+    expectBounds(chart, 0, 33 * test::Margin, 0, 350 * test::Margin);
 
     // A given intersection load of 80 kN: the line runs from there to the last cycle.
     a.PointA = a.PointB = 0;
@@ -100,7 +100,7 @@ TEST(FrictionLossChart, LineOutsideThePlotIsCutAtItsEdge)
     ChartData chart;
     drawFrictionLossChart(chart, a);
     expectSeries(chart, FrictionLineSeries, { { 29.95 * 100 / 450, 0 }, { 29.95, 350 } });
-    expectBounds(chart, 0, 33, 0, 350);
+    expectBounds(chart, 0, 33 * test::Margin, 0, 350 * test::Margin);
 }
 
 // The compact schedule: every holding a level run from its start to its last

@@ -8,6 +8,7 @@
 #include "evaluation/FrictionLoss.h"
 #include "evaluation/frmMasatuSonshitu.h"
 #include "graphs/FrictionLossChart.h"
+#include "graphs/GraphFileNames.h"
 #include "graphs/frmGRAPH.h"
 #include "model/AppPaths.h"
 #include "model/DataFile.h"
@@ -53,7 +54,11 @@ struct FrictionLossWindow : ::testing::Test {
     }
     const std::vector<ChartPoint>& line()
     {
-        return test::control<ui::Chart2D>(*window, "Chart2D1")->data().groups.at(0).series.at(FrictionLineSeries).points;
+        return test::control<ui::Chart2D>(*window, "Chart2D1")
+            ->data()
+            .groups.at(0)
+            .series.at(FrictionLineSeries)
+            .points;
     }
 };
 
@@ -81,8 +86,7 @@ TEST_F(FrictionLossWindow, TwoPointsOfTheWorkedCaseAreStoredOnOk)
     EXPECT_TRUE(test::control<QRadioButton>(*window, "Option1_0")->isChecked());
     EXPECT_EQ(results(), QStringList({ "", "", "", "" })); // no point chosen yet
     enterPoints("1", "3");
-    EXPECT_EQ(results(),
-        QStringList({ QStringLiteral("=  50.00　-　50.00"), "=  0.00  (kN)", "0.00", "5.479  m" }));
+    EXPECT_EQ(results(), QStringList({ QStringLiteral("=  50.00　-　50.00"), "=  0.00  (kN)", "0.00", "5.479  m" }));
     ASSERT_EQ(line().size(), 2u);
     EXPECT_NEAR(line()[0].y, 50, 1e-5); // at the intersection load
     EXPECT_NEAR(line()[1].x, 10.00, 1e-5); // up to point 3
@@ -114,8 +118,7 @@ TEST_F(FrictionLossWindow, GivenInterceptShownAndCancelLeavesTheAnchor)
     EXPECT_EQ(results(), QStringList({ "", "", "", "" })); // no load given yet
     enter("imText2", "80");
     EXPECT_EQ(textOf(*window, "imText2"), "80.00");
-    EXPECT_EQ(results(),
-        QStringList({ QStringLiteral("=  80.00　-　50.00"), "=  30.00  (kN)", "30.00", "4.280  m" }));
+    EXPECT_EQ(results(), QStringList({ QStringLiteral("=  80.00　-　50.00"), "=  30.00  (kN)", "30.00", "4.280  m" }));
     EXPECT_NEAR(line()[0].y, 80, 1e-5);
     EXPECT_EQ(window->workingAnchor().UpperPointLoad, 400);
 
@@ -160,7 +163,8 @@ TEST_F(FrictionLossWindow, BadEntriesAreRefusedWithTheirMessages)
     test::check(*window, "Option1_1");
     messages.clear();
     enter("imText2", "400.01");
-    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("指定した交点荷重に範囲外の数値が入力されました。")));
+    EXPECT_TRUE(
+        test::lastText(messages).startsWith(QStringLiteral("指定した交点荷重に範囲外の数値が入力されました。")));
     test::click(*window, "CmdOK");
     EXPECT_EQ(test::lastText(messages), QStringLiteral("空白があります。入力し直してください。"));
     EXPECT_EQ(stored().UseGivenIntercept, 0);
@@ -233,12 +237,14 @@ TEST_F(FrictionLossWindow, CliComposesTheSheetOfTheStoredChoice)
     stored().UseGivenIntercept = 0;
     stored().PointA = stored().PointB = 2;
     ASSERT_TRUE(SaveDataFile(data));
-    EXPECT_EQ(test::runCli({ "pdf", data, "--doc", "friction", "--out", test::tempPath("none.pdf") }, nullptr, &err), 1);
+    EXPECT_EQ(
+        test::runCli({ "pdf", data, "--doc", "friction", "--out", test::tempPath("none.pdf") }, nullptr, &err), 1);
     EXPECT_TRUE(QString::fromUtf8(err).contains(FrictionSheetIncompleteMessage));
 
     InitProject(project(), 1);
     project().TestCategory = 1;
     ASSERT_TRUE(SaveDataFile(data));
-    EXPECT_EQ(test::runCli({ "pdf", data, "--doc", "friction", "--out", test::tempPath("none.pdf") }, nullptr, &err), 1);
+    EXPECT_EQ(
+        test::runCli({ "pdf", data, "--doc", "friction", "--out", test::tempPath("none.pdf") }, nullptr, &err), 1);
     EXPECT_FALSE(QFile::exists(test::tempPath("none.pdf")));
 }
