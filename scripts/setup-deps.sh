@@ -12,6 +12,7 @@ packages=(
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic
   xvfb xauth
   qt6-qpa-plugins libgl-dev libqt6opengl6-dev libvulkan-dev
+  desktop-file-utils appstream shared-mime-info dpkg-dev
 )
 
 missing=()

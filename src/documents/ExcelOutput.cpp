@@ -4,6 +4,7 @@
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
+#include "model/WriteFailure.h"
 #include "planning/TestKinds.h"
 
 #include <QStringList>
@@ -241,6 +242,13 @@ bool WriteMeasurementWorkbook(
     AnchorRecord evaluated = anchor;
     EvaluateAnchor(evaluated, context);
     return xlsx::writeWorkbook(path, measurementSheet(evaluated, columns));
+}
+
+QString workbookWriteFailureText(const QString& path)
+{
+    constexpr qint64 WorkbookBytes = 1024 * 1024; // a workbook of the program is well under this
+    return writeProblemOf(path, WorkbookBytes) == WriteProblem::Other ? ExcelWriteFailedMessage
+                                                                       : writeFailureText(path, WorkbookBytes, {});
 }
 
 bool WriteAnchorListWorkbook(const QString& path, const Project& p)

@@ -39,7 +39,7 @@ QString askWorkbookName(QWidget* parent, const QString& defaultName)
 bool reportWritten(const QString& path, bool written)
 {
     if (!written) {
-        showMessage(ExcelWriteFailedMessage, MsgIcon::Information);
+        showMessage(workbookWriteFailureText(path), MsgIcon::Information);
         return false;
     }
     enum { Close, OpenFolder };

@@ -2,6 +2,8 @@
 
 #include "documents/frmPreview.h"
 #include "documents/frmPrintGRAPH.h"
+#include "evaluation/frmHantei.h"
+#include "evaluation/frmKihonHantei.h"
 #include "evaluation/frmMasatuSonshitu.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
@@ -251,15 +253,16 @@ QWidget* frmGRAPH::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
     bool basic = project().isBasic();
 
-    // The acceptance judgement, the basic-test judgement and creep have no window
-    // in the program yet: their buttons stay disabled.
-    QPushButton* judgement = windowButton("Command4", QStringLiteral("判定"), nullptr, false);
-    QPushButton* basicJudgement = windowButton("Command9", QStringLiteral("判定（基本調査）"), nullptr, true);
+    // Creep has no window in the program yet: its button stays disabled.
+    // The judgements work on project().CurrentAnchor, which this window keeps on the anchor shown.
+    QPushButton* judgement = windowButton(
+        "Command4", QStringLiteral("判定"), [this] { return frmHantei::ShowForm(this); }, false);
+    QPushButton* basicJudgement = windowButton(
+        "Command9", QStringLiteral("基本調査試験判定"), [this] { return frmKihonHantei::ShowForm(this); }, true);
     QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"), nullptr, true);
     // A basic investigation alone has a friction loss.
     QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"),
         basic ? std::function<bool()>([this] { return frmMasatuSonshitu::ShowForm(this); }) : nullptr, true);
-    // Both work on project().CurrentAnchor, which this window keeps on the anchor shown.
     QPushButton* revision = windowButton(
         "Command5", QStringLiteral("データ修正"), [this] { return frmDataRevision::ShowForm(this); }, true);
     // Opened from the measurement window, this window does not open it again.

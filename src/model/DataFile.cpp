@@ -3,6 +3,7 @@
 #include "model/OlderReleaseFixups.h"
 #include "model/RecordIO.h"
 #include "model/UserMessage.h"
+#include "model/WriteFailure.h"
 #include "model/VersionTexts.h"
 #include "model/basDataConvert.h"
 #include "model/basMainData.h"
@@ -118,10 +119,18 @@ void normaliseLoaded(Project& p)
     p.TestCategory = r.SavedTestCategory == 0 ? 0 : 1;
     std::size_t provided = std::max({r.AnchorLabels.size(), r.AnchorMarks.size(), r.Anchors.size(),
                                      r.CreepSelections.size(), r.Schedules.size()});
-    int n = std::clamp<int>(r.AnchorCount, 0, MaxAnchors);
-    n = std::min(n, int(provided));
+    const int inFile = std::min<int>(std::max<int>(r.AnchorCount, 0), int(provided));
+    int n = std::min(inFile, MaxAnchors);
     if (p.isBasic())
         n = 1;
+    // The anchors beyond the format's limit are not kept: said now, not found
+    // missing after the next save.
+    else if (inFile > MaxAnchors)
+        showMessage(QStringLiteral("このファイルには%1本のアンカーが記録されていますが、"
+                                   "登録できるアンカー総本数は%2本までです。\n先頭の%2本を読み込みました。")
+                        .arg(inFile)
+                        .arg(MaxAnchors),
+                    MsgIcon::Information);
     ResizeAnchorArrays(p, n);
     auto clampCount = [](AnchorRecord& a) {
         a.ReadingCount = std::int16_t(std::clamp<int>(a.ReadingCount, 0, int(a.Readings.size())));
@@ -211,7 +220,8 @@ bool SaveDataFile(const QString& path)
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok) {
-        showMessage(file.errorString() + "\n\n" + QStringLiteral("ファイル名：") + path, MsgIcon::Exclamation);
+        showMessage(writeFailureText(path, bytes.size(), file.errorString()) + "\n\n" + QStringLiteral("ファイル名：") + path,
+                    MsgIcon::Exclamation);
         return false;
     }
     p.FromOlderRelease = false;

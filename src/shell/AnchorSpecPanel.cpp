@@ -232,7 +232,7 @@ void AnchorSpecPanel::showDerived(const AnchorRecord& a)
                 : QStringLiteral("× Td"));
     else
         lblTeityaku_->clear();
-    lblTug_->setText(a.Spec2.PullOutResistanceText);
+    lblTug_->setText(pullOutResistanceText(a));
     lblT0_->setText(shownNumber(a.Plan.InitialLoad, "###0.00"));
     lblTp_->setText(shownNumber(a.Plan.PlannedMaxLoad, "###0.00"));
     const ProjectRecord& r = project().Record;

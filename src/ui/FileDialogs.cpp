@@ -38,6 +38,7 @@ public:
         setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
         if (save)
             setDefaultSuffix(ui::defaultSuffix(filter));
+        resize(820, 520); // names, sizes and dates readable without widening
     }
 
     void accept() override

@@ -76,17 +76,19 @@ TEST(ExcelOption, AnchorListAndTheMessageWhenTheFileCannotBeWritten)
     EXPECT_EQ(test::XlsxReader(file).sheet(QStringLiteral("データ一覧表")).value({ 1, 3 }).text, "A-3");
     const QByteArray written = test::readFile(file);
 
-    // A folder where the workbook should go: the system's message, nothing lost.
+    // A folder where the workbook should go, or a missing folder: said as
+    // such, nothing lost.
     const QString folder = test::tempPath("folder.xlsx");
     QDir().mkpath(folder);
     files.answer(folder);
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
-    EXPECT_EQ(
-        test::lastText(messages), QStringLiteral("指定したファイルが開かれているため、Excel変換できませんでした。"));
+    EXPECT_EQ(test::lastText(messages),
+        QStringLiteral("同じ名前のフォルダ「%1」があるため、ファイルを書き込めません。").arg(folder));
     EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     files.answer(test::tempPath("no-such-folder/一覧.xlsx"));
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("保存先のフォルダ「")));
     EXPECT_EQ(messages.shown().size(), 3u); // the notice of the first workbook and two refusals
     EXPECT_EQ(test::readFile(file), written);
 }

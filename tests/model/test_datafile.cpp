@@ -2,6 +2,7 @@
 #include "support/TestSupport.h"
 
 #include "model/DataFile.h"
+#include "model/WriteFailure.h"
 #include "model/RecentFiles.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <gtest/gtest.h>
+#include <limits>
 
 using namespace tessaro;
 using tessaro::test::HandWrittenFile;
@@ -230,6 +232,7 @@ TEST(DataFile, FailedSaveKeepsWhatWasThere)
     MessageScript messages;
     EXPECT_FALSE(SaveDataFile(folder));
     EXPECT_EQ(messages.shown().size(), 1u);
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("同じ名前のフォルダ「") + folder));
     EXPECT_TRUE(QFileInfo(folder + "/inside").isDir());
 
     QString dir = test::tempPath("readonly");
@@ -244,5 +247,41 @@ TEST(DataFile, FailedSaveKeepsWhatWasThere)
     if (saved)
         GTEST_SKIP() << "running with rights that ignore folder permissions";
     EXPECT_EQ(messages.shown().size(), 2u);
+    EXPECT_TRUE(messages.last().text.startsWith(QStringLiteral("「") + dir + QStringLiteral("」は読み取り専用")));
     EXPECT_EQ(test::fileBytes(path), before);
+}
+
+// The causes a failed write is told by, whatever the system's description says.
+TEST(DataFile, AFailedWriteNamesItsCause)
+{
+    const QString folder = test::tempPath("causes");
+    QDir().mkpath(folder + "/works.tsx");
+    EXPECT_EQ(writeProblemOf(folder + "/works.tsx", 100), WriteProblem::FolderInTheWay);
+    EXPECT_EQ(writeProblemOf(folder + "/missing/works.tsx", 100), WriteProblem::NoFolder);
+    EXPECT_EQ(writeProblemOf(folder + "/new.tsx", 100), WriteProblem::Other);
+    EXPECT_EQ(writeProblemOf(folder + "/huge.tsx", std::numeric_limits<qint64>::max() / 2), WriteProblem::DiskFull);
+    EXPECT_EQ(writeProblemText(WriteProblem::Other, folder, "Unknown error"), QStringLiteral("ファイルを書き込めませんでした。"));
+    EXPECT_EQ(writeProblemText(WriteProblem::DiskFull, "/data", ""),
+        QStringLiteral("ディスクの空き容量が足りないため、「/data」に書き込めません。"));
+}
+
+TEST(DataFile, AFileOfMoreAnchorsThanTheLimitSaysWhatItKept)
+{
+    Project& p = project();
+    InitProject(p, MaxAnchors);
+    p.Record.SavedTestCategory = 1;
+    // One anchor more than the program makes, as another program could write.
+    ProjectRecord& r = p.Record;
+    r.AnchorCount = MaxAnchors + 1;
+    r.AnchorLabels.emplace_back();
+    r.AnchorMarks.push_back(0);
+    r.Anchors.emplace_back().AnchorNo = "A-1000";
+    r.CreepSelections.emplace_back();
+    r.Schedules.emplace_back();
+    MessageScript messages;
+    ASSERT_TRUE(loadBytes(encodeProject(p)));
+    EXPECT_EQ(project().Record.AnchorCount, MaxAnchors);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_EQ(messages.last().text, QStringLiteral("このファイルには1000本のアンカーが記録されていますが、"
+                                                       "登録できるアンカー総本数は999本までです。\n先頭の999本を読み込みました。"));
 }
