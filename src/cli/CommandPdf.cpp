@@ -7,10 +7,12 @@
 
 #include "documents/AnchorListDocument.h"
 #include "documents/CreepSheets.h"
+#include "documents/FrictionLossSheet.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
 #include "documents/ResultListDocuments.h"
+#include "evaluation/CycleEvaluation.h"
 #include "model/AppPaths.h"
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
@@ -157,6 +159,29 @@ bool composeCreepSheets(ReportEngine& engine, const PdfRequest& request, QString
     return error->isEmpty();
 }
 
+// The friction-loss sheet of a basic investigation, from the choice stored with
+// its anchor and the chart in its designed appearance.
+bool composeFrictionLoss(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    Project& p = project();
+    if (!p.isBasic()) {
+        *error = QStringLiteral("the friction-loss sheet belongs to a basic investigation project");
+        return false;
+    }
+    const AnchorRecord evaluated = EvaluatedCopy(p.Record.WorkingAnchor, p);
+    if (!frictionSheetReady(evaluated)) {
+        *error = FrictionSheetIncompleteMessage;
+        return false;
+    }
+    if (!ui::writeFrictionLossGraph(evaluated, paths::dataDir())) {
+        *error = QStringLiteral("cannot write the graph file in %1").arg(paths::dataDir());
+        return false;
+    }
+    if (!PrintMasatusonshitu(engine, p, evaluated))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
@@ -170,6 +195,7 @@ const std::vector<PdfKind>& kinds()
         { "results", true, { "creep" }, {}, "[--creep]", composeResultsList },
         { "results-detail", true, {}, { "anchors" }, "[--anchors A-B]", composeResultDetails },
         { "creep", true, {}, { "anchors" }, "[--anchors A-B]", composeCreepSheets },
+        { "friction", true, {}, {}, "(basic investigation)", composeFrictionLoss },
     };
     return all;
 }

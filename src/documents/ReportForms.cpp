@@ -116,6 +116,15 @@ const FormSpec KekkaItiranSyousaiTitle { "KekkaItiranSyousaiTitle.jfm", {}, {} }
 const FormSpec KekkaItiranSyousaiGyou { "KekkaItiranSyousaiGyou.jfm",
     { "No", "Cycle", "Kajyuu", "Nobi", "Riron", "Jyougen", "Kagen", "Sosei", "Dansei" }, {} };
 const FormSpec KekkaItiranSyousaiBar { "KekkaItiranSyousaiBar.jfm", {}, {} };
+const FormSpec Masatusonshitu { "Masatusonshitu.jfm",
+    { "Koujimei", "AncMeisyou", "TendonSyubetu", "Jiyuutyou", "Anctaityou", "Keisuu", "Danmenseki", "Syoki", "Saidai",
+        "Masatu" },
+    { "Graph" } };
+const FormSpec MasatusonshituShitei { "MasatusonshituShitei.jfm", QStringList { "Heni" } + numbered("Masatu", 3), {} };
+const FormSpec Masatusonshitu2point { "Masatusonshitu2point.jfm",
+    QStringList { "Points", "Point1title", "Point2title", "Point1Shiki", "Point2Shiki", "ABAns", "Line" }
+        + numbered("Heni", 4) + numbered("Masatu", 3),
+    {} };
 
 const std::vector<const FormSpec*>& allForms()
 {
@@ -166,6 +175,9 @@ const std::vector<const FormSpec*>& allForms()
         &KekkaItiranSyousaiTitle,
         &KekkaItiranSyousaiGyou,
         &KekkaItiranSyousaiBar,
+        &Masatusonshitu,
+        &MasatusonshituShitei,
+        &Masatusonshitu2point,
     };
     return all;
 }

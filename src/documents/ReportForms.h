@@ -87,6 +87,11 @@ extern const FormSpec KekkaItiranSyousaiMainTitle;
 extern const FormSpec KekkaItiranSyousaiTitle;
 extern const FormSpec KekkaItiranSyousaiGyou;
 extern const FormSpec KekkaItiranSyousaiBar;
+// Friction-loss sheet of a basic investigation: particulars and chart, then the
+// working from a given intersection load (Shitei) or from two points.
+extern const FormSpec Masatusonshitu;
+extern const FormSpec MasatusonshituShitei;
+extern const FormSpec Masatusonshitu2point;
 
 const std::vector<const FormSpec*>& allForms();
 

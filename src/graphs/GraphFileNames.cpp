@@ -22,6 +22,11 @@ QString creepCoefficientGraphFile()
     return QStringLiteral("GRAPH.svg");
 }
 
+QString frictionLossGraphFile()
+{
+    return QStringLiteral("GRAPH.svg");
+}
+
 QString loadPlanGraphFile(LoadPlanFigure figure, int anchor)
 {
     switch (figure) {

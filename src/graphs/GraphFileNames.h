@@ -15,9 +15,14 @@ QString anchorGraphFile(int graph, int anchor);
 // 2 (elastic) of one page of the summary chart.
 QString summaryGraphFile(int chart, int page);
 // "Graph_" + anchor number + ".svg": the creep chart of one anchor on its creep
-// sheet; "GRAPH.svg": the creep curve the creep-coefficient window prints.
+// sheet; "GRAPH.svg": the creep curve the creep-coefficient window prints (the
+// file name of the friction-loss chart too: the two windows are never open
+// together, and each sheet removes the file once drawn).
 QString creepGraphFile(int anchor);
 QString creepCoefficientGraphFile();
+
+// "GRAPH.svg": the load–elastic-displacement chart of the friction-loss sheet.
+QString frictionLossGraphFile();
 
 // The load-plan graph of one anchor, by the document that shows it.
 enum class LoadPlanFigure {

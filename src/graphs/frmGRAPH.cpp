@@ -6,6 +6,7 @@
 #include "evaluation/frmKihonHantei.h"
 #include "evaluation/frmKuripuKeisuu.h"
 #include "evaluation/frmKuripuKeisuu2.h"
+#include "evaluation/frmMasatuSonshitu.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
@@ -255,21 +256,21 @@ QWidget* frmGRAPH::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
     bool basic = project().isBasic();
 
-    // Friction loss has no window in the program yet: its button stays disabled.
     // The judgements work on project().CurrentAnchor, which this window keeps on the anchor shown.
     QPushButton* judgement = windowButton(
         "Command4", QStringLiteral("判定"), [this] { return frmHantei::ShowForm(this); }, false);
     QPushButton* basicJudgement = windowButton(
         "Command9", QStringLiteral("基本調査試験判定"), [this] { return frmKihonHantei::ShowForm(this); }, true);
-    // Creep is judged by the method of the project's edition.
-    QPushButton* creep = windowButton(
-        "CmdKuripu", QStringLiteral("クリープ"),
-        [this] {
+    // Creep is judged in the quality-assurance tests, by the method of the
+    // project's edition; a basic investigation alone has a friction loss.
+    QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"),
+        basic ? nullptr : std::function<bool()>([this] {
             return project().Settings.StandardEdition == Edition2000 ? frmKuripuKeisuu::ShowForm(this)
                                                                      : frmKuripuKeisuu2::ShowForm(this);
-        },
+        }),
         true);
-    QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"), nullptr, true);
+    QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"),
+        basic ? std::function<bool()>([this] { return frmMasatuSonshitu::ShowForm(this); }) : nullptr, true);
     QPushButton* revision = windowButton(
         "Command5", QStringLiteral("データ修正"), [this] { return frmDataRevision::ShowForm(this); }, true);
     // Opened from the measurement window, this window does not open it again.
@@ -277,8 +278,7 @@ QWidget* frmGRAPH::buildButtons()
     if (!ui::isWindowOpen("frmDataInput1"))
         openInput = [this] { return frmDataInput1::ShowForm(this); };
     QPushButton* input = windowButton("Command8", QStringLiteral("測定値入力"), openInput, false);
-    // A basic investigation is judged by its pull-out checks and has a friction
-    // loss; creep is judged in the quality-assurance tests.
+    // A basic investigation is judged by its pull-out checks and has a friction loss.
     judgement->setVisible(!basic);
     creep->setVisible(!basic);
     basicJudgement->setVisible(basic);

@@ -3,6 +3,7 @@
 #include "documents/LoadPlanFigure.h"
 #include "evaluation/ResultsList.h"
 #include "graphs/CreepCharts.h"
+#include "graphs/FrictionLossChart.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/LoadPlanGraph.h"
@@ -83,6 +84,11 @@ bool writeCreepGraphs(const Project& p, int first, int last, const QString& fold
             = writeChartSvg(chart, designedCreepFormat(), QDir(folder).filePath(creepGraphFile(n)), size) && written;
     }
     return written;
+bool writeFrictionLossGraph(const AnchorRecord& evaluated, const QString& folder, const ChartFormat& format)
+{
+    ChartData chart;
+    drawFrictionLossChart(chart, evaluated);
+    return writeChartSvg(chart, format, QDir(folder).filePath(frictionLossGraphFile()), FrictionLossGraphFileSize);
 }
 
 bool writeLoadPlanGraphFile(const Project& p, int anchor, const QString& path)

@@ -6,6 +6,7 @@
 
 #include "graphs/ChartFormat.h"
 #include "graphs/GraphFileNames.h"
+#include "graphs/GraphFormats.h"
 #include "graphs/TestGraphs.h"
 #include "ui/ChartOutput.h"
 
@@ -14,7 +15,8 @@
 
 namespace tessaro {
 struct Project;
-}
+struct AnchorRecord;
+} // namespace tessaro
 
 namespace tessaro::ui {
 
@@ -26,6 +28,8 @@ inline const QSize TestGraphFileSize(fromTwips(6000), fromTwips(6000));
 inline const QSize LoadPlanFileSize(fromTwips(12000), fromTwips(6000));
 // A summary chart spans the width of an A4 portrait page, two charts to a page.
 inline const QSize SummaryGraphFileSize(fromTwips(10200), fromTwips(6600));
+// The friction-loss chart fills most of the sheet's width.
+inline const QSize FrictionLossGraphFileSize(fromTwips(9000), fromTwips(7000));
 
 // The creep curve spans the width of the creep sheet under its title, the
 // creep-coefficient curve takes half of its page.
@@ -59,6 +63,10 @@ bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<Char
 // creep curve of the creep-coefficient choice, under the 2012 edition the
 // displacements of the holding with the chosen pairs.
 bool writeCreepGraphs(const Project& p, int first, int last, const QString& folder);
+// The friction-loss chart of an evaluated anchor as frictionLossGraphFile(), in
+// the format given (the window's on screen) or the designed one.
+bool writeFrictionLossGraph(
+    const AnchorRecord& evaluated, const QString& folder, const ChartFormat& format = designedFrictionLossFormat());
 
 // The load-plan graph of anchor n under the name of the document's figure, or
 // at a given path.

@@ -1,5 +1,6 @@
 #include "documents/AnchorListDocument.h"
 #include "documents/CreepSheets.h"
+#include "documents/FrictionLossSheet.h"
 #include "documents/GraphSheetSamples.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
@@ -7,6 +8,7 @@
 #include "documents/ReportForms.h"
 #include "documents/ResultListDocuments.h"
 #include "documents/SummaryGraphDocument.h"
+#include "evaluation/CycleEvaluation.h"
 #include "support/AnchorListSamples.h"
 #include "support/CreepAnchors.h"
 #include "support/TestSupport.h"
@@ -85,6 +87,19 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
             return PrintoutAllAnchorHeni(e, p, 1, 3);
         };
     };
+    Project pullOut;
+    test::makePullOutProject(pullOut);
+    auto frictionSheet = [&pullOut](std::uint8_t given) {
+        return [&pullOut, given](ReportEngine& e) {
+            AnchorRecord& a = pullOut.Record.WorkingAnchor;
+            a.UseGivenIntercept = given;
+            a.GivenIntercept = 80;
+            a.PointA = 1;
+            a.PointB = 3;
+            test::writeStandInSvg(frictionLossGraphFile());
+            return PrintMasatusonshitu(e, pullOut, EvaluatedCopy(a, pullOut));
+        };
+    };
     auto graphSheets = [](Project& p, int first, int last, GraphSheetOptions options) {
         return [&p, first, last, options](ReportEngine& e) {
             test::writeStandInGraphs(first, last);
@@ -117,6 +132,8 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
         { "graph sheets of anchors 2–4", graphSheets(graphs, 2, 4, {}), 3 },
         { "graphs alone past the project", graphSheets(graphs, 24, 30, { GraphSheetKind::GraphsOnly, true }), 2 },
         { "basic graph sheet", graphSheets(basic, 1, 1, {}), 1 },
+        { "friction loss from two points", frictionSheet(0), 1 },
+        { "friction loss from a given intersection load", frictionSheet(1), 1 },
         { "summary charts of 25 anchors",
             [&](ReportEngine& e) {
                 test::writeStandInSummaryCharts(2);
