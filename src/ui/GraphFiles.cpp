@@ -84,6 +84,8 @@ bool writeCreepGraphs(const Project& p, int first, int last, const QString& fold
             = writeChartSvg(chart, designedCreepFormat(), QDir(folder).filePath(creepGraphFile(n)), size) && written;
     }
     return written;
+}
+
 bool writeFrictionLossGraph(const AnchorRecord& evaluated, const QString& folder, const ChartFormat& format)
 {
     ChartData chart;
