@@ -2,7 +2,7 @@
 
 #include "model/DataFile.h"
 #include "model/basMainData.h"
-#include "ui/GraphFiles.h"
+#include "ui/ChartOutput.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -60,7 +60,7 @@ int main(int argc, char** argv)
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessaro");
-    tessaro::ui::installDocumentGraphWriters();
+    tessaro::ui::installDocumentChartDrawing();
     QStringList args = app.arguments().mid(1);
     if (args.isEmpty())
         return tessaro::cli::usage();

@@ -1,5 +1,6 @@
 #include "documents/PrintModule.h"
 
+#include "documents/DocumentInfo.h"
 #include "documents/ReportForms.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
@@ -201,17 +202,26 @@ bool PrintDataSheets(ReportEngine& engine, const Project& p, int first, int last
     engine.setFormName(forms::DataSheetKoumoku.path());
     engine.setCharOverFlow(1);
     engine.Start();
+    QStringList titles;
     if (p.isBasic()) {
         const AnchorRecord& a = p.Record.WorkingAnchor;
+        titles << dataSheetTitle(p, &a);
         DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
+        first = last = 1;
     }
     else {
+        first = std::max(first, 1);
         last = std::min({ last, p.anchorCount(), int(p.Record.Anchors.size()) });
-        for (int i = std::max(first, 1); i <= last; ++i) {
+        for (int i = first; i <= last; ++i) {
             const AnchorRecord& a = p.Record.Anchors[std::size_t(i - 1)];
+            titles << dataSheetTitle(p, &a);
             DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
         }
     }
+    // Sheets of several test kinds together are data sheets of the works.
+    titles.removeDuplicates();
+    engine.setTitle(documentTitle(titles.size() == 1 ? titles[0] : QStringLiteral("データシート"), p));
+    engine.setSubject(anchorRangeSubject(p, first, last));
     return engine.End();
 }
 
@@ -221,6 +231,7 @@ bool PrintBlankDataSheets(ReportEngine& engine, int sheets)
     engine.setFormName(forms::DataSheetKoumoku.path());
     engine.setCharOverFlow(1);
     engine.Start();
+    engine.setTitle(dataSheetTitle(Project {}, nullptr));
     DrawAnchorPages(engine, Project {}, nullptr, blankSheetRowCount(sheets), {});
     return engine.End();
 }

@@ -11,7 +11,7 @@
 #include "shell/UpdateChecker.h"
 #include "shell/frmMain.h"
 #include "shell/frmStart.h"
-#include "ui/GraphFiles.h"
+#include "ui/ChartOutput.h"
 #include "ui/MessageBoxAdapter.h"
 
 #include <QApplication>
@@ -62,7 +62,7 @@ int run(const QStringList& arguments)
     QApplication::setApplicationDisplayName(AppTitle);
     useJapaneseFont();
     ui::installMessageBoxes();
-    ui::installDocumentGraphWriters();
+    ui::installDocumentChartDrawing();
 
     SingleInstance instance;
     if (!instance.acquire()) {

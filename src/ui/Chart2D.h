@@ -40,7 +40,6 @@ public:
     // The chart laid out at the given size (drawing units), not as shown on screen.
     QImage toImage(QSize size) const;
     void copyToClipboard(QSize size) const;
-    bool writeSvg(const QString& path, QSize size) const;
     bool print(QPrinter& printer, QSize size) const;
 
 private:

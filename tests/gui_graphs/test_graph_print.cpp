@@ -102,7 +102,7 @@ TEST(GraphPrint, OptionsWindowReturnsTheChoice)
     EXPECT_EQ(w.result(), QDialog::Accepted);
     GraphPrintChoice c = w.choice();
     EXPECT_EQ(c.sheet.kind, GraphSheetKind::GraphsOnly);
-    EXPECT_TRUE(c.monochrome);
+    EXPECT_TRUE(c.sheet.monochrome);
     EXPECT_FALSE(c.sheet.pageNumbers);
     EXPECT_EQ(c.last, 6);
 }
