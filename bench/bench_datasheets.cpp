@@ -4,36 +4,20 @@
 // Counters: pages, peak_MB (peak resident memory of the process), growth_MB
 // (resident memory gained from page 100 to the end), file_MB.
 
+#include "ProcessMemory.h"
+
 #include "documents/PrintModule.h"
 #include "support/DataSheetSamples.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace tessaro;
+using namespace tessaro::bench;
 
 namespace {
-
-double peakMegabytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-// Resident memory now, from the second field of /proc/self/statm (pages).
-double residentMegabytes()
-{
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    return statm.readAll().split(' ').value(1).toDouble() * double(getpagesize()) / (1024.0 * 1024.0);
-}
 
 void DataSheets(benchmark::State& state)
 {

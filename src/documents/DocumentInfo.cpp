@@ -4,6 +4,8 @@
 #include "model/ProjectRecord.h"
 #include "model/VersionTexts.h"
 
+#include <optional>
+
 namespace tessaro {
 namespace {
 
@@ -39,13 +41,27 @@ QString documentCreator()
     return documentAuthor() + QLatin1Char(' ') + versionNumberText();
 }
 
-QDateTime documentTime()
+namespace {
+
+std::optional<qint64> sourceDateEpoch()
 {
     bool ok = false;
     const qint64 epoch = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&ok);
-    const QDateTime time = ok && epoch >= 0 ? QDateTime::fromSecsSinceEpoch(epoch, Qt::UTC)
-                                            : QDateTime::currentDateTimeUtc();
+    return ok && epoch >= 0 ? std::optional(epoch) : std::nullopt;
+}
+
+} // namespace
+
+QDateTime documentTime()
+{
+    const std::optional<qint64> epoch = sourceDateEpoch();
+    const QDateTime time = epoch ? QDateTime::fromSecsSinceEpoch(*epoch, Qt::UTC) : QDateTime::currentDateTimeUtc();
     return time.addMSecs(-time.time().msec());
+}
+
+bool reproducibleDocuments()
+{
+    return sourceDateEpoch().has_value();
 }
 
 } // namespace tessaro

@@ -27,5 +27,8 @@ QString documentCreator();
 // 1970-01-01 UTC) when it is set, so that the same document composed again is
 // the same file byte for byte; else the current time. In UTC, to the second.
 QDateTime documentTime();
+// Whether SOURCE_DATE_EPOCH asks for documents that are the same file when
+// composed again.
+bool reproducibleDocuments();
 
 } // namespace tessaro

@@ -3,6 +3,8 @@
 #include "documents/DocumentInfo.h"
 
 #include <QRegularExpression>
+#include <cerrno>
+#include <cstring>
 
 namespace tessaro::report {
 namespace {
@@ -99,11 +101,17 @@ bool PdfFile::begin()
 
 void PdfFile::fail()
 {
+    // The system's reason for the write that failed (a full disk, a file too
+    // large), else what the size of the file shows.
+    const int reason = errno;
     if (!failure_.isEmpty())
         return;
-    failure_ = file_.error() != QFileDevice::NoError && !file_.errorString().isEmpty()
-        ? file_.errorString()
-        : QStringLiteral("書き込みが途中で止まりました。ディスクの空き容量が足りない可能性があります。");
+    if (reason != 0)
+        failure_ = QString::fromLocal8Bit(std::strerror(reason));
+    else if (file_.error() != QFileDevice::NoError)
+        failure_ = file_.errorString();
+    else
+        failure_ = QStringLiteral("書き込みが途中で止まりました。ディスクの空き容量が足りない可能性があります。");
     setErrorString(failure_);
 }
 
@@ -111,6 +119,7 @@ bool PdfFile::pass(const char* data, qint64 size)
 {
     if (!failure_.isEmpty())
         return false;
+    errno = 0;
     if (file_.write(data, size) != size) {
         fail();
         return false;
@@ -148,8 +157,10 @@ bool PdfFile::finish(const PdfInfo& info)
     }
     pass(update.constData(), update.size());
     // A short write the file system did not report shows in the size.
+    errno = 0;
     if (failure_.isEmpty() && (!file_.flush() || file_.size() != written_))
         fail();
+    errno = 0;
     if (failure_.isEmpty() && !file_.commit())
         fail();
     if (!failure_.isEmpty())

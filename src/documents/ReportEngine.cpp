@@ -7,6 +7,7 @@
 #include "model/AppPaths.h"
 
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -91,6 +92,10 @@ void ReportEngine::Start()
         return;
     for (const QString& font : missingPrintFonts())
         problem(QStringLiteral("印刷用のフォントを読み込めません：") + font);
+    // The PDF writer lists its fonts in the order of a hash table, which is
+    // seeded at random unless told otherwise.
+    if (reproducibleDocuments())
+        QHashSeed::setDeterministicGlobalSeed();
     out_ = std::make_unique<Output>(outputFile_);
     if (!out_->file.begin()) {
         problem(QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
