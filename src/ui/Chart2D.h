@@ -1,7 +1,7 @@
 #pragma once
 // The chart component every graph window places: it shows a chart description
 // (ChartData) in an appearance (ChartFormat), offers the property editor for the
-// appearance, and copies, prints and writes itself at any size.
+// appearance, and copies and prints itself at any size.
 
 #include "graphs/ChartData.h"
 #include "graphs/ChartFormat.h"
