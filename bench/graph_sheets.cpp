@@ -6,16 +6,13 @@
 // Counters: pages, peak_MB (peak resident memory of the process), growth_MB
 // (resident memory gained from page 100 to the end), file_MB, page_KB.
 
+#include "DocumentBench.h"
 #include "GeneratedProject.h"
-#include "ProcessMemory.h"
 
 #include "documents/GraphSheets.h"
-#include "ui/ChartOutput.h"
 
-#include <QApplication>
 #include <QFileInfo>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
 
 using namespace tessaro;
 using namespace tessaro::bench;
@@ -30,18 +27,10 @@ void GraphSheets(benchmark::State& state)
     QTemporaryDir dir;
     const QString file = dir.filePath("graphs.pdf");
     int pages = 0;
-    double early = 0, late = 0;
+    PageMemory memory;
     for (auto _ : state) {
         report::ReportEngine engine(file);
-        engine.setObserver([&, lastPage = 0](const report::DrawnForm& f) mutable {
-            if (f.page == lastPage || f.page % 100 != 0)
-                return;
-            lastPage = f.page;
-            const double now = residentMegabytes();
-            if (f.page == 100)
-                early = now;
-            late = std::max(late, now);
-        });
+        memory.watch(engine);
         if (!PrintGraphSheets(engine, p, 1, anchors, {}))
             state.SkipWithError("the document could not be written");
         pages = engine.MaxPage();
@@ -49,7 +38,7 @@ void GraphSheets(benchmark::State& state)
     const double bytes = double(QFileInfo(file).size());
     state.counters["pages"] = pages;
     state.counters["peak_MB"] = peakMegabytes();
-    state.counters["growth_MB"] = late - early;
+    state.counters["growth_MB"] = memory.growth();
     state.counters["file_MB"] = bytes / (1024.0 * 1024.0);
     state.counters["page_KB"] = pages > 0 ? bytes / 1024.0 / pages : 0;
 }
@@ -61,12 +50,5 @@ BENCHMARK(GraphSheets)->Arg(50)->Arg(Anchors)->Unit(benchmark::kSecond)->Iterati
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installDocumentChartDrawing();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runDocumentBenchmarks(argc, argv);
 }
