@@ -5,12 +5,14 @@
 #include "documents/DocumentInfo.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
+#include "evaluation/CycleEvaluation.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/GraphNames.h"
 #include "graphs/LoadPlanGraph.h"
 #include "model/AppPaths.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
+#include "planning/AnchorParticulars.h"
 #include "planning/TestKinds.h"
 #include "planning/basKajyuu.h"
 #include "recording/ReadingSheet.h"
@@ -114,7 +116,7 @@ Fields particularsFields(const Project& p, const AnchorRecord& a)
     const TendonSpec& t = a.Tendon;
     Fields f {
         { "Keishiki", anchorTypeName(t.AnchorTypeCode) },
-        { "AncSyubetu", t.AnchorTypeName },
+        { "AncSyubetu", productWithTendonKind(a) },
         { "DanseiKeisuu", number(a.Material.TendonModulus, "0.00", QStringLiteral(" kN/mm2")) },
         { "Danmenseki", number(a.Material.TendonArea, "0.00", QStringLiteral(" mm2")) },
         { "Jiyuutyou", millimetres(t.FreeLength) },
@@ -305,16 +307,19 @@ bool PreviewAnchorInformation(
     engine.setCharOverFlow(1);
     engine.Start();
     engine.setTitle(documentTitle(QStringLiteral("試験アンカー諸元表"), p));
+    // Each anchor prints from a working copy with its results prepared.
+    auto drawAnchor = [&](const AnchorRecord& stored, const HoldingSchedule& schedule, int number) {
+        const AnchorRecord a = EvaluatedCopy(stored, p);
+        AnchorPages(engine, p, a, options).draw(schedule, number);
+    };
     if (p.isBasic()) {
         engine.setSubject(anchorRangeSubject(p, 1, 1));
-        AnchorPages(engine, p, p.Record.WorkingAnchor, options).draw(p.Record.WorkingSchedule, 1);
+        drawAnchor(p.Record.WorkingAnchor, p.Record.WorkingSchedule, 1);
     }
     else {
         last = std::min({ last, p.anchorCount(), int(p.Record.Anchors.size()), int(p.Record.Schedules.size()) });
-        for (int i = std::max(first, 1); i <= last; ++i) {
-            const std::size_t at = std::size_t(i - 1);
-            AnchorPages(engine, p, p.Record.Anchors[at], options).draw(p.Record.Schedules[at], i);
-        }
+        for (int i = std::max(first, 1); i <= last; ++i)
+            drawAnchor(p.Record.Anchors[std::size_t(i - 1)], p.Record.Schedules[std::size_t(i - 1)], i);
         engine.setSubject(anchorRangeSubject(p, std::max(first, 1), last));
     }
     return engine.End();

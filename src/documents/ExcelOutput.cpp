@@ -216,7 +216,9 @@ xlsx::Sheet anchorListSheet(const Project& p)
     }
     sheet.rows.push_back(headings);
 
-    auto addRow = [&](const AnchorRecord& a, int number) {
+    // Results such as the initial tension come from a fresh evaluation.
+    auto addRow = [&](const AnchorRecord& stored, int number) {
+        const AnchorRecord a = EvaluatedCopy(stored, p);
         std::vector<Cell> row;
         if (!p.isBasic())
             row.push_back(Cell::value(number, "0"));

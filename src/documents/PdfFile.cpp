@@ -1,6 +1,7 @@
 #include "documents/PdfFile.h"
 
 #include "documents/DocumentInfo.h"
+#include "model/WriteFailure.h"
 
 #include <QRegularExpression>
 #include <cerrno>
@@ -93,7 +94,7 @@ PdfFile::PdfFile(const QString& path)
 bool PdfFile::begin()
 {
     if (!file_.open(QIODevice::WriteOnly)) {
-        setErrorString(file_.errorString());
+        setErrorString(writeFailureText(file_.fileName(), 0, file_.errorString()));
         return false;
     }
     return open(QIODevice::WriteOnly);
@@ -101,17 +102,13 @@ bool PdfFile::begin()
 
 void PdfFile::fail()
 {
-    // The system's reason for the write that failed (a full disk, a file too
-    // large), else what the size of the file shows.
+    // The system's reason for the write that failed, if it gave one; what the
+    // target's folder shows (a full disk, a read-only folder) comes first.
     const int reason = errno;
     if (!failure_.isEmpty())
         return;
-    if (reason != 0)
-        failure_ = QString::fromLocal8Bit(std::strerror(reason));
-    else if (file_.error() != QFileDevice::NoError)
-        failure_ = file_.errorString();
-    else
-        failure_ = QStringLiteral("書き込みが途中で止まりました。ディスクの空き容量が足りない可能性があります。");
+    const QString systemText = reason != 0 ? QString::fromLocal8Bit(std::strerror(reason)) : file_.errorString();
+    failure_ = writeFailureText(file_.fileName(), written_, systemText);
     setErrorString(failure_);
 }
 

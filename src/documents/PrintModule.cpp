@@ -2,8 +2,10 @@
 
 #include "documents/DocumentInfo.h"
 #include "documents/ReportForms.h"
+#include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
+#include "planning/AnchorParticulars.h"
 #include "planning/TestKinds.h"
 
 namespace tessaro {
@@ -73,7 +75,7 @@ void drawItems(ReportEngine& engine, const Project& p, const AnchorRecord& a, co
     engine.SetFieldText(QStringLiteral("Sokuteisya"), a.Measurer);
     engine.SetFieldText(QStringLiteral("KintyouBi"), a.TestDate);
     engine.SetFieldText(QStringLiteral("TyuunyuBi"), a.GroutDate);
-    engine.SetFieldText(QStringLiteral("Syubetu"), a.Tendon.AnchorTypeName);
+    engine.SetFieldText(QStringLiteral("Syubetu"), productWithTendonKind(a));
     engine.SetFieldText(QStringLiteral("Jiyuutyou"), length(a.Tendon.FreeLength));
     engine.SetFieldText(QStringLiteral("Anctaityou"), length(a.Tendon.AnchorLength));
     engine.SetFieldText(QStringLiteral("Jiyuu"), length(a.Tendon.TensionFreeLength));
@@ -202,21 +204,23 @@ bool PrintDataSheets(ReportEngine& engine, const Project& p, int first, int last
     engine.setFormName(forms::DataSheetKoumoku.path());
     engine.setCharOverFlow(1);
     engine.Start();
+    // Each anchor prints from a working copy with its results prepared, so the
+    // initial tension follows the set amount and lock-off load as they stand.
     QStringList titles;
-    if (p.isBasic()) {
-        const AnchorRecord& a = p.Record.WorkingAnchor;
+    auto drawAnchor = [&](const AnchorRecord& stored) {
+        const AnchorRecord a = EvaluatedCopy(stored, p);
         titles << dataSheetTitle(p, &a);
         DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
+    };
+    if (p.isBasic()) {
+        drawAnchor(p.Record.WorkingAnchor);
         first = last = 1;
     }
     else {
         first = std::max(first, 1);
         last = std::min({ last, p.anchorCount(), int(p.Record.Anchors.size()) });
-        for (int i = first; i <= last; ++i) {
-            const AnchorRecord& a = p.Record.Anchors[std::size_t(i - 1)];
-            titles << dataSheetTitle(p, &a);
-            DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
-        }
+        for (int i = first; i <= last; ++i)
+            drawAnchor(p.Record.Anchors[std::size_t(i - 1)]);
     }
     // Sheets of several test kinds together are data sheets of the works.
     titles.removeDuplicates();

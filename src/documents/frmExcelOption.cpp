@@ -2,15 +2,19 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "model/UserMessage.h"
+#include "model/WriteFailure.h"
 #include "model/basMainData.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
 
 #include <QCheckBox>
+#include <QDesktopServices>
+#include <QDir>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace tessaro {
@@ -32,11 +36,29 @@ QString askWorkbookName(QWidget* parent, const QString& defaultName)
     return path;
 }
 
-bool reportWritten(bool written)
+// Tells where the workbook went, with the way to its folder.
+// A workbook of the program is well under this size.
+constexpr qint64 WorkbookBytes = 1024 * 1024;
+
+bool reportWritten(const QString& path, bool written)
 {
-    if (!written)
-        showMessage(ExcelWriteFailedMessage, MsgIcon::Information);
-    return written;
+    if (!written) {
+        // A workbook held open by another program is the usual cause; the
+        // others are named for what they are.
+        const WriteProblem problem = writeProblemOf(path, WorkbookBytes);
+        showMessage(problem == WriteProblem::Other ? ExcelWriteFailedMessage
+                                                   : writeFailureText(path, WorkbookBytes, QString()),
+            MsgIcon::Information);
+        return false;
+    }
+    enum { Close, OpenFolder };
+    const UserMessage notice {
+        QStringLiteral("Excelファイルを保存しました。") + "\n\n" + QDir::toNativeSeparators(path), AppTitle,
+        MsgIcon::Information, MsgButtons::Custom, { QStringLiteral("OK"), QStringLiteral("フォルダを開く") }
+    };
+    if (showMessage(notice) == OpenFolder)
+        QDesktopServices::openUrl(QUrl::fromLocalFile(QFileInfo(path).absolutePath()));
+    return true;
 }
 
 } // namespace
@@ -120,7 +142,7 @@ bool frmExcelOption::MeasurementDataToExcel(QWidget* parent, const AnchorRecord&
     const QString path = askWorkbookName(parent, MeasurementSheetName);
     if (path.isEmpty())
         return false;
-    return reportWritten(WriteMeasurementWorkbook(path, anchor, evaluationContextOf(project()), columns));
+    return reportWritten(path, WriteMeasurementWorkbook(path, anchor, evaluationContextOf(project()), columns));
 }
 
 bool frmExcelOption::AnchorListToExcel(QWidget* parent)
@@ -128,7 +150,7 @@ bool frmExcelOption::AnchorListToExcel(QWidget* parent)
     const QString path = askWorkbookName(parent, AnchorListSheetName);
     if (path.isEmpty())
         return false;
-    return reportWritten(WriteAnchorListWorkbook(path, project()));
+    return reportWritten(path, WriteAnchorListWorkbook(path, project()));
 }
 
 } // namespace tessaro

@@ -150,9 +150,10 @@ frmPreview::~frmPreview()
     QFile::remove(file_);
 }
 
-void frmPreview::ShowForm(QWidget* parent, const QString& pdfFile, const QString& saveName)
+void frmPreview::ShowForm(QWidget* parent, const QString& pdfFile, const QString& saveName, int zoom)
 {
     frmPreview preview(pdfFile, saveName, parent);
+    preview.setZoom(zoom);
     ui::execModal(preview);
 }
 
@@ -260,7 +261,7 @@ void frmPreview::done(int result)
     QDialog::done(result);
 }
 
-void previewDocument(QWidget* parent, const report::ReportEngine& engine, bool ended, const QString& saveName)
+void previewDocument(QWidget* parent, const report::ReportEngine& engine, bool ended, const QString& saveName, int zoom)
 {
     if (!ended) {
         showMessage(QStringLiteral("印刷用のファイルを作成できませんでした。") + "\n" + engine.problems().join("\n"),
@@ -273,7 +274,7 @@ void previewDocument(QWidget* parent, const report::ReportEngine& engine, bool e
         showMessage(QStringLiteral("帳票の作成中に次の問題がありました。") + "\n\n"
                 + engine.problems().mid(0, MaxProblemsShown).join("\n"),
             MsgIcon::Exclamation);
-    frmPreview::ShowForm(parent, engine.outputFile(), saveName);
+    frmPreview::ShowForm(parent, engine.outputFile(), saveName, zoom);
 }
 
 } // namespace tessaro

@@ -27,8 +27,9 @@ public:
     explicit frmPreview(const QString& pdfFile, const QString& saveName = {}, QWidget* parent = nullptr);
     ~frmPreview() override;
 
-    // Shows the document modally; the file is deleted when the window closes.
-    static void ShowForm(QWidget* parent, const QString& pdfFile, const QString& saveName = {});
+    // Shows the document modally at the zoom of the list entry; the file is
+    // deleted when the window closes.
+    static void ShowForm(QWidget* parent, const QString& pdfFile, const QString& saveName = {}, int zoom = Zoom100);
 
     // Current page (1-based) and last page (1 for a document without pages).
     int page() const;
@@ -63,6 +64,7 @@ private:
 
 // Shows the preview of a document the engine has ended, or tells the user
 // that the document could not be written (ended: the result of End).
-void previewDocument(QWidget* parent, const report::ReportEngine& engine, bool ended, const QString& saveName);
+void previewDocument(QWidget* parent, const report::ReportEngine& engine, bool ended, const QString& saveName,
+    int zoom = frmPreview::Zoom100);
 
 } // namespace tessaro

@@ -117,11 +117,13 @@ frmPrintDataSheet::frmPrintDataSheet(QWidget* parent)
         connect(r, &QRadioButton::toggled, this, &frmPrintDataSheet::rangeChanged);
     for (QLineEdit* box : { start_, end_, sheets_ })
         connect(box, &QLineEdit::textChanged, this, &frmPrintDataSheet::refreshPageTotal);
-    const int anchors = p.isBasic() ? 1 : std::max(1, p.anchorCount());
+    // Leaving a range box refuses only what is not a number; whether the
+    // range lies within the anchors is said on OK.
+    constexpr double AnyNumber = 99999;
     connect(start_, &QLineEdit::editingFinished, this,
-        [=, this] { checkEntry(start_, QStringLiteral("印刷範囲"), 1, anchors, "0"); });
+        [=, this] { checkEntry(start_, QStringLiteral("印刷範囲"), -AnyNumber, AnyNumber, "0"); });
     connect(end_, &QLineEdit::editingFinished, this,
-        [=, this] { checkEntry(end_, QStringLiteral("印刷範囲"), 1, anchors, "0"); });
+        [=, this] { checkEntry(end_, QStringLiteral("印刷範囲"), -AnyNumber, AnyNumber, "0"); });
     connect(sheets_, &QLineEdit::editingFinished, this,
         [this] { checkEntry(sheets_, QStringLiteral("シート枚数"), 1, MaxBlankSheets, "#0"); });
     connect(ok, &QPushButton::clicked, this, &frmPrintDataSheet::confirm);

@@ -86,7 +86,7 @@ bool judged(int mode, bool forced, int ordinal, int fromCycle)
 
 } // namespace
 
-EvaluationContext evaluationContextOf(Project& p)
+EvaluationContext evaluationContextOf(const Project& p)
 {
     EvaluationContext ctx;
     ctx.upperRate = p.UpperRateInUse;
@@ -269,6 +269,23 @@ void EvaluateAnchor(AnchorRecord& a, const EvaluationContext& ctx)
 void EvaluateAnchor(AnchorRecord& anchor)
 {
     EvaluateAnchor(anchor, evaluationContextOf(project()));
+}
+
+void EvaluateProject(Project& p)
+{
+    const EvaluationContext ctx = evaluationContextOf(p);
+    if (p.isBasic())
+        EvaluateAnchor(p.Record.WorkingAnchor, ctx);
+    else
+        for (AnchorRecord& a : p.Record.Anchors)
+            EvaluateAnchor(a, ctx);
+}
+
+AnchorRecord EvaluatedCopy(const AnchorRecord& anchor, const Project& p)
+{
+    AnchorRecord copy = anchor;
+    EvaluateAnchor(copy, evaluationContextOf(p));
+    return copy;
 }
 
 } // namespace tessaro

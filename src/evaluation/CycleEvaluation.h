@@ -27,13 +27,20 @@ struct EvaluationContext {
     // Working tables refreshed for load-distribution anchors; none when null.
     LoadDistributionTables* tables = nullptr;
 };
-// The open project's values, with its load-distribution tables.
-EvaluationContext evaluationContextOf(Project& p);
+// The project's values, with the program's load-distribution working tables.
+EvaluationContext evaluationContextOf(const Project& p);
 
 // Refreshes every result of the anchor in place.
 void EvaluateAnchor(AnchorRecord& anchor, const EvaluationContext& ctx);
 // The same with the open project's values.
 void EvaluateAnchor(AnchorRecord& anchor);
+// Every anchor of the project (the one of a basic investigation) evaluated
+// afresh, as after a load: the lists show results as the readings give them.
+void EvaluateProject(Project& p);
+// A copy of the anchor with its results refreshed by the project's values:
+// what every output prints, so that no sheet or list shows results older than
+// the readings and particulars they come from.
+AnchorRecord EvaluatedCopy(const AnchorRecord& anchor, const Project& p);
 
 // (load − initialLoad) × length / (modulus × area × sets), "#####0.00"; sets 0
 // leaves the factor out. −99 for a missing load or when modulus × area (as a

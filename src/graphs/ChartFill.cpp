@@ -4,6 +4,12 @@
 
 namespace tessaro {
 
+ChartExtremes withMargin(ChartExtremes e)
+{
+    constexpr double Margin = 1.05;
+    return { e.xMin * Margin, e.xMax * Margin, e.yMin * Margin, e.yMax * Margin };
+}
+
 ChartFill::ChartFill(ChartData& chart, int group)
     : chart_(chart)
     , group_(group)

@@ -16,6 +16,10 @@ struct ChartExtremes {
     double yMax = 0;
 };
 
+// Bounds widened by a twentieth on every side away from 0, so that the
+// outermost points and their markers stand inside the plot frame.
+ChartExtremes withMargin(ChartExtremes bounds);
+
 class ChartFill {
 public:
     // Starts filling group g of the chart: its series are emptied.

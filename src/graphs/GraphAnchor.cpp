@@ -44,9 +44,7 @@ bool graphSingleCycle(const Project& p, int n)
 
 AnchorRecord evaluatedAnchor(Project& p, int n)
 {
-    AnchorRecord copy = graphAnchor(p, n);
-    EvaluateAnchor(copy, evaluationContextOf(p));
-    return copy;
+    return EvaluatedCopy(graphAnchor(p, n), p);
 }
 
 } // namespace tessaro

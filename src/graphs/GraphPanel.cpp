@@ -2,6 +2,7 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
+#include "planning/AnchorParticulars.h"
 
 namespace tessaro {
 
@@ -31,7 +32,7 @@ GraphPanelTexts graphPanelTexts(const AnchorRecord& a)
     auto entered = [](double v) { return panelNumber(v, v != 0); };
     bool measured = EvaluatedRowCount(a) > 0;
     GraphPanelTexts t;
-    t.tendon = a.Material.MaterialName.trimmed().isEmpty() ? PanelMissingText : a.Material.MaterialName;
+    t.tendon = tendonKind(a).isEmpty() ? PanelMissingText : tendonKind(a);
     t.freeLength = entered(a.Tendon.TensionFreeLength);
     t.modulus = entered(a.Material.TendonModulus);
     t.yieldLoad = entered(a.TendonYieldLoad);

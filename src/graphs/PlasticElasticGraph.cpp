@@ -110,8 +110,9 @@ void drawPlasticElasticGraph(ChartData& chart, const AnchorRecord& a, bool singl
     double left = std::max(largestPermanent, std::trunc(right / 5));
     double top = lastCycleMaxLoad(a.Plan);
     addDeltaMark(chart, fill, elastic, markLoad(a, top));
-    fill.finish({ -left, right, 0, top });
-    absoluteValueLabels(chart, float(right), float(-left), ChartAxisId::X);
+    const ChartExtremes bounds = withMargin({ -left, right, 0, top });
+    fill.finish(bounds);
+    absoluteValueLabels(chart, float(bounds.xMax), float(bounds.xMin), ChartAxisId::X);
 }
 
 } // namespace tessaro

@@ -33,16 +33,16 @@ void setUp(ChartData& chart, TestGraph graph, const QString& xTitle, const QStri
     chart.series(0, 0).name = name;
 }
 
-// The axes run from the extremes written, widened to hold 0: time counts from
+// The axes run from the extremes written, widened to hold 0 (time counts from
 // the start of the test, and a curve starting at T0 or at zero displacement
-// should not lie on the plot frame.
+// should not lie on the plot frame) and by the margin around the points.
 ChartExtremes withOrigin(ChartExtremes e)
 {
     e.xMin = std::min(e.xMin, 0.0);
     e.xMax = std::max(e.xMax, 0.0);
     e.yMin = std::min(e.yMin, 0.0);
     e.yMax = std::max(e.yMax, 0.0);
-    return e;
+    return withMargin(e);
 }
 
 std::span<const Reading> rowsOf(const AnchorRecord& a)
@@ -61,10 +61,10 @@ void drawLoadDisplacementGraph(ChartData& chart, const AnchorRecord& a)
             break;
         fill.add(r.Displacement, valueOrHole(r.Load));
     }
-    ChartExtremes bounds = withOrigin(fill.extremes());
     // A test stopped early still shows where it was planned to go.
-    bounds.yMax = std::max(bounds.yMax, lastCycleMaxLoad(a.Plan));
-    fill.finish(bounds);
+    ChartExtremes points = fill.extremes();
+    points.yMax = std::max(points.yMax, lastCycleMaxLoad(a.Plan));
+    fill.finish(withOrigin(points));
 }
 
 bool drawTimeLoadGraph(ChartData& chart, const AnchorRecord& a)

@@ -412,7 +412,9 @@ void frmGRAPH::printAllGraphs()
         (*options.formats)[std::size_t(int(graph) - 1)] = chart(graph).format();
     report::ReportEngine engine;
     const bool ended = PrintGraphSheets(engine, project(), choice.first, choice.last, options);
-    previewDocument(this, engine, ended, QStringLiteral("試験結果グラフ"));
+    // The landscape sheet of graphs alone is read across the page's width.
+    previewDocument(this, engine, ended, QStringLiteral("試験結果グラフ"),
+        choice.sheet.kind == GraphSheetKind::GraphsOnly ? frmPreview::ZoomPageWidth : frmPreview::Zoom100);
 }
 
 } // namespace tessaro

@@ -31,30 +31,44 @@ void copyMissing(const QString& fromDir, const QString& toDir)
 
 } // namespace
 
+QString canonicalFilePath(const QString& path)
+{
+    if (path.isEmpty())
+        return {};
+    QFileInfo info(path);
+    QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
 QString resourceDir()
 {
     return QDir::cleanPath(programDir() + "/../share/tessaro/resources");
 }
 
-QString resource(const QString& relative) { return resourceDir() + "/" + relative; }
+QString resource(const QString& relative)
+{
+    return resourceDir() + "/" + relative;
+}
 
 QString dataDir()
 {
+    // The same folder for the desktop program and the command line, whatever
+    // the running program calls itself.
     QString dir = qEnvironmentVariable("TESSARO_DATA");
-    if (dir.isEmpty()) {
-        QFileInfo program(programDir());
-        dir = program.isWritable() ? program.absoluteFilePath()
-                                   : QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    }
+    if (dir.isEmpty())
+        dir = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Tessaro";
     QDir().mkpath(dir);
     return QDir::cleanPath(dir);
 }
 
-QString data(const QString& relative) { return dataDir() + "/" + relative; }
+QString data(const QString& relative)
+{
+    return dataDir() + "/" + relative;
+}
 
 void seedDataDir()
 {
-    for (const char* folder : {"FormatFile", "IniChartFile"}) {
+    for (const char* folder : { "FormatFile", "IniChartFile" }) {
         QString from = resource(folder);
         if (QFileInfo(from).isDir())
             copyMissing(from, data(folder));

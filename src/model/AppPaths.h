@@ -5,6 +5,11 @@
 
 namespace tessaro::paths {
 
+// The full path of a file as the program keeps it (current file, recent
+// files): absolute, with links and "." / ".." resolved; a file not written yet
+// keeps its absolute, cleaned path.
+QString canonicalFilePath(const QString& path);
+
 // Read-only resources (report templates, pictures, default format files, the
 // database seed): share/tessaro/resources beside the program's bin folder, in
 // the build tree and the installed tree alike.
@@ -12,8 +17,8 @@ QString resourceDir();
 QString resource(const QString& relative);
 
 // Writable state (databases, INI files, chart formats, format files, temporary
-// documents): TESSARO_DATA when set, else the program folder when writable,
-// else the per-user data location. Created when missing.
+// documents): TESSARO_DATA when set, else the per-user data location
+// (~/.local/share/Tessaro), never beside the program. Created when missing.
 QString dataDir();
 QString data(const QString& relative);
 

@@ -1,9 +1,11 @@
 #include "model/DataFile.h"
 
-#include "model/RecentFiles.h"
+#include "model/OlderReleaseFixups.h"
 #include "model/RecordIO.h"
 #include "model/UserMessage.h"
+#include "model/WriteFailure.h"
 #include "model/VersionTexts.h"
+#include "model/basDataConvert.h"
 #include "model/basMainData.h"
 
 #include <QFile>
@@ -43,27 +45,61 @@ const ReleaseHeader* findHeader(Release r)
     return nullptr;
 }
 
-// The settings saved after the project record, items 4 to 15 of the layout,
-// listed once for writing and reading.
-template <class V, class S>
-void visitSettings(V& v, S& s)
+// The settings saved after the project record, items 4 to 15 of the layout, as
+// each release stored them: listed once for writing (the current release) and
+// reading. Values a release did not store keep those of the empty project the
+// load starts from, or are fixed up after reading.
+template <class V, class P>
+void visitSettings(V& v, P& p, Release release)
 {
+    auto& s = p.Settings;
     v("SummaryTable", s.Summary);
     v("UpperRate", s.UpperRate);
     v("LowerRate", s.LowerRate);
     v("JudgeRangeMode", s.JudgeRangeMode);
     v("JudgeFromCycle", s.JudgeFromCycle);
-    v("RateFactor", s.RateFactor);
-    v("UltimatePullOut", s.UltimatePullOut);
-    v("StandardEdition", s.StandardEdition);
+    if (release <= Release::R206) { // two options of the judgement settings, unsaved since 3.00
+        v("JudgeOption1", p.JudgeOption1);
+        v("RateFactor", s.RateFactor);
+        v("JudgeOption2", p.JudgeOption2);
+    } else {
+        v("RateFactor", s.RateFactor);
+    }
+    if (release >= Release::R202)
+        v("UltimatePullOut", s.UltimatePullOut);
+    if (release >= Release::R300) {
+        v("StandardEdition", s.StandardEdition);
+        Block<10> reserved{}; // five int16, written as 0, skipped when read
+        v("Reserved", reserved);
+        v("CreepJudgeValues", s.CreepJudgeValues);
+        v("TpLimitCoefA", s.TpLimitCoefA);
+        v("TpLimitCoefB", s.TpLimitCoefB);
+        Block<8> reservedToo{}; // four int16, the same
+        v("Reserved", reservedToo);
+    }
+    if (release >= Release::R4002) {
+        v("HeaderBlock", s.Header);
+        v("CreepJudgeExtend", s.CreepJudgeExtend);
+    }
 }
 
-template <class V, class S>
-void visitJudgementSettings(V& v, S& s)
+// The project record as the release stored it, converted into the current one.
+void readProjectRecord(RecordReader& r, Release release, ProjectRecord& record)
 {
-    v("CreepJudgeValues", s.CreepJudgeValues);
-    v("TpLimitCoefA", s.TpLimitCoefA);
-    v("TpLimitCoefB", s.TpLimitCoefB);
+    if (release >= Release::R4004) {
+        r("ProjectRecord", record);
+    } else if (release >= Release::R200) {
+        Release4ProjectRecord older;
+        r("ProjectRecord", older);
+        ConvertRelease4Record(std::move(older), record);
+        if (release <= Release::R206)
+            ConvertRelease2Details(record);
+    } else {
+        Release1ProjectRecord older;
+        r("ProjectRecord", older);
+        ConvertRelease1Record(std::move(older), record);
+        ConvertRelease2Details(record);
+    }
 }
 
 QString oldReleaseMessage(const QString& path)
@@ -72,13 +108,6 @@ QString oldReleaseMessage(const QString& path)
            QStringLiteral("「Velmaro データ変換」プログラムでデータ変換を行ってから読み直して下さい。") + "\n\n\n" +
            QStringLiteral("※「Velmaro データ変換」は、製品CD-ROM内のConvertフォルダにあるSetup.Exeを実行するか、もしくは、") + "\n" +
            QStringLiteral("　ヘルプメニューの「サポートページ」からデータ変換プログラムをダウンロードしてください。");
-}
-
-QString unconvertedReleaseMessage(const QString& path, Release r)
-{
-    return path + "\n\n" + QStringLiteral("このファイルは、Release ") + releaseName(r) +
-           QStringLiteral(" で作成されたデータです。") + "\n" +
-           QStringLiteral("このバージョンのデータ形式からの変換にはまだ対応していないため、読むことが出来ません。");
 }
 
 // Bounds the loaded project to what the model can hold: at most 999 anchors,
@@ -90,10 +119,18 @@ void normaliseLoaded(Project& p)
     p.TestCategory = r.SavedTestCategory == 0 ? 0 : 1;
     std::size_t provided = std::max({r.AnchorLabels.size(), r.AnchorMarks.size(), r.Anchors.size(),
                                      r.CreepSelections.size(), r.Schedules.size()});
-    int n = std::clamp<int>(r.AnchorCount, 0, MaxAnchors);
-    n = std::min(n, int(provided));
+    const int inFile = std::min<int>(std::max<int>(r.AnchorCount, 0), int(provided));
+    int n = std::min(inFile, MaxAnchors);
     if (p.isBasic())
         n = 1;
+    // The anchors beyond the format's limit are not kept: said now, not found
+    // missing after the next save.
+    else if (inFile > MaxAnchors)
+        showMessage(QStringLiteral("このファイルには%1本のアンカーが記録されていますが、"
+                                   "登録できるアンカー総本数は%2本までです。\n先頭の%2本を読み込みました。")
+                        .arg(inFile)
+                        .arg(MaxAnchors),
+                    MsgIcon::Information);
     ResizeAnchorArrays(p, n);
     auto clampCount = [](AnchorRecord& a) {
         a.ReadingCount = std::int16_t(std::clamp<int>(a.ReadingCount, 0, int(a.Readings.size())));
@@ -101,13 +138,6 @@ void normaliseLoaded(Project& p)
     clampCount(r.WorkingAnchor);
     for (AnchorRecord& a : r.Anchors)
         clampCount(a);
-}
-
-void forEachAnchor(Project& p, const std::function<void(AnchorRecord&)>& f)
-{
-    f(p.Record.WorkingAnchor);
-    for (AnchorRecord& a : p.Record.Anchors)
-        f(a);
 }
 
 } // namespace
@@ -155,35 +185,24 @@ QByteArray encodeProject(const Project& p)
     w("SavedByVersion", p.SavedByVersion);
     w("SavedOnOS", p.SavedOnOS);
     w("ProjectRecord", p.Record);
-    visitSettings(w, p.Settings);
-    for (int i = 0; i < 5; ++i)
-        w("Reserved", std::int16_t(0));
-    visitJudgementSettings(w, p.Settings);
-    for (int i = 0; i < 4; ++i)
-        w("Reserved", std::int16_t(0));
-    w("HeaderBlock", p.Settings.Header);
-    w("CreepJudgeExtend", p.Settings.CreepJudgeExtend);
+    visitSettings(w, p, Release::R4005);
     return out;
 }
 
-void decodeCurrentLayout(const QByteArray& body, Release release, Project& p)
+void decodeDataFile(const QByteArray& body, Release release, Project& p)
 {
     RecordReader r(body.constData(), std::size_t(body.size()));
-    r("SavedByVersion", p.SavedByVersion);
-    r("SavedOnOS", p.SavedOnOS);
-    p.FromOlderRelease = false;
+    if (release != Release::R102) {
+        r("SavedByVersion", p.SavedByVersion);
+        r("SavedOnOS", p.SavedOnOS);
+    }
+    p.FromOlderRelease = release < Release::R4002;
     ResetProjectHeader(p);
-    r("ProjectRecord", p.Record);
-    visitSettings(r, p.Settings);
-    r.skip(5 * 2);
-    visitJudgementSettings(r, p.Settings);
-    r.skip(4 * 2);
-    r("HeaderBlock", p.Settings.Header);
-    r("CreepJudgeExtend", p.Settings.CreepJudgeExtend);
+    readProjectRecord(r, release, p.Record);
+    visitSettings(r, p, release);
 
     normaliseLoaded(p);
-    if (release == Release::R4004)
-        forEachAnchor(p, [](AnchorRecord& a) { a.TendonYieldLoad = 1.0f; });
+    FixOlderReleaseValues(release, p);
     NormaliseRates(p);
     if (p.Settings.RateFactor == 0)
         p.Settings.RateFactor = 1.0f;
@@ -201,10 +220,10 @@ bool SaveDataFile(const QString& path)
     QSaveFile file(path);
     bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
     if (!ok) {
-        showMessage(file.errorString() + "\n\n" + QStringLiteral("ファイル名：") + path, MsgIcon::Exclamation);
+        showMessage(writeFailureText(path, bytes.size(), file.errorString()) + "\n\n" + QStringLiteral("ファイル名：") + path,
+                    MsgIcon::Exclamation);
         return false;
     }
-    recent::AddRecentFile(path);
     p.FromOlderRelease = false;
     return true;
 }
@@ -242,18 +261,12 @@ bool LoadDataFile(const QString& path)
         showMessage(QStringLiteral("Tessaroのデータではありません。ファイル形式が違います。") + "\n\n     " + path,
                     MsgIcon::Exclamation);
         return false;
-    case Release::R4004:
-    case Release::R4005:
-        break;
     default:
-        showMessage(unconvertedReleaseMessage(path, release), MsgIcon::Exclamation);
-        return false;
+        break;
     }
 
     // Read in place: a full project is tens of megabytes, not worth a copy.
-    decodeCurrentLayout(QByteArray::fromRawData(bytes.constData() + HeaderLength, bytes.size() - HeaderLength),
-                        release, p);
-    recent::AddRecentFile(path);
+    decodeDataFile(QByteArray::fromRawData(bytes.constData() + HeaderLength, bytes.size() - HeaderLength), release, p);
     p.LoadFailed = false;
     return true;
 }

@@ -9,6 +9,7 @@
 
 namespace tessaro {
 
+// In the order of the releases: older releases compare less.
 enum class Release { R100, R101, R102, R103, R200, R202, R206, R300, R4002, R4003, R4004, R4005, Unknown };
 
 inline constexpr int HeaderLength = 64;
@@ -21,9 +22,10 @@ QString releaseName(Release release); // "4.005"
 
 // The bytes of the whole file for the project, with the current header.
 QByteArray encodeProject(const Project& p);
-// Reads items 2..15 of a file of the current layout (4.004 and 4.005) that
-// follow the header; a truncated file loads up to where it ends.
-void decodeCurrentLayout(const QByteArray& body, Release release, Project& p);
+// Reads what follows the header of a file of the release into the project,
+// converting the records of older releases; a truncated file loads up to where
+// it ends.
+void decodeDataFile(const QByteArray& body, Release release, Project& p);
 
 bool SaveDataFile(const QString& path);
 bool LoadDataFile(const QString& path);

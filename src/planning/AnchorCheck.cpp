@@ -27,10 +27,10 @@ bool unloadingMissing(const AnchorSpec2& s)
     return (s.LoadChangeBySpeed ? s.UnloadingRate : s.UnloadingMinutes) <= 0;
 }
 
+// The test name of a pull-out test is the category text the window shows, so
+// it is never missing.
 int basicConditionsCode(const AnchorRecord& a)
 {
-    if (a.AnchorNote.isEmpty())
-        return 2;
     if (missing(a.DesignSkinFriction))
         return 25;
     if (a.DrillDiameter <= 0)
@@ -138,9 +138,8 @@ bool needsReductionCoefficient(const QString& productName)
 
 int AnchorCheckCode(const AnchorRecord& anchor, const HoldingSchedule& schedule, bool basicProject)
 {
-    for (int code :
-        { basicProject ? basicConditionsCode(anchor) : qualityConditionsCode(anchor),
-            particularsCode(anchor, basicProject), planCode(anchor, schedule, basicProject), identityCode(anchor) }) {
+    for (int code : { basicProject ? basicConditionsCode(anchor) : qualityConditionsCode(anchor),
+             particularsCode(anchor, basicProject), planCode(anchor, schedule, basicProject), identityCode(anchor) }) {
         if (code != 0)
             return code;
     }

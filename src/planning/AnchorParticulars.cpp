@@ -50,6 +50,21 @@ QString pullOutResistanceText(const AnchorRecord& anchor)
     return formatNumber(tug, "######0.00");
 }
 
+QString tendonKind(const AnchorRecord& anchor)
+{
+    const QString material = anchor.Material.MaterialName.trimmed();
+    return material.isEmpty() ? anchor.Spec2.Designation.trimmed() : material;
+}
+
+QString productWithTendonKind(const AnchorRecord& anchor)
+{
+    const QString kind = tendonKind(anchor);
+    const QString product = anchor.Tendon.AnchorTypeName;
+    if (kind.isEmpty())
+        return product;
+    return product.isEmpty() ? kind : product + QStringLiteral(" (") + kind + QStringLiteral(")");
+}
+
 void refreshDerivedParticulars(AnchorRecord& anchor, bool basicProject)
 {
     refreshLockOff(anchor);

@@ -27,6 +27,14 @@ void refreshBodySpacings(AnchorRecord& anchor);
 // displayed text ("######0.00"); "" while one of them is missing.
 QString pullOutResistanceText(const AnchorRecord& anchor);
 
+// The kind of tendon ("4S12.7"): the tendon material's name, else the
+// designation taken from the product database, where the program keeps it;
+// "" when neither was given.
+QString tendonKind(const AnchorRecord& anchor);
+// The product name with the tendon kind: "摩擦引張型アンカー E5-7 (4S12.7)",
+// or the product name alone without a kind.
+QString productWithTendonKind(const AnchorRecord& anchor);
+
 // Everything above, then Lsf (stored in TensionFreeLength). A basic
 // investigation also refreshes its Tug text.
 void refreshDerivedParticulars(AnchorRecord& anchor, bool basicProject);

@@ -9,9 +9,6 @@ namespace {
 
 const QString LoadAxisTitle = QStringLiteral("荷重 (kN)");
 
-// Room beyond the outermost points, so that their markers are not cut at the frame.
-constexpr double Margin = 1.05;
-
 // The highest load the plan reaches: the maximum load of its last cycle.
 float plannedTop(const LoadPlan& plan)
 {
@@ -36,11 +33,11 @@ void FillInputChart(ChartData& chart, const std::vector<Reading>& rows, int rowC
             fill.add(r.Displacement, r.Load);
     }
     ChartExtremes bounds = fill.extremes();
-    bounds.xMin = std::min(bounds.xMin, 0.0) * Margin;
-    bounds.xMax = std::max(bounds.xMax, 0.0) * Margin;
-    bounds.yMin = std::min(bounds.yMin, 0.0) * Margin;
-    bounds.yMax = std::max(bounds.yMax, double(plannedTop(plan))) * Margin;
-    fill.finish(bounds);
+    bounds.xMin = std::min(bounds.xMin, 0.0);
+    bounds.xMax = std::max(bounds.xMax, 0.0);
+    bounds.yMin = std::min(bounds.yMin, 0.0);
+    bounds.yMax = std::max(bounds.yMax, double(plannedTop(plan)));
+    fill.finish(withMargin(bounds));
 }
 
 void FillElasticCheckChart(ChartData& chart, const AnchorRecord& a)
@@ -76,11 +73,10 @@ void FillElasticCheckChart(ChartData& chart, const AnchorRecord& a)
         fill.add(3, r.Elastic, a.Readings[std::size_t(peak - 1)].Load);
     }
     ChartExtremes bounds = fill.extremes();
-    bounds.xMin = std::min(bounds.xMin, 0.0) * Margin;
-    bounds.xMax *= Margin;
-    bounds.yMin = std::min(bounds.yMin, 0.0) * Margin;
-    bounds.yMax = std::max(bounds.yMax, double(tp)) * Margin;
-    fill.finish(bounds);
+    bounds.xMin = std::min(bounds.xMin, 0.0);
+    bounds.yMin = std::min(bounds.yMin, 0.0);
+    bounds.yMax = std::max(bounds.yMax, double(tp));
+    fill.finish(withMargin(bounds));
 }
 
 } // namespace tessaro

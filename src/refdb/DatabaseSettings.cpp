@@ -2,6 +2,8 @@
 
 #include "model/AppPaths.h"
 #include "model/IniFile.h"
+#include "model/UserMessage.h"
+#include "model/WriteFailure.h"
 
 #include <QDir>
 
@@ -40,9 +42,16 @@ void LoadDatabaseSettings(const UpgradeSteps& steps)
     IniFile ini(settingsFilePath());
     int version = CurrentSchemaLevel;
     if (!ini.exists()) {
-        ini.setValue(VersionSection, "Version", QString::number(CurrentSchemaLevel));
-        ini.setValue(AnchorSection, "FileName", DefaultAnchorDb);
-        ini.setValue(JackSection, "FileName", DefaultJackDb);
+        const bool written = ini.setValue(VersionSection, "Version", QString::number(CurrentSchemaLevel))
+            && ini.setValue(AnchorSection, "FileName", DefaultAnchorDb)
+            && ini.setValue(JackSection, "FileName", DefaultJackDb);
+        // The program goes on with the default names; the user should know
+        // that nothing of the reference data can be kept.
+        if (!written)
+            showMessage(QStringLiteral("参照データベースの設定ファイルを作成できませんでした。") + "\n"
+                    + writeFailureText(settingsFilePath(), 0, QString()) + "\n\n" + QStringLiteral("ファイル：")
+                    + QDir::toNativeSeparators(settingsFilePath()),
+                MsgIcon::Exclamation);
     } else {
         version = ini.value(VersionSection, "Version").toInt();
     }

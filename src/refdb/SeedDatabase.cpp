@@ -1,6 +1,7 @@
 #include "refdb/SeedDatabase.h"
 
 #include "model/AppPaths.h"
+#include "model/WriteFailure.h"
 #include "refdb/DbSession.h"
 #include "refdb/SchemaUpgrade.h"
 #include "refdb/SqlScript.h"
@@ -15,10 +16,6 @@ namespace {
 
 const QString CreateLead = QStringLiteral("参照データベースを作成できませんでした。");
 
-QString folderHint(const QString& systemText)
-{
-    return QStringLiteral("フォルダーに書き込めるか確認してください。（") + systemText + QStringLiteral("）");
-}
 
 QStringList seedFiles(DbKind kind)
 {
@@ -74,14 +71,14 @@ bool createDatabase(DbKind kind, const QString& path, int level)
     // never stands under the database's name.
     QTemporaryFile building(target.absolutePath() + "/.creating-XXXXXX.db");
     if (!building.open()) {
-        reportProblem(kind, path, DbProblem::CannotCreate, {}, folderHint(building.errorString()));
+        reportProblem(kind, path, DbProblem::CannotCreate, {}, writeFailureText(path, 0, building.errorString()));
         return false;
     }
     building.close();
     if (!fillDatabase(kind, building.fileName(), path, *statements, level))
         return false;
     if (!building.rename(path)) {
-        reportProblem(kind, path, DbProblem::CannotCreate, {}, folderHint(building.errorString()));
+        reportProblem(kind, path, DbProblem::CannotCreate, {}, writeFailureText(path, 0, building.errorString()));
         return false;
     }
     building.setAutoRemove(false);

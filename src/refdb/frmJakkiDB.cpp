@@ -4,6 +4,7 @@
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
+#include "planning/basKajyuu.h"
 #include "refdb/JackDatabase.h"
 #include "refdb/frmJakki.h"
 #include "ui/Chart2D.h"
@@ -74,9 +75,13 @@ int storedNumber(const QString& name)
     return stored ? stored->No : -1;
 }
 
+// Another jack reads other pressures for the same loads: the plan's gauge
+// pressures follow it, and the reading sheet is made again at the next input.
 void setAnchorJack(Project& p, int index, AnchorRecord& anchor, const JackRecord& jack)
 {
     anchor.Jack = jack;
+    anchor.EditFlag = 0;
+    FillPlanGauges(anchor);
     if (index >= 1 && index <= int(p.Record.AnchorLabels.size()) && index <= int(p.Record.AnchorMarks.size())) {
         p.Record.AnchorLabels[std::size_t(index - 1)] = jack.JackName;
         p.Record.AnchorMarks[std::size_t(index - 1)] = jack.JackNo;

@@ -1,5 +1,6 @@
 #include "shell/AnchorSpecPanel.h"
 
+#include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
 #include "model/basMainData.h"
 #include "planning/AnchorCheck.h"
@@ -99,8 +100,10 @@ ui::TextBox* AnchorSpecPanel::text(
     auto* box = new ui::TextBox(this);
     box->setObjectName(name);
     texts_.push_back({ box, get, set });
-    // Product names are longer than the box: the whole name shows as its tip.
+    // Product names are longer than the box: the box shows their beginning
+    // when it is not being edited, and the whole name as its tip.
     connect(box, &QLineEdit::textChanged, box, &QWidget::setToolTip);
+    connect(box, &ui::EntryBox::LostFocus, box, [box] { box->setCursorPosition(0); });
     connect(box, &QLineEdit::textEdited, this,
         [this, set](const QString& t) { store([&](AnchorRecord& a) { set(a, t.trimmed()); }); });
     return box;
@@ -170,8 +173,10 @@ void AnchorSpecPanel::load()
         int i = b.get(a);
         b.combo->setCurrentIndex(i < b.combo->count() ? i : -1);
     }
-    for (const TextBinding& b : texts_)
+    for (const TextBinding& b : texts_) {
         b.box->setText(b.get(a));
+        b.box->setCursorPosition(0);
+    }
     showDerived(a);
 }
 
@@ -182,6 +187,8 @@ void AnchorSpecPanel::store(const std::function<void(AnchorRecord&)>& write)
     AnchorRecord& a = project().currentAnchor();
     write(a);
     refreshDerivedParticulars(a, isBasicProject());
+    // Set amount, lock-off load, lengths and modulus enter the results.
+    EvaluateAnchor(a);
     applyModes(a);
     showDerived(a);
     emit edited();
@@ -225,7 +232,7 @@ void AnchorSpecPanel::showDerived(const AnchorRecord& a)
                 : QStringLiteral("× Td"));
     else
         lblTeityaku_->clear();
-    lblTug_->setText(a.Spec2.PullOutResistanceText);
+    lblTug_->setText(pullOutResistanceText(a));
     lblT0_->setText(shownNumber(a.Plan.InitialLoad, "###0.00"));
     lblTp_->setText(shownNumber(a.Plan.PlannedMaxLoad, "###0.00"));
     const ProjectRecord& r = project().Record;

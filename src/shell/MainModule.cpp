@@ -1,5 +1,6 @@
 #include "shell/MainModule.h"
 
+#include "evaluation/CycleEvaluation.h"
 #include "model/AppPaths.h"
 #include "model/DataFile.h"
 #include "model/UserMessage.h"
@@ -18,6 +19,8 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 namespace tessaro::MainModule {
 namespace {
@@ -31,7 +34,37 @@ void useJapaneseFont()
     }
 }
 
+// Qt's own dialogs (file dialogs, standard buttons) speak Japanese like the
+// rest of the program.
+void useJapaneseQtTexts()
+{
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const char* catalogue : { "qtbase_ja", "qt_ja" }) {
+        auto* translator = new QTranslator(qApp);
+        if (translator->load(QString::fromLatin1(catalogue), folder))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
+}
+
+// A later start hands its file over; without a file it is refused.
+int refuseSecondStart(SingleInstance& instance, const QString& file)
+{
+    if (!file.isEmpty() && instance.handOver(paths::canonicalFilePath(file)))
+        return 0;
+    showMessage(QStringLiteral("既に起動されています"), MsgIcon::Critical);
+    return 0;
+}
+
 } // namespace
+
+void setUpApplication()
+{
+    QApplication::setApplicationName(AppTitle);
+    useJapaneseFont();
+    useJapaneseQtTexts();
+}
 
 QString commandLineFile(const QStringList& arguments)
 {
@@ -46,29 +79,25 @@ bool LoadFromCommandLine(frmMain& main, const QString& path)
     if (path.isEmpty() || !LoadDataFile(path))
         return false;
     Project& p = project();
+    EvaluateProject(p);
     main.setTestTypeButton(p.isBasic());
     main.Main_Data_Load(1, p.TestCategory);
     main.Shiken();
     if (p.isBasic())
         ResizeAnchorArrays(p, 1);
-    main.Main_FileNameRefrash(QFileInfo(path).fileName());
-    main.CurrentPath = path;
+    main.setCurrentFile(path);
+    main.Main_FileNameRefrash(QFileInfo(main.CurrentPath).fileName());
     return true;
 }
 
 int run(const QStringList& arguments)
 {
-    QApplication::setApplicationName(AppTitle);
-    QApplication::setApplicationDisplayName(AppTitle);
-    useJapaneseFont();
+    setUpApplication();
     ui::installMessageBoxes();
     ui::installDocumentChartDrawing();
-
     SingleInstance instance;
-    if (!instance.acquire()) {
-        showMessage(QStringLiteral("既に起動されています"), MsgIcon::Critical);
-        return 0;
-    }
+    if (!instance.acquire())
+        return refuseSecondStart(instance, commandLineFile(arguments));
 
     DlgSplash splash;
     splash.show();
@@ -84,6 +113,7 @@ int run(const QStringList& arguments)
 
     frmMain main;
     main.show();
+    QObject::connect(&instance, &SingleInstance::fileRequested, &main, &frmMain::openRequestedFile);
     StartUpdateChecker(false);
 
     if (!LoadFromCommandLine(main, commandLineFile(arguments))) {
@@ -96,7 +126,8 @@ int run(const QStringList& arguments)
         case frmStart::EndProgram:
             main.closeWithoutAsking();
             return 0;
-        default: break;
+        default:
+            break;
         }
     }
     main.RebuildRecentMenu();

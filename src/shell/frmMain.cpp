@@ -383,12 +383,17 @@ void frmMain::refreshStatus()
     statusHint_->setText(listEditing_ ? ListHint : QString());
 }
 
-bool frmMain::checkAnchorOnScreen()
+int frmMain::anchorOnScreenCode() const
 {
     Project& p = project();
     if (!p.isBasic() && p.anchorCount() < 1)
-        return true;
-    int code = AnchorCheckCode(p.currentAnchor(), p.currentSchedule(), p.isBasic());
+        return 0;
+    return AnchorCheckCode(p.currentAnchor(), p.currentSchedule(), p.isBasic());
+}
+
+bool frmMain::checkAnchorOnScreen()
+{
+    int code = anchorOnScreenCode();
     if (code == 0)
         return true;
     QString message = AnchorCheckMessage(code);
@@ -425,7 +430,11 @@ bool frmMain::switchView(bool toList)
 {
     if (toList == listView_)
         return true;
-    if (!checkAnchorOnScreen())
+    // A blank anchor (a row not yet used) does not keep the user from the list,
+    // where rows are copied and inserted.
+    Project& p = project();
+    const bool blank = !p.isBasic() && p.anchorCount() >= 1 && !anchorHasInput(p.currentAnchor());
+    if (!blank && !checkAnchorOnScreen())
         return false;
     int code = AnchorListCheckCode(project());
     if (code != 0) {

@@ -36,6 +36,10 @@ public:
     void Shiken();
     void Main_Data_Load(int anchorIndex, int category);
     void RebuildRecentMenu();
+    // The data file the window now works on, after it was loaded or saved:
+    // kept as a full path, put first in the recent files, and its folder is
+    // where the file dialogs open.
+    void setCurrentFile(const QString& path);
 
     // Toolbar button 18: pressed for a basic investigation project.
     void setTestTypeButton(bool pressed);
@@ -75,10 +79,15 @@ public:
     void QuoltHp_Click(int index);
     void clearRecentList();
     bool openRecent(int index);
+    // A file handed over by a later start of the program: the window comes to
+    // the front and opens it as a recent file is opened.
+    void openRequestedFile(const QString& path);
 
     // The anchor check of the anchor on screen; its message is shown when an
     // item is missing. True when the anchor is complete.
     bool checkAnchorOnScreen();
+    // The code of that check without its message (0: complete).
+    int anchorOnScreenCode() const;
 
     // State that the commands' rules read.
     int selectedRow() const;
@@ -124,6 +133,7 @@ private:
     bool startNewProject(int category);
     bool openFile();
     bool loadChosenFile(const QString& path);
+    bool openPath(const QString& path);
     bool save();
     bool saveAs();
 

@@ -1,6 +1,8 @@
 // File commands of the main window: new project, open, save, save as, recent
 // files and the change of test type, with their save prompts.
 
+#include "evaluation/CycleEvaluation.h"
+#include "model/AppPaths.h"
 #include "model/DataFile.h"
 #include "model/RecentFiles.h"
 #include "model/UserMessage.h"
@@ -8,8 +10,10 @@
 #include "planning/HoldingTimes.h"
 #include "shell/MainCommands.h"
 #include "shell/frmMain.h"
+#include "shell/frmStart.h"
 #include "ui/FileDialogs.h"
 
+#include <QApplication>
 #include <QFileInfo>
 
 namespace tessaro {
@@ -121,6 +125,7 @@ bool frmMain::openFile()
         if (!loadChosenFile(path))
             return false;
     }
+    EvaluateProject(p);
     Busy = true;
     p.CurrentAnchor = 1;
     setTestTypeButton(p.isBasic());
@@ -142,7 +147,7 @@ bool frmMain::loadChosenFile(const QString& path)
 {
     const bool existed = QFileInfo(path).isFile();
     if (LoadDataFile(path)) {
-        CurrentPath = path;
+        setCurrentFile(path);
         return true;
     }
     if (existed) {
@@ -158,12 +163,37 @@ bool frmMain::loadChosenFile(const QString& path)
 bool frmMain::openRecent(int index)
 {
     const QStringList files = recent::files();
-    if (index < 1 || index > files.size() || !askSaveIfChanged())
-        return false;
-    if (!loadChosenFile(files[index - 1]))
+    return index >= 1 && index <= files.size() && openPath(files[index - 1]);
+}
+
+// Opens a file named without the open dialog, after the save prompt.
+bool frmMain::openPath(const QString& path)
+{
+    if (!askSaveIfChanged() || !loadChosenFile(path))
         return false;
     project().OpenedFromRecent = 1;
     return openFile();
+}
+
+void frmMain::openRequestedFile(const QString& path)
+{
+    setWindowState(windowState() & ~Qt::WindowMinimized);
+    raise();
+    activateWindow();
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* start = qobject_cast<frmStart*>(modal)) {
+        start->openFile(path);
+        return;
+    }
+    // Windows opened from here work on the anchor on screen: the file waits
+    // until they are closed.
+    if (modal) {
+        showMessage(QStringLiteral("開いている画面を閉じてから、もう一度ファイルを開いてください。") + "\n\n"
+                + QStringLiteral("ファイル名：") + path,
+            MsgIcon::Information);
+        return;
+    }
+    openPath(path);
 }
 
 bool frmMain::save()
@@ -172,6 +202,7 @@ bool frmMain::save()
         return saveAs();
     if (!SaveDataFile(CurrentPath))
         return false;
+    setCurrentFile(CurrentPath);
     DataChanged = false;
     return true;
 }
@@ -187,10 +218,17 @@ bool frmMain::saveAs()
         return false;
     if (!SaveDataFile(path))
         return false;
-    CurrentPath = path;
-    Main_FileNameRefrash(QFileInfo(path).fileName());
+    setCurrentFile(path);
+    Main_FileNameRefrash(QFileInfo(CurrentPath).fileName());
     DataChanged = false;
     return true;
+}
+
+void frmMain::setCurrentFile(const QString& path)
+{
+    CurrentPath = paths::canonicalFilePath(path);
+    recent::AddRecentFile(CurrentPath);
+    ui::setDialogFolder(QFileInfo(CurrentPath).absolutePath());
 }
 
 void frmMain::clearRecentList()

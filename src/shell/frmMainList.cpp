@@ -34,11 +34,14 @@ void frmMain::cmdPrev_Click()
     Project& p = project();
     if (p.CurrentAnchor <= 1)
         return;
-    if (!checkAnchorOnScreen()) {
+    if (anchorOnScreenCode() != 0) {
         // An anchor that had its name when it was shown stays until it is
-        // complete; a new one may be left, its reading sheet given up.
-        if (!ShownAnchorNo.isEmpty())
+        // complete (the check says what is missing); a new one may be left,
+        // its reading sheet given up, after one question.
+        if (!ShownAnchorNo.isEmpty()) {
+            checkAnchorOnScreen();
             return;
+        }
         QString question
             = QStringLiteral("現在、編集中のアンカー孔番 (No.%1) のデータを破棄して、前のアンカー孔番に戻りますか？")
                   .arg(p.CurrentAnchor);

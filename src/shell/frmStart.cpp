@@ -11,6 +11,7 @@
 #include "shell/frmTitle.h"
 #include "ui/Modal.h"
 
+#include <QButtonGroup>
 #include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -83,6 +84,10 @@ frmStart::frmStart(frmMain* main, QWidget* parent)
     layout->addWidget(openBox);
     layout->addLayout(bottom);
 
+    // The two choices stand in separate frames: one group makes them exclusive.
+    auto* choices = new QButtonGroup(this);
+    choices->addButton(option_[0], 0);
+    choices->addButton(option_[1], 1);
     connect(option_[0], &QRadioButton::toggled, this, [this](bool on) {
         if (on)
             chooseOption(0);
@@ -139,11 +144,15 @@ void frmStart::CmdOpenFile()
 void frmStart::CmdRecentFile()
 {
     QString path;
-    if (!frmRecentFile::ShowForm(this, path) || path.isEmpty())
-        return;
+    if (frmRecentFile::ShowForm(this, path) && !path.isEmpty())
+        openFile(path);
+}
+
+void frmStart::openFile(const QString& path)
+{
     if (!LoadDataFile(path))
         return;
-    main_->CurrentPath = path;
+    main_->setCurrentFile(path);
     project().OpenedFromRecent = 1;
     main_->MenuBarF_Click(1);
     closeByProgram(FileOpened);

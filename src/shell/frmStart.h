@@ -24,6 +24,8 @@ public:
     void CmdNewFile(int index);
     void CmdOpenFile();
     void CmdRecentFile();
+    // Loads the file, lets the main window show it and closes with FileOpened.
+    void openFile(const QString& path);
     // Closing from the program's own code does not ask.
     void closeByProgram(int result);
 

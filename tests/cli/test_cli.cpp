@@ -1,9 +1,11 @@
 // tessaro-cli dump, resave, evaluate and sheet on data files written for the purpose.
 
 #include "support/AnchorFixtures.h"
+#include "support/OlderReleaseFiles.h"
 #include "support/TestSupport.h"
 
 #include "model/DataFile.h"
+#include "model/RecentFiles.h"
 #include "model/basMainData.h"
 #include "planning/HoldingTimes.h"
 #include "recording/ReadingSheet.h"
@@ -70,6 +72,26 @@ TEST(Cli, DumpPrintsTheProjectUnderItsFieldNamesAndResaveWritesTheSameFile)
     QString out = test::tempPath("resaved.tsx");
     ASSERT_EQ(test::runCli({ "resave", in, out }), 0);
     EXPECT_EQ(test::fileBytes(out), test::fileBytes(in));
+    EXPECT_TRUE(recent::files().isEmpty()) << "the desktop program's recent files are its own";
+}
+
+TEST(Cli, OlderFilesAreDumpedWithTheReleaseReadAndResavedInTodaysLayout)
+{
+    qualityProjectFile();
+    const QString older = test::tempPath("older.tsn");
+    ASSERT_TRUE(test::writeFile(older, test::olderReleaseFile(project(), Release::R206)));
+    const QByteArray olderBytes = test::fileBytes(older);
+    QJsonObject o = runJson("dump", older).object();
+    EXPECT_EQ(o["release"].toString(), "2.06");
+    EXPECT_TRUE(o["FromOlderRelease"].toBool());
+    // The row holds 6270; release 2.06 counted minutes, so it reads as 6270 × 60 seconds.
+    QJsonObject reading = o["Anchors"].toArray()[0].toObject()["Readings"].toArray()[53].toObject();
+    EXPECT_EQ(reading["ElapsedTime"].toInt(), 6270 * 60);
+
+    QString out = test::tempPath("resaved-older.tsx");
+    ASSERT_EQ(test::runCli({ "resave", older, out }), 0);
+    EXPECT_EQ(runJson("dump", out).object()["release"].toString(), "4.005");
+    EXPECT_EQ(test::fileBytes(older), olderBytes);
 }
 
 TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)

@@ -9,7 +9,8 @@ namespace tessaro::test {
 
 // A quality-assurance project of `anchors` anchors: each the six-cycle test read
 // in full (theory, upper and lower limit at Tp 30, 33 and 27 mm; last cycle
-// elastic 29.95 mm, permanent 1.60 mm) on a tendon "PC鋼より線 φ12.7".
+// elastic 29.95 mm, permanent 1.60 mm) on a tendon chosen from the product
+// database, which keeps its kind as the designation "4S12.7".
 inline void makeGraphProject(Project& p, int anchors)
 {
     InitProject(p, anchors);
@@ -19,7 +20,7 @@ inline void makeGraphProject(Project& p, int anchors)
     for (int n = 1; n <= anchors; ++n) {
         AnchorRecord a = measuredSixCycleAnchor();
         a.AnchorNo = QStringLiteral("A-%1").arg(n);
-        a.Material.MaterialName = QStringLiteral("PC鋼より線 φ12.7");
+        a.Spec2.Designation = QStringLiteral("4S12.7");
         p.anchor(n) = a;
         p.Record.Schedules[std::size_t(n - 1)] = compactSchedule();
     }

@@ -58,9 +58,11 @@ TEST(DataSheetFields, QualityItemsCarryTheLockOffTensionJackAndRemarks)
     p.anchor(1).Tendon.AnchorLength = 0;
     p.anchor(2).ConfirmationTest = 1;
     test::Recorder rec = compose(p);
-    const auto& t = rec.of(Items).at(0).texts;
+    const auto t = rec.of(Items).at(0).texts;
     EXPECT_EQ(t.value("Anctaityou"), ""); // not entered: no false 0
-    EXPECT_EQ(t.value("Teityakuji"), QStringLiteral("初期緊張力  [荷重]  123.45 (kN)   [ゲージ圧]  12.30 (MPa)"));
+    EXPECT_EQ(t.value("Syubetu"), QStringLiteral("摩擦引張型アンカー E-5 (4S12.7)"));
+    // The initial tension as the anchor's particulars give it now.
+    EXPECT_EQ(t.value("Teityakuji"), QStringLiteral("初期緊張力  [荷重]  362.50 (kN)   [ゲージ圧]  36.25 (MPa)"));
     EXPECT_EQ(t.value("MPa"), QStringLiteral("センターホール 500kN"));
     EXPECT_EQ(t.value("Bikou"), QStringLiteral("合格"));
     EXPECT_EQ(rec.of("Title.jfm").at(1).texts.value("Title"),

@@ -105,6 +105,7 @@ TEST(ExcelAnchorList, ColumnsOfTheMainWindowsList)
     a.AnchoringType = 2;
     p.anchor(2).AnchorNo.clear(); // an empty line of the list
     p.anchor(3).ConfirmationTest = 1;
+    p.anchor(3).SetAmount = -1;
     const QString file = test::tempPath("list.xlsx");
     ASSERT_TRUE(WriteAnchorListWorkbook(file, p));
     test::XlsxReader book(file);
@@ -115,6 +116,8 @@ TEST(ExcelAnchorList, ColumnsOfTheMainWindowsList)
     EXPECT_EQ(cells.value({ 9, 1 }).text, QStringLiteral("くさびナット併用"));
     expectNumber(cells, 10, 1, 5, "0.0");
     expectNumber(cells, 18, 1, 9200, "0");
+    // The initial tension as the particulars give it, not a value stored earlier.
+    expectNumber(cells, int(headingRow(cells, 0).indexOf(QStringLiteral("初期緊張力\n(kN)"))), 1, 362.5, "0.00");
     expectNumber(cells, 0, 2, 2, "0"); // the unnamed anchor is an empty line with its number
     EXPECT_FALSE(cells.contains({ 1, 2 }));
     EXPECT_EQ(cells.value({ 2, 3 }).text, QStringLiteral("確認試験"));

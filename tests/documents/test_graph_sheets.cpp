@@ -31,6 +31,7 @@ TEST(GraphSheets, DetailedAndGraphsOnlySheetsOfAMeasuredAnchor)
     ASSERT_EQ(forms.size(), 4u);
     const auto& texts = forms[0].texts;
     EXPECT_EQ(texts.value("AncMeisyou"), "A-2");
+    EXPECT_EQ(texts.value("TendonSyubetu"), "4S12.7");
     EXPECT_EQ(texts.value("Jiyuutyou"), "10000.00"); // Lsf, on which the theoretical values rest
     EXPECT_EQ(texts.value("Dansei"), "29.95");
     EXPECT_EQ(texts.value("Bar"), QStringLiteral("計画最大荷重時の弾性変位量（Tp = 350.00 kN）"));
@@ -58,6 +59,7 @@ TEST(GraphSheets, ValuesNotAvailablePrintADash)
     test::makeGraphProject(project(), 1);
     AnchorRecord& a = project().anchor(1);
     a.Material = {};
+    a.Spec2.Designation.clear();
     for (Reading& r : a.Readings)
         r.Displacement = MissingValue;
     auto forms = compose(project(), 1, 1, { GraphSheetKind::Detailed, false });

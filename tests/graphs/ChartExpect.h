@@ -32,6 +32,9 @@ inline void expectSeries(const ChartData& chart, int s, const std::vector<Pt>& e
     }
 }
 
+// The room the test graphs leave around their outermost points.
+inline constexpr double Margin = 1.05;
+
 // Axis bounds, the data bounds the same.
 inline void expectBounds(const ChartData& chart, double xMin, double xMax, double yMin, double yMax)
 {

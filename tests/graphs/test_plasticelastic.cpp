@@ -12,6 +12,7 @@
 using namespace tessaro;
 using test::expectBounds;
 using test::expectSeries;
+using test::Margin;
 
 namespace {
 
@@ -47,7 +48,7 @@ TEST(PlasticElasticGraph, SixCycleTestSeriesAndAxes)
         { { 0, 50 }, { 5.10, 100 }, { 10.20, 150 }, { 15.05, 200 }, { 19.80, 250 }, { 24.90, 300 }, { 29.95, 350 } });
     expectSeries(chart, PermanentSeries,
         { { 0, 50 }, { -0.30, 100 }, { -0.55, 150 }, { -0.80, 200 }, { -1.10, 250 }, { -1.35, 300 }, { -1.60, 350 } });
-    expectBounds(chart, -6, 33, 0, 350);
+    expectBounds(chart, -6 * Margin, 33 * Margin, 0, 350 * Margin);
     ASSERT_FALSE(chart.x.valueLabels.empty());
     EXPECT_EQ(chart.x.valueLabels.front().value, -10);
     EXPECT_EQ(chart.x.valueLabels.front().text, "10");
@@ -60,7 +61,7 @@ TEST(PlasticElasticGraph, LargePermanentDisplacementSetsTheLeftSide)
     AnchorRecord a = test::measuredSixCycleAnchor();
     a.Readings[53].Displacement = 8.20f;
     ChartData chart = graphOf(evaluated(a));
-    EXPECT_NEAR(chart.x.min, -8.2, 1e-5);
+    EXPECT_NEAR(chart.x.min, -8.2 * Margin, 1e-5);
     EXPECT_NEAR(chart.groups[0].series[ElasticSeries].points.back().x, 23.35, 1e-5);
 }
 
@@ -74,7 +75,7 @@ TEST(PlasticElasticGraph, TestInProgressShowsTheCyclesEvaluatedSoFar)
     ChartData chart = graphOf(evaluated(a));
     expectSeries(chart, ElasticSeries, { { 0, 50 }, { 5.10, 100 }, { 10.20, 150 }, { 15.05, 200 } });
     // The axes still reach the upper line at Tp and the last cycle's load.
-    expectBounds(chart, -6, 33, 0, 350);
+    expectBounds(chart, -6 * Margin, 33 * Margin, 0, 350 * Margin);
     for (std::size_t i = 0; i < 19; ++i)
         a.Readings[i].Displacement = MissingValue;
     test::expectBlank(graphOf(evaluated(a)));

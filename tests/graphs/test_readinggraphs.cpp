@@ -14,6 +14,7 @@ using test::expectBlank;
 using test::expectBounds;
 using test::expectSeries;
 using test::Hole;
+using test::Margin;
 using test::Pt;
 
 namespace {
@@ -36,7 +37,7 @@ TEST(LoadDisplacementGraph, OnePointPerRowInReadingOrder)
     drawLoadDisplacementGraph(chart, a);
     expectSeries(chart, 0, loadDisplacementPoints(a, 54));
     // The top of the test: the end of cycle 6's peak holding, 31.55 mm at 350 kN.
-    expectBounds(chart, 0, 31.55, 0, 350);
+    expectBounds(chart, 0, 31.55 * Margin, 0, 350 * Margin);
 }
 
 // The curves stop at the first row without displacement, even when later rows
@@ -53,7 +54,7 @@ TEST(LoadDisplacementGraph, StopsAtTheFirstMissingDisplacement)
     expectSeries(chart, 0, { { 2, 0.00 }, { 4, 5.20 }, { 8, 5.40 }, { 9.5, 0.32 } });
     drawTimeDisplacementGraph(chart, a, DisplacementSign::Inverted);
     expectSeries(chart, 0, { { 2, 0.00 }, { 4, -5.20 }, { 8, -5.40 }, { 9.5, -0.32 } });
-    expectBounds(chart, 0, 9.5, -5.40, 0);
+    expectBounds(chart, 0, 9.5 * Margin, -5.40 * Margin, 0);
 
     a.Readings[0].Displacement = MissingValue;
     drawLoadDisplacementGraph(chart, a);
@@ -74,7 +75,7 @@ TEST(TimeLoadGraph, EveryRowInMinutes)
     ASSERT_EQ(g.series[0].points.size(), 54u);
     EXPECT_TRUE(g.isHole(g.series[0].points[4]));
     EXPECT_TRUE(g.isHole(g.series[0].points[6]));
-    expectBounds(chart, 0, 104.5, 0, 350);
+    expectBounds(chart, 0, 104.5 * Margin, 0, 350 * Margin);
 }
 
 // An anchor without readings: every graph is a blank 0..100 plot, and the

@@ -45,6 +45,10 @@ TEST(ExcelOption, MeasurementDataGoesToTheChosenWorkbookWithTheColumnsLastChosen
     EXPECT_EQ(cells.value({ 1, 0 }).text, "A-2");
     EXPECT_EQ(cells.value({ 2, 2 }).text, QStringLiteral("荷重\n(kN)")); // no gauge column chosen
     EXPECT_DOUBLE_EQ(cells.value({ 2, 3 }).number, 77.7);
+    // The user is told where the workbook went, with the way to its folder.
+    EXPECT_EQ(test::lastText(messages), QStringLiteral("Excelファイルを保存しました。\n\n") + chosen + ".xlsx");
+    EXPECT_EQ(messages.last().customButtons, QStringList({ "OK", QStringLiteral("フォルダを開く") }));
+    messages.clear();
 
     // Cancelled options or save dialog: nothing is written, the last OK's choice kept.
     modal.expect("frmExcelOption", [](QDialog& d) {
@@ -72,17 +76,19 @@ TEST(ExcelOption, AnchorListAndTheMessageWhenTheFileCannotBeWritten)
     EXPECT_EQ(test::XlsxReader(file).sheet(QStringLiteral("データ一覧表")).value({ 1, 3 }).text, "A-3");
     const QByteArray written = test::readFile(file);
 
-    // A folder where the workbook should go: the system's message, nothing lost.
+    // A folder where the workbook should go, or a missing folder: said as
+    // such, nothing lost.
     const QString folder = test::tempPath("folder.xlsx");
     QDir().mkpath(folder);
     files.answer(folder);
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
-    EXPECT_EQ(
-        test::lastText(messages), QStringLiteral("指定したファイルが開かれているため、Excel変換できませんでした。"));
+    EXPECT_EQ(test::lastText(messages),
+        QStringLiteral("同じ名前のフォルダ「%1」があるため、ファイルを書き込めません。").arg(folder));
     EXPECT_EQ(messages.last().icon, MsgIcon::Information);
     EXPECT_TRUE(QFileInfo(folder).isDir());
     files.answer(test::tempPath("no-such-folder/一覧.xlsx"));
     EXPECT_FALSE(frmExcelOption::AnchorListToExcel(nullptr));
-    EXPECT_EQ(messages.shown().size(), 2u);
+    EXPECT_TRUE(test::lastText(messages).startsWith(QStringLiteral("保存先のフォルダ「")));
+    EXPECT_EQ(messages.shown().size(), 3u); // the notice of the first workbook and two refusals
     EXPECT_EQ(test::readFile(file), written);
 }

@@ -161,7 +161,7 @@ TEST(PdfOutput, DataSheetsAreA4PagesWithTheirJapaneseTexts)
     EXPECT_NEAR(pdf.pagePointSize(0).height(), 841.9, 0.5);
     QString first = pdf.getAllText(0).text();
     EXPECT_TRUE(first.contains(QStringLiteral("適性試験"))) << first.toStdString();
-    EXPECT_TRUE(first.contains(QStringLiteral("123.45"))) << first.toStdString();
+    EXPECT_TRUE(first.contains(QStringLiteral("362.50"))) << first.toStdString();
 }
 
 TEST(PdfOutput, AFileThatCannotBeWrittenIsReportedAndAnOldOneKept)

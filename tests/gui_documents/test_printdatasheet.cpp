@@ -71,8 +71,19 @@ TEST(PrintDataSheet, PageTotalRangeChecksAndThePreview)
     p.CurrentAnchor = 2;
     {
         frmPrintDataSheet w;
-        w.show();
+        test::showActive(w);
         EXPECT_EQ(textOf(w, "LblMaxPage"), QStringLiteral("全３ページ")); // anchor 2: 71 rows
+        {
+            // A number beyond the anchors is kept on leaving its box; OK tells.
+            MessageScript messages;
+            check(w, "Option1_0");
+            auto* start = test::control<QLineEdit>(w, "imtxtStart");
+            start->setFocus();
+            start->setText("7");
+            test::control<QLineEdit>(w, "imtxtEnd")->setFocus();
+            EXPECT_TRUE(messages.empty());
+            EXPECT_EQ(start->text(), "7");
+        }
         setRange(w, "1", "5");
         EXPECT_EQ(textOf(w, "LblMaxPage"), QStringLiteral("全８ページ")); // 1 + 3 + 2 + 1 + 1
         const QString wrong = QStringLiteral("印刷範囲指定が間違っています。入力し直してください。");

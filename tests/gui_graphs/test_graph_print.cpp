@@ -6,6 +6,7 @@
 #include "GraphProject.h"
 
 #include "documents/ReportEngine.h"
+#include "documents/frmPreview.h"
 #include "documents/frmPrintGRAPH.h"
 #include "graphs/frmEffectGraph.h"
 #include "graphs/frmGRAPH.h"
@@ -15,6 +16,7 @@
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 
+#include <QComboBox>
 #include <fcntl.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -67,12 +69,17 @@ bool anyGraphFileLeft()
     return !QDir(paths::dataDir()).entryList({ "GRAPH*.svg", "TmpGphSoukatu*.svg" }).isEmpty();
 }
 
+struct Shown {
+    int pages = 0;
+    QSizeF size; // of the first page
+    int zoom = -1; // the preview's zoom list entry
+};
+
 // Presses the button that composes the document, lets `options` fill in the
-// options window when there is one, and returns the pages of the document the
-// preview showed with the size of its first one.
-std::pair<int, QSizeF> preview(QWidget& window, const char* button, const ui::ModalScript::Driver& options = {})
+// options window when there is one, and returns what the preview showed.
+Shown preview(QWidget& window, const char* button, const ui::ModalScript::Driver& options = {})
 {
-    std::pair<int, QSizeF> shown;
+    Shown shown;
     ui::ModalScript modal;
     if (options) {
         modal.expect("frmPrintGRAPH", [&](QDialog& d) {
@@ -82,8 +89,8 @@ std::pair<int, QSizeF> preview(QWidget& window, const char* button, const ui::Mo
     }
     modal.expect("frmPreview", [&](QDialog& d) {
         const QString file = report::ReportEngine::defaultOutputFile();
-        shown = { test::pdfPages(file), firstPageSize(file) };
-        EXPECT_EQ(test::textOf(d, "lblPage"), QStringLiteral("1/%1").arg(shown.first));
+        shown = { test::pdfPages(file), firstPageSize(file), test::control<QComboBox>(d, "cboScale")->currentIndex() };
+        EXPECT_EQ(test::textOf(d, "lblPage"), QStringLiteral("1/%1").arg(shown.pages));
         d.reject();
     });
     MessageScript messages;
@@ -100,12 +107,14 @@ TEST(GraphPrint, PrintAllShowsTheChosenSheetsOfTheChosenAnchors)
     test::setUpMeasuredProject(4);
     {
         frmGRAPH window;
-        EXPECT_EQ(preview(window, "Command3", [](QDialog& d) { chooseAnchors(d, "2", "4"); }).first, 3);
-        // Graphs only, of the anchor displayed: one landscape A4 page.
-        auto [pages, size] = preview(window, "Command3", [](QDialog& d) { check(d, "Option1_1"); });
-        EXPECT_EQ(pages, 1);
-        EXPECT_NEAR(size.width(), 842, 1);
-        EXPECT_NEAR(size.height(), 595, 1);
+        EXPECT_EQ(preview(window, "Command3", [](QDialog& d) { chooseAnchors(d, "2", "4"); }).pages, 3);
+        // Graphs only, of the anchor displayed: one landscape A4 page, shown
+        // across the width of the window.
+        Shown only = preview(window, "Command3", [](QDialog& d) { check(d, "Option1_1"); });
+        EXPECT_EQ(only.pages, 1);
+        EXPECT_NEAR(only.size.width(), 842, 1);
+        EXPECT_NEAR(only.size.height(), 595, 1);
+        EXPECT_EQ(only.zoom, frmPreview::ZoomPageWidth);
     }
     EXPECT_FALSE(QFile::exists(report::ReportEngine::defaultOutputFile()));
     EXPECT_FALSE(anyGraphFileLeft());
@@ -113,7 +122,7 @@ TEST(GraphPrint, PrintAllShowsTheChosenSheetsOfTheChosenAnchors)
     // The summary window's document: a page per twenty anchors.
     test::setUpMeasuredProject(21);
     frmEffectGraph summary;
-    EXPECT_EQ(preview(summary, "cmdPreview").first, 2);
+    EXPECT_EQ(preview(summary, "cmdPreview").pages, 2);
     EXPECT_FALSE(anyGraphFileLeft());
 }
 

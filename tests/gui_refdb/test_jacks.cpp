@@ -3,6 +3,8 @@
 // the anchor (or every anchor).
 
 #include "WindowDbTest.h"
+#include "planning/GaugeHenkan.h"
+#include "planning/basKajyuu.h"
 #include "refdb/JackDatabase.h"
 #include "refdb/frmJakki.h"
 #include "refdb/frmJakkiDB.h"
@@ -99,6 +101,12 @@ TEST_F(JackDetail, ACheckedTableRewritesTheStoredJackAndEveryAnchorsCopy)
 
 TEST_F(JackDetail, AJackFromTheListReplacesTheAnchorsJack)
 {
+    // A confirmed plan read on the old jack, and a reading sheet made from it.
+    AnchorRecord& a = project().anchor(2);
+    a.Plan = { .PlanSet = 1, .InitialLoad = 60, .PlannedMaxLoad = 240, .StageCount = 2, .CycleMaxLoad = { 150, 240 } };
+    FillPlanGauges(a);
+    a.EditFlag = 1;
+    const float oldGauge = a.Plan.PlannedMaxGauge;
     EXPECT_TRUE(showForm([](QDialog& d) {
         ui::ModalScript list;
         list.expect("frmJakki", [](QDialog& l) {
@@ -109,8 +117,14 @@ TEST_F(JackDetail, AJackFromTheListReplacesTheAnchorsJack)
         EXPECT_EQ(nameBox(d)->Text(), "MS-250");
         click(d, "CmdOK");
     }));
-    EXPECT_EQ(project().anchor(2).Jack.JackNo, 41);
+    EXPECT_EQ(a.Jack.JackNo, 41);
     EXPECT_EQ(project().Record.AnchorLabels[1], "MS-250");
+    // The plan's pressures are those of the new jack; the sheet is made anew.
+    EXPECT_NE(a.Plan.PlannedMaxGauge, oldGauge);
+    EXPECT_FLOAT_EQ(a.Plan.PlannedMaxGauge, ConvertGaugeRounded(a.Jack, 240, LoadToPressure));
+    EXPECT_FLOAT_EQ(a.Plan.StageGauge[0], ConvertGaugeRounded(a.Jack, 150, LoadToPressure));
+    EXPECT_EQ(a.EditFlag, 0);
+    EXPECT_EQ(a.Plan.PlanSet, 1);
     EXPECT_EQ(refdb::findJack("TJ300-01")->No, 5); // the anchor's former jack stays in the list
 }
 

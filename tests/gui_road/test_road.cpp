@@ -1,7 +1,9 @@
-// The road of a multi-cycle test through the program, window by window as the
-// engineer takes it: new project with its works title and jacks, load plan,
-// holding-time schedule, readings typed into the sheet, the graphs' verdict,
-// and the project saved and opened again.
+// The roads of a test through the program, window by window as the engineer
+// takes them. A multi-cycle test: new project with its works title and jacks,
+// load plan, holding-time schedule, readings typed into the sheet, the graphs'
+// verdict, and the project saved and opened again. A pull-out test: a new
+// basic investigation whose particulars are typed and chosen in the main
+// window, up to its measurement input.
 
 #include "gui_shell/MainWindowDriver.h"
 #include "support/AnchorFixtures.h"
@@ -16,6 +18,7 @@
 #include "ui/EntryBoxes.h"
 #include "ui/FileDialogs.h"
 
+#include <QComboBox>
 #include <QLabel>
 #include <QRadioButton>
 
@@ -145,5 +148,68 @@ TEST(Road, MultiCycleTestFromNewProjectToSavedFile)
     EXPECT_EQ(project().Record.WorksName, QStringLiteral("県道改良工事"));
     EXPECT_EQ(project().anchor(1).ReadingCount, rows);
     EXPECT_EQ(encodeProject(project()), saved);
+    EXPECT_TRUE(modal.allUsed());
+}
+
+TEST(Road, PullOutTestFromNewProjectToMeasurementInput)
+{
+    frmMain main;
+    ui::ModalScript modal;
+    MessageScript messages;
+    modal.expect("frmTitle", [](QDialog& d) {
+        d.findChild<QLineEdit*>("TxtKouji")->setText(QStringLiteral("基本調査試験工事"));
+        d.findChild<QPushButton*>("Command1_0")->click();
+    });
+    test::expectTestConditions(modal, 1);
+    {
+        frmStart start(&main);
+        start.findChild<QPushButton*>("CmdNewFile_0")->click();
+        ASSERT_EQ(start.resultCode(), frmStart::NewProject);
+    }
+    ASSERT_TRUE(project().isBasic());
+    EXPECT_EQ(test::textOf(main, "LblCmbKihon"), QStringLiteral("基本調査試験(引抜き試験)"));
+
+    // The particulars as the engineer types and chooses them.
+    auto choose = [&](const char* combo, int index) { test::control<QComboBox>(main, combo)->setCurrentIndex(index); };
+    test::type(main, "imTxtNum", "K-1");
+    test::type(main, "imTxtTeikou", "0.20");
+    test::type(main, "imTxtSakukou", "135");
+    choose("Combo4", 0);
+    choose("Combo6", 0);
+    modal.expect("frmAncDBRefer", [](QDialog& d) {
+        auto* methods = d.findChild<QComboBox*>("Combo1");
+        methods->setCurrentIndex(methods->findText(QStringLiteral("摩擦引張型アンカー　12.7mm"), Qt::MatchStartsWith));
+        d.findChild<ui::SpreadGrid*>()->SetActiveCell(1, 4);
+        d.findChild<QPushButton*>("CmdOK")->click();
+    });
+    test::command(main, "CmdSentaku");
+    test::type(main, "imText1", "9000");
+    test::type(main, "imText3", "6000");
+    test::type(main, "imText5", "1000");
+    choose("Combo2", 0);
+    const AnchorRecord& a = project().Record.WorkingAnchor;
+    EXPECT_EQ(a.Spec2.Designation, "4S12.7");
+    EXPECT_EQ(a.Tendon.TensionFreeLength, 10000);
+    EXPECT_EQ(test::textOf(main, "LblTug"), "508.94");
+
+    // Tp between the pull-out resistance and 0.9 of the tendon's yield load 624 kN.
+    modal.expect("frmKajyuu", [](QDialog& d) {
+        enter(d, "imTxtTo", "60");
+        enter(d, "imTxtTp", "540");
+        enter(d, "imNumber4", "6");
+        d.findChild<QPushButton*>("CmdCalcAuto")->click();
+        d.findChild<QPushButton*>("Command1_0")->click();
+    });
+    test::command(main, "CmdKajyuu");
+    EXPECT_EQ(a.Plan.PlanSet, 1);
+    modal.expect("frmKuripu", [](QDialog& d) { d.findChild<QPushButton*>("CmdOK")->click(); });
+    test::command(main, "CmdKajyuTime");
+
+    // The test name is the one the window shows: the check goes on to the
+    // tendon bond length, which the pull-out test needs before its readings.
+    messages.clear();
+    test::command(main, "MenuView_1");
+    EXPECT_EQ(
+        test::lastText(messages), QStringLiteral("[テンドン拘束長の確認]ボタン内の見かけの周長が入力されていません。"));
     EXPECT_TRUE(modal.allUsed());
 }

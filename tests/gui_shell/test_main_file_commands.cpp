@@ -2,10 +2,12 @@
 // test type, and files that are refused or come from an older release.
 
 #include "support/CompleteAnchors.h"
+#include "support/OlderReleaseFiles.h"
 #include "support/TestSupport.h"
 
 #include "MainWindowDriver.h"
 #include "model/DataFile.h"
+#include "model/RecentFiles.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/FileDialogs.h"
@@ -64,6 +66,7 @@ TEST(frmMainFile, NewProjectRecentFileAndAnotherTestTypeAskFirst)
     test::makeQualityProject(project(), 5);
     QString recent = test::tempPath("recent-five.tsx");
     ASSERT_TRUE(SaveDataFile(recent));
+    recent::setFiles({ recent }); // opened in an earlier session
     test::makeQualityProject(project(), 3);
     frmMain main;
     main.DataChanged = true;
@@ -131,19 +134,36 @@ TEST(frmMainFile, ARefusedFileLeavesAnEmptyProjectNeverSavedOver)
     EXPECT_EQ(project().Record.AnchorCount, 2);
 }
 
-TEST(frmMainFile, AProjectFromAnOlderReleaseIsSavedUnderANewName)
+TEST(frmMainFile, AProjectFromAnOlderReleaseIsSavedUnderANewNameAndTheOlderFileStays)
 {
     test::makeQualityProject(project(), 1);
-    project().FromOlderRelease = true;
+    project().anchor(1).AnchorNo = "A-1";
+    const QString older = test::tempPath("works.tsn");
+    test::writeFile(older, test::olderReleaseFile(project(), Release::R206));
+    const QByteArray olderBytes = test::fileBytes(older);
+    InitProject(project(), 0);
     frmMain main;
-    main.CurrentPath = test::tempPath("converted.tsx");
     ui::FileDialogScript files;
-    QString fresh = test::tempPath("converted-new.tsx");
+    MessageScript messages;
+    files.answer(older);
+    ASSERT_TRUE(main.MenuBarF_Click(1));
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(test::qualityGrid(main)->MaxRows(), 1);
+    EXPECT_TRUE(project().FromOlderRelease);
+
+    // Save asks for a new file, proposing the older file's name.
+    const QString fresh = test::tempPath("works-converted.tsx");
     files.answer(fresh);
     EXPECT_TRUE(main.MenuBarF_Click(3));
-    ASSERT_EQ(files.shown().size(), 1u);
-    EXPECT_TRUE(QFile::exists(fresh));
-    EXPECT_FALSE(QFile::exists(test::tempPath("converted.tsx")));
+    ASSERT_EQ(files.shown().size(), 2u);
+    EXPECT_TRUE(files.shown().back().save);
+    EXPECT_EQ(files.shown().back().initialName, "works");
+    EXPECT_EQ(releaseOfHeader(test::fileBytes(fresh)), Release::R4005);
+    EXPECT_EQ(test::fileBytes(older), olderBytes);
     EXPECT_FALSE(project().FromOlderRelease);
-    EXPECT_EQ(main.windowTitle(), "Tessaro - [converted-new.tsx]");
+    EXPECT_EQ(main.windowTitle(), "Tessaro - [works-converted.tsx]");
+    // From now on the project is saved to its new file without asking.
+    EXPECT_TRUE(main.MenuBarF_Click(3));
+    EXPECT_EQ(files.shown().size(), 2u);
+    EXPECT_EQ(test::fileBytes(older), olderBytes);
 }

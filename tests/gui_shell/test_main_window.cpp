@@ -53,6 +53,7 @@ TEST(frmMainWindow, EntriesAndChoicesOfTheAnchorOnScreen)
     test::makeQualityProject(project(), 2);
     project().anchor(1).Spec2.LoadChangeBySpeed = 1;
     project().anchor(1).Spec2.LoadingRate = 40;
+    project().anchor(1).JackingForce = 86.8f; // left from an earlier evaluation
     frmMain main;
     test::screenshot(main, "frmMain");
     // Passing through the boxes changes nothing.
@@ -62,9 +63,14 @@ TEST(frmMainWindow, EntriesAndChoicesOfTheAnchorOnScreen)
     }
     EXPECT_FALSE(main.DataChanged);
 
+    // A new set amount gives a new initial tension at once:
+    // 360 kN + 6.0 mm × 191 kN/mm² × 138.7 mm² / (10000 − 1000) mm = 377.66 kN.
+    const AnchorRecord& a = project().anchor(1);
+    type(main, "imTxtKusabi", "6.0");
+    EXPECT_FLOAT_EQ(a.JackingForce, 377.66f);
+
     // A new free length gives a new Lsf, shown beside the box and in the list.
     type(main, "imText1", "12000");
-    const AnchorRecord& a = project().anchor(1);
     EXPECT_EQ(a.Tendon.TensionFreeLength, 13000);
     EXPECT_EQ(textOf(main, "LblKintyouJiyuutyou"), "13000");
     EXPECT_EQ(test::qualityGrid(main)->GetText(19, 1), "13000");

@@ -15,6 +15,8 @@
 #include "shell/frmStart.h"
 #include "ui/FileDialogs.h"
 
+#include <QRadioButton>
+#include <QSysInfo>
 #include <QTreeWidget>
 
 using namespace tessaro;
@@ -43,7 +45,14 @@ TEST(frmStart, OpenAFileOrEndAfterAsking)
     frmMain main;
     {
         frmStart start(&main);
-        test::check(start, "Option1_1");
+        // The two choices stand in two frames and are still one choice.
+        click(start, "Option1_1");
+        EXPECT_FALSE(test::control<QRadioButton>(start, "Option1_0")->isChecked());
+        EXPECT_FALSE(test::enabled(start, "CmdNewFile_0"));
+        click(start, "Option1_0");
+        EXPECT_FALSE(test::control<QRadioButton>(start, "Option1_1")->isChecked());
+        EXPECT_TRUE(test::enabled(start, "CmdNewFile_0"));
+        click(start, "Option1_1");
         ui::FileDialogScript files;
         files.answer("");
         click(start, "CmdOpenFile");
@@ -88,20 +97,49 @@ TEST(MainModule, TheFileOnTheCommandLineLoadsIntoTheMainWindow)
     EXPECT_EQ(MainModule::commandLineFile({ "tessaro", "/my", "works/a.tsx" }), "/my works/a.tsx");
     QString path = savedProject("cmdline.tsx", 0, 1);
     frmMain main;
-    EXPECT_TRUE(MainModule::LoadFromCommandLine(main, path));
-    EXPECT_EQ(main.CurrentPath, path);
+    // Named relative to the working folder, kept under its full path.
+    const QString working = QDir::currentPath();
+    QDir::setCurrent(QFileInfo(path).absolutePath());
+    EXPECT_TRUE(MainModule::LoadFromCommandLine(main, "./cmdline.tsx"));
+    QDir::setCurrent(working);
+    EXPECT_EQ(main.CurrentPath, QFileInfo(path).canonicalFilePath());
+    EXPECT_EQ(recent::files().value(0), main.CurrentPath);
+    EXPECT_EQ(main.windowTitle(), QStringLiteral("Tessaro - [cmdline.tsx]　(基本調査試験[引抜き試験])"));
     EXPECT_TRUE(main.testTypeButton()); // a basic investigation
-    EXPECT_TRUE(main.windowTitle().endsWith(QStringLiteral("　(基本調査試験[引抜き試験])")));
     MessageScript messages;
     EXPECT_FALSE(MainModule::LoadFromCommandLine(main, test::tempPath("missing.tsx")));
     EXPECT_EQ(messages.shown().size(), 1u);
 }
 
-TEST(SingleInstance, ASecondStartFindsTheLockHeld)
+TEST(MainModule, CaptionsAreExactlyThoseTheWindowsCompose)
 {
-    QString lock = test::tempPath("instance.lock");
-    SingleInstance first(lock);
+    MainModule::setUpApplication();
+    // No display name of its own that the platform would append to captions.
+    QCoreApplication::setApplicationName("probe");
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");
+    QCoreApplication::setApplicationName(AppTitle);
+}
+
+TEST(SingleInstance, ALaterStartHandsItsFileToTheRunningProgram)
+{
+    const QString folder = test::tempPath("runtime");
+    // A lock left by a program that ended without releasing it is taken over.
+    test::writeFile(folder + "/tessaro.lock", "2147483000\ntessaro\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    SingleInstance first(folder);
     ASSERT_TRUE(first.acquire());
-    SingleInstance second(lock);
+    QStringList received;
+    QObject::connect(&first, &SingleInstance::fileRequested, [&](const QString& p) { received << p; });
+
+    SingleInstance second(folder);
     EXPECT_FALSE(second.acquire());
+    EXPECT_TRUE(second.handOver("/site/works.tsx"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !received.isEmpty(); }, 3000));
+    EXPECT_EQ(received, QStringList { "/site/works.tsx" });
+
+    // The running program opens it in its main window.
+    QString path = savedProject("handed.tsx", 1, 2);
+    frmMain main;
+    main.openRequestedFile(path);
+    EXPECT_EQ(main.CurrentPath, path);
+    EXPECT_EQ(project().Record.AnchorCount, 2);
 }

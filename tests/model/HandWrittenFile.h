@@ -3,6 +3,8 @@
 // program's record lists, so that the reader is checked against the layout itself.
 
 #include "model/Cp932.h"
+#include "model/DataFile.h"
+#include "support/TestSupport.h"
 
 #include <QByteArray>
 #include <QtEndian>
@@ -43,5 +45,12 @@ private:
         return *this;
     }
 };
+
+// Writes the bytes as a data file and opens it.
+inline bool loadBytes(const QByteArray& bytes)
+{
+    writeFile(tempPath("test.tsx"), bytes);
+    return LoadDataFile(tempPath("test.tsx"));
+}
 
 } // namespace tessaro::test

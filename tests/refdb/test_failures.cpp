@@ -62,3 +62,24 @@ TEST_F(RefDbTest, AFileRemovedWhileRunningIsReportedAndNotRecreated)
     EXPECT_TRUE(messages.last().text.contains(QDir::toNativeSeparators(jackPath())));
     EXPECT_FALSE(QFile::exists(jackPath()));
 }
+
+// A data folder that cannot be written (read-only, nothing in it yet): the
+// settings file and the databases are reported as not made, naming the
+// read-only folder rather than a missing file.
+TEST_F(RefDbTest, AReadOnlyDataFolderAtFirstStartIsNamedAsSuch)
+{
+    const QString data = paths::dataDir();
+    QFile::setPermissions(data, QFile::ReadOwner | QFile::ExeOwner);
+    const bool writable = QFile(data + "/probe").open(QIODevice::WriteOnly);
+    if (writable) {
+        QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        GTEST_SKIP() << "running with rights that ignore folder permissions";
+    }
+    MessageScript messages;
+    startUp();
+    QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    ASSERT_FALSE(messages.empty());
+    EXPECT_TRUE(messages.shown()[0].text.startsWith(QStringLiteral("参照データベースの設定ファイルを作成できませんでした。")));
+    for (const UserMessage& m : messages.shown())
+        EXPECT_TRUE(m.text.contains(QStringLiteral("「") + data + QStringLiteral("」は読み取り専用"))) << m.text.toStdString();
+}

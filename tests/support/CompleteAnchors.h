@@ -47,7 +47,7 @@ inline AnchorRecord completeBasicAnchor()
 {
     AnchorRecord a = completeQualityAnchor(1);
     a.AnchorNo = QStringLiteral("K-1");
-    a.AnchorNote = QStringLiteral("基本調査試験(引抜き試験)");
+    a.AnchorNote.clear(); // a pull-out test has no test-name choice
     a.DesignSkinFriction = 0.3f;
     a.DrillDiameter = 135;
     a.ApparentPerimeter = 60;

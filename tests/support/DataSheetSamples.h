@@ -39,12 +39,27 @@ inline void describeAnchor(AnchorRecord& a, const QString& number)
     a.TestDate = QStringLiteral("2024/05/20");
     a.GroutDate = QStringLiteral("2024/05/01");
     a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー E-5");
+    a.Spec2.Designation = QStringLiteral("4S12.7");
     a.Tendon.FreeLength = 8500;
     a.Tendon.AnchorLength = 4500;
     a.Tendon.TensionFreeLength = 9200;
+    a.Tendon.ExtraLength = 1200;
+    // Set loss 5 mm × 200 kN/mm² × 500 mm² / (9200 − 1200) mm = 62.50 kN, so
+    // the initial tension is 300 + 62.50 = 362.50 kN, read at 36.25 MPa on a
+    // jack of 10 kN per MPa.
+    a.SetAmount = 5;
+    a.LockOffLoad = 300;
+    a.Material.TendonModulus = 200;
+    a.Material.TendonArea = 500;
     a.Jack.JackName = QStringLiteral("センターホール 500kN");
-    a.JackingForce = 123.45f;
-    a.JackingGauge = 12.3f;
+    a.Jack.PointCount = 3;
+    a.Jack.Pressures[0] = 10;
+    a.Jack.Outputs[0] = 100;
+    a.Jack.Pressures[1] = 50;
+    a.Jack.Outputs[1] = 500;
+    // Results of an earlier evaluation that no print may show.
+    a.JackingForce = 86.8f;
+    a.JackingGauge = -343.37f;
 }
 
 // A quality-assurance project of `anchors` anchors with `rows` readings each.
