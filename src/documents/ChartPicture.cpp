@@ -26,8 +26,8 @@ QFont printedFont(const QFont& font)
 
 ChartFormat printedFormat(ChartFormat f)
 {
-    for (QFont* font : { &f.titleFont, &f.labelFont, &f.legendFont, &f.x.titleFont, &f.x.labelFont, &f.y.titleFont,
-             &f.y.labelFont })
+    for (QFont* font :
+        { &f.titleFont, &f.labelFont, &f.legendFont, &f.x.titleFont, &f.x.labelFont, &f.y.titleFont, &f.y.labelFont })
         *font = printedFont(*font);
     return f;
 }

@@ -26,8 +26,8 @@ QString anchorRangeSubject(const Project& p, int first, int last)
 {
     if (first > last)
         return {};
-    const QString range = first == last ? anchorName(p, first)
-                                        : anchorName(p, first) + QStringLiteral(" ～ ") + anchorName(p, last);
+    const QString range
+        = first == last ? anchorName(p, first) : anchorName(p, first) + QStringLiteral(" ～ ") + anchorName(p, last);
     return QStringLiteral("アンカー ") + range;
 }
 

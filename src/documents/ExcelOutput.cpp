@@ -242,7 +242,7 @@ bool WriteMeasurementWorkbook(
     AnchorRecord evaluated = anchor;
     EvaluateAnchor(evaluated, context);
     const QString title = anchor.AnchorNo.isEmpty() ? MeasurementSheetName
-                                                     : MeasurementSheetName + QStringLiteral("　") + anchor.AnchorNo;
+                                                    : MeasurementSheetName + QStringLiteral("　") + anchor.AnchorNo;
     return xlsx::writeWorkbook(path, measurementSheet(evaluated, columns), { title, {} });
 }
 

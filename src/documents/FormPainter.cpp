@@ -50,8 +50,8 @@ const QFont& FormPainter::font(const TextStyle& style, double size)
     return it->second;
 }
 
-QStringList FormPainter::draw(const ReportTemplate& form, int top, const Fields& texts,
-    const Fields& images, const Pictures& pictures, bool handleOverflow)
+QStringList FormPainter::draw(const ReportTemplate& form, int top, const Fields& texts, const Fields& images,
+    const Pictures& pictures, bool handleOverflow)
 {
     QStringList undrawn;
     painter_.save();

@@ -21,7 +21,6 @@ namespace tessaro::report {
 
 class SvgFigure;
 
-
 class FormPainter {
 public:
     explicit FormPainter(QPainter& painter);

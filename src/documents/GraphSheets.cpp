@@ -31,8 +31,8 @@ QString sheetText(const QString& panelText)
 
 // The four graphs of anchor n, evaluated, as pictures for the image fields
 // `fieldName` + 1..4, in the appearance the options ask for.
-report::Pictures graphPictures(const Project& p, const AnchorRecord& evaluated, int anchor,
-    const QString& fieldName, const GraphSheetOptions& options)
+report::Pictures graphPictures(const Project& p, const AnchorRecord& evaluated, int anchor, const QString& fieldName,
+    const GraphSheetOptions& options)
 {
     std::array<ChartData, TestGraphCount> charts = drawTestGraphs(evaluated, graphSingleCycle(p, anchor));
     charts[std::size_t(int(TestGraph::LoadDisplacement) - 1)].xReversed = options.reversedLoadDisplacement;

@@ -61,8 +61,8 @@ void GraphPrintStart(report::ReportEngine& engine);
 // One detailed sheet of anchor n (1-based; 1 in a basic investigation).
 void GraphPrint(report::ReportEngine& engine, Project& p, int anchor, const GraphSheetOptions& options);
 // One graphs-only sheet of anchor n, with the page number when one is given.
-void GraphOnlyPrint(report::ReportEngine& engine, Project& p, int anchor, const QString& pageNumber,
-    const GraphSheetOptions& options);
+void GraphOnlyPrint(
+    report::ReportEngine& engine, Project& p, int anchor, const QString& pageNumber, const GraphSheetOptions& options);
 
 // Composes the sheets of anchors first..last (held to the project's anchors)
 // into one document and ends it. False when the document could not be written.

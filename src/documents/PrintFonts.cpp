@@ -71,7 +71,8 @@ const Registration& registration()
                 font = withUniqueGlyphs(file.readAll(), face.printFamily, &error);
             r.loaded[i] = font && QFontDatabase::addApplicationFontFromData(*font) >= 0;
             if (!r.loaded[i])
-                r.missing << QStringLiteral("%1 (%2: %3)").arg(face.shownName, path.isEmpty() ? face.file : path, error);
+                r.missing
+                    << QStringLiteral("%1 (%2: %3)").arg(face.shownName, path.isEmpty() ? face.file : path, error);
         }
         return r;
     }();

@@ -171,7 +171,8 @@ void ReportEngine::DrawForm()
                 problem(QStringLiteral("帳票テンプレート %1 に画像項目 %2 がありません。")
                             .arg(QFileInfo(formName_).fileName(), it.key()));
         if (drawing)
-            for (const QString& name : out_->forms->draw(*t, topMargin_, texts_, images_, pictures_, charOverFlow_ == 1))
+            for (const QString& name :
+                out_->forms->draw(*t, topMargin_, texts_, images_, pictures_, charOverFlow_ == 1))
                 problem(QStringLiteral("図を描けません：") + name);
     }
     if (observer_)
@@ -201,7 +202,8 @@ bool ReportEngine::End()
     if (!ok) {
         out_->file.cancel();
         if (!refused)
-            problem(QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
+            problem(
+                QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
     }
     out_.reset();
     return ok;

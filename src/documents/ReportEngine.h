@@ -100,8 +100,8 @@ public:
     void DrawForm();
     // The whole round for one template: names it, places it at `top`, fills
     // its text and image fields and draws it.
-    void DrawForm(const QString& path, int top, const Fields& texts, const Fields& images = {},
-        const Pictures& pictures = {});
+    void DrawForm(
+        const QString& path, int top, const Fields& texts, const Fields& images = {}, const Pictures& pictures = {});
     // Ends the current page. The next page begins with the next DrawForm, so a
     // NewPage at the end of a chapter never leaves an empty page behind.
     void NewPage();

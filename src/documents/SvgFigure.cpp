@@ -40,8 +40,8 @@ SvgFigure::SvgFigure(const QString& file)
         label.text = xml.readElementText(QXmlStreamReader::IncludeChildElements);
         labels_.push_back(label);
     }
-    static const QRegularExpression texts(QStringLiteral("<text\\b.*?</text>"),
-        QRegularExpression::DotMatchesEverythingOption);
+    static const QRegularExpression texts(
+        QStringLiteral("<text\\b.*?</text>"), QRegularExpression::DotMatchesEverythingOption);
     shapes_ = std::make_unique<QSvgRenderer>(QString::fromUtf8(svg).remove(texts).toUtf8());
 }
 

@@ -166,8 +166,9 @@ QByteArray worksheet(const Sheet& sheet, const Catalogue& catalogue)
     x.open("sheetView", { { "tabSelected", "1" }, { "workbookViewId", "0" } });
     if (sheet.headingRow >= 0) {
         const QString below = cellName(0, headingRows(sheet));
-        x.empty("pane", { { "ySplit", QString::number(headingRows(sheet)) }, { "topLeftCell", below },
-                            { "activePane", "bottomLeft" }, { "state", "frozen" } });
+        x.empty("pane",
+            { { "ySplit", QString::number(headingRows(sheet)) }, { "topLeftCell", below },
+                { "activePane", "bottomLeft" }, { "state", "frozen" } });
         x.empty("selection", { { "pane", "bottomLeft" }, { "activeCell", below }, { "sqref", below } });
     }
     x.close();
@@ -177,8 +178,9 @@ QByteArray worksheet(const Sheet& sheet, const Catalogue& catalogue)
         x.open("cols");
         for (std::size_t c = 0; c < sheet.columnWidths.size(); ++c) {
             const QString n = QString::number(c + 1);
-            x.empty("col", { { "min", n }, { "max", n }, { "width", QString::number(sheet.columnWidths[c] + ColumnPadding) },
-                               { "customWidth", "1" } });
+            x.empty("col",
+                { { "min", n }, { "max", n }, { "width", QString::number(sheet.columnWidths[c] + ColumnPadding) },
+                    { "customWidth", "1" } });
         }
         x.close();
     }
@@ -192,8 +194,9 @@ QByteArray worksheet(const Sheet& sheet, const Catalogue& catalogue)
         for (const Cell& cell : row)
             lines = std::max(lines, int(cell.text.count('\n')) + 1);
         if (heading)
-            x.open("row", { { "r", QString::number(r + 1) }, { "ht", QString::number(HeadingLineHeight * lines) },
-                              { "customHeight", "1" } });
+            x.open("row",
+                { { "r", QString::number(r + 1) }, { "ht", QString::number(HeadingLineHeight * lines) },
+                    { "customHeight", "1" } });
         else
             x.open("row", { { "r", QString::number(r + 1) } });
         // The table is ruled on every cell; above it only the cells written.
@@ -207,11 +210,13 @@ QByteArray worksheet(const Sheet& sheet, const Catalogue& catalogue)
     }
     x.close();
     x.empty("printOptions", { { "horizontalCentered", "1" } });
-    x.empty("pageMargins", { { "left", "0.59" }, { "right", "0.59" }, { "top", "0.79" }, { "bottom", "0.79" },
-                               { "header", "0.31" }, { "footer", "0.31" } });
-    x.empty("pageSetup", { { "paperSize", "9" }, // A4
-                             { "orientation", totalWidth(sheet) > PortraitCharacters ? "landscape" : "portrait" },
-                             { "fitToWidth", "1" }, { "fitToHeight", "0" } });
+    x.empty("pageMargins",
+        { { "left", "0.59" }, { "right", "0.59" }, { "top", "0.79" }, { "bottom", "0.79" }, { "header", "0.31" },
+            { "footer", "0.31" } });
+    x.empty("pageSetup",
+        { { "paperSize", "9" }, // A4
+            { "orientation", totalWidth(sheet) > PortraitCharacters ? "landscape" : "portrait" }, { "fitToWidth", "1" },
+            { "fitToHeight", "0" } });
     x.open("headerFooter");
     x.text("oddFooter", QStringLiteral("&C&P / &N"));
     x.close();
@@ -252,9 +257,10 @@ void font(Xml& x, bool bold)
 
 void cellStyle(Xml& x, int format, int fontId, int fillId, int borderId, bool centred = false)
 {
-    x.open("xf", { { "numFmtId", QString::number(format) }, { "fontId", QString::number(fontId) },
-                     { "fillId", QString::number(fillId) }, { "borderId", QString::number(borderId) },
-                     { "xfId", "0" }, { "applyNumberFormat", format ? "1" : "0" }, { "applyBorder", "1" } });
+    x.open("xf",
+        { { "numFmtId", QString::number(format) }, { "fontId", QString::number(fontId) },
+            { "fillId", QString::number(fillId) }, { "borderId", QString::number(borderId) }, { "xfId", "0" },
+            { "applyNumberFormat", format ? "1" : "0" }, { "applyBorder", "1" } });
     if (centred)
         x.empty("alignment", { { "horizontal", "center" }, { "vertical", "center" }, { "wrapText", "1" } });
     x.close();
@@ -267,8 +273,8 @@ QByteArray styles(const Catalogue& catalogue)
     if (!catalogue.patterns.isEmpty()) {
         x.open("numFmts", { { "count", QString::number(catalogue.patterns.size()) } });
         for (int i = 0; i < catalogue.patterns.size(); ++i)
-            x.empty("numFmt", { { "numFmtId", QString::number(FirstCustomFormat + i) },
-                                  { "formatCode", catalogue.patterns[i] } });
+            x.empty("numFmt",
+                { { "numFmtId", QString::number(FirstCustomFormat + i) }, { "formatCode", catalogue.patterns[i] } });
         x.close();
     }
     x.open("fonts", { { "count", "2" } });
@@ -348,7 +354,8 @@ QByteArray relationships(std::initializer_list<std::pair<QString, QString>> targ
     x.open("Relationships", { { "xmlns", PackageRelation } });
     int id = 0;
     for (const auto& [type, target] : targets)
-        x.empty("Relationship", { { "Id", QStringLiteral("rId%1").arg(++id) }, { "Type", type }, { "Target", target } });
+        x.empty(
+            "Relationship", { { "Id", QStringLiteral("rId%1").arg(++id) }, { "Type", type }, { "Target", target } });
     x.close();
     return x.done();
 }
@@ -358,7 +365,8 @@ QByteArray contentTypes()
     const QString office = QStringLiteral("application/vnd.openxmlformats-officedocument.");
     Xml x;
     x.open("Types", { { "xmlns", "http://schemas.openxmlformats.org/package/2006/content-types" } });
-    x.empty("Default", { { "Extension", "rels" }, { "ContentType", "application/vnd.openxmlformats-package.relationships+xml" } });
+    x.empty("Default",
+        { { "Extension", "rels" }, { "ContentType", "application/vnd.openxmlformats-package.relationships+xml" } });
     x.empty("Default", { { "Extension", "xml" }, { "ContentType", "application/xml" } });
     const std::pair<const char*, QString> parts[] = {
         { "/xl/workbook.xml", office + "spreadsheetml.sheet.main+xml" },
@@ -407,7 +415,8 @@ QByteArray appProperties()
 QByteArray package(const Sheet& sheet, const WorkbookInfo& info)
 {
     const Catalogue catalogue(sheet);
-    const QString officeRelation = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
+    const QString officeRelation
+        = QStringLiteral("http://schemas.openxmlformats.org/officeDocument/2006/relationships/");
     ZipArchive zip(documentTime());
     zip.add("[Content_Types].xml", contentTypes());
     zip.add("_rels/.rels",

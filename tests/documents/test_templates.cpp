@@ -100,7 +100,10 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
         { "graphs alone past the project", graphSheets(graphs, 24, 30, { .kind = GraphSheetKind::GraphsOnly }), 2 },
         { "basic graph sheet", graphSheets(basic, 1, 1, {}), 1 },
         { "summary charts of 25 anchors",
-            [&](ReportEngine& e) { return PrintSummaryGraph(e, graphs, { ChartFormat(), ChartFormat() }); }, 2 },
+            [&](ReportEngine& e) {
+                return PrintSummaryGraph(e, graphs, { ChartFormat(), ChartFormat() });
+            },
+            2 },
     };
     QSet<QString> drawn;
     for (const Document& d : documents) {

@@ -97,7 +97,8 @@ TEST(PdfOutput, JapaneseTextIsFoundAsPrinted)
         QStringLiteral("「適性試験」（確認試験）：アンカー体長、テンドン自由長。") };
     QByteArray items;
     for (int i = 0; i < lines.size(); ++i)
-        items += QStringLiteral(R"(%1{"type": "field", "x": 1500, "y": %2, "w": 18000, "h": 800, "name": "L%3", "font": "%4", "size": 14})")
+        items += QStringLiteral(
+            R"(%1{"type": "field", "x": 1500, "y": %2, "w": 18000, "h": 800, "name": "L%3", "font": "%4", "size": 14})")
                      .arg(i ? "," : "")
                      .arg(i * 1200)
                      .arg(i)

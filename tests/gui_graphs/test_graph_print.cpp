@@ -178,9 +178,9 @@ TEST(GraphPrint, CliGraphSheetsAreSmallSearchablePagesInFlatMemory)
     QString complaints;
     const QString text = test::pdfToText(out, &complaints);
     EXPECT_TRUE(complaints.isEmpty()) << complaints.toStdString();
-    for (const QString& label : { QStringLiteral("荷重-変位量曲線"), QStringLiteral("時間-変位量曲線"),
-             QStringLiteral("荷重(kN)"), QStringLiteral("変位量(mm)"), QStringLiteral("経過時間(分)"),
-             QStringLiteral("350") })
+    for (const QString& label :
+        { QStringLiteral("荷重-変位量曲線"), QStringLiteral("時間-変位量曲線"), QStringLiteral("荷重(kN)"),
+            QStringLiteral("変位量(mm)"), QStringLiteral("経過時間(分)"), QStringLiteral("350") })
         EXPECT_GE(text.count(label), 3) << label.toStdString(); // on every sheet
     EXPECT_FALSE(test::readFile(out).contains("/Subtype /Image"));
 
