@@ -130,14 +130,9 @@ const std::vector<PdfKind>& kinds()
     return all;
 }
 
-int usage(const QString& problem = {})
+int usage(const QString& problem)
 {
-    QTextStream err(stderr);
-    if (!problem.isEmpty())
-        err << "tessaro-cli pdf: " << problem << "\n";
-    err << "usage: tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n";
-    for (const PdfKind& kind : kinds())
-        err << "  --doc " << kind.name << " " << kind.usage << "\n";
+    QTextStream(stderr) << "tessaro-cli pdf: " << problem << "\n" << pdfUsage();
     return 2;
 }
 
@@ -178,11 +173,21 @@ bool parseRequest(const QStringList& args, const PdfKind& kind, PdfRequest* requ
 
 } // namespace
 
+QString pdfUsage()
+{
+    QString text = QStringLiteral("usage: tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n");
+    for (const PdfKind& kind : kinds())
+        text += "  --doc " + kind.name + " " + kind.usage + "\n";
+    return text;
+}
+
 int pdf(const QStringList& args)
 {
     const PdfKind* kind = findKind(args);
-    if (args.isEmpty() || args[0].startsWith("--") || !kind)
-        return usage(kind || args.isEmpty() ? QString() : QStringLiteral("unknown or missing --doc"));
+    if (args.isEmpty() || args[0].startsWith("--"))
+        return usage(QStringLiteral("missing FILE"));
+    if (!kind)
+        return usage(QStringLiteral("unknown or missing --doc"));
     PdfRequest request;
     QString problem;
     if (!parseRequest(args, *kind, &request, &problem))

@@ -3,33 +3,32 @@
 
 #include "cli/Commands.h"
 
-#include "model/ProjectJson.h"
+#include "cli/JsonOutput.h"
+#include "model/JsonEmit.h"
 #include "model/basMainData.h"
 #include "recording/ReadingSheet.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-
 namespace tessaro::cli {
 
-int sheet(const QStringList& args)
+int sheet(const Arguments& args)
 {
-    if (args.size() != 1 || !loadProject(args[0]))
+    if (!loadProject(args.positional[0]))
         return 1;
     Project& p = project();
-    QJsonArray anchors;
-    int count = p.isBasic() ? 1 : int(std::min(p.Record.Anchors.size(), p.Record.Schedules.size()));
-    for (int i = 1; i <= count; ++i) {
-        p.CurrentAnchor = std::int16_t(i);
+    const int count = p.isBasic() ? 1 : int(std::min(p.Record.Anchors.size(), p.Record.Schedules.size()));
+    JsonOutput out(args);
+    const bool written = out.writeArray(count, [&p](json::JsonText& text, int i) {
+        p.CurrentAnchor = std::int16_t(i + 1);
         AnchorRecord generated = p.currentAnchor();
         GenerateSheet(generated, p.currentSchedule(), usesSingleCycleSheet(generated, p.TestCategory));
-        QJsonObject out;
-        out.insert("AnchorNo", generated.AnchorNo);
-        out.insert("Readings", anchorToJson(generated).value("Readings"));
-        anchors.append(out);
-    }
-    print(QJsonDocument(anchors).toJson(QJsonDocument::Indented));
-    return 0;
+        text.beginObject();
+        text.key(QLatin1String("AnchorNo"));
+        text.text(generated.AnchorNo);
+        text.key(QLatin1String("Readings"));
+        json::writeValue(text, generated.Readings);
+        text.endObject();
+    });
+    return written ? 0 : failed("sheet", out.error());
 }
 
 } // namespace tessaro::cli

@@ -16,10 +16,7 @@ namespace {
 
 int usage(const QString& problem)
 {
-    QTextStream err(stderr);
-    if (!problem.isEmpty())
-        err << "tessaro-cli xlsx: " << problem << "\n";
-    err << "usage: tessaro-cli xlsx FILE --anchor N|--list --out OUT.xlsx\n";
+    QTextStream(stderr) << "tessaro-cli xlsx: " << problem << "\n" << xlsxUsage();
     return 2;
 }
 
@@ -61,11 +58,18 @@ bool parse(const QStringList& args, XlsxRequest* request, QString* problem)
 
 } // namespace
 
+QString xlsxUsage()
+{
+    return QStringLiteral("usage: tessaro-cli xlsx FILE --anchor N|--list --out OUT.xlsx\n");
+}
+
 int xlsx(const QStringList& args)
 {
     XlsxRequest request;
     QString problem;
-    if (args.isEmpty() || args[0].startsWith("--") || !parse(args, &request, &problem))
+    if (args.isEmpty() || args[0].startsWith("--"))
+        return usage(QStringLiteral("missing FILE"));
+    if (!parse(args, &request, &problem))
         return usage(problem);
     if (!loadProject(request.file))
         return 1;
@@ -79,10 +83,8 @@ int xlsx(const QStringList& args)
         ? WriteAnchorListWorkbook(request.out, p)
         : WriteMeasurementWorkbook(request.out, p.isBasic() ? p.Record.WorkingAnchor : p.anchor(request.anchor),
             evaluationContextOf(p), ExcelColumns {});
-    if (!written) {
-        QTextStream(stderr) << ExcelWriteFailedMessage << "\n";
-        return 1;
-    }
+    if (!written)
+        return failed("xlsx", workbookWriteFailureText(request.out));
     print(QStringLiteral("%1: written\n").arg(request.out).toUtf8());
     return 0;
 }

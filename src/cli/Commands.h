@@ -1,7 +1,10 @@
 #pragma once
-// The headless program's commands. Each takes the arguments after its name and
-// returns the exit status; a file the program refuses gives the system's
-// message on standard error and status 1.
+// The headless program's commands. Each returns the exit status: 0 done, 1 a
+// file the program refuses (its message on standard error) or cannot write,
+// 2 wrong arguments. The commands that print JSON take --out FILE and
+// --compact (JsonOutput).
+
+#include "cli/Arguments.h"
 
 #include <QStringList>
 
@@ -11,14 +14,18 @@ namespace tessaro::cli {
 bool loadProject(const QString& path);
 // Writes text to standard output.
 void print(const QByteArray& text);
+// "tessaro-cli COMMAND: reason" on standard error; returns 1.
+int failed(const char* command, const QString& reason);
 
-int dump(const QStringList& args);
-int resave(const QStringList& args);
+int dump(const Arguments& args);
+int resave(const Arguments& args);
+int evaluate(const Arguments& args);
+int sheet(const Arguments& args);
 // Composes a printed document (data sheets, blank sheets, …) into a PDF file.
 int pdf(const QStringList& args);
+QString pdfUsage();
 // Writes the measurement data of one anchor or the anchor list as an Excel workbook.
 int xlsx(const QStringList& args);
-int evaluate(const QStringList& args);
-int sheet(const QStringList& args);
+QString xlsxUsage();
 
 } // namespace tessaro::cli

@@ -1,13 +1,20 @@
+// tessaro-cli: the data files, evaluations and documents of the desktop
+// program without a window. Usage and version go to standard output; a wrong
+// or missing argument gives a one-line reason and the usage on standard error
+// with status 2; a file the program refuses gives its message with status 1.
+
 #include "cli/Commands.h"
 
+#include "cli/JsonOutput.h"
 #include "model/DataFile.h"
+#include "model/VersionTexts.h"
 #include "model/basMainData.h"
 #include "ui/ChartOutput.h"
 
 #include <QApplication>
 #include <QTextStream>
 #include <cstdio>
-#include <map>
+#include <vector>
 
 namespace tessaro::cli {
 
@@ -22,32 +29,111 @@ void print(const QByteArray& text)
     std::fflush(stdout);
 }
 
+int failed(const char* command, const QString& reason)
+{
+    QTextStream(stderr) << "tessaro-cli " << command << ": " << reason << "\n";
+    return 1;
+}
+
 namespace {
 
-using Command = int (*)(const QStringList&);
+// A command that takes its arguments through parseArguments.
+struct Command {
+    const char* name;
+    int (*run)(const Arguments&);
+    ArgumentSpec spec;
+    const char* usage; // after "usage: tessaro-cli "
+    const char* summary;
+};
 
-const std::map<QString, Command>& commands()
+// A command that checks its own arguments (their options depend on a kind).
+struct CheckingCommand {
+    const char* name;
+    int (*run)(const QStringList&);
+    QString (*usage)();
+    const char* summary;
+};
+
+const std::vector<Command>& commands()
 {
-    static const std::map<QString, Command> table{
-        {"dump", dump},
-        {"resave", resave},
-        {"evaluate", evaluate},
-        {"sheet", sheet},
-        {"pdf", pdf},
-        {"xlsx", xlsx},
+    const QStringList json = JsonOutputFlags, out = JsonOutputValued;
+    static const std::vector<Command> table {
+        { "dump", dump, { 1, 1, json, out }, "dump FILE [--compact] [--out OUT.json]",
+            "the project as JSON, under the field names of its records" },
+        { "resave", resave, { 2, 2, {}, {} }, "resave IN OUT", "loads and saves a file as the program does" },
+        { "evaluate", evaluate, { 1, 1, json, out }, "evaluate FILE [--compact] [--out OUT.json]",
+            "the evaluation of every anchor as JSON" },
+        { "sheet", sheet, { 1, 1, json, out }, "sheet FILE [--compact] [--out OUT.json]",
+            "the reading sheet of every anchor as JSON" },
     };
     return table;
 }
 
-int usage()
+const std::vector<CheckingCommand>& checkingCommands()
 {
-    QTextStream(stderr) << "usage: tessaro-cli dump FILE\n"
-                           "       tessaro-cli resave IN OUT\n"
-                           "       tessaro-cli evaluate FILE\n"
-                           "       tessaro-cli sheet FILE\n"
-                           "       tessaro-cli pdf FILE --doc KIND [options] --out OUT.pdf\n"
-                           "       tessaro-cli xlsx FILE --anchor N|--list --out OUT.xlsx\n";
+    static const std::vector<CheckingCommand> table {
+        { "pdf", pdf, pdfUsage, "a printed document as a PDF file" },
+        { "xlsx", xlsx, xlsxUsage, "measurement data or the anchor list as an Excel workbook" },
+    };
+    return table;
+}
+
+QString programUsage()
+{
+    QString text = QStringLiteral("usage: tessaro-cli COMMAND ARGUMENTS\n"
+                                  "       tessaro-cli COMMAND --help\n"
+                                  "       tessaro-cli --help | --version\n\ncommands:\n");
+    for (const Command& c : commands())
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -9).arg(QLatin1String(c.summary));
+    for (const CheckingCommand& c : checkingCommands())
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -9).arg(QLatin1String(c.summary));
+    return text;
+}
+
+int usageError(const QString& reason, const QString& usage)
+{
+    QTextStream(stderr) << "tessaro-cli: " << reason << "\n" << usage;
     return 2;
+}
+
+int run(QStringList args)
+{
+    if (args.isEmpty())
+        return usageError(QStringLiteral("missing command"), programUsage());
+    const QString name = args.takeFirst();
+    if (name == "--help" || name == "-h") {
+        print(programUsage().toUtf8());
+        return 0;
+    }
+    if (name == "--version") {
+        print(QStringLiteral("tessaro-cli (Tessaro) %1\n").arg(versionNumberText()).toUtf8());
+        return 0;
+    }
+    const bool help = args.contains("--help") || args.contains("-h");
+    for (const Command& c : commands()) {
+        if (name != QLatin1String(c.name))
+            continue;
+        const QString usage = QStringLiteral("usage: tessaro-cli ") + QLatin1String(c.usage) + "\n";
+        if (help) {
+            print(usage.toUtf8());
+            return 0;
+        }
+        Arguments parsed;
+        QString reason;
+        if (!parseArguments(args, c.spec, &parsed, &reason))
+            return usageError(name + ": " + reason, usage);
+        return c.run(parsed);
+    }
+    for (const CheckingCommand& c : checkingCommands()) {
+        if (name != QLatin1String(c.name))
+            continue;
+        if (help) {
+            print(c.usage().toUtf8());
+            return 0;
+        }
+        return c.run(args);
+    }
+    return usageError(QStringLiteral("unknown command %1").arg(name), programUsage());
 }
 
 } // namespace
@@ -55,18 +141,12 @@ int usage()
 
 int main(int argc, char** argv)
 {
-    // Headless: documents draw charts and fonts without a display.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Never a display: documents draw charts and text off screen, whatever
+    // display server the environment names.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessaro");
     tessaro::ui::installDocumentChartDrawing();
-    QStringList args = app.arguments().mid(1);
-    if (args.isEmpty())
-        return tessaro::cli::usage();
-    auto it = tessaro::cli::commands().find(args.takeFirst());
-    if (it == tessaro::cli::commands().end())
-        return tessaro::cli::usage();
     tessaro::InitProject(tessaro::project(), 0);
-    return it->second(args);
+    return tessaro::cli::run(app.arguments().mid(1));
 }

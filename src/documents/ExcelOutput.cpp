@@ -5,6 +5,7 @@
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
+#include "model/WriteFailure.h"
 #include "planning/TestKinds.h"
 
 #include <QStringList>
@@ -244,6 +245,13 @@ bool WriteMeasurementWorkbook(
     const QString title = anchor.AnchorNo.isEmpty() ? MeasurementSheetName
                                                     : MeasurementSheetName + QStringLiteral("　") + anchor.AnchorNo;
     return xlsx::writeWorkbook(path, measurementSheet(evaluated, columns), { title, {} });
+}
+
+QString workbookWriteFailureText(const QString& path)
+{
+    constexpr qint64 WorkbookBytes = 1024 * 1024; // a workbook of the program is well under this
+    return writeProblemOf(path, WorkbookBytes) == WriteProblem::Other ? ExcelWriteFailedMessage
+                                                                       : writeFailureText(path, WorkbookBytes, {});
 }
 
 bool WriteAnchorListWorkbook(const QString& path, const Project& p)

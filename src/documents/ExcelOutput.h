@@ -20,6 +20,10 @@ inline const QString AnchorListSheetName = QStringLiteral("データ一覧表");
 inline const QString ExcelFileFilter = QStringLiteral("Excelファイル (*.xlsx)|*.xlsx|");
 inline const QString ExcelWriteFailedMessage
     = QStringLiteral("指定したファイルが開かれているため、Excel変換できませんでした。");
+// Why a workbook could not be written: a workbook held open by another program
+// is the usual cause (ExcelWriteFailedMessage); a folder in the way, a missing
+// or read-only folder and a full disk are named for what they are.
+QString workbookWriteFailureText(const QString& path);
 
 // The optional parts of the measurement sheet, in the order of the options
 // window's check boxes.

@@ -2,7 +2,6 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "model/UserMessage.h"
-#include "model/WriteFailure.h"
 #include "model/basMainData.h"
 #include "ui/FileDialogs.h"
 #include "ui/Modal.h"
@@ -37,18 +36,10 @@ QString askWorkbookName(QWidget* parent, const QString& defaultName)
 }
 
 // Tells where the workbook went, with the way to its folder.
-// A workbook of the program is well under this size.
-constexpr qint64 WorkbookBytes = 1024 * 1024;
-
 bool reportWritten(const QString& path, bool written)
 {
     if (!written) {
-        // A workbook held open by another program is the usual cause; the
-        // others are named for what they are.
-        const WriteProblem problem = writeProblemOf(path, WorkbookBytes);
-        showMessage(problem == WriteProblem::Other ? ExcelWriteFailedMessage
-                                                   : writeFailureText(path, WorkbookBytes, QString()),
-            MsgIcon::Information);
+        showMessage(workbookWriteFailureText(path), MsgIcon::Information);
         return false;
     }
     enum { Close, OpenFolder };

@@ -2,6 +2,7 @@
 
 #include "graphs/ChartFormatFile.h"
 #include "graphs/FrictionLossChart.h"
+#include "graphs/PullOutChart.h"
 #include "graphs/SummaryCharts.h"
 
 namespace tessaro {
@@ -68,6 +69,16 @@ ChartFormat designedFrictionLossFormat()
     ChartFormat f;
     setControlLines(f);
     f.editSeriesStyle(0, FrictionLineSeries) = plainLine(QColor(0xd3, 0x54, 0x00), LineStyle::DashDot, 2);
+    return f;
+}
+
+ChartFormat designedPullOutFormat()
+{
+    ChartFormat f;
+    f.editSeriesStyle(0, PullOutPointSeries) = measured(PermanentColor, MarkerShape::Square);
+    f.editSeriesStyle(0, PullOutLine1Series) = plainLine(ElasticColor, LineStyle::Dash);
+    f.editSeriesStyle(0, PullOutLine2Series) = plainLine(QColor(0xd3, 0x54, 0x00), LineStyle::DashDot);
+    f.editSeriesStyle(0, PullOutUltimateSeries) = plainLine(LimitColor, LineStyle::Dot, 2);
     return f;
 }
 

@@ -11,6 +11,7 @@ namespace tessaro {
 
 ChartFormat designedTestGraphFormat(TestGraph graph);
 ChartFormat designedFrictionLossFormat();
+ChartFormat designedPullOutFormat();
 ChartFormat designedLoadPlanFormat();
 // Chart 1 (permanent displacements) or 2 (elastic displacements and limits) of the summary.
 ChartFormat designedSummaryFormat(int chart);

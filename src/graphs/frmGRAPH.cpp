@@ -2,6 +2,8 @@
 
 #include "documents/frmPreview.h"
 #include "documents/frmPrintGRAPH.h"
+#include "evaluation/frmHantei.h"
+#include "evaluation/frmKihonHantei.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
@@ -247,13 +249,14 @@ QWidget* frmGRAPH::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
     bool basic = project().isBasic();
 
-    // The acceptance judgement, the basic-test judgement, creep and friction loss
-    // have no window in the program yet: their buttons stay disabled.
-    QPushButton* judgement = windowButton("Command4", QStringLiteral("判定"), nullptr, false);
-    QPushButton* basicJudgement = windowButton("Command9", QStringLiteral("判定（基本調査）"), nullptr, true);
+    // Creep and friction loss have no window in the program yet: their buttons stay disabled.
+    // The judgements work on project().CurrentAnchor, which this window keeps on the anchor shown.
+    QPushButton* judgement = windowButton(
+        "Command4", QStringLiteral("判定"), [this] { return frmHantei::ShowForm(this); }, false);
+    QPushButton* basicJudgement = windowButton(
+        "Command9", QStringLiteral("基本調査試験判定"), [this] { return frmKihonHantei::ShowForm(this); }, true);
     QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"), nullptr, true);
     QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"), nullptr, true);
-    // Both work on project().CurrentAnchor, which this window keeps on the anchor shown.
     QPushButton* revision = windowButton(
         "Command5", QStringLiteral("データ修正"), [this] { return frmDataRevision::ShowForm(this); }, true);
     // Opened from the measurement window, this window does not open it again.

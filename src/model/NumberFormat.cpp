@@ -150,6 +150,11 @@ double roundHalfEven(double value, int decimals)
     return std::nearbyint(value * scale) / scale;
 }
 
+QString formatNonZero(double value, const QString& pattern)
+{
+    return value == 0 ? QString() : formatNumber(value, pattern);
+}
+
 double cutDecimals(double value, int decimals)
 {
     double scale = powerOfTen(decimals);

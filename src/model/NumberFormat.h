@@ -23,6 +23,9 @@ QString formatNumber(double value, const QString& pattern);
 QString formatNumber(float value, const QString& pattern);
 QString formatNumber(int value, const QString& pattern);
 
+// The value written with the pattern, or "" for 0: a box shows a value not yet given as empty.
+QString formatNonZero(double value, const QString& pattern);
+
 // Format with the pattern and read the text back.
 double roundFormat(double value, const QString& pattern);
 double roundFormat(float value, const QString& pattern);

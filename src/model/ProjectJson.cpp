@@ -1,8 +1,10 @@
 #include "model/ProjectJson.h"
 
+#include "model/JsonEmit.h"
+
 #include <QJsonArray>
 #include <charconv>
-#include <type_traits>
+#include <vector>
 
 namespace tessaro {
 namespace {
@@ -15,97 +17,90 @@ QJsonValue floatValue(float f)
     return QJsonValue(QByteArray(buf, int(res.ptr - buf)).toDouble());
 }
 
-QJsonValue bytesValue(const char* data, std::size_t n)
-{
-    while (n > 0 && data[n - 1] == 0)
-        --n;
-    return QString::fromLatin1(QByteArray(data, qsizetype(n)).toHex());
-}
-
-class JsonWriter;
-
-template <class T>
-QJsonValue toJson(const T& value);
-
-class JsonWriter {
+// The sink of json::writeValue that builds Qt's JSON values.
+class JsonValueSink {
 public:
-    QJsonObject object;
-    template <class T>
-    void operator()(const char* name, const T& value) { object.insert(QLatin1String(name), toJson(value)); }
+    QJsonValue result;
+
+    void single(float value) { put(floatValue(value)); }
+    void number(double value) { put(QJsonValue(value)); }
+    void text(const QString& value) { put(value); }
+    void bytes(const char* data, std::size_t size)
+    {
+        put(QString::fromLatin1(QByteArray(data, qsizetype(size)).toHex()));
+    }
+    void beginArray() { open_.push_back({ {}, {}, true, {} }); }
+    void beginObject() { open_.push_back({ {}, {}, false, {} }); }
+    void endArray() { closeWith(QJsonValue(open_.back().array)); }
+    void endObject() { closeWith(QJsonValue(open_.back().object)); }
+    void key(QLatin1String name) { open_.back().key = name; }
+    void element() {}
+
+private:
+    struct Open {
+        QJsonObject object;
+        QJsonArray array;
+        bool isArray;
+        QString key;
+    };
+    void closeWith(const QJsonValue& closed)
+    {
+        open_.pop_back();
+        put(closed);
+    }
+    void put(const QJsonValue& v)
+    {
+        if (open_.empty())
+            result = v;
+        else if (open_.back().isArray)
+            open_.back().array.append(v);
+        else
+            open_.back().object.insert(open_.back().key, v);
+    }
+    std::vector<Open> open_;
 };
 
 template <class T>
-struct IsStdArray : std::false_type {};
-template <class T, std::size_t N>
-struct IsStdArray<std::array<T, N>> : std::true_type {};
-template <class T>
-struct IsSharedBlock : std::false_type {};
-template <std::size_t N>
-struct IsSharedBlock<SharedBlock<N>> : std::true_type {};
-template <class T>
-struct IsVector : std::false_type {};
-template <class T>
-struct IsVector<std::vector<T>> : std::true_type {};
+QJsonObject objectOf(const T& record, const QStringList* leftOut = nullptr)
+{
+    JsonValueSink sink;
+    json::writeRecord(sink, record, leftOut);
+    return sink.result.toObject();
+}
 
 template <class T>
-QJsonValue toJson(const T& value)
+QJsonValue valueOf(const T& value)
 {
-    if constexpr (std::is_same_v<T, float>) {
-        return floatValue(value);
-    } else if constexpr (std::is_arithmetic_v<T>) {
-        return QJsonValue(double(value));
-    } else if constexpr (std::is_same_v<T, QString>) {
-        return value;
-    } else if constexpr (IsSharedBlock<T>::value) {
-        return bytesValue(value.bytes().constData(), T::size());
-    } else if constexpr (IsStdArray<T>::value) {
-        if constexpr (std::is_same_v<typename T::value_type, std::uint8_t>) {
-            return bytesValue(reinterpret_cast<const char*>(value.data()), value.size());
-        } else {
-            QJsonArray a;
-            for (const auto& item : value)
-                a.append(toJson(item));
-            return a;
-        }
-    } else if constexpr (IsVector<T>::value) {
-        QJsonArray a;
-        for (const auto& item : value)
-            a.append(toJson(item));
-        return a;
-    } else {
-        JsonWriter w;
-        const_cast<T&>(value).visit(w);
-        return w.object;
-    }
+    JsonValueSink sink;
+    json::writeValue(sink, value);
+    return sink.result;
 }
 
 } // namespace
 
-QJsonObject anchorToJson(const AnchorRecord& anchor) { return toJson(anchor).toObject(); }
+QJsonObject anchorToJson(const AnchorRecord& anchor) { return objectOf(anchor); }
 
 QJsonValue floatToJson(float value) { return floatValue(value); }
 
-QJsonObject projectToJson(const Project& p, const QString& release)
+QJsonObject projectToJson(const Project& p, const QString& release, const QStringList& leftOut)
 {
-    JsonWriter w;
-    const_cast<ProjectRecord&>(p.Record).visit(w);
-    QJsonObject o = w.object;
+    QJsonObject o = objectOf(p.Record, &leftOut);
     o.remove("SavedTestCategory");
     o.insert("TestCategory", p.TestCategory);
     const ProjectSettings& s = p.Settings;
-    o.insert("SummaryTable", toJson(s.Summary));
-    o.insert("UpperRate", toJson(s.UpperRate));
-    o.insert("LowerRate", toJson(s.LowerRate));
+    o.insert("SummaryTable", valueOf(s.Summary));
+    o.insert("UpperRate", valueOf(s.UpperRate));
+    o.insert("LowerRate", valueOf(s.LowerRate));
     o.insert("JudgeRangeMode", s.JudgeRangeMode);
     o.insert("JudgeFromCycle", s.JudgeFromCycle);
-    o.insert("RateFactor", toJson(s.RateFactor));
-    o.insert("UltimatePullOut", toJson(s.UltimatePullOut));
+    o.insert("RateFactor", valueOf(s.RateFactor));
+    o.insert("UltimatePullOut", valueOf(s.UltimatePullOut));
     o.insert("StandardEdition", s.StandardEdition);
-    o.insert("CreepJudgeValues", toJson(s.CreepJudgeValues));
+    o.insert("CreepJudgeValues", valueOf(s.CreepJudgeValues));
     o.insert("TpLimitCoefA", s.TpLimitCoefA);
     o.insert("TpLimitCoefB", s.TpLimitCoefB);
-    o.insert("Remarks", toJson(s.Header.Remarks));
-    o.insert("DocumentTexts", toJson(s.Header.DocumentTexts));
+    o.insert("Remarks", valueOf(s.Header.Remarks));
+    o.insert("DocumentTexts", valueOf(s.Header.DocumentTexts));
     o.insert("CreepJudgeExtend", s.CreepJudgeExtend);
     o.insert("SavedByVersion", p.SavedByVersion);
     o.insert("SavedOnOS", p.SavedOnOS);

@@ -10,7 +10,9 @@ namespace tessaro {
 
 // Opaque blocks appear as hexadecimal text with trailing zero bytes left out
 // (an all-zero block gives ""); floats with their shortest exact decimal form.
-QJsonObject projectToJson(const Project& p, const QString& release);
+// Fields of the project record named in leftOut are not written (a caller
+// that writes those arrays one element at a time).
+QJsonObject projectToJson(const Project& p, const QString& release, const QStringList& leftOut = {});
 QJsonObject anchorToJson(const AnchorRecord& anchor);
 // A single as the dump writes it: its shortest exact decimal form.
 QJsonValue floatToJson(float value);

@@ -1,5 +1,6 @@
 #include "recording/RevisionCheck.h"
 
+#include "evaluation/AcceptanceJudgement.h"
 #include "planning/HoldingTimes.h"
 
 #include <QStringList>
@@ -65,10 +66,7 @@ QString RevisionVerdictText(const RevisionCheck& check)
 
 QString JudgeRangeText(int judgeRangeMode, int judgeFromCycle)
 {
-    if (judgeRangeMode != 0)
-        return QStringLiteral("判定範囲 … ") + QString::number(judgeFromCycle)
-            + QStringLiteral("サイクル目以降の弾性変位量で判定");
-    return QStringLiteral("判定範囲 … 全サイクルの弾性変位量で判定");
+    return QStringLiteral("判定範囲 … ") + judgeRangeDescription(judgeRangeMode, judgeFromCycle, false);
 }
 
 } // namespace tessaro

@@ -4,6 +4,9 @@
 #include "documents/frmPrintSyogen.h"
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/TensionFreeLength.h"
+#include "evaluation/frmHantei.h"
+#include "evaluation/frmHikinukiDlg.h"
+#include "evaluation/frmMenuHantei.h"
 #include "graphs/frmGRAPH.h"
 #include "model/ProjectRecord.h"
 #include "model/UserMessage.h"
@@ -155,7 +158,8 @@ const std::vector<MainCommand>& mainCommands()
                 if (DlgMeneRirontiRate::ShowForm(&m))
                     m.anchorDataChanged();
             } },
-        { { "MenuSetHantei" }, false, nullptr }, // frmMenuHantei
+        // The judged range is the project's: the anchor on screen is evaluated anew with it.
+        { { "MenuSetHantei" }, false, [](frmMain& m) { changedAnchor(m, frmMenuHantei::ShowForm(&m)); } },
         { { "CmdKijyunnsyo" }, false, [](frmMain& m) { m.CmdKijyunnsyo_Click(); } },
         // Reference databases
         { { "MenuD_AncKeishiki_0" }, false, [](frmMain& m) { frmAncDBEntry::ShowForm(&m, 0); } },
@@ -176,10 +180,12 @@ const std::vector<MainCommand>& mainCommands()
         { { "CmdJakki" }, false, [](frmMain& m) { changedProject(m, frmJakkiDB::ShowForm(&m)); } },
         { { "CmdTaikatai" }, false, [](frmMain& m) { changedLengths(m, frmTaikatai::ShowForm(&m)); },
             loadDistribution },
-        { { "CmdKousokutyou" }, false, nullptr, pullOutTest }, // frmHikinukiDlg
+        { { "CmdKousokutyou" }, false, [](frmMain& m) { changedAnchor(m, frmHikinukiDlg::ShowForm(&m)); },
+            pullOutTest },
         { { "CmdKajyuu" }, false, [](frmMain& m) { changedAnchor(m, frmKajyuu::ShowForm(&m)); } },
         { { "CmdKajyuTime" }, false, [](frmMain& m) { changedAnchor(m, frmKuripu::ShowForm(&m)); } },
-        { { "CmdHantei" }, false, nullptr }, // frmHantei
+        // A basic investigation is judged by its ultimate pull-out force, from the graph window.
+        { { "CmdHantei" }, false, [](frmMain& m) { changedAnchor(m, frmHantei::ShowForm(&m)); }, quality },
         // Anchor list and navigation
         { { "cmdPrev" }, false, [](frmMain& m) { m.cmdPrev_Click(); }, hasPrevious },
         { { "cmdNext" }, false, [](frmMain& m) { m.cmdNext_Click(); }, hasNext },

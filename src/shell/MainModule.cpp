@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
@@ -62,6 +63,9 @@ int refuseSecondStart(SingleInstance& instance, const QString& file)
 void setUpApplication()
 {
     QApplication::setApplicationName(AppTitle);
+    // Task bars group the windows under the installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("jp.tessaro.Tessaro"));
+    QApplication::setWindowIcon(QIcon(paths::resource(QStringLiteral("Picture/tessaro.svg"))));
     useJapaneseFont();
     useJapaneseQtTexts();
 }

@@ -17,7 +17,8 @@ QString commandLineFile(const QStringList& arguments);
 // Loads the command-line file into the main window; true when it loaded.
 bool LoadFromCommandLine(frmMain& main, const QString& path);
 
-// The application's name, font and the Japanese texts of Qt's own dialogs.
+// The application's name, desktop entry, icon, font and the Japanese texts of
+// Qt's own dialogs.
 // Window captions are exactly those the windows compose: no display name is
 // set for the platform to append.
 void setUpApplication();

@@ -37,6 +37,12 @@ void NumberBox::SetCheck(const QString& caption, double minimum, double maximum)
 
 std::optional<double> NumberBox::Value() const { return parseNumericText(text()); }
 
+std::optional<double> NumberBox::AcceptedValue() const
+{
+    NumericCheck r = checkNumericText(caption_, text(), minimum_, maximum_, format_);
+    return r.status == NumericCheck::Valid ? std::optional<double>(r.value) : std::nullopt;
+}
+
 void NumberBox::SetValue(double value) { setText(formatNumber(value, format_)); }
 
 bool NumberBox::Check(bool silent) { return checkNumericField(caption_, this, minimum_, maximum_, format_, silent); }

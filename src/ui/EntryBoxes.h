@@ -55,6 +55,10 @@ public:
 
     // The number in the box; nothing when it is empty or not numeric.
     std::optional<double> Value() const;
+    // The number as the box's check would accept it (cut to the format's
+    // decimals), without a message; nothing when empty or refused. Windows that
+    // recompute while the user types read their boxes so.
+    std::optional<double> AcceptedValue() const;
     // The value written with the box's format.
     void SetValue(double value);
     // The numeric-field check with the box's caption, range and format.

@@ -1,6 +1,7 @@
 #include "ui/ReferenceTextWindow.h"
 
 #include "ui/Modal.h"
+#include "ui/WindowParts.h"
 
 #include <QDialog>
 #include <QDialogButtonBox>
@@ -28,6 +29,16 @@ void showReferenceText(QWidget* parent, const QString& objectName, const QString
     layout->addWidget(buttons);
     window.resize(520, 320);
     execModal(window);
+}
+
+QPushButton* referenceTextButton(QWidget* window, const QString& name, const QString& caption, ReferenceText (*make)())
+{
+    QPushButton* button = commandButton(window, name, caption);
+    QObject::connect(button, &QPushButton::clicked, window, [window, make] {
+        ReferenceText r = make();
+        showReferenceText(window, QStringLiteral("DlgReferenceText"), r.title, r.text);
+    });
+    return button;
 }
 
 } // namespace tessaro::ui

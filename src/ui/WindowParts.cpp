@@ -25,8 +25,13 @@ QLabel* namedLabel(QWidget* parent, const QString& name, const QString& text)
 
 QPushButton* addOkCancel(QHBoxLayout* row, QDialog* dialog)
 {
-    QPushButton* ok = commandButton(dialog, QStringLiteral("CmdOK"), QStringLiteral("OK"));
-    QPushButton* cancel = commandButton(dialog, QStringLiteral("CmdCancel"), QStringLiteral("キャンセル"));
+    return addOkCancel(row, dialog, QStringLiteral("CmdOK"), QStringLiteral("CmdCancel"));
+}
+
+QPushButton* addOkCancel(QHBoxLayout* row, QDialog* dialog, const QString& okName, const QString& cancelName)
+{
+    QPushButton* ok = commandButton(dialog, okName, QStringLiteral("OK"));
+    QPushButton* cancel = commandButton(dialog, cancelName, QStringLiteral("キャンセル"));
     ok->setDefault(true);
     row->addWidget(ok);
     row->addWidget(cancel);
@@ -35,12 +40,27 @@ QPushButton* addOkCancel(QHBoxLayout* row, QDialog* dialog)
     return ok;
 }
 
+QLabel* valueBox(QWidget* parent, const QString& name, int minimumWidth)
+{
+    QLabel* l = namedLabel(parent, name);
+    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    l->setMinimumWidth(minimumWidth);
+    l->setFrameShape(QFrame::StyledPanel);
+    l->setFrameShadow(QFrame::Sunken);
+    return l;
+}
+
+void setEmphasis(QWidget* widget, double scale)
+{
+    QFont bold = widget->font();
+    bold.setBold(true);
+    bold.setPointSizeF(bold.pointSizeF() * scale);
+    widget->setFont(bold);
+}
+
 QHBoxLayout* anchorHeadRow(QLabel* anchorNo, QWidget* caption, QWidget* navigator)
 {
-    QFont bold = anchorNo->font();
-    bold.setBold(true);
-    bold.setPointSizeF(bold.pointSizeF() * 1.15);
-    anchorNo->setFont(bold);
+    setEmphasis(anchorNo, 1.15);
     auto* head = new QHBoxLayout;
     head->addWidget(anchorNo);
     head->addSpacing(16);

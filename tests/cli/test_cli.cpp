@@ -1,6 +1,7 @@
 // tessaro-cli dump, resave, evaluate and sheet on data files written for the purpose.
 
 #include "support/AnchorFixtures.h"
+#include "support/MeasuredAnchors.h"
 #include "support/OlderReleaseFiles.h"
 #include "support/TestSupport.h"
 
@@ -11,6 +12,8 @@
 #include "recording/ReadingSheet.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QProcess>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,6 +56,28 @@ QString qualityProjectFile()
     p.Record.Schedules[1] = defaultSchedule(1, 1, 5, true);
 
     QString path = test::tempPath("quality.tsx");
+    EXPECT_TRUE(SaveDataFile(path));
+    return path;
+}
+
+// The six-cycle test as a pull-out test (points 1 (0, 50) … 3 (0.55, 150) …
+// 7 (1.60, 350)), judged at the bend before point 3, bore 135 mm, La 6000 mm,
+// τ 0.30 in design, U 60.0 mm and τba 1.60 N/mm2.
+QString pullOutProjectFile(int bendPoint)
+{
+    Project& p = project();
+    InitProject(p, 0);
+    p.TestCategory = 0;
+    AnchorRecord& a = p.Record.WorkingAnchor;
+    a = test::measuredSixCycleAnchor();
+    a.DrillDiameter = 135;
+    a.DesignSkinFriction = 0.3f;
+    a.ApparentPerimeter = 60;
+    a.BondStress = 1.6f;
+    a.FinalChoice = 2;
+    a.BendPoint = std::int16_t(bendPoint);
+    p.Settings.UltimatePullOut = 150;
+    QString path = test::tempPath(QStringLiteral("pullout%1.tsx").arg(bendPoint));
     EXPECT_TRUE(SaveDataFile(path));
     return path;
 }
@@ -125,13 +150,13 @@ TEST(Cli, EvaluateAndSheetOfEveryAnchorLeaveTheFileAlone)
     EXPECT_EQ(test::fileBytes(path), before);
 }
 
-TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
+TEST(Cli, RefusedFilesGiveStatusOneAndNoOutput)
 {
     const QString notOurs = test::tempPath("not-ours.tsx");
     ASSERT_TRUE(test::writeFile(notOurs, "PK\x03\x04 this is a zip file, not a data file"));
     const QString never = test::tempPath("never.tsx");
     const QStringList cases[] = { { "dump", notOurs }, { "dump", test::tempPath("missing.tsx") },
-        { "resave", notOurs, never }, { "evaluate", notOurs }, { "evaluate" }, { "sheet", notOurs } };
+        { "resave", notOurs, never }, { "evaluate", notOurs }, { "sheet", notOurs } };
     for (const QStringList& args : cases) {
         QByteArray out, err;
         EXPECT_EQ(test::runCli(args, &out, &err), 1) << args.join(' ').toStdString();
@@ -141,4 +166,105 @@ TEST(Cli, RefusedFilesAndMissingArgumentsGiveStatusOneAndNoOutput)
         }
     }
     EXPECT_FALSE(QFile::exists(never));
+}
+
+// Help and version on standard output with status 0; wrong or missing
+// arguments a one-line reason and the usage on standard error with status 2.
+TEST(Cli, FollowsTheConventionsOfTheCommandLine)
+{
+    const QString file = qualityProjectFile();
+    struct Case {
+        QStringList args;
+        int status;
+        QString out, err; // what standard output and error begin with
+    };
+    const Case cases[] = {
+        { { "--help" }, 0, "usage: tessaro-cli COMMAND", "" },
+        { { "dump", "--help" }, 0, "usage: tessaro-cli dump FILE [--compact] [--out OUT.json]", "" },
+        { { "pdf", "--help" }, 0, "usage: tessaro-cli pdf FILE --doc KIND", "" },
+        { { "--version" }, 0, "tessaro-cli (Tessaro) 4.05", "" },
+        { {}, 2, "", "tessaro-cli: missing command\nusage: tessaro-cli COMMAND" },
+        { { "frobnicate" }, 2, "", "tessaro-cli: unknown command frobnicate\nusage:" },
+        { { "evaluate" }, 2, "", "tessaro-cli: evaluate: missing arguments\nusage: tessaro-cli evaluate FILE" },
+        { { "dump", file, "--pretty" }, 2, "", "tessaro-cli: dump: unknown option --pretty\nusage:" },
+        { { "sheet", file, file }, 2, "", "tessaro-cli: sheet: unexpected argument" },
+        { { "dump", file, "--out" }, 2, "", "tessaro-cli: dump: --out needs a value" },
+    };
+    for (const Case& c : cases) {
+        QByteArray out, err;
+        EXPECT_EQ(test::runCli(c.args, &out, &err), c.status) << c.args.join(' ').toStdString();
+        auto begins = [](const QByteArray& text, const QString& start) {
+            return start.isEmpty() ? text.isEmpty() : QString::fromUtf8(text).startsWith(start);
+        };
+        EXPECT_TRUE(begins(out, c.out)) << out.toStdString();
+        EXPECT_TRUE(begins(err, c.err)) << err.toStdString();
+    }
+}
+
+TEST(Cli, JsonGoesCompactOrToAFileAndNeverNeedsADisplay)
+{
+    const QString file = qualityProjectFile();
+    // A display server that is not there changes nothing.
+    qputenv("QT_QPA_PLATFORM", "xcb");
+    qputenv("DISPLAY", ":97");
+    QByteArray indented, compact;
+    EXPECT_EQ(test::runCli({ "dump", file }, &indented), 0);
+    EXPECT_EQ(test::runCli({ "dump", file, "--compact" }, &compact), 0);
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    EXPECT_EQ(compact.count('\n'), 1);
+    EXPECT_EQ(QJsonDocument::fromJson(compact), QJsonDocument::fromJson(indented));
+    EXPECT_EQ(QJsonDocument::fromJson(compact)["Anchors"].toArray().size(), 2);
+
+    const QString json = test::tempPath("evaluation.json");
+    QByteArray out;
+    EXPECT_EQ(test::runCli({ "evaluate", file, "--out", json }, &out), 0);
+    EXPECT_TRUE(out.isEmpty());
+    EXPECT_EQ(QJsonDocument::fromJson(test::fileBytes(json)).array().size(), 2);
+    // A file that cannot be written: status 1 and its reason.
+    QByteArray err;
+    EXPECT_EQ(test::runCli({ "sheet", file, "--out", test::tempPath("none/sheet.json") }, nullptr, &err), 1);
+    EXPECT_TRUE(QString::fromUtf8(err).startsWith(QStringLiteral("tessaro-cli sheet: 保存先のフォルダ"))) << err.toStdString();
+}
+
+TEST(Cli, TheDesktopProgramAnswersHelpAndVersionAndRefusesOptions)
+{
+    const QString desktop = QFileInfo(qEnvironmentVariable("TESSARO_CLI")).absolutePath() + "/tessaro";
+    auto run = [&](const QStringList& args, QByteArray* out, QByteArray* err) {
+        QProcess p;
+        p.start(desktop, args);
+        p.waitForFinished(30000);
+        *out = p.readAllStandardOutput();
+        *err = p.readAllStandardError();
+        return p.exitCode();
+    };
+    QByteArray out, err;
+    EXPECT_EQ(run({ "--version" }, &out, &err), 0);
+    EXPECT_EQ(out, "tessaro (Tessaro) 4.05\n");
+    EXPECT_EQ(run({ "--help" }, &out, &err), 0);
+    EXPECT_TRUE(out.startsWith("usage: tessaro [FILE]"));
+    EXPECT_EQ(run({ "--frobnicate" }, &out, &err), 2);
+    EXPECT_TRUE(err.startsWith("tessaro: unknown option --frobnicate"));
+}
+
+TEST(Cli, EvaluateGivesThePullOutChecksAsTheWindowsShowThem)
+{
+    QJsonObject a = runJson("evaluate", pullOutProjectFile(3)).array()[0].toObject();
+    EXPECT_EQ(a["FinalChoice"].toInt(), 2);
+    QJsonArray points = a["PullOutPoints"].toArray();
+    ASSERT_EQ(points.size(), 7);
+    EXPECT_EQ(points[0].toObject()["y"].toDouble(), 50);
+    EXPECT_NEAR(points[2].toObject()["x"].toDouble(), 0.55, 1e-6);
+    EXPECT_DOUBLE_EQ(a["UltimatePullOut"].toDouble(), 150);
+    EXPECT_DOUBLE_EQ(a["UltimatePullOutFromChoice"].toDouble(), 150);
+    EXPECT_NEAR(a["SkinFriction"].toDouble(), 0.05, 1e-6);
+    EXPECT_DOUBLE_EQ(a["PullOutResistance"].toDouble(), 763.41);
+    // 350 × 1000 / 96 = 3645.8 mm, shorter than La 6000.
+    EXPECT_NEAR(a["RequiredBondLength"].toDouble(), 3645.83, 0.01);
+    EXPECT_EQ(a["BondLengthVerdict"].toString(), "OK");
+
+    // A bend point beyond the test's points: the window would show that it cannot calculate.
+    a = runJson("evaluate", pullOutProjectFile(9)).array()[0].toObject();
+    EXPECT_TRUE(a["UltimatePullOutFromChoice"].isNull());
+    EXPECT_TRUE(a["SkinFriction"].isNull());
+    EXPECT_DOUBLE_EQ(a["UltimatePullOut"].toDouble(), 150); // as stored
 }

@@ -64,7 +64,7 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
         { { "xlsx", data, "--anchor", "x", "--out", out }, 2, "" },
         { { "xlsx", data, "--anchor", "4", "--out", out }, 1, "1-3" },
         { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1,
-            QStringLiteral("Excel変換できませんでした") },
+            QStringLiteral("保存先のフォルダ「") },
     };
     for (const auto& [args, status, told] : cases) {
         QByteArray err;

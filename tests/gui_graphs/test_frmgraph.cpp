@@ -115,12 +115,14 @@ TEST(frmGRAPH, MenusAndButtonsOfTheGraphs)
     click(window, "Command5");
     modal.expect("frmDataInput1", [](QDialog& d) { d.reject(); });
     click(window, "Command8");
+    modal.expect("frmHantei", [](QDialog& d) { d.reject(); });
+    click(window, "Command4");
     EXPECT_TRUE(modal.allUsed());
     EXPECT_EQ(script.shown().size(), 1u);
     // The graph window's editor offers titles, series, grid and legend, not axis labels.
     EXPECT_FALSE(window.chart(TestGraph::TimeLoad).editorElements().testFlag(ui::ChartEditorElement::AxisLabels));
     // Windows not in the program; a quality-assurance test has no friction loss.
-    for (const char* name : { "Command4", "Command9", "CmdKuripu", "CmdMasatu" })
+    for (const char* name : { "CmdKuripu", "CmdMasatu" })
         EXPECT_FALSE(enabled(window, name)) << name;
     EXPECT_TRUE(test::control<QWidget>(window, "CmdMasatu")->isHidden());
 }
@@ -158,4 +160,8 @@ TEST(frmGRAPH, BasicInvestigationShowsItsOneAnchorWithTheFrictionLoss)
     EXPECT_FALSE(enabled(window, "imNum"));
     EXPECT_TRUE(test::control<QWidget>(window, "Command4")->isHidden());
     EXPECT_FALSE(test::control<QWidget>(window, "CmdMasatu")->isHidden());
+    ui::ModalScript modal;
+    modal.expect("frmKihonHantei", [](QDialog& d) { d.reject(); });
+    click(window, "Command9");
+    EXPECT_TRUE(modal.allUsed());
 }

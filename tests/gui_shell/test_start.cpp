@@ -114,6 +114,8 @@ TEST(MainModule, TheFileOnTheCommandLineLoadsIntoTheMainWindow)
 TEST(MainModule, CaptionsAreExactlyThoseTheWindowsCompose)
 {
     MainModule::setUpApplication();
+    EXPECT_EQ(QGuiApplication::desktopFileName(), "jp.tessaro.Tessaro");
+    EXPECT_FALSE(QApplication::windowIcon().isNull());
     // No display name of its own that the platform would append to captions.
     QCoreApplication::setApplicationName("probe");
     EXPECT_EQ(QGuiApplication::applicationDisplayName(), "probe");

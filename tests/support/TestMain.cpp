@@ -1,4 +1,4 @@
-// Test entry point: private data and settings folders, the offscreen platform,
+// Test entry point: private data, settings and runtime folders, the offscreen platform,
 // and a QApplication (windows) or QCoreApplication (core) as the tests need.
 
 #include <gtest/gtest.h>
@@ -21,8 +21,10 @@ int main(int argc, char** argv)
 {
     QTemporaryDir data;
     QTemporaryDir config;
+    QTemporaryDir runtime; // made for the user alone, as a desktop session's is
     qputenv("TESSARO_DATA", data.path().toUtf8());
     qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+    qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
     qputenv("TMPDIR", data.path().toUtf8());
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
