@@ -13,10 +13,8 @@
 #include "documents/ReportEngine.h"
 #include "documents/ResultListDocuments.h"
 #include "evaluation/CycleEvaluation.h"
-#include "model/AppPaths.h"
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
-#include "ui/GraphFiles.h"
 
 #include <QHash>
 #include <QTextStream>
@@ -42,6 +40,11 @@ struct PdfKind {
     // Composes and ends the document; false with *error when the request is refused.
     bool (*compose)(ReportEngine& engine, const PdfRequest& request, QString* error);
 };
+
+QString notWritten(const PdfRequest& request)
+{
+    return QStringLiteral("%1 was not written").arg(request.out);
+}
 
 // "A-B" or "A" → first and last anchor; the whole project when absent.
 bool anchorRange(const PdfRequest& request, int* first, int* last, QString* error)
@@ -72,7 +75,7 @@ bool composeDataSheets(ReportEngine& engine, const PdfRequest& request, QString*
     options.blankData = request.options.contains("blank-data");
     options.blankRemarks = request.options.contains("blank-remarks");
     if (!PrintModule::PrintDataSheets(engine, project(), first, last, options))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -85,7 +88,7 @@ bool composeBlankSheets(ReportEngine& engine, const PdfRequest& request, QString
         return false;
     }
     if (!PrintModule::PrintBlankDataSheets(engine, sheets))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -97,7 +100,7 @@ bool composeAnchorList(ReportEngine& engine, const PdfRequest& request, QString*
     AnchorListOptions options;
     options.pageNumbers = !request.options.contains("no-page-numbers");
     if (!PreviewAnchorInformation(engine, project(), first, last, options))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -108,17 +111,12 @@ bool composeGraphSheets(ReportEngine& engine, const PdfRequest& request, QString
     int first = 1, last = 1;
     if (!project().isBasic() && !anchorRange(request, &first, &last, error))
         return false;
-    ui::GraphFileOptions graphs;
-    graphs.monochrome = request.options.contains("mono");
-    if (!ui::writeAnchorGraphRange(project(), first, last, paths::dataDir(), graphs)) {
-        *error = QStringLiteral("cannot write the graph files in %1").arg(paths::dataDir());
-        return false;
-    }
     GraphSheetOptions options;
+    options.monochrome = request.options.contains("mono");
     options.kind = request.options.contains("graphs-only") ? GraphSheetKind::GraphsOnly : GraphSheetKind::Detailed;
     options.pageNumbers = !request.options.contains("no-page-numbers");
     if (!PrintGraphSheets(engine, project(), first, last, options))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -129,7 +127,7 @@ bool composeResultsList(ReportEngine& engine, const PdfRequest& request, QString
     const ResultsListKind kind
         = request.options.contains("creep") ? ResultsListKind::Creep : ResultsListKind::Displacement;
     if (!PrintKekka(engine, project(), ResultsList(project()), kind))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -139,7 +137,7 @@ bool composeResultDetails(ReportEngine& engine, const PdfRequest& request, QStri
     if (!project().isBasic() && !anchorRange(request, &first, &last, error))
         return false;
     if (!PrintResultDetails(engine, project(), first, last))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -150,12 +148,8 @@ bool composeCreepSheets(ReportEngine& engine, const PdfRequest& request, QString
     int first = 1, last = 1;
     if (!project().isBasic() && !anchorRange(request, &first, &last, error))
         return false;
-    if (!ui::writeCreepGraphs(project(), first, last, paths::dataDir())) {
-        *error = QStringLiteral("cannot write the graph files in %1").arg(paths::dataDir());
-        return false;
-    }
     if (!PrintoutAllAnchorHeni(engine, project(), first, last))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -173,12 +167,8 @@ bool composeFrictionLoss(ReportEngine& engine, const PdfRequest& request, QStrin
         *error = FrictionSheetIncompleteMessage;
         return false;
     }
-    if (!ui::writeFrictionLossGraph(evaluated, paths::dataDir())) {
-        *error = QStringLiteral("cannot write the graph file in %1").arg(paths::dataDir());
-        return false;
-    }
     if (!PrintMasatusonshitu(engine, p, evaluated))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -265,12 +255,15 @@ int pdf(const QStringList& args)
     if (kind->loadsFile && !loadProject(request.file))
         return 1;
 
+    // A document missing a template, font or picture is not written: nobody
+    // looks at it before it is handed on.
     ReportEngine engine(request.out);
+    engine.setRequireComplete(true);
     QString error;
     bool written = kind->compose(engine, request, &error);
     QTextStream err(stderr);
     for (const QString& p : engine.problems())
-        err << "warning: " << p << "\n";
+        err << "tessaro-cli pdf: " << p << "\n";
     if (!written) {
         err << "tessaro-cli pdf: " << error << "\n";
         return 1;

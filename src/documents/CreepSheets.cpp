@@ -1,17 +1,17 @@
 #include "documents/CreepSheets.h"
 
+#include "documents/ChartPicture.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
 #include "evaluation/CreepTexts.h"
 #include "evaluation/ResultsList.h"
-#include "graphs/GraphFileNames.h"
-#include "model/AppPaths.h"
+#include "graphs/CreepCharts.h"
+#include "graphs/GraphNames.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
 #include "planning/AnchorParticulars.h"
 #include "planning/TestKinds.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace tessaro {
@@ -27,12 +27,18 @@ const QString OutOfRange = QStringLiteral("範囲外とする。");
 const QString NoJudgement = QStringLiteral("よって、判定は行わない。");
 
 // Draws the template directly below the previous block; returns the next top.
-int drawBlock(
-    ReportEngine& engine, const forms::FormSpec& form, int top, const Fields& texts, const Fields& images = {})
+int drawBlock(ReportEngine& engine, const forms::FormSpec& form, int top, const Fields& texts,
+    const report::Pictures& pictures = {})
 {
-    engine.DrawForm(form.path(), top, texts, images);
+    engine.DrawForm(form.path(), top, texts, {}, pictures);
     const report::ReportTemplate* t = engine.form(form.path());
     return top + (t ? t->height : 0);
+}
+
+// The curve of anchor n for the sheet's image field "Graph".
+report::Pictures curvePicture(int n, ChartData chart, const ChartFormat& format, QSize size)
+{
+    return { { QStringLiteral("Graph"), chartPicture(creepGraphName(n), std::move(chart), format, size) } };
 }
 
 Fields headFields(const Project& p, const AnchorRecord& a)
@@ -163,6 +169,46 @@ int drawCoefficientBlock(ReportEngine& engine, const CoefficientJudgement& j, in
     return drawBlock(engine, forms::Kuripuzu3, top, f);
 }
 
+void startSheets(ReportEngine& engine, const forms::FormSpec& first)
+{
+    engine.setFormName(first.path());
+    engine.setCharOverFlow(1);
+    engine.Start();
+}
+
+// Draws the page of one anchor: a new page, then the blocks from SheetTop down.
+void drawDisplacementSheet(ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
+    const DisplacementJudgement& j, const ChartFormat& format)
+{
+    ChartData chart;
+    drawCreepDisplacement(chart, j);
+    engine.NewPage();
+    int top = drawBlock(engine, forms::NewKuripuHeniTitle, SheetTop, headFields(p, anchor));
+    top = drawBlock(
+        engine, forms::NewKuripuHeniGraph, top, {}, curvePicture(n, std::move(chart), format, CreepGraphSize));
+    top = drawDisplacementBlock(engine, j, top);
+    if (j.byCoefficient)
+        drawExtendedBlock(engine, j, top);
+}
+
+void drawCoefficientSheet(ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
+    const CoefficientJudgement& j, bool chosenOnly, const ChartFormat& format)
+{
+    ChartData chart;
+    drawCreepCurve(chart, j, chosenOnly);
+    engine.NewPage();
+    Fields head = headFields(p, anchor);
+    head.insert("Dankai", stageSentence(j));
+    head.insert("Hani",
+        QStringLiteral("クリープ係数の算出は、クリープ量-時間曲線図（下図）のNo.%1～ No.%2の間で行う。")
+            .arg(numberOrEmpty(j.t1No), numberOrEmpty(j.t2No)));
+    int top = drawBlock(
+        engine, forms::Kuripuzu, SheetTop, head, curvePicture(n, std::move(chart), format, CreepCoefficientGraphSize));
+    if (j.converted && j.chosen)
+        top = drawConversionBlock(engine, j, top);
+    drawCoefficientBlock(engine, j, top);
+}
+
 } // namespace
 
 const QString CreepNotComputedMessage
@@ -173,54 +219,20 @@ bool creepSheetComputed(const DisplacementJudgement& j)
     return j.pair.computable && (!j.byCoefficient || j.extended.computable);
 }
 
-void DrawCreepDisplacementSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const DisplacementJudgement& j, const QString& graphFile)
+bool PrintCreepDisplacementSheet(ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
+    const DisplacementJudgement& j, const ChartFormat& format)
 {
-    engine.NewPage();
-    int top = drawBlock(engine, forms::NewKuripuHeniTitle, SheetTop, headFields(p, anchor));
-    top = drawBlock(engine, forms::NewKuripuHeniGraph, top, {}, { { "Graph", graphFile } });
-    top = drawDisplacementBlock(engine, j, top);
-    if (j.byCoefficient)
-        drawExtendedBlock(engine, j, top);
+    startSheets(engine, forms::NewKuripuHeniTitle);
+    drawDisplacementSheet(engine, p, n, anchor, j, format);
+    return engine.End();
 }
 
-void DrawCreepCoefficientSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const CoefficientJudgement& j, const QString& graphFile)
+bool PrintCreepCoefficientSheet(ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
+    const CoefficientJudgement& j, bool chosenOnly, const ChartFormat& format)
 {
-    engine.NewPage();
-    Fields head = headFields(p, anchor);
-    head.insert("Dankai", stageSentence(j));
-    head.insert("Hani",
-        QStringLiteral("クリープ係数の算出は、クリープ量-時間曲線図（下図）のNo.%1～ No.%2の間で行う。")
-            .arg(numberOrEmpty(j.t1No), numberOrEmpty(j.t2No)));
-    int top = drawBlock(engine, forms::Kuripuzu, SheetTop, head, { { "Graph", graphFile } });
-    if (j.converted && j.chosen)
-        top = drawConversionBlock(engine, j, top);
-    drawCoefficientBlock(engine, j, top);
-}
-
-bool PrintCreepDisplacementSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const DisplacementJudgement& j, const QString& graphFile)
-{
-    engine.setFormName(forms::NewKuripuHeniTitle.path());
-    engine.setCharOverFlow(1);
-    engine.Start();
-    DrawCreepDisplacementSheet(engine, p, anchor, j, graphFile);
-    const bool ended = engine.End();
-    QFile::remove(graphFile);
-    return ended;
-}
-
-bool PrintCreepCoefficientSheet(ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const CoefficientJudgement& j, const QString& graphFile)
-{
-    engine.setFormName(forms::Kuripuzu.path());
-    engine.setCharOverFlow(1);
-    engine.Start();
-    DrawCreepCoefficientSheet(engine, p, anchor, j, graphFile);
-    const bool ended = engine.End();
-    QFile::remove(graphFile);
-    return ended;
+    startSheets(engine, forms::Kuripuzu);
+    drawCoefficientSheet(engine, p, n, anchor, j, chosenOnly, format);
+    return engine.End();
 }
 
 bool PrintoutAllAnchorHeni(ReportEngine& engine, const Project& p, int first, int last)
@@ -229,23 +241,18 @@ bool PrintoutAllAnchorHeni(ReportEngine& engine, const Project& p, int first, in
     first = std::max(first, 1);
     last = std::min(last, count);
     const CreepSettings settings = creepSettingsOf(p);
-    engine.setFormName(forms::NewKuripuHeniTitle.path());
-    engine.setCharOverFlow(1);
-    engine.Start();
+    const ChartFormat format = designedCreepFormat();
+    startSheets(engine, forms::NewKuripuHeniTitle);
     for (int n = first; n <= last; ++n) {
         const AnchorRecord& a = p.isBasic() ? p.Record.WorkingAnchor : p.Record.Anchors[std::size_t(n - 1)];
         const CreepSelection& s = creepSelectionOf(p, n);
-        const QString graph = paths::data(creepGraphFile(n));
         if (settings.edition == Edition2000)
-            DrawCreepCoefficientSheet(engine, p, a, JudgeCreepCoefficient(a, s, settings), graph);
+            drawCoefficientSheet(engine, p, n, a, JudgeCreepCoefficient(a, s, settings), s.CoefChosenOnly != 0, format);
         else
-            DrawCreepDisplacementSheet(engine, p, a, JudgeCreepDisplacement(a, s, settings), graph);
+            drawDisplacementSheet(engine, p, n, a, JudgeCreepDisplacement(a, s, settings), format);
         PagePrint(engine, engine.MaxPage());
     }
-    const bool ended = engine.End();
-    for (int n = first; n <= last; ++n)
-        QFile::remove(paths::data(creepGraphFile(n)));
-    return ended;
+    return engine.End();
 }
 
 } // namespace tessaro

@@ -4,11 +4,13 @@
 // the holding's displacement–time curve, the ⊿s calculation and, when the
 // test time was extended, the ⊿c calculation); under the 2000 edition the
 // creep-coefficient sheet (load stage and points, the creep curve, the time
-// conversion when chosen, the ⊿c calculation and its conclusion). The curves
-// are SVG files the graph module wrote into the data folder.
+// conversion when chosen, the ⊿c calculation and its conclusion). The curve is
+// drawn on the page from the judgement, in the format of the window that
+// prints it or in its designed appearance.
 
 #include "documents/ReportEngine.h"
 #include "evaluation/CreepEvaluation.h"
+#include "graphs/GraphFormats.h"
 
 namespace tessaro {
 
@@ -20,24 +22,18 @@ extern const QString CreepNotComputedMessage;
 // Nothing to print: no pair of the judgement computes a value.
 bool creepSheetComputed(const DisplacementJudgement& j);
 
-// Draws the page of one anchor (a new page, then the blocks from topMargin 1000
-// down) with the curve from graphFile.
-void DrawCreepDisplacementSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const DisplacementJudgement& j, const QString& graphFile);
-void DrawCreepCoefficientSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const CoefficientJudgement& j, const QString& graphFile);
-
-// The sheet of a creep window as one document, ended; the graph file is
-// removed afterwards. False when it could not be written.
-bool PrintCreepDisplacementSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const DisplacementJudgement& j, const QString& graphFile);
-bool PrintCreepCoefficientSheet(report::ReportEngine& engine, const Project& p, const AnchorRecord& anchor,
-    const CoefficientJudgement& j, const QString& graphFile);
+// The sheet of a creep window (anchor n, its working copy and judgement) as one
+// document, ended; the coefficient sheet's curve shows only the chosen pair
+// when the window does. False when it could not be written.
+bool PrintCreepDisplacementSheet(report::ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
+    const DisplacementJudgement& j, const ChartFormat& format = designedCreepFormat());
+bool PrintCreepCoefficientSheet(report::ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
+    const CoefficientJudgement& j, bool chosenOnly, const ChartFormat& format = designedCreepFormat());
 
 // The creep sheets of anchors first..last (held to the project's anchors) from
 // their stored selections, each page numbered, in the sheet of the project's
-// edition; the curves are the files creepGraphFile(n) of the data folder,
-// removed afterwards. False when the document could not be written.
+// edition with the curves in their designed appearance. False when the
+// document could not be written.
 bool PrintoutAllAnchorHeni(report::ReportEngine& engine, const Project& p, int first, int last);
 
 } // namespace tessaro

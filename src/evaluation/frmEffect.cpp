@@ -6,16 +6,12 @@
 #include "evaluation/CreepTexts.h"
 #include "evaluation/frmEffectDetail.h"
 #include "graphs/frmEffectGraph.h"
-#include "model/AppPaths.h"
-#include "model/UserMessage.h"
 #include "model/basMainData.h"
-#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/SpreadGrid.h"
 #include "ui/WindowParts.h"
 #include "ui/basSpreadCustom.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QStackedWidget>
@@ -213,14 +209,8 @@ void frmEffect::previewDetails()
 
 void frmEffect::previewCreepSheets()
 {
-    const Project& p = project();
-    const int last = int(rows_.size());
-    if (!ui::writeCreepGraphs(p, 1, last, paths::dataDir())) {
-        showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(paths::dataDir()));
-        return;
-    }
     report::ReportEngine engine;
-    const bool ended = PrintoutAllAnchorHeni(engine, p, 1, last);
+    const bool ended = PrintoutAllAnchorHeni(engine, project(), 1, int(rows_.size()));
     previewDocument(this, engine, ended, QStringLiteral("アンカーの変位"));
 }
 

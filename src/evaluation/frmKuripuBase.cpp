@@ -3,18 +3,14 @@
 #include "evaluation/frmHantei.h"
 #include "graphs/GraphFormats.h"
 #include "model/NumberFormat.h"
-#include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/Chart2D.h"
-#include "ui/GraphFiles.h"
 #include "ui/PointNumberBox.h"
 #include "ui/SpreadGrid.h"
 #include "ui/WindowParts.h"
 #include "ui/basSpreadCustom.h"
 
 #include <QButtonGroup>
-#include <QDir>
-#include <QFileInfo>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -106,14 +102,6 @@ void frmKuripuBase::setPointRange(const CreepHolding& holding)
 {
     for (ui::PointNumberBox* box : pointBoxes_)
         box->SetLast(holding.lastPoint());
-}
-
-bool frmKuripuBase::writeChartFile(const QString& file, QSize size) const
-{
-    if (chart_->writeSvg(file, size))
-        return true;
-    showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(QFileInfo(file).path()));
-    return false;
 }
 
 QRadioButton* frmKuripuBase::option(QWidget* parent, const QString& name, const QString& text, QButtonGroup* group)

@@ -36,9 +36,6 @@ protected:
     void buildLayout(QWidget* panel);
     // A point-number box; leaving it with a valid entry runs pointEntered.
     ui::PointNumberBox* pointBox(const QString& name, const QString& overText);
-    // The chart as shown, written for the sheet; false (the user told) when
-    // the file could not be written.
-    bool writeChartFile(const QString& file, QSize size) const;
     // An option button of a group.
     static QRadioButton* option(QWidget* parent, const QString& name, const QString& text, QButtonGroup* group);
     // A fraction: the numerator over a rule over the denominator.

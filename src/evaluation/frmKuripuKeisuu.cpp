@@ -5,15 +5,12 @@
 #include "evaluation/CreepTexts.h"
 #include "evaluation/frmKuripuKeisuuHojyo.h"
 #include "graphs/CreepCharts.h"
-#include "graphs/GraphFileNames.h"
-#include "model/AppPaths.h"
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "planning/basKajyuu.h"
 #include "recording/ReadingSheet.h"
 #include "ui/Chart2D.h"
-#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/PointNumberBox.h"
 #include "ui/WindowParts.h"
@@ -234,11 +231,9 @@ void frmKuripuKeisuu::print()
         showMessage(CreepNotComputedMessage, MsgIcon::Exclamation);
         return;
     }
-    const QString graph = paths::data(creepCoefficientGraphFile());
-    if (!writeChartFile(graph, ui::CreepCoefficientGraphFileSize))
-        return;
     report::ReportEngine engine;
-    const bool ended = PrintCreepCoefficientSheet(engine, project(), anchor_, judgement_, graph);
+    const bool ended = PrintCreepCoefficientSheet(
+        engine, project(), anchorNumber_, anchor_, judgement_, selection_.CoefChosenOnly != 0, chart_->format());
     previewDocument(this, engine, ended, QStringLiteral("クリープ係数"));
 }
 

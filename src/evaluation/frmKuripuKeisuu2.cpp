@@ -4,13 +4,10 @@
 #include "documents/frmPreview.h"
 #include "evaluation/CreepTexts.h"
 #include "graphs/CreepCharts.h"
-#include "graphs/GraphFileNames.h"
-#include "model/AppPaths.h"
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/Chart2D.h"
-#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/PointNumberBox.h"
 #include "ui/WindowParts.h"
@@ -260,11 +257,9 @@ void frmKuripuKeisuu2::print()
         showMessage(CreepNotComputedMessage, MsgIcon::Exclamation);
         return;
     }
-    const QString graph = paths::data(creepGraphFile(anchorNumber_));
-    if (!writeChartFile(graph, ui::CreepGraphFileSize))
-        return;
     report::ReportEngine engine;
-    const bool ended = PrintCreepDisplacementSheet(engine, project(), anchor_, judgement_, graph);
+    const bool ended
+        = PrintCreepDisplacementSheet(engine, project(), anchorNumber_, anchor_, judgement_, chart_->format());
     previewDocument(this, engine, ended, QStringLiteral("アンカーの変位"));
 }
 

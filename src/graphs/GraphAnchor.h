@@ -1,5 +1,5 @@
 #pragma once
-// The anchors the graph windows and graph files draw: anchor n of a
+// The anchors the graph windows and documents draw: anchor n of a
 // quality-assurance project or the one anchor of a basic investigation, always
 // as an evaluated copy, so that drawing never changes the project.
 
@@ -19,6 +19,5 @@ const HoldingSchedule& graphSchedule(const Project& p, int n);
 bool graphSingleCycle(const Project& p, int n);
 // A copy of anchor n with every result refreshed by the project's evaluation.
 AnchorRecord evaluatedAnchor(Project& p, int n);
-
 
 } // namespace tessaro

@@ -21,7 +21,7 @@ ChartFormat designedLoadCycleFormat();
 ChartFormat designedSummaryFormat(int chart);
 
 // The designed format with the graph window's saved defaults (IniChartGraphN.ini)
-// over it: what a graph file of a document looks like without the window.
+// over it: what a graph on a document looks like without the window.
 ChartFormat savedTestGraphFormat(TestGraph graph);
 
 // Every series, grid and text in black and grey, the series still told apart by

@@ -42,11 +42,6 @@ public:
     // The time–load curve has a point: the anchor's readings can be evaluated further.
     bool evaluationAllowed() const { return evaluationAllowed_; }
 
-    // The graph files of anchors first..last for the graph sheets: the four
-    // graphs of each anchor, drawn in the formats on screen. False (the user has
-    // been told) when a file could not be written.
-    bool writeGraphFiles(int first, int last, bool monochrome) const;
-
 private:
     void buildCharts(QWidget* area);
     QWidget* buildPanel();

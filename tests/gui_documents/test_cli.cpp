@@ -1,6 +1,7 @@
 // tessaro-cli pdf and xlsx: one run per document kind, read back by its pages or
 // one cell, and the arguments refused.
 
+#include "graphs/CreepCharts.h"
 #include "model/AppPaths.h"
 #include "model/DataFile.h"
 #include "support/CreepAnchors.h"
@@ -8,6 +9,8 @@
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "support/XlsxReader.h"
+
+#include <QDirIterator>
 
 using namespace tessaro;
 
@@ -69,7 +72,13 @@ TEST(Cli, WritesTheResultListsAndTheCreepSheets)
         EXPECT_EQ(test::pdfPages(pdf), pages) << args.join(' ').toStdString();
         EXPECT_FALSE(err.contains("warning")) << err.toStdString();
     }
-    EXPECT_TRUE(QDir(paths::dataDir()).entryList({ "Graph_*.svg" }).isEmpty());
+    // The creep sheets draw their curves on the page: the titles, axes and
+    // point labels are text, and no picture is embedded.
+    const QString text = test::pdfToText(pdf);
+    EXPECT_EQ(text.count(CreepDisplacementTitle), 2) << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("変位量(mm)")), 2); // the axis title
+    EXPECT_TRUE(text.contains("No.7")); // the last point of anchor 2's holding
+    EXPECT_FALSE(test::readFile(pdf).contains("/Subtype /Image"));
 }
 
 TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
@@ -96,5 +105,33 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
         EXPECT_EQ(test::runCli(args, nullptr, &err), status) << args.join(' ').toStdString();
         EXPECT_TRUE(QString::fromUtf8(err).contains(told)) << args.join(' ').toStdString() << ": " << err.toStdString();
     }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+// A document missing a template is not written: the program names what is
+// missing and exits 1. It runs from a copy of its installed tree whose Report
+// folder lacks the closing rule of the data sheets.
+TEST(Cli, ADocumentMissingATemplateIsNotWritten)
+{
+    const QDir root(test::tempPath("installed"));
+    const QString resources = root.filePath("share/tessaro/resources");
+    QDirIterator it(paths::resourceDir(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString relative = QDir(paths::resourceDir()).relativeFilePath(from);
+        if (relative != "Report/InputDataSheetBar.jfm")
+            test::writtenFile(QDir(resources).filePath(relative), test::readFile(from));
+    }
+    const QString program = root.filePath("bin/tessaro-cli");
+    ASSERT_TRUE(root.mkpath("bin") && QFile::copy(qEnvironmentVariable("TESSARO_CLI"), program));
+    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+
+    const QString out = test::tempPath("blank.pdf");
+    QProcess cli;
+    cli.start(program, { "pdf", "-", "--doc", "blank", "--out", out });
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QString told = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_TRUE(told.contains("InputDataSheetBar.jfm")) << told.toStdString();
     EXPECT_FALSE(QFile::exists(out));
 }

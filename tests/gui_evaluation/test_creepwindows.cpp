@@ -6,8 +6,8 @@
 #include "documents/ReportEngine.h"
 #include "evaluation/frmKuripuKeisuu.h"
 #include "evaluation/frmKuripuKeisuu2.h"
+#include "graphs/CreepCharts.h"
 #include "graphs/frmGRAPH.h"
-#include "model/AppPaths.h"
 #include "model/basMainData.h"
 #include "support/CreepAnchors.h"
 #include "support/GuiTestSupport.h"
@@ -44,12 +44,18 @@ bool red(QWidget& w, const char* label)
     return test::control<QLabel>(w, label)->styleSheet().contains("#c0392b");
 }
 
-// Prints from the window; the pages the preview showed (0: no preview).
-int printedPages(QWidget& w)
+// Prints from the window; the pages the preview showed (0: no preview) and,
+// when asked, the text read from them.
+int printedPages(QWidget& w, QString* text = nullptr)
 {
     int pages = 0;
     ui::ModalScript modal;
-    modal.expect("frmPreview", [&](QDialog&) { pages = test::pdfPages(report::ReportEngine::defaultOutputFile()); });
+    modal.expect("frmPreview", [&](QDialog&) {
+        const QString pdf = report::ReportEngine::defaultOutputFile();
+        pages = test::pdfPages(pdf);
+        if (text)
+            *text = test::pdfToText(pdf);
+    });
     test::click(w, "cmdPrint");
     return pages;
 }
@@ -101,9 +107,13 @@ TEST(CreepWindows, DisplacementWindowOnTheWorkedExample)
         EXPECT_EQ(chart.groups[0].series[1].points.size(), 2u);
         test::screenshot(w, "frmKuripuKeisuu2");
         messages.clear();
-        EXPECT_EQ(printedPages(w), 1);
+        QString printed;
+        EXPECT_EQ(printedPages(w, &printed), 1);
         EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
-        EXPECT_FALSE(QFile::exists(paths::data("Graph_1.svg")));
+        // The sheet draws the curve with its texts, every point labelled.
+        EXPECT_TRUE(printed.contains(CreepDisplacementTitle)) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(QStringLiteral("変位量(mm)")));
+        EXPECT_TRUE(printed.contains("No.4"));
         // The final judgement of the same anchor.
         ui::ModalScript judgement;
         judgement.expect("frmHantei", [](QDialog& h) { h.reject(); });
@@ -197,8 +207,13 @@ TEST(CreepWindows, CoefficientWindowOfThe2000Edition)
         EXPECT_EQ(test::control<ui::Chart2D>(w, "ChartKuripu")->data().groups[0].series[0].points.size(), 2u);
         test::screenshot(w, "frmKuripuKeisuu");
         messages.clear();
-        EXPECT_EQ(printedPages(w), 1);
+        QString printed;
+        EXPECT_EQ(printedPages(w, &printed), 1);
         EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
+        // The sheet's curve, as the window's, shows the chosen points alone.
+        EXPECT_TRUE(printed.contains(CreepCurveTitle)) << printed.toStdString();
+        EXPECT_TRUE(printed.contains(QStringLiteral("伸び量(mm)")));
+        EXPECT_FALSE(printed.contains("No.4"));
 
         // The design-anchor-force holding of cycle 3 (200 kN, read at 1 and 5 min).
         test::drive(
