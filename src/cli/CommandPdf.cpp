@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 
 #include "documents/AnchorListDocument.h"
+#include "documents/BasicDocument.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
@@ -118,6 +119,31 @@ bool composeGraphSheets(ReportEngine& engine, const PdfRequest& request, QString
     return error->isEmpty();
 }
 
+// The plan or the report of a basic investigation, from the texts stored in the file.
+bool composeBasicDocument(ReportEngine& engine, DocumentFamily family, const PdfRequest& request, QString* error)
+{
+    if (!project().isBasic()) {
+        *error = QStringLiteral("%1 is not a basic investigation project").arg(request.file);
+        return false;
+    }
+    *error = basicDocumentRefusal(project(), family);
+    if (!error->isEmpty())
+        return false;
+    if (!PrintBasicDocument(engine, project(), family))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
+bool composeBasicPlan(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    return composeBasicDocument(engine, DocumentFamily::BasicPlan, request, error);
+}
+
+bool composeBasicReport(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    return composeBasicDocument(engine, DocumentFamily::BasicReport, request, error);
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
@@ -128,6 +154,9 @@ const std::vector<PdfKind>& kinds()
             composeAnchorList },
         { "graphs", true, { "graphs-only", "mono", "no-page-numbers" }, { "anchors" },
             "[--anchors A-B] [--graphs-only] [--mono] [--no-page-numbers]", composeGraphSheets },
+        { "basic-plan", true, {}, {}, "(a basic investigation project)", composeBasicPlan },
+        { "basic-report", true, {}, {}, "(a basic investigation project with its friction loss set)",
+            composeBasicReport },
     };
     return all;
 }
