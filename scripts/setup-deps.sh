@@ -13,6 +13,7 @@ packages=(
   xvfb xauth
   qt6-qpa-plugins libgl-dev libqt6opengl6-dev libvulkan-dev
   desktop-file-utils appstream shared-mime-info dpkg-dev
+  clang libclang-rt-14-dev
 )
 
 missing=()

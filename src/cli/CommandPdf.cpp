@@ -7,9 +7,11 @@
 
 #include "documents/AnchorListDocument.h"
 #include "documents/BasicDocument.h"
+#include "documents/FrictionLossSheet.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
+#include "evaluation/CycleEvaluation.h"
 #include "model/AppPaths.h"
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
@@ -119,6 +121,29 @@ bool composeGraphSheets(ReportEngine& engine, const PdfRequest& request, QString
     return error->isEmpty();
 }
 
+// The friction-loss sheet of a basic investigation, from the choice stored with
+// its anchor and the chart in its designed appearance.
+bool composeFrictionLoss(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    Project& p = project();
+    if (!p.isBasic()) {
+        *error = QStringLiteral("the friction-loss sheet belongs to a basic investigation project");
+        return false;
+    }
+    const AnchorRecord evaluated = EvaluatedCopy(p.Record.WorkingAnchor, p);
+    if (!frictionSheetReady(evaluated)) {
+        *error = FrictionSheetIncompleteMessage;
+        return false;
+    }
+    if (!ui::writeFrictionLossGraph(evaluated, paths::dataDir())) {
+        *error = QStringLiteral("cannot write the graph file in %1").arg(paths::dataDir());
+        return false;
+    }
+    if (!PrintMasatusonshitu(engine, p, evaluated))
+        *error = QStringLiteral("cannot write %1").arg(request.out);
+    return error->isEmpty();
+}
+
 // The plan or the report of a basic investigation, from the texts stored in the file.
 bool composeBasicDocument(ReportEngine& engine, DocumentFamily family, const PdfRequest& request, QString* error)
 {
@@ -154,9 +179,9 @@ const std::vector<PdfKind>& kinds()
             composeAnchorList },
         { "graphs", true, { "graphs-only", "mono", "no-page-numbers" }, { "anchors" },
             "[--anchors A-B] [--graphs-only] [--mono] [--no-page-numbers]", composeGraphSheets },
-        { "basic-plan", true, {}, {}, "(a basic investigation project)", composeBasicPlan },
-        { "basic-report", true, {}, {}, "(a basic investigation project with its friction loss set)",
-            composeBasicReport },
+        { "friction", true, {}, {}, "(basic investigation)", composeFrictionLoss },
+        { "basic-plan", true, {}, {}, "(basic investigation)", composeBasicPlan },
+        { "basic-report", true, {}, {}, "(basic investigation with its friction loss set)", composeBasicReport },
     };
     return all;
 }

@@ -79,6 +79,16 @@ const FormSpec ZPrn4GRAPH { "ZPrn4GRAPH.jfm",
     numbered("GTitle", 4) + numbered("Kekka", 5) + QStringList { "lbeKouban", "Page" }, numbered("Image", 4) };
 const FormSpec SoukatuGraph { "SoukatuGraph.jfm", { "Koujimei", "Genbamei", "Hani" }, numbered("IMAGE", 2) };
 
+const FormSpec Masatusonshitu { "Masatusonshitu.jfm",
+    { "Koujimei", "AncMeisyou", "TendonSyubetu", "Jiyuutyou", "Anctaityou", "Keisuu", "Danmenseki", "Syoki", "Saidai",
+        "Masatu" },
+    { "Graph" } };
+const FormSpec MasatusonshituShitei { "MasatusonshituShitei.jfm", QStringList { "Heni" } + numbered("Masatu", 3), {} };
+const FormSpec Masatusonshitu2point { "Masatusonshitu2point.jfm",
+    QStringList { "Points", "Point1title", "Point2title", "Point1Shiki", "Point2Shiki", "ABAns", "Line" }
+        + numbered("Heni", 4) + numbered("Masatu", 3),
+    {} };
+
 const FormSpec Hyoushi { "Syorui/Hyoushi.jfm", { "MainTitle", "Kouji", "Hizuke", "MotoKaisyamei", "ShitaKaisyamei" },
     {} };
 const FormSpec Sousoku { "Syorui/Sousoku.jfm", { "Sousoku" }, {} };
@@ -196,6 +206,9 @@ const std::vector<const FormSpec*>& allForms()
         &Graph2,
         &ZPrn4GRAPH,
         &SoukatuGraph,
+        &Masatusonshitu,
+        &MasatusonshituShitei,
+        &Masatusonshitu2point,
         &Hyoushi,
         &Sousoku,
         &Gaiyou,

@@ -62,6 +62,11 @@ extern const FormSpec ZPrn4GRAPH;
 // Summary chart of all anchors, a page per twenty anchors.
 extern const FormSpec SoukatuGraph;
 
+// Friction-loss sheet of a basic investigation: particulars and chart, then the
+// working from a given intersection load (Shitei) or from two points.
+extern const FormSpec Masatusonshitu;
+extern const FormSpec MasatusonshituShitei;
+extern const FormSpec Masatusonshitu2point;
 // Plan and report documents: cover, general rules and outline (Report/Syorui).
 extern const FormSpec Hyoushi;
 extern const FormSpec Sousoku;

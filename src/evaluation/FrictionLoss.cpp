@@ -21,19 +21,35 @@ double cycleMaxLoad(const AnchorRecord& a, int c)
     return a.Plan.CycleMaxLoad[std::size_t(c - 1)];
 }
 
-struct LinePoint {
-    double load = 0;
-    double elastic = 0;
-};
+} // namespace
 
-LinePoint point(const AnchorRecord& a, int k)
+FrictionPoint frictionPoint(const AnchorRecord& a, int k)
 {
-    if (k > 1)
+    if (k > 1 && k <= MaxFrictionPoint)
         return { cycleMaxLoad(a, k - 1), ElasticOfCycle(k - 1, a) };
     return { a.Plan.InitialLoad, 0 };
 }
 
-} // namespace
+int frictionPointCount(const AnchorRecord& a)
+{
+    auto evaluated = std::count_if(a.Evaluation.Results.begin(), a.Evaluation.Results.end(),
+        [](const ReadingResult& r) { return !isMissing(r.Elastic); });
+    return evaluated == 0 ? 0 : int(std::min<long>(evaluated + 1, MaxFrictionPoint));
+}
+
+ElasticLineResult chosenElasticLine(const AnchorRecord& a)
+{
+    FrictionPoint p1 = frictionPoint(a, pointNumber(a.PointA));
+    FrictionPoint p2 = frictionPoint(a, pointNumber(a.PointB));
+    return ElasticLine(p1.elastic, p1.load, p2.elastic, p2.load);
+}
+
+bool frictionLossChosen(const AnchorRecord& a)
+{
+    if (a.UseGivenIntercept)
+        return a.GivenIntercept != InterceptNotGiven;
+    return pointNumber(a.PointA) != 0 && pointNumber(a.PointB) != 0;
+}
 
 ElasticLineResult ElasticLine(double y1, double x1, double y2, double x2)
 {
@@ -62,9 +78,7 @@ void EvaluateFrictionLoss(AnchorRecord& a)
             int m = std::max(pa, pb);
             a.UpperPointLoad = float(m >= 2 ? cycleMaxLoad(a, m - 1) : displayedNumber(a.UltimatePullOutText));
         }
-        LinePoint p1 = point(a, pa);
-        LinePoint p2 = point(a, pb);
-        a.InterceptLoad = float(ElasticLine(p1.elastic, p1.load, p2.elastic, p2.load).zeroLoad);
+        a.InterceptLoad = float(chosenElasticLine(a).zeroLoad);
     }
     a.InterceptShift = float(roundFormat(double(a.InterceptLoad) - double(a.Plan.InitialLoad), "0.00"));
     a.LoadSpan = a.UpperPointLoad - a.InterceptLoad;

@@ -7,9 +7,15 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace tessaro {
 namespace {
+
+// Numbers stand above and left of their points; point 1, on the load axis,
+// below and right of it, clear of the axis labels and of the lines rising from it.
+const QPointF PointNumberOffset(-14, -18);
+const QPointF AxisPointNumberOffset(6, 2);
 
 void addLine(ChartFill& fill, int series, const AnchorRecord& a, float atTp)
 {
@@ -20,21 +26,62 @@ void addLine(ChartFill& fill, int series, const AnchorRecord& a, float atTp)
 }
 
 // The upper end of the elastic line: the higher of the two chosen points, or,
-// with the intercept load given, the last measured cycle.
+// with the intersection load given, the last measured cycle. None when the
+// choice draws no line across the load axis: a point not chosen, both points
+// at one load or one displacement (point 1 alone included), or the upper
+// point's cycle not evaluated.
 std::optional<ChartPoint> lineTop(const AnchorRecord& a, const ChartPoint& lastMeasured)
 {
+    if (!frictionLossChosen(a))
+        return std::nullopt;
     if (a.UseGivenIntercept)
         return lastMeasured;
-    int pa = a.PointA > MaxFrictionPoint ? 0 : a.PointA;
-    int pb = a.PointB > MaxFrictionPoint ? 0 : a.PointB;
-    int upper = std::max(pa, pb);
-    // Point 1 lies on the load axis itself: two points are needed for a line.
-    if (pa == 0 || pb == 0 || upper < 2)
+    if (chosenElasticLine(a).slope == 0)
         return std::nullopt;
-    double elastic = ElasticOfCycle(upper - 1, a);
-    if (isMissing(elastic))
+    FrictionPoint top = frictionPoint(a, std::max(a.PointA, a.PointB));
+    if (isMissing(top.elastic))
         return std::nullopt;
-    return ChartPoint { elastic, plannedCycleLoad(a, upper - 1, false) };
+    return ChartPoint { top.elastic, top.load };
+}
+
+// The part of the segment from–to that lies inside the plot (Liang–Barsky);
+// none when the segment misses the plot or only touches it. An intersection load far outside the
+// plot then draws the line to the plot's edge instead of stretching the axes.
+std::optional<std::pair<ChartPoint, ChartPoint>> insidePlot(
+    const ChartPoint& from, const ChartPoint& to, const ChartExtremes& plot)
+{
+    double enter = 0;
+    double leave = 1;
+    const double dx = to.x - from.x;
+    const double dy = to.y - from.y;
+    const std::pair<double, double> edges[] = { { -dx, from.x - plot.xMin }, { dx, plot.xMax - from.x },
+        { -dy, from.y - plot.yMin }, { dy, plot.yMax - from.y } };
+    for (auto [p, q] : edges) {
+        if (p == 0) {
+            if (q < 0)
+                return std::nullopt;
+            continue;
+        }
+        double t = q / p;
+        if (p < 0)
+            enter = std::max(enter, t);
+        else
+            leave = std::min(leave, t);
+    }
+    if (enter >= leave)
+        return std::nullopt;
+    return std::pair { ChartPoint { from.x + enter * dx, from.y + enter * dy },
+        ChartPoint { from.x + leave * dx, from.y + leave * dy } };
+}
+
+// Each point the engineer can choose carries its number.
+void numberPoints(ChartData& chart, const AnchorRecord& a)
+{
+    for (int k = 1; k <= frictionPointCount(a); ++k) {
+        FrictionPoint p = frictionPoint(a, k);
+        chart.labels.push_back(
+            { QString::number(k), { p.elastic, p.load }, k == 1 ? AxisPointNumberOffset : PointNumberOffset });
+    }
 }
 
 } // namespace
@@ -68,13 +115,18 @@ void drawFrictionLossChart(ChartData& chart, const AnchorRecord& a)
     addLine(fill, FrictionTheorySeries, a, a.Evaluation.TheoryAtTp);
     addLine(fill, FrictionUpperSeries, a, a.Evaluation.UpperAtTp);
     addLine(fill, FrictionLowerSeries, a, a.Evaluation.LowerAtTp);
-    if (std::optional<ChartPoint> top = lineTop(a, measured.back())) {
-        fill.add(FrictionLineSeries, 0, a.InterceptLoad);
-        fill.add(FrictionLineSeries, top->x, top->y);
-    }
     double elastic = largestElastic(a);
     double right = isMissing(a.Evaluation.UpperAtTp) ? elastic : std::max<double>(a.Evaluation.UpperAtTp, elastic);
-    fill.finish({ 0, right, 0, a.Plan.PlannedMaxLoad });
+    // Room around the outermost points for their markers and numbers, as the test graphs leave.
+    const ChartExtremes plot = withMargin({ 0, right, 0, a.Plan.PlannedMaxLoad });
+    if (std::optional<ChartPoint> top = lineTop(a, measured.back())) {
+        if (auto line = insidePlot({ 0, a.InterceptLoad }, *top, plot)) {
+            fill.add(FrictionLineSeries, line->first.x, line->first.y);
+            fill.add(FrictionLineSeries, line->second.x, line->second.y);
+        }
+    }
+    numberPoints(chart, a);
+    fill.finish(plot);
 }
 
 } // namespace tessaro

@@ -22,8 +22,11 @@ enum FrictionLossSeries {
 inline const QString FrictionLossChartTitle = QStringLiteral("荷重-弾性変位量曲線");
 
 // Draws the chart of an evaluated anchor. X runs from 0 to the larger of
-// UpperAtTp and the largest elastic displacement, Y from 0 to Tp; without a
-// measured elastic displacement the chart is a blank 0..100 plot.
+// UpperAtTp and the largest elastic displacement, Y from 0 to Tp, each with a
+// twentieth more for room (as the test graphs); without a
+// measured elastic displacement the chart is a blank 0..100 plot. The points
+// the engineer can choose carry their numbers; the elastic line is drawn only
+// where it lies inside the plot.
 void drawFrictionLossChart(ChartData& chart, const AnchorRecord& anchor);
 
 } // namespace tessaro

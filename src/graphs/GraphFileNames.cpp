@@ -12,6 +12,11 @@ QString summaryGraphFile(int chart, int page)
     return QStringLiteral("TmpGphSoukatu%1_%2.svg").arg(chart).arg(page);
 }
 
+QString frictionLossGraphFile()
+{
+    return QStringLiteral("GRAPH.svg");
+}
+
 QString loadPlanGraphFile(LoadPlanFigure figure, int anchor)
 {
     switch (figure) {

@@ -15,6 +15,9 @@ QString anchorGraphFile(int graph, int anchor);
 // 2 (elastic) of one page of the summary chart.
 QString summaryGraphFile(int chart, int page);
 
+// "GRAPH.svg": the load–elastic-displacement chart of the friction-loss sheet.
+QString frictionLossGraphFile();
+
 // The load-plan graph of one anchor, by the document that shows it.
 enum class LoadPlanFigure {
     BasicPlan, // "Gph1Kihon.svg": chapter 5-1 of the basic investigation plan

@@ -4,6 +4,7 @@
 #include "documents/frmPrintGRAPH.h"
 #include "evaluation/frmHantei.h"
 #include "evaluation/frmKihonHantei.h"
+#include "evaluation/frmMasatuSonshitu.h"
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
@@ -252,14 +253,16 @@ QWidget* frmGRAPH::buildButtons()
     grid->setContentsMargins(0, 0, 0, 0);
     bool basic = project().isBasic();
 
-    // Creep and friction loss have no window in the program yet: their buttons stay disabled.
+    // Creep has no window in the program yet: its button stays disabled.
     // The judgements work on project().CurrentAnchor, which this window keeps on the anchor shown.
     QPushButton* judgement = windowButton(
         "Command4", QStringLiteral("判定"), [this] { return frmHantei::ShowForm(this); }, false);
     QPushButton* basicJudgement = windowButton(
         "Command9", QStringLiteral("基本調査試験判定"), [this] { return frmKihonHantei::ShowForm(this); }, true);
     QPushButton* creep = windowButton("CmdKuripu", QStringLiteral("クリープ"), nullptr, true);
-    QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"), nullptr, true);
+    // A basic investigation alone has a friction loss.
+    QPushButton* friction = windowButton("CmdMasatu", QStringLiteral("摩擦損失量"),
+        basic ? std::function<bool()>([this] { return frmMasatuSonshitu::ShowForm(this); }) : nullptr, true);
     QPushButton* revision = windowButton(
         "Command5", QStringLiteral("データ修正"), [this] { return frmDataRevision::ShowForm(this); }, true);
     // Opened from the measurement window, this window does not open it again.

@@ -1,6 +1,7 @@
 #include "ui/GraphFiles.h"
 
 #include "documents/LoadPlanFigure.h"
+#include "graphs/FrictionLossChart.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/LoadPlanGraph.h"
@@ -58,6 +59,13 @@ bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<Char
                 && written;
     }
     return written;
+}
+
+bool writeFrictionLossGraph(const AnchorRecord& evaluated, const QString& folder, const ChartFormat& format)
+{
+    ChartData chart;
+    drawFrictionLossChart(chart, evaluated);
+    return writeChartSvg(chart, format, QDir(folder).filePath(frictionLossGraphFile()), FrictionLossGraphFileSize);
 }
 
 bool writeLoadPlanGraphFile(const Project& p, int anchor, const QString& path)

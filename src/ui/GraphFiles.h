@@ -6,6 +6,7 @@
 
 #include "graphs/ChartFormat.h"
 #include "graphs/GraphFileNames.h"
+#include "graphs/GraphFormats.h"
 #include "graphs/TestGraphs.h"
 #include "ui/ChartOutput.h"
 
@@ -14,7 +15,8 @@
 
 namespace tessaro {
 struct Project;
-}
+struct AnchorRecord;
+} // namespace tessaro
 
 namespace tessaro::ui {
 
@@ -26,6 +28,8 @@ inline const QSize TestGraphFileSize(fromTwips(6000), fromTwips(6000));
 inline const QSize LoadPlanFileSize(fromTwips(12000), fromTwips(6000));
 // A summary chart spans the width of an A4 portrait page, two charts to a page.
 inline const QSize SummaryGraphFileSize(fromTwips(10200), fromTwips(6600));
+// The friction-loss chart fills most of the sheet's width.
+inline const QSize FrictionLossGraphFileSize(fromTwips(9000), fromTwips(7000));
 
 // Told (with the folder) when graph files could not be written.
 inline const QString GraphFilesNotWrittenMessage = QStringLiteral("グラフのファイルを書き込めませんでした。");
@@ -48,6 +52,11 @@ bool writeAnchorGraphRange(
 // Both charts of every page of the summary as "TmpGphSoukatu1_" / "TmpGphSoukatu2_"
 // + page + ".svg", in the formats given (those on screen).
 bool writeSummaryGraphs(Project& p, const QString& folder, const std::array<ChartFormat, 2>& formats);
+
+// The friction-loss chart of an evaluated anchor as frictionLossGraphFile(), in
+// the format given (the window's on screen) or the designed one.
+bool writeFrictionLossGraph(
+    const AnchorRecord& evaluated, const QString& folder, const ChartFormat& format = designedFrictionLossFormat());
 
 // The load-plan graph of anchor n under the name of the document's figure, or
 // at a given path.

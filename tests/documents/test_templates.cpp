@@ -1,11 +1,13 @@
 #include "documents/AnchorListDocument.h"
+#include "documents/BasicDocument.h"
+#include "documents/FrictionLossSheet.h"
 #include "documents/GraphSheetSamples.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
 #include "documents/SummaryGraphDocument.h"
-#include "documents/BasicDocument.h"
+#include "evaluation/CycleEvaluation.h"
 #include "support/AnchorListSamples.h"
 #include "support/PlanReportSamples.h"
 #include "support/TestSupport.h"
@@ -96,6 +98,19 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
     typed.anchor(2).DesignAnchorForceSeismic = 250;
     Project graphs;
     test::makeGraphProject(graphs, 25);
+    Project pullOut;
+    test::makePullOutProject(pullOut);
+    auto frictionSheet = [&pullOut](std::uint8_t given) {
+        return [&pullOut, given](ReportEngine& e) {
+            AnchorRecord& a = pullOut.Record.WorkingAnchor;
+            a.UseGivenIntercept = given;
+            a.GivenIntercept = 80;
+            a.PointA = 1;
+            a.PointB = 3;
+            test::writeStandInSvg(frictionLossGraphFile());
+            return PrintMasatusonshitu(e, pullOut, EvaluatedCopy(a, pullOut));
+        };
+    };
     auto graphSheets = [](Project& p, int first, int last, GraphSheetOptions options) {
         return [&p, first, last, options](ReportEngine& e) {
             test::writeStandInGraphs(first, last);
@@ -135,6 +150,8 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
         { "graph sheets of anchors 2–4", graphSheets(graphs, 2, 4, {}), 3 },
         { "graphs alone past the project", graphSheets(graphs, 24, 30, { GraphSheetKind::GraphsOnly, true }), 2 },
         { "basic graph sheet", graphSheets(basic, 1, 1, {}), 1 },
+        { "friction loss from two points", frictionSheet(0), 1 },
+        { "friction loss from a given intersection load", frictionSheet(1), 1 },
         { "basic plan", basicDocument(worked, DocumentFamily::BasicPlan), -1 },
         { "basic report", basicDocument(worked, DocumentFamily::BasicReport), -1 },
         { "basic plan, SEEE tension anchor", basicDocument(typed1, DocumentFamily::BasicPlan), -1 },

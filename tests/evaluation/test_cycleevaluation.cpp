@@ -4,7 +4,7 @@
 
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/FrictionLoss.h"
-#include "support/AnchorFixtures.h"
+#include "support/MeasuredAnchors.h"
 
 #include <gtest/gtest.h>
 
@@ -205,21 +205,6 @@ TEST(SetLoss, LockOffSetLossAndJackingForce)
 
 namespace {
 
-// A basic investigation of three cycles to 175, 300 and 400 kN from T0 = 50 kN.
-// Elastic parts (peak holding end minus the following base reading):
-// cycle 1: 4.20 − 0.60 = 3.60; cycle 2: 10.80 − 0.80 = 10.00; cycle 3: 14.00 − 1.66 = 12.34.
-AnchorRecord pullOutTest()
-{
-    AnchorRecord a = anchorWithRows({ { 1, 50, 0.00f }, { 1, 175, 4.00f }, { 1, 175, 4.20f }, { 1, 50, 0.50f },
-        { 2, 50, 0.60f }, { 2, 175, 4.5f }, { 2, 300, 10.0f }, { 2, 300, 10.80f }, { 2, 175, 6.0f }, { 2, 50, 0.85f },
-        { 3, 50, 0.80f }, { 3, 300, 10.9f }, { 3, 400, 13.5f }, { 3, 400, 14.0f }, { 3, 50, 1.66f } });
-    a.Material.TendonArea = 555;
-    a.Plan.PlannedMaxLoad = 400;
-    a.Plan.StageCount = 3;
-    a.Plan.CycleMaxLoad = { 175, 300, 400 };
-    return a;
-}
-
 EvaluationContext basic()
 {
     EvaluationContext ctx;
@@ -243,7 +228,7 @@ TEST(ElasticLine, EachStepRoundedAndDegenerateLinesNeverDivideByZero)
 
 TEST(FrictionLoss, TwoChosenPoints)
 {
-    AnchorRecord a = pullOutTest();
+    AnchorRecord a = test::pullOutAnchor();
     a.PointA = 1;
     a.PointB = 3;
     EvaluateAnchor(a, basic());
@@ -267,7 +252,7 @@ TEST(FrictionLoss, TwoChosenPoints)
 
 TEST(FrictionLoss, GivenIntercept)
 {
-    AnchorRecord a = pullOutTest();
+    AnchorRecord a = test::pullOutAnchor();
     a.UseGivenIntercept = 1;
     a.GivenIntercept = 80;
     EvaluateAnchor(a, basic());
@@ -279,7 +264,7 @@ TEST(FrictionLoss, GivenIntercept)
 
 TEST(FrictionLoss, PointsNotEvaluatedOrNotChosen)
 {
-    AnchorRecord a = pullOutTest();
+    AnchorRecord a = test::pullOutAnchor();
     a.PointA = 2;
     a.PointB = 6; // cycle 5 was never evaluated: elastic −99 at its planned maximum 0
     EvaluateAnchor(a, basic());
@@ -300,4 +285,36 @@ TEST(FrictionLoss, PointsNotEvaluatedOrNotChosen)
     EXPECT_FLOAT_EQ(a.UpperPointLoad, 420.5f);
     EXPECT_EQ(a.InterceptLoad, 0);
     EXPECT_FLOAT_EQ(a.InterceptShift, -50);
+}
+
+TEST(FrictionLoss, PointsOfferedAndChoicesThatDefineALine)
+{
+    AnchorRecord a = test::pullOutAnchor();
+    EXPECT_EQ(frictionPointCount(a), 0); // not evaluated: no elastic displacement yet
+    EvaluateAnchor(a, basic());
+    EXPECT_EQ(frictionPointCount(a), 4); // T0 and three cycles
+    EXPECT_DOUBLE_EQ(frictionPoint(a, 4).load, 400);
+    EXPECT_FLOAT_EQ(float(frictionPoint(a, 4).elastic), 12.34f);
+    EXPECT_DOUBLE_EQ(frictionPoint(a, 12).load, 50); // no such point: point 1
+
+    struct Choice {
+        std::uint8_t given;
+        float intercept;
+        std::uint8_t pointA, pointB;
+        bool chosen;
+    };
+    const Choice choices[] = {
+        { 0, InterceptNotGiven, 1, 3, true },
+        { 0, InterceptNotGiven, 3, 0, false },
+        { 0, InterceptNotGiven, 12, 3, false },
+        { 1, InterceptNotGiven, 1, 3, false },
+        { 1, 0, 0, 0, true },
+    };
+    for (const Choice& c : choices) {
+        a.UseGivenIntercept = c.given;
+        a.GivenIntercept = c.intercept;
+        a.PointA = c.pointA;
+        a.PointB = c.pointB;
+        EXPECT_EQ(frictionLossChosen(a), c.chosen) << int(c.given) << " " << int(c.pointA) << " " << int(c.pointB);
+    }
 }

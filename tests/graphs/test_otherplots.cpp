@@ -51,7 +51,7 @@ TEST(FrictionLossChart, LineThroughTheTwoPointsDownToTheLoadAxis)
     expectSeries(chart, FrictionTheorySeries, { { 0, 50 }, { 30, 350 } });
     expectSeries(chart, FrictionUpperSeries, { { 0, 50 }, { 33, 350 } });
     expectSeries(chart, FrictionLineSeries, { { 0, 50 }, { 10.20, 150 } });
-    expectBounds(chart, 0, 33, 0, 350);
+    expectBounds(chart, 0, 33 * test::Margin, 0, 350 * test::Margin);
 
     // A given intersection load of 80 kN: the line runs from there to the last cycle.
     a.PointA = a.PointB = 0;
@@ -64,11 +64,43 @@ TEST(FrictionLossChart, LineThroughTheTwoPointsDownToTheLoadAxis)
     expectSeries(chart, FrictionLineSeries, { { 0, 80 }, { 29.95, 350 } });
 }
 
-TEST(FrictionLossChart, OnePointIsNoLine)
+// Each point that can be chosen carries its number.
+TEST(FrictionLossChart, PointsCarryTheirNumbers)
 {
     ChartData chart;
-    drawFrictionLossChart(chart, basicTest(1, 1));
-    EXPECT_TRUE(chart.groups[0].series[FrictionLineSeries].points.empty());
+    drawFrictionLossChart(chart, basicTest(1, 3));
+    ASSERT_EQ(chart.labels.size(), 7u);
+    EXPECT_EQ(chart.labels[2].text, "3");
+    EXPECT_NEAR(chart.labels[2].attach.x, 10.20, 1e-5);
+    EXPECT_NEAR(chart.labels[2].attach.y, 150, 1e-5);
+}
+
+// Choices that give no line across the load axis draw none: a point not
+// chosen, point 1 alone, both points the same.
+TEST(FrictionLossChart, NoLineWithoutTwoDistinctPoints)
+{
+    for (auto [pointA, pointB] : { std::pair { 1, 1 }, { 3, 3 }, { 0, 3 } }) {
+        ChartData chart;
+        drawFrictionLossChart(chart, basicTest(std::uint8_t(pointA), std::uint8_t(pointB)));
+        EXPECT_TRUE(chart.groups[0].series[FrictionLineSeries].points.empty()) << pointA << " " << pointB;
+    }
+}
+
+// An intersection load below the plot (as an older file may hold one) draws
+// the line from the plot's edge: (0, −100) to (29.95, 350) crosses zero load
+// two ninths of the way up, at 29.95 × 100 / 450 = 6.6556 mm.
+TEST(FrictionLossChart, LineOutsideThePlotIsCutAtItsEdge)
+{
+    AnchorRecord a = basicTest(0, 0);
+    a.UseGivenIntercept = 1;
+    a.GivenIntercept = -100;
+    EvaluationContext basic;
+    basic.testCategory = 0;
+    EvaluateAnchor(a, basic);
+    ChartData chart;
+    drawFrictionLossChart(chart, a);
+    expectSeries(chart, FrictionLineSeries, { { 29.95 * 100 / 450, 0 }, { 29.95, 350 } });
+    expectBounds(chart, 0, 33 * test::Margin, 0, 350 * test::Margin);
 }
 
 // The compact schedule: every holding a level run from its start to its last

@@ -9,6 +9,7 @@
 #include "support/AnchorFixtures.h"
 #include "support/TestSupport.h"
 
+#include "documents/ReportEngine.h"
 #include "evaluation/CycleEvaluation.h"
 #include "model/DataFile.h"
 #include "model/UserMessage.h"
@@ -211,5 +212,43 @@ TEST(Road, PullOutTestFromNewProjectToMeasurementInput)
     test::command(main, "MenuView_1");
     EXPECT_EQ(
         test::lastText(messages), QStringLiteral("[テンドン拘束長の確認]ボタン内の見かけの周長が入力されていません。"));
+    // U 60.0 mm, τba 1.60 N/mm2: lsa = 540000 / 96 = 5625 mm, shorter than La.
+    modal.expect("frmHikinukiDlg", [](QDialog& d) {
+        test::enterText(d, "imTxtMikake", "60", "Command1");
+        test::enterText(d, "imTxtFutyaku", "1.60", "Command1");
+        EXPECT_EQ(test::textOf(d, "LblHantei"), "OK");
+        d.findChild<QPushButton*>("Command2_0")->click();
+    });
+    test::command(main, "CmdKousokutyou");
+
+    // Readings, the graphs and the particulars list, as for any test.
+    int rows = 0;
+    modal.expect("frmDataInput1", [&rows](QDialog& d) {
+        auto* grid = d.findChild<ui::SpreadGrid*>("vaSpread1");
+        rows = grid->MaxRows();
+        grid->EnterText(frmDataInput1::ColInitial1, 1, "10.00");
+        for (int row = 1; row <= rows; ++row)
+            grid->EnterText(frmDataInput1::ColMeasured1, row,
+                reading(grid->GetText(frmDataInput1::ColLoad, row).toDouble(),
+                    grid->GetText(frmDataInput1::ColCycle, row).toInt()));
+        d.findChild<QPushButton*>("CmdOKCancel")->click();
+    });
+    messages.answer(AnswerYes); // store the readings
+    test::command(main, "MenuView_1");
+    ASSERT_GT(rows, 6 * 4);
+    EXPECT_EQ(a.ReadingCount, rows);
+    modal.expect("frmGRAPH", [](QDialog& d) {
+        EXPECT_EQ(d.findChild<QLabel*>("LblTendon")->text(), "4S12.7");
+        d.reject();
+    });
+    test::command(main, "MenuView_2");
+    int pages = 0;
+    modal.expect("frmPrintSyogen", [](QDialog& d) { d.findChild<QPushButton*>("OKButton")->click(); });
+    modal.expect("frmPreview", [&pages](QDialog& d) {
+        pages = test::pdfPages(report::ReportEngine::defaultOutputFile());
+        d.reject();
+    });
+    test::command(main, "Preview");
+    EXPECT_GT(pages, 0);
     EXPECT_TRUE(modal.allUsed());
 }

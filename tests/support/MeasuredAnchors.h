@@ -14,6 +14,7 @@
 
 #include "support/AnchorFixtures.h"
 
+#include "model/basMainData.h"
 #include "recording/ReadingSheet.h"
 
 #include <vector>
@@ -29,6 +30,47 @@ inline AnchorRecord measuredSixCycleAnchor()
     for (std::size_t i = 0; i < a.Readings.size() && i < d.size(); ++i)
         a.Readings[i].Displacement = d[i];
     return a;
+}
+
+// A pull-out test of three cycles to 175, 300 and 400 kN from T0 = 50 kN (Tp
+// 400 kN, As 555 mm2, a reading a minute). Elastic parts (peak holding end
+// minus the following base reading): cycle 1: 4.20 − 0.60 = 3.60; cycle 2:
+// 10.80 − 0.80 = 10.00; cycle 3: 14.00 − 1.66 = 12.34.
+inline AnchorRecord pullOutAnchor()
+{
+    struct Row {
+        int cycle;
+        float load;
+        float displacement;
+    };
+    const Row rows[] = { { 1, 50, 0.00f }, { 1, 175, 4.00f }, { 1, 175, 4.20f }, { 1, 50, 0.50f }, { 2, 50, 0.60f },
+        { 2, 175, 4.5f }, { 2, 300, 10.0f }, { 2, 300, 10.80f }, { 2, 175, 6.0f }, { 2, 50, 0.85f }, { 3, 50, 0.80f },
+        { 3, 300, 10.9f }, { 3, 400, 13.5f }, { 3, 400, 14.0f }, { 3, 50, 1.66f } };
+    AnchorRecord a = sixCycleAnchor();
+    for (const Row& r : rows) {
+        Reading reading;
+        reading.ElapsedTime = 60 * std::int32_t(a.Readings.size());
+        reading.Cycle = std::int16_t(r.cycle);
+        reading.Load = r.load;
+        reading.Displacement = r.displacement;
+        a.Readings.push_back(reading);
+    }
+    a.ReadingCount = std::int16_t(a.Readings.size());
+    a.Material.TendonArea = 555;
+    a.Plan.PlannedMaxLoad = 400;
+    a.Plan.StageCount = 3;
+    a.Plan.CycleMaxLoad = { 175, 300, 400 };
+    return a;
+}
+
+// A basic investigation on the pull-out test, no friction-loss choice made yet.
+inline void makePullOutProject(Project& p)
+{
+    InitProject(p, 0);
+    p.TestCategory = 0;
+    p.Record.SavedTestCategory = 0;
+    p.Record.WorksName = QStringLiteral("○○地区アンカー基本調査試験");
+    p.Record.WorkingAnchor = pullOutAnchor();
 }
 
 } // namespace tessaro::test
