@@ -7,7 +7,7 @@ build=$1
 seconds=$2
 here=$(cd "$(dirname "$0")" && pwd)
 status=0
-for target in "$build"/fuzz/fuzz_*; do
+for target in "$build"/bin/fuzz_*; do
   name=${target##*/fuzz_}
   work="$build/fuzz-corpus/$name"
   artifacts="$build/fuzz-findings/$name"
