@@ -11,6 +11,7 @@
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
 #include "evaluation/CycleEvaluation.h"
+#include "evaluation/FrictionLoss.h"
 #include "evaluation/PullOutResistance.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
@@ -31,11 +32,18 @@ const QString SketchCaption = QStringLiteral("【ジャッキの略図】");
 // Texts of the report's templates are set 10.5 pt; free texts wrap in fields this wide.
 constexpr double BodyPoints = 10.5;
 constexpr int WideText = 17300;
+// Free space above a chapter that follows another on the same page.
+constexpr int ChapterGap = 700;
 
-// A number of the load plan as printed: blank when not given.
+// A load of the load plan as printed: blank when not given.
 QString loadText(double kN)
 {
     return kN > 0 ? formatNumber(kN, Load).trimmed() : QString();
+}
+
+QString kilonewtons(double kN)
+{
+    return kN > 0 ? loadText(kN) + QStringLiteral(" kN") : QString();
 }
 
 void drawCover(ReportEngine& engine, const Project& p, DocumentFamily family, const DocumentInputs& in)
@@ -62,6 +70,7 @@ void drawOutline(const BasicChapterContext& c)
 void drawTestAnchor(const BasicChapterContext& c)
 {
     const DocumentInputs& in = c.inputs;
+    c.pages.space(ChapterGap);
     c.pages.place(forms::KK2,
         { { "Sakukoukei", in.boreDiameter > 0 ? QStringLiteral("φ%1 mm").arg(in.boreDiameter) : QString() },
             { "Keikaku", in.drillingAngle.isEmpty() ? QString() : in.drillingAngle + QStringLiteral("°") },
@@ -79,6 +88,7 @@ void drawConstruction(const BasicChapterContext& c)
         if (row != MixRow {})
             rows.push_back(&row);
     // The table stays with its head; an empty table keeps one row to be filled in.
+    c.pages.space(ChapterGap);
     c.pages.makeRoom(c.pages.heightOf(forms::KK3) + rowHeight * int(std::max<std::size_t>(rows.size(), 1)));
     c.pages.place(forms::KK3,
         { { "Kikai", drillingMachineSentence(in.machine, c.family) }, { "TendonSyubetu", tendon },
@@ -108,6 +118,7 @@ void drawEquipment(const BasicChapterContext& c, const QString& sketch)
     Fields texts { { "Set", in.jack[0] }, { "Torituke", in.jack[1] }, { "Yuatu", in.jack[2] } };
     // Without the sketch the chapter ends below the three texts.
     constexpr int TextsHeight = 7700;
+    c.pages.space(ChapterGap);
     if (!in.sketchShown) {
         c.pages.place(forms::KK4, texts, {}, TextsHeight);
         return;
@@ -132,13 +143,15 @@ void drawLoadPlan(const BasicChapterContext& c)
             { "Masatuteikou1", tau > 0 ? formatNumber(tau, "0.00") : QString() },
             { "Masatuteikou2", tau > 0 ? formatNumber(tau, "0.00") : QString() },
             { "Masatuteikou3", known ? loadText(resistance) : QString() },
-            { "Keikakukajyuu1", known ? loadText(roundFormat(1.1 * resistance, "0.00")) : QString() },
-            { "Keikakukajyuu2", known ? loadText(roundFormat(1.2 * resistance, "0.00")) : QString() },
+            { "Keikakukajyuu1", known ? kilonewtons(roundFormat(1.1 * resistance, "0.00")) : QString() },
+            { "Keikakukajyuu2", known ? kilonewtons(roundFormat(1.2 * resistance, "0.00")) : QString() },
             { "Tendon", tendonLimitSentence(c.inputs.tendonName.isEmpty() ? a.Tendon.AnchorTypeName : c.inputs.tendonName,
                             a.TendonYieldLoad) },
-            { "Kyoyou", tendonLimitFormula(a) }, { "Koufukukajyuu", loadText(a.TendonYieldLoad) },
+            { "Kyoyou", tendonLimitFormula(a) }, { "Koufukukajyuu", kilonewtons(a.TendonYieldLoad) },
             { "MasatuTaumax",
-                known && tp > 0 ? formatNumber(tp * 1000 / (3.141592654 * d * la), "####0.00") : QString() },
+                known && tp > 0
+                    ? formatNumber(tp * 1000 / (3.141592654 * d * la), "####0.00").trimmed() + QStringLiteral(" N/mm2")
+                    : QString() },
             { "Gobi1",
                 QStringLiteral("よって、計画最大荷重は Tp = ") + formatNumber(tp, "0.00") + QStringLiteral(" kN ")
                     + decisionEnding(c.family) } });
@@ -172,7 +185,7 @@ void drawHoldingTimes(const BasicChapterContext& c, const QString& graph)
             { "Gobi3", QStringLiteral("各荷重段階の荷重保持時間は、上表を標準として、載荷計画図のとおり")
                     + decisionEnding(c.family) },
             { "Gobi4", QStringLiteral("荷重の増減は、次の") + (bySpeed ? QStringLiteral("載荷速度") : QStringLiteral("所要時間"))
-                    + decisionEnding(c.family) },
+                    + QStringLiteral("で行うもの") + decisionEnding(c.family) },
             { "saikaTitle", bySpeed ? QStringLiteral("荷重増減時の載荷速度") : QStringLiteral("荷重増減時の所要時間") },
             { "ZoukajiTitle", QStringLiteral("増荷時") },
             { "Zouka", QString::number(bySpeed ? s.LoadingRate : s.LoadingMinutes) }, { "ZoukajiTani", unit },
@@ -184,7 +197,8 @@ void drawHoldingTimes(const BasicChapterContext& c, const QString& graph)
 void drawDataArrangement(const BasicChapterContext& c)
 {
     const AnchorRecord& a = c.anchor;
-    c.pages.newPage();
+    c.pages.space(ChapterGap);
+    c.pages.makeRoom(c.pages.heightOf(forms::KK6Title) + c.pages.heightOf(forms::KK6Jyouken));
     c.pages.place(forms::KK6Title);
     c.pages.place(forms::KK6Jyouken,
         { { "Syoki1", formatNumber(double(a.Plan.InitialLoad), Load).trimmed() },
@@ -216,14 +230,9 @@ bool showsApparentFreeLength(const AnchorRecord& evaluated)
     return !isMissing(evaluated.Evaluation.LastElastic);
 }
 
-bool frictionLossSet(const AnchorRecord& a)
-{
-    return a.UseGivenIntercept ? a.GivenIntercept != -9999.0f : a.PointA > 0 && a.PointB > 0;
-}
-
 QString basicDocumentRefusal(const Project& p, DocumentFamily family)
 {
-    if (family != DocumentFamily::BasicReport || frictionLossSet(p.Record.WorkingAnchor))
+    if (family != DocumentFamily::BasicReport || frictionLossChosen(p.Record.WorkingAnchor))
         return {};
     return FrictionLossNotSetMessage;
 }

@@ -23,9 +23,6 @@ inline const QString FrictionLossNotSetMessage
     = QStringLiteral("摩擦損失量の設定がされていません。設定を行って下さい。");
 inline const QString FrictionLossMark = QStringLiteral("※摩擦損失量の設定を行ってください");
 
-// The friction-loss line is chosen: two points, or an intersection load typed in.
-bool frictionLossSet(const AnchorRecord& anchor);
-
 // Why the document cannot be composed yet, "" when it can: the report needs the
 // friction loss to be set.
 QString basicDocumentRefusal(const Project& p, DocumentFamily family);

@@ -4,6 +4,7 @@
 #include "documents/DocumentPages.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/ReportForms.h"
+#include "evaluation/FrictionLossTexts.h"
 #include "evaluation/UltimatePullOut.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
@@ -40,12 +41,9 @@ void drawFrictionLoss(const BasicChapterContext& c)
     const QString line = a.UseGivenIntercept
         ? QStringLiteral("直線と荷重軸の交点荷重を %1 kN と指定した。").arg(twoDecimals(a.GivenIntercept))
         : QStringLiteral("点 %1 と点 %2 を結ぶ直線を延長し、荷重軸との交点荷重を求めた。").arg(a.PointA).arg(a.PointB);
-    const double initial = a.Plan.InitialLoad;
-    const QString lessInitial = twoDecimals(a.InterceptLoad)
-        + (initial >= 0 ? QStringLiteral("　－　") : QStringLiteral("　＋　")) + twoDecimals(std::abs(initial));
     c.pages.newPage();
     c.pages.place(forms::KK7_2_1,
-        { { "Hani", line }, { "Shiki1", lessInitial }, { "Sonshitu", twoDecimals(a.InterceptShift) } });
+        { { "Hani", line }, { "Shiki1", interceptLessInitialLoad(a) }, { "Sonshitu", twoDecimals(a.InterceptShift) + QStringLiteral(" kN") } });
     c.pages.place(forms::KK7_2_2);
 }
 
@@ -98,7 +96,9 @@ void drawUltimatePullOut(const BasicChapterContext& c, const QString& number)
     const AnchorRecord& a = c.anchor;
     Fields f { { "syo", number + QStringLiteral("．アンカーの極限引抜き力") },
         { "Sakukou2", QString::number(a.DrillDiameter) }, { "AncTaityou2", QString::number(a.Tendon.AnchorLength) },
-        { "Masatu2", a.DesignSkinFriction > 0 ? twoDecimals(a.DesignSkinFriction) : QStringLiteral("－") } };
+        { "Masatu2",
+            a.DesignSkinFriction > 0 ? QStringLiteral("（設計に用いた周面摩擦抵抗　τ = %1 N/mm2）").arg(twoDecimals(a.DesignSkinFriction))
+                                     : QString() } };
     if (a.UltimatePullOutText.isEmpty()) {
         f.insert("HikinukiMoji1", QStringLiteral("　極限引抜き力の判定が行われていない。"));
     }
@@ -117,11 +117,13 @@ void drawUltimatePullOut(const BasicChapterContext& c, const QString& number)
 
 void drawResultsChapter(const BasicChapterContext& c)
 {
-    c.pages.newPage();
     const QString& summary = c.inputs.summary;
-    c.pages.place(forms::KK7, { { "Matome", summary } }, {},
-        1000 + (summary.isEmpty() ? 0 : wrappedTextHeight(summary, SummaryWidth, BodyPoints)) + 600);
-    c.pages.place(isReportFamily(c.family) ? forms::KK7_Kekka : forms::KK7_Jyouken);
+    const int summaryHeight = 1000 + (summary.isEmpty() ? 0 : wrappedTextHeight(summary, SummaryWidth, BodyPoints)) + 600;
+    const forms::FormSpec& closing = isReportFamily(c.family) ? forms::KK7_Kekka : forms::KK7_Jyouken;
+    c.pages.space(800);
+    c.pages.makeRoom(summaryHeight + c.pages.heightOf(closing));
+    c.pages.place(forms::KK7, { { "Matome", summary } }, {}, summaryHeight);
+    c.pages.place(closing);
 }
 
 void drawReportResults(const BasicChapterContext& c)

@@ -37,7 +37,7 @@ DlgSelectFormat::DlgSelectFormat(DocumentFamily family, QWidget* parent)
         choice_->addItem(name);
     }
     connect(files_, &QListWidget::currentRowChanged, choice_, &QComboBox::setCurrentIndex);
-    connect(choice_, &QComboBox::currentIndexChanged, files_, &QListWidget::setCurrentRow);
+    connect(choice_, &QComboBox::currentIndexChanged, files_, [this](int row) { files_->setCurrentRow(row); });
     connect(files_, &QListWidget::itemDoubleClicked, this, &QDialog::accept);
     files_->setCurrentRow(paths_.isEmpty() ? -1 : 0);
 

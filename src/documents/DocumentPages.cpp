@@ -13,6 +13,9 @@ constexpr double UnitsPerPoint = 2540.0 / 72.0;
 // Room lost to the line breaks that keep punctuation off the start of a line
 // and to the field's padding.
 constexpr double LineFill = 0.9;
+// Lines of the print faces stand 1.2 em apart (their ascent and descent for
+// Windows); a little more is allowed.
+constexpr double LinePitch = 1.25;
 
 } // namespace
 
@@ -69,7 +72,7 @@ int wrappedTextHeight(const QString& text, int width, double points)
     int lines = 0;
     for (const QString& paragraph : text.split(QLatin1Char('\n')))
         lines += std::max(1, int(std::ceil(paragraph.size() / perLine)));
-    return int(std::ceil(lines * em));
+    return int(std::ceil(lines * em * LinePitch));
 }
 
 } // namespace tessaro

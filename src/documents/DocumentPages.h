@@ -49,7 +49,7 @@ private:
 
 // The height a text takes when wrapped into a field `width` wide at `points`,
 // estimated from above (every character taken at the width of a Japanese one,
-// lines as tall as the font): a block of free text takes this much of the page
+// lines a little further apart than the print faces set them): a block of free text takes this much of the page
 // and the rest of its field stays free for what follows.
 int wrappedTextHeight(const QString& text, int width, double points);
 

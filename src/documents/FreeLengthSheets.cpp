@@ -180,11 +180,31 @@ void drawCumulative(DocumentPages& pages, const AnchorRecord& a, const LoadDistr
             { "Syoki", initialLoadChosen(a, QStringLiteral("最終折点荷重"), family) } });
 }
 
+// The sheet that follows the heading for an anchor type.
+const forms::FormSpec& firstSheet(int type)
+{
+    switch (type) {
+    case 1:
+        return forms::Iji_Lsf_MasatuSEEE;
+    case 2:
+        return forms::Iji_Lsf_AssyukuSEEE;
+    case LoadDistributionType:
+        return forms::Iji_Lsf_Model;
+    case 4:
+    case 5:
+        return forms::Iji_Lsf_SentanShiatu;
+    default:
+        return forms::Iji_Lsf_Masatu;
+    }
+}
+
 } // namespace
 
 void drawFreeLengthSheets(DocumentPages& pages, const AnchorRecord& anchor, const QString& section, DocumentFamily family)
 {
     const AnchorRecord a = withFreeLength(anchor);
+    // The heading stays with the sheet below it.
+    pages.makeRoom(pages.heightOf(forms::Iji_Lsf_Title) + pages.heightOf(firstSheet(a.Tendon.AnchorTypeCode)));
     pages.place(forms::Iji_Lsf_Title, { { "Syo", section } });
     switch (a.Tendon.AnchorTypeCode) {
     case 1:

@@ -8,6 +8,8 @@
 #include "documents/ReportEngine.h"
 #include "documents/frmPreview.h"
 #include "evaluation/CycleEvaluation.h"
+#include "evaluation/FrictionLoss.h"
+#include "evaluation/frmMasatuSonshitu.h"
 #include "evaluation/frmKihonHantei.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
@@ -190,10 +192,10 @@ void frmDocumentWizard::refreshResults()
     if (family_ != DocumentFamily::BasicReport)
         return;
     const AnchorRecord a = EvaluatedCopy(project().Record.WorkingAnchor, project());
-    frictionState_->setText(frictionLossSet(a)
+    frictionState_->setText(frictionLossChosen(a)
             ? QStringLiteral("摩擦損失量　%1 kN").arg(formatNumber(a.InterceptShift, "0.00"))
             : QStringLiteral("未設定です。"));
-    if (frictionLossSet(a))
+    if (frictionLossChosen(a))
         frictionMark_->clear();
     const bool apparent = showsApparentFreeLength(a);
     apparentFreeLength_->setVisible(apparent);
@@ -278,18 +280,25 @@ void frmDocumentWizard::preview()
     previewDocument(this, engine, ended, documentTitle(family_));
 }
 
-void frmDocumentWizard::openFriction()
+// The friction-loss and pull-out windows store their results with the anchor:
+// the project then needs saving, and the report's items show the new results.
+void frmDocumentWizard::judged(bool stored)
 {
-    refreshResults();
-}
-
-void frmDocumentWizard::openUltimate()
-{
-    if (frmKihonHantei::ShowForm(this)) {
+    if (stored) {
         EvaluateAnchor(project().currentAnchor());
         anchorChanged_ = true;
     }
     refreshResults();
+}
+
+void frmDocumentWizard::openFriction()
+{
+    judged(frmMasatuSonshitu::ShowForm(this));
+}
+
+void frmDocumentWizard::openUltimate()
+{
+    judged(frmKihonHantei::ShowForm(this));
 }
 
 void frmDocumentWizard::done(int result)

@@ -79,6 +79,7 @@ private:
     void preview();
     void openFriction();
     void openUltimate();
+    void judged(bool stored);
 
     DocumentFamily family_;
     QByteArray before_; // the project's document texts when the window opened

@@ -51,7 +51,7 @@ ui::TextArea* textArea(QWidget* parent, const QString& name, int limit, int line
     return area;
 }
 
-QWidget* page(const QString& name)
+QWidget* namedPage(const QString& name)
 {
     auto* w = new QWidget;
     w->setObjectName(name);
@@ -73,7 +73,7 @@ void addCaptioned(QVBoxLayout* layout, QWidget* parent, const QString& caption, 
 
 QWidget* frmDocumentWizard::outlinePage()
 {
-    QWidget* w = page("PicKei1");
+    QWidget* w = namedPage("PicKei1");
     static const char16_t* captions[OutlineItemCount] = { u"工事名", u"工事場所", u"工事期間", u"施工会社",
         u"施工管理責任者", u"工事目的", u"アンカー施工会社", u"グラウンドアンカー施工士", u"適用基準/参考文献",
         u"使用ソフト名" };
@@ -106,7 +106,7 @@ QWidget* frmDocumentWizard::outlinePage()
 
 QWidget* frmDocumentWizard::anchorPage()
 {
-    QWidget* w = page("PicKei2");
+    QWidget* w = namedPage("PicKei2");
     boreDiameter_ = new ui::NumberBox(w, QStringLiteral("#0"));
     boreDiameter_->setObjectName("imTextSakukoukei");
     boreDiameter_->SetCheck(QStringLiteral("削孔径"), 1, 9999);
@@ -141,7 +141,7 @@ QWidget* frmDocumentWizard::anchorPage()
 
 QWidget* frmDocumentWizard::constructionPage()
 {
-    QWidget* w = page("PicKei3");
+    QWidget* w = namedPage("PicKei3");
     machine_ = textBox(w, "imTxtkikai");
     tendon_ = textBox(w, "Tendon");
     ratio_ = textBox(w, "Hiritu", 40);
@@ -189,7 +189,7 @@ QWidget* frmDocumentWizard::constructionPage()
 
 QWidget* frmDocumentWizard::stepsPage()
 {
-    QWidget* w = page("PicKei4");
+    QWidget* w = namedPage("PicKei4");
     auto* layout = new QVBoxLayout(w);
     layout->addWidget(pageTitle(w, QStringLiteral("３－３. 作業手順")));
     for (int i = 0; i < WorkStepCount; ++i) {
@@ -203,7 +203,7 @@ QWidget* frmDocumentWizard::stepsPage()
 QWidget* frmDocumentWizard::jackPage()
 {
     const bool basic = isBasicFamily(family_);
-    QWidget* w = page(basic ? "PicKei5" : "PicKei2");
+    QWidget* w = namedPage(basic ? "PicKei5" : "PicKei2");
     auto* layout = new QVBoxLayout(w);
     layout->addWidget(pageTitle(w, basic ? QStringLiteral("４. 試験装置") : QStringLiteral("２. 試験装置の組み立て")));
     for (int i = 0; i < JackTextCount; ++i) {
@@ -235,7 +235,7 @@ QWidget* frmDocumentWizard::jackPage()
 QWidget* frmDocumentWizard::lastPage()
 {
     const bool basic = isBasicFamily(family_);
-    QWidget* w = page(basic ? "PicKei6" : "PicKei3");
+    QWidget* w = namedPage(basic ? "PicKei6" : "PicKei3");
     auto* layout = new QVBoxLayout(w);
     summary_ = textArea(w, "imTxtMatome", SummaryTextLimit, basic && isReportFamily(family_) ? 6 : 10);
     if (basic) {

@@ -27,7 +27,7 @@ void fillAllFamilies(Project& p, const QString& mark)
     for (DocumentFamily f : AllDocumentFamilies) {
         DocumentInputs in = test::sampleDocumentInputs(isReportFamily(f));
         in.outline[0] = mark + familyInfo(f).cliName;
-        in.summary = mark + QStringLiteral(" summary ") + familyInfo(f).cliName;
+        in.summary = mark + QStringLiteral("summary ") + familyInfo(f).cliName;
         storeDocumentInputs(p, f, in);
     }
 }

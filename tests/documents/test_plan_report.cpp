@@ -14,6 +14,7 @@
 #include "support/PlanReportSamples.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <gtest/gtest.h>
@@ -91,15 +92,16 @@ TEST(BasicDocuments, ChaptersInOrder)
         EXPECT_TRUE(c->messages.empty());
         // Every page after the cover is numbered from 1.
         int numbered = 0;
-        for (const report::DrawnForm& f : c->forms)
+        for (const report::DrawnForm& f : c->forms) {
             if (f.formName == "Page.jfm")
                 EXPECT_EQ(f.texts.value("Page"), pageNumberText(++numbered));
+        }
         EXPECT_EQ(numbered, c->pages - 1);
         // No block begins below the foot of its page.
         for (const report::DrawnForm& f : c->forms)
             EXPECT_LT(f.topMargin, DocumentPages::Bottom) << f.formName.toStdString();
     }
-    EXPECT_EQ(report.pages, plan.pages + 4); // 7-1, 7-2, and 7-3 with 7-4, after the summary
+    EXPECT_EQ(report.pages, plan.pages + 3); // 7-1, 7-2, and 7-3 with 7-4, after the summary
     EXPECT_EQ(report.text("KK7_4.jfm", "syo"), QStringLiteral("７－４．アンカーの極限引抜き力"));
     EXPECT_EQ(report.text("KK7_4.jfm", "HikinukiMoji2"), QStringLiteral("　アンカーの極限引抜き力は350.00kN と判定した。"));
     EXPECT_EQ(report.text("KK7_4.jfm", "HikinukiMoji3"), QStringLiteral("　周面摩擦抵抗は0.13N/mm2 となる。"));
@@ -154,10 +156,12 @@ TEST(BasicDocuments, PlanAndReportDifferOnlyInSentenceEndings)
         const report::DrawnForm& planned = plan.forms[i];
         const report::DrawnForm& reported = report.forms[i];
         ASSERT_EQ(planned.formName, reported.formName);
+        // The engineer's own texts are the same in both.
         for (auto it = planned.texts.begin(); it != planned.texts.end(); ++it) {
-            EXPECT_EQ(asReport(it.value()), reported.texts.value(it.key()))
+            const QString reportedText = reported.texts.value(it.key());
+            EXPECT_TRUE(it.value() == reportedText || asReport(it.value()) == reportedText)
                 << planned.formName.toStdString() << " " << it.key().toStdString();
-            compared += it.value() != reported.texts.value(it.key());
+            compared += it.value() != reportedText;
         }
     }
     EXPECT_GE(compared, 6); // the machine, Tp, T0, cycles, holding times, load changes
@@ -181,7 +185,7 @@ TEST(BasicDocuments, ReportResultsFollowTheEvaluation)
     a.GivenIntercept = 60;
     EXPECT_TRUE(basicDocumentRefusal(p, DocumentFamily::BasicReport).isEmpty());
     const Composed given = compose(p, DocumentFamily::BasicReport);
-    EXPECT_EQ(given.text("KK7_2_1.jfm", "Sonshitu"), QStringLiteral("10.00"));
+    EXPECT_EQ(given.text("KK7_2_1.jfm", "Sonshitu"), QStringLiteral("10.00 kN"));
 
     // Without an elastic displacement of the last cycle: no apparent free
     // length, and the pull-out force is 7-3.
@@ -304,19 +308,23 @@ TEST(BasicDocuments, SketchFilesOfEveryKind)
         in.sketchPath = c.file;
         storeDocumentInputs(p, DocumentFamily::BasicPlan, in);
         const Composed plan = compose(p, DocumentFamily::BasicPlan);
+        // A scaled copy of a large picture is not left behind.
+        EXPECT_FALSE(QFileInfo::exists(paths::data(QStringLiteral("TmpJakkiZu.png"))));
         const report::DrawnForm* kk4 = plan.first("KK4.jfm");
         ASSERT_NE(kk4, nullptr);
         EXPECT_EQ(kk4->texts.value("ZuMidashi"), QStringLiteral("【ジャッキの略図】"));
         EXPECT_EQ(!kk4->images.value("Zu").isEmpty(), c.printed);
         EXPECT_EQ(plan.messages.size(), c.printed ? 0u : 1u);
-        if (!c.printed)
+        if (!c.printed) {
             EXPECT_EQ(plan.messages[0].text, sketchNotice(c.state));
-        EXPECT_EQ(prepareSketch(c.file).state, c.state);
+        }
+        const PreparedSketch prepared = prepareSketch(c.file);
+        EXPECT_EQ(prepared.state, c.state);
+        if (prepared.temporary)
+            QFile::remove(prepared.file);
     }
     EXPECT_EQ(sketchNotice(SketchState::Missing),
         QStringLiteral("ジャッキの略図ファイルが存在しませんでした。ジャッキの略図は空白で出力します。"));
-    // The scaled copy of the large picture is not left behind.
-    EXPECT_FALSE(QFileInfo::exists(paths::data(QStringLiteral("TmpJakkiZu.png"))));
 }
 
 // Texts at their limits stay inside their fields and their pages.

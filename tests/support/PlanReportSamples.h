@@ -56,7 +56,12 @@ inline void makeWorkedBasicProject(Project& p)
     p.Record.Subcontractor = QStringLiteral("△△基礎工業株式会社");
     AnchorRecord a = measuredSixCycleAnchor();
     a.AnchorNo = QStringLiteral("K-1");
+    a.Tendon.AnchorTypeName = QStringLiteral("摩擦引張型アンカー E5-7");
+    a.Tendon.TensioningType = 0;
+    a.Material.MaterialName = QStringLiteral("4S12.7");
     a.AnchorageGround = 1;
+    a.ApparentPerimeter = 60;
+    a.BondStress = 1.6f;
     a.DrillDiameter = 135;
     a.DesignSkinFriction = 0.3f;
     a.TendonYieldLoad = 500;
