@@ -160,7 +160,8 @@ QWidget* frmDocumentWizard::constructionPage()
         mixTable_->SetColWidth(c, widths[c - 1]);
     }
     mixTable_->SetTypeText({ 1, 1, 4, MixRowCount });
-    mixTable_->setFixedHeight(mixTable_->horizontalHeader()->height() + 30 * MixRowCount + 4);
+    mixTable_->setFixedHeight(
+        mixTable_->horizontalHeader()->sizeHint().height() + mixTable_->verticalHeader()->length() + 2 * mixTable_->frameWidth());
 
     auto* machineRow = new QHBoxLayout;
     machineRow->addWidget(new QLabel(QStringLiteral("本施工の削孔は"), w));
