@@ -48,7 +48,8 @@ int format(const Arguments& args)
 
 QString formatApplyUsage()
 {
-    return QStringLiteral("usage: tessaro-cli format-apply FORMAT DATA.tsx --family %1 --out OUT.tsx\n").arg(familyNames());
+    return QStringLiteral("usage: tessaro-cli format-apply FORMAT DATA.tsx --family %1 --out OUT.tsx\n")
+        .arg(familyNames());
 }
 
 int formatApply(const QStringList& argList)

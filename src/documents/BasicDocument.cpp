@@ -48,7 +48,8 @@ QString kilonewtons(double kN)
 
 void drawCover(ReportEngine& engine, const Project& p, DocumentFamily family, const DocumentInputs& in)
 {
-    const auto [prime, sub] = coverContractorLines(p.Record.PrimeContractor, p.Record.Subcontractor, in.subcontractorShown);
+    const auto [prime, sub]
+        = coverContractorLines(p.Record.PrimeContractor, p.Record.Subcontractor, in.subcontractorShown);
     engine.DrawForm(forms::Hyoushi.path(), 0,
         { { "MainTitle", documentTitle(family) }, { "Kouji", in.worksNameOnCover ? p.Record.WorksName : QString() },
             { "Hizuke", in.date }, { "MotoKaisyamei", prime }, { "ShitaKaisyamei", sub } });
@@ -58,7 +59,8 @@ void drawCover(ReportEngine& engine, const Project& p, DocumentFamily family, co
 void drawOutline(const BasicChapterContext& c)
 {
     c.pages.place(forms::Sousoku,
-        { { "Sousoku", generalRulesSentence(documentTitle(c.family), c.p.Record.WorksName, documentTestName(c.p, &c.anchor)) } });
+        { { "Sousoku",
+            generalRulesSentence(documentTitle(c.family), c.p.Record.WorksName, documentTestName(c.p, &c.anchor)) } });
     static const char* names[OutlineItemCount] = { "Koujimei", "Basyo", "Kikan", "Sekou", "Sekininsya", "Mokuteki",
         "AnchorSekoukaisya", "sekoushi", "bunken", "softname" };
     Fields outline;
@@ -81,7 +83,8 @@ void drawTestAnchor(const BasicChapterContext& c)
 void drawConstruction(const BasicChapterContext& c)
 {
     const DocumentInputs& in = c.inputs;
-    const QString tendon = in.ratio.isEmpty() ? in.tendon : in.tendon + QStringLiteral("（") + in.ratio + QStringLiteral("）");
+    const QString tendon
+        = in.ratio.isEmpty() ? in.tendon : in.tendon + QStringLiteral("（") + in.ratio + QStringLiteral("）");
     const int rowHeight = c.pages.heightOf(forms::KK3Gyou);
     std::vector<const MixRow*> rows;
     for (const MixRow& row : in.mixTable)
@@ -145,8 +148,9 @@ void drawLoadPlan(const BasicChapterContext& c)
             { "Masatuteikou3", known ? loadText(resistance) : QString() },
             { "Keikakukajyuu1", known ? kilonewtons(roundFormat(1.1 * resistance, "0.00")) : QString() },
             { "Keikakukajyuu2", known ? kilonewtons(roundFormat(1.2 * resistance, "0.00")) : QString() },
-            { "Tendon", tendonLimitSentence(c.inputs.tendonName.isEmpty() ? a.Tendon.AnchorTypeName : c.inputs.tendonName,
-                            a.TendonYieldLoad) },
+            { "Tendon",
+                tendonLimitSentence(
+                    c.inputs.tendonName.isEmpty() ? a.Tendon.AnchorTypeName : c.inputs.tendonName, a.TendonYieldLoad) },
             { "Kyoyou", tendonLimitFormula(a) }, { "Koufukukajyuu", kilonewtons(a.TendonYieldLoad) },
             { "MasatuTaumax",
                 known && tp > 0
@@ -159,7 +163,8 @@ void drawLoadPlan(const BasicChapterContext& c)
         c.pages.place(forms::KK5_1_1Bunsan,
             { { "Syoki",
                 QStringLiteral("初期荷重は、各耐荷体に荷重を分担させるための最小の初期荷重以上とし、T0 = ")
-                    + formatNumber(double(plan.InitialLoad), "0.00") + QStringLiteral(" kN ") + decisionEnding(c.family) } });
+                    + formatNumber(double(plan.InitialLoad), "0.00") + QStringLiteral(" kN ")
+                    + decisionEnding(c.family) } });
     else
         c.pages.place(forms::KK5_1_1,
             { { "Moji", InitialLoadStandard }, { "Moji1", initialLoadFormula(tp) },
@@ -182,10 +187,13 @@ void drawHoldingTimes(const BasicChapterContext& c, const QString& graph)
     c.pages.place(forms::KK5_1,
         { { "Tisou", HoldingExampleSentence(ground) }, { "HojiShinki", HojiShinkiText(edition, ground) },
             { "HojiRireki", HojiRirekiText(edition, ground) },
-            { "Gobi3", QStringLiteral("各荷重段階の荷重保持時間は、上表を標準として、載荷計画図のとおり")
+            { "Gobi3",
+                QStringLiteral("各荷重段階の荷重保持時間は、上表を標準として、載荷計画図のとおり")
                     + decisionEnding(c.family) },
-            { "Gobi4", QStringLiteral("荷重の増減は、次の") + (bySpeed ? QStringLiteral("載荷速度") : QStringLiteral("所要時間"))
-                    + QStringLiteral("で行うもの") + decisionEnding(c.family) },
+            { "Gobi4",
+                QStringLiteral("荷重の増減は、次の")
+                    + (bySpeed ? QStringLiteral("載荷速度") : QStringLiteral("所要時間")) + QStringLiteral("で行うもの")
+                    + decisionEnding(c.family) },
             { "saikaTitle", bySpeed ? QStringLiteral("荷重増減時の載荷速度") : QStringLiteral("荷重増減時の所要時間") },
             { "ZoukajiTitle", QStringLiteral("増荷時") },
             { "Zouka", QString::number(bySpeed ? s.LoadingRate : s.LoadingMinutes) }, { "ZoukajiTani", unit },

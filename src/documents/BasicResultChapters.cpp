@@ -30,7 +30,8 @@ void drawHeadDisplacement(const BasicChapterContext& c)
     const double tug = displayedNumber(a.UltimatePullOutText);
     c.pages.newPage();
     c.pages.place(forms::KK7_1,
-        { { "Derutae", isMissing(a.Evaluation.LastElastic) ? QStringLiteral("－") : twoDecimals(a.Evaluation.LastElastic) },
+        { { "Derutae",
+              isMissing(a.Evaluation.LastElastic) ? QStringLiteral("－") : twoDecimals(a.Evaluation.LastElastic) },
             { "Tyuusyaku", QStringLiteral("※ 7-2参照") },
             { "Tug", a.UltimatePullOutText.isEmpty() ? QStringLiteral("－") : twoDecimals(tug) } });
 }
@@ -43,7 +44,8 @@ void drawFrictionLoss(const BasicChapterContext& c)
         : QStringLiteral("点 %1 と点 %2 を結ぶ直線を延長し、荷重軸との交点荷重を求めた。").arg(a.PointA).arg(a.PointB);
     c.pages.newPage();
     c.pages.place(forms::KK7_2_1,
-        { { "Hani", line }, { "Shiki1", interceptLessInitialLoad(a) }, { "Sonshitu", twoDecimals(a.InterceptShift) + QStringLiteral(" kN") } });
+        { { "Hani", line }, { "Shiki1", interceptLessInitialLoad(a) },
+            { "Sonshitu", twoDecimals(a.InterceptShift) + QStringLiteral(" kN") } });
     c.pages.place(forms::KK7_2_2);
 }
 
@@ -78,13 +80,15 @@ QString methodSentence(const AnchorRecord& a)
     case UltimateMethod::PlannedMaxLoad:
         return QStringLiteral("　アンカーは計画最大荷重まで抜けなかったため、計画最大荷重を極限引抜き力とした。");
     case UltimateMethod::Intersection:
-        return QStringLiteral("　荷重－塑性変位量曲線において、点 %1～%2 と点 %3～%4 を通る２直線の交点の荷重を極限引抜き力とした。")
+        return QStringLiteral(
+            "　荷重－塑性変位量曲線において、点 %1～%2 と点 %3～%4 を通る２直線の交点の荷重を極限引抜き力とした。")
             .arg(choice.linePoints[0])
             .arg(choice.linePoints[1])
             .arg(choice.linePoints[2])
             .arg(choice.linePoints[3]);
     case UltimateMethod::BeforeBend:
-        return QStringLiteral("　荷重－塑性変位量曲線が曲がる手前の点 %1 の荷重を極限引抜き力とした。").arg(choice.bendPoint);
+        return QStringLiteral("　荷重－塑性変位量曲線が曲がる手前の点 %1 の荷重を極限引抜き力とした。")
+            .arg(choice.bendPoint);
     case UltimateMethod::Entered:
         break;
     }
@@ -97,8 +101,9 @@ void drawUltimatePullOut(const BasicChapterContext& c, const QString& number)
     Fields f { { "syo", number + QStringLiteral("．アンカーの極限引抜き力") },
         { "Sakukou2", QString::number(a.DrillDiameter) }, { "AncTaityou2", QString::number(a.Tendon.AnchorLength) },
         { "Masatu2",
-            a.DesignSkinFriction > 0 ? QStringLiteral("（設計に用いた周面摩擦抵抗　τ = %1 N/mm2）").arg(twoDecimals(a.DesignSkinFriction))
-                                     : QString() } };
+            a.DesignSkinFriction > 0
+                ? QStringLiteral("（設計に用いた周面摩擦抵抗　τ = %1 N/mm2）").arg(twoDecimals(a.DesignSkinFriction))
+                : QString() } };
     if (a.UltimatePullOutText.isEmpty()) {
         f.insert("HikinukiMoji1", QStringLiteral("　極限引抜き力の判定が行われていない。"));
     }
@@ -118,7 +123,8 @@ void drawUltimatePullOut(const BasicChapterContext& c, const QString& number)
 void drawResultsChapter(const BasicChapterContext& c)
 {
     const QString& summary = c.inputs.summary;
-    const int summaryHeight = 1000 + (summary.isEmpty() ? 0 : wrappedTextHeight(summary, SummaryWidth, BodyPoints)) + 600;
+    const int summaryHeight
+        = 1000 + (summary.isEmpty() ? 0 : wrappedTextHeight(summary, SummaryWidth, BodyPoints)) + 600;
     const forms::FormSpec& closing = isReportFamily(c.family) ? forms::KK7_Kekka : forms::KK7_Jyouken;
     c.pages.space(800);
     c.pages.makeRoom(summaryHeight + c.pages.heightOf(closing));

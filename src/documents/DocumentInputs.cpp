@@ -41,8 +41,7 @@ void bindCommon(Fields& f, Text& text, Inputs& in, Bind bind)
 
 // The pages of the basic investigation: the test anchor, its construction and
 // the work steps.
-template <class Fields, class Inputs, class Bind>
-void bindBasic(Fields& f, Inputs& in, Bind bind)
+template <class Fields, class Inputs, class Bind> void bindBasic(Fields& f, Inputs& in, Bind bind)
 {
     bind(f.Party.Value, in.boreDiameter);
     bind(f.Party.Texts[0], in.drillingAngle);
@@ -65,16 +64,13 @@ void bindBasic(Fields& f, Inputs& in, Bind bind)
         bind(f.Procedure[i], in.steps[i]);
 }
 
-template <class P>
-auto& familyText(P& p, DocumentFamily family)
+template <class P> auto& familyText(P& p, DocumentFamily family)
 {
     return p.Settings.Header.DocumentTexts[std::size_t(familyIndex(family))];
 }
 
-
 // Binds the inputs to the family's records, in the direction of `bind`.
-template <class P, class Inputs, class Bind>
-void bindFamily(P& p, DocumentFamily family, Inputs& in, Bind bind)
+template <class P, class Inputs, class Bind> void bindFamily(P& p, DocumentFamily family, Inputs& in, Bind bind)
 {
     auto& text = familyText(p, family);
     withFamilyFields(p.Record.Documents, family, [&](auto& fields) {
@@ -86,7 +82,8 @@ void bindFamily(P& p, DocumentFamily family, Inputs& in, Bind bind)
 }
 
 // Copies one family's part of the settings over another's of the same record kind.
-void copyFields(const DocumentSettings& fromSettings, DocumentFamily from, DocumentSettings& toSettings, DocumentFamily to)
+void copyFields(
+    const DocumentSettings& fromSettings, DocumentFamily from, DocumentSettings& toSettings, DocumentFamily to)
 {
     withFamilyFields(toSettings, to, [&](auto& target) {
         withFamilyFields(fromSettings, from, [&](const auto& source) {

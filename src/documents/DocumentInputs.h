@@ -83,8 +83,7 @@ void storeDocumentInputs(Project& p, DocumentFamily family, const DocumentInputs
 
 // Calls f with the family's part of the document settings: the long record of
 // a basic investigation family, the short one of a quality-assurance family.
-template <class Settings, class F>
-void withFamilyFields(Settings& s, DocumentFamily family, F&& f)
+template <class Settings, class F> void withFamilyFields(Settings& s, DocumentFamily family, F&& f)
 {
     switch (family) {
     case DocumentFamily::BasicPlan:

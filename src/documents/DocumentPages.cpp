@@ -45,7 +45,8 @@ void DocumentPages::makeRoom(int height)
         beginPage();
 }
 
-void DocumentPages::place(const forms::FormSpec& form, const report::Fields& texts, const report::Fields& images, int height)
+void DocumentPages::place(
+    const forms::FormSpec& form, const report::Fields& texts, const report::Fields& images, int height)
 {
     if (height < 0)
         height = heightOf(form);

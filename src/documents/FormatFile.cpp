@@ -20,35 +20,24 @@ struct TextSearch {
     bool anyText = false;
     bool unreadableText = false;
 
-    template <Scalar T>
-    void operator()(const char*, const T&)
-    {
-    }
-    template <std::size_t N>
-    void operator()(const char*, const Block<N>&)
-    {
-    }
+    template <Scalar T> void operator()(const char*, const T&) { }
+    template <std::size_t N> void operator()(const char*, const Block<N>&) { }
     void operator()(const char*, const QString& text)
     {
         anyText = anyText || !text.isEmpty();
         unreadableText = unreadableText || text.contains(QChar::ReplacementCharacter);
     }
-    template <class T, std::size_t N>
-    void operator()(const char* name, const std::array<T, N>& items)
+    template <class T, std::size_t N> void operator()(const char* name, const std::array<T, N>& items)
     {
         for (const T& item : items)
             (*this)(name, item);
     }
     template <class R>
-        requires std::is_class_v<R>
-    void operator()(const char*, const R& record)
-    {
-        const_cast<R&>(record).visit(*this);
-    }
+    requires std::is_class_v<R>
+    void operator()(const char*, const R& record) { const_cast<R&>(record).visit(*this); }
 };
 
-template <class R>
-TextSearch searchTexts(const R& record)
+template <class R> TextSearch searchTexts(const R& record)
 {
     TextSearch search;
     search("", record);
@@ -87,7 +76,8 @@ std::optional<FormatContents> decodeFormatFile(const QByteArray& bytes, QString*
     RecordReader r(bytes.constData(), std::size_t(bytes.size()));
     r("FormatContents", contents);
     if (r.failed()) {
-        *problem = QStringLiteral("書式ファイルが途中で終わっています。ファイルが壊れているか、書式ファイルではありません。");
+        *problem = QStringLiteral(
+            "書式ファイルが途中で終わっています。ファイルが壊れているか、書式ファイルではありません。");
         return std::nullopt;
     }
     if (r.remaining() > 0 || searchTexts(contents).unreadableText) {
@@ -118,7 +108,8 @@ std::optional<FormatContents> ReadFormatFile(const QString& path)
         return std::nullopt;
     }
     if (!QFileInfo(path).isFile()) {
-        showMessage(QStringLiteral("フォルダが見つかりませんでした") + "\n" + FileNameLabel + path, MsgIcon::Exclamation);
+        showMessage(
+            QStringLiteral("フォルダが見つかりませんでした") + "\n" + FileNameLabel + path, MsgIcon::Exclamation);
         return std::nullopt;
     }
     QFile file(path);
@@ -139,8 +130,8 @@ bool ApplyFormatFile(Project& p, DocumentFamily family, const QString& path)
     if (!contents)
         return false;
     if (!familyHasTexts(*contents, family)) {
-        tellProblem(QStringLiteral("この書式ファイルには「%1」の書式が登録されていません。")
-                        .arg(familyInfo(family).caption),
+        tellProblem(
+            QStringLiteral("この書式ファイルには「%1」の書式が登録されていません。").arg(familyInfo(family).caption),
             path);
         return false;
     }

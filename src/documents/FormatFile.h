@@ -22,8 +22,7 @@ struct FormatContents {
     DocumentSettings settings;
     std::array<DocumentText, 4> texts; // basic plan, basic report, quality plan, quality report
 
-    template <class V>
-    void visit(V& v)
+    template <class V> void visit(V& v)
     {
         v("DocumentSettings", settings);
         v("DocumentTexts", texts);

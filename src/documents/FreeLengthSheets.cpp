@@ -56,8 +56,8 @@ void drawGivenSheet(DocumentPages& pages, const AnchorRecord& a, DocumentFamily 
     const bool compression = a.Tendon.AnchorTypeCode == 2;
     const QString text = QStringLiteral("　緊張時自由長は、製品の仕様による値を用い、Lsf = ")
         + length(a.Tendon.TensionFreeLength) + QStringLiteral(" mm ") + decisionEnding(family);
-    pages.place(compression ? forms::Iji_Lsf_AssyukuSEEE : forms::Iji_Lsf_MasatuSEEE,
-        { { compression ? "M2" : "M1", text } });
+    pages.place(
+        compression ? forms::Iji_Lsf_AssyukuSEEE : forms::Iji_Lsf_MasatuSEEE, { { compression ? "M2" : "M1", text } });
 }
 
 void drawBodySheets(DocumentPages& pages, const AnchorRecord& a, DocumentFamily family)
@@ -93,11 +93,13 @@ void drawBodySheets(DocumentPages& pages, const AnchorRecord& a, DocumentFamily 
     pages.place(forms::Iji_Lsf_Lsf,
         { { "Kumi", QString::number(a.Material.StrandSetCount) }, { "N", formatNumber(sum, "0.0000000") },
             { "Lsf", sum > 0 ? formatNumber(a.Material.StrandSetCount / sum, "0.00") : Missing } });
-    pages.place(forms::Iji_Lsf_LsfAns, { { "Jiyuutyo", length(t.TensionFreeLength) }, { "Ans", decisionEnding(family) } });
+    pages.place(
+        forms::Iji_Lsf_LsfAns, { { "Jiyuutyo", length(t.TensionFreeLength) }, { "Ans", decisionEnding(family) } });
 }
 
 // (1) of both initial-load sheets: the load per strand.
-Fields loadPerStrand(const AnchorRecord& a, const LoadDistributionTables& t, bool qualityAssurance, const QString& section)
+Fields loadPerStrand(
+    const AnchorRecord& a, const LoadDistributionTables& t, bool qualityAssurance, const QString& section)
 {
     const bool designForce = productClass(a.Tendon.AnchorTypeName) == 2 && qualityAssurance;
     const double load = designForce ? 1.1 * double(a.DesignAnchorForce) : double(a.Plan.PlannedMaxLoad);
@@ -126,7 +128,8 @@ QString initialLoadChosen(const AnchorRecord& a, const QString& basis, DocumentF
         + formatNumber(double(a.Plan.InitialLoad), "0.00") + QStringLiteral(" kN ") + decisionEnding(family);
 }
 
-void drawDifferential(DocumentPages& pages, const AnchorRecord& a, const LoadDistributionTables& t, DocumentFamily family)
+void drawDifferential(
+    DocumentPages& pages, const AnchorRecord& a, const LoadDistributionTables& t, DocumentFamily family)
 {
     const std::size_t n = bodyCount(a);
     pages.place(forms::Sadou_Syoki_K, strandModulus(a));
@@ -151,12 +154,12 @@ void drawDifferential(DocumentPages& pages, const AnchorRecord& a, const LoadDis
         pages.place(forms::Sadou_Syoki_T[k], { { "Shiki", shiki }, { "R", formatNumber(t.BodyLoad[k], "0.00") } });
     }
     pages.place(forms::Sadou_Syoki_Syoki,
-        { { "Saisyuu", formatNumber(t.FinalDifferentialLoad, "0.00") },
+        { { "Saisyuu", formatNumber(t.FinalDifferentialLoad, "0.00") + QStringLiteral(" kN") },
             { "Syoki", initialLoadChosen(a, QStringLiteral("最終差動荷重"), family) } });
 }
 
-void drawCumulative(DocumentPages& pages, const AnchorRecord& a, const LoadDistributionTables& t, float result,
-    DocumentFamily family)
+void drawCumulative(
+    DocumentPages& pages, const AnchorRecord& a, const LoadDistributionTables& t, float result, DocumentFamily family)
 {
     const std::size_t n = bodyCount(a);
     pages.place(forms::Iji_Oreten_Nobi, strandModulus(a));
@@ -166,17 +169,19 @@ void drawCumulative(DocumentPages& pages, const AnchorRecord& a, const LoadDistr
     int strandsBefore = 0;
     for (std::size_t k = 1; k < n; ++k) {
         strandsBefore += a.Material.BodyStrandCount[k - 1];
-        const QString shiki = QStringLiteral("F%1 = ( %2 － %3 ) × ( %4 × %5 － %6 ) / %2 ＋ %6")
-                                  .arg(k + 1)
-                                  .arg(formatNumber(t.Elongation[k - 1], "0.000"), formatNumber(t.Elongation[k], "0.000"))
-                                  .arg(strandsBefore)
-                                  .arg(formatNumber(t.StrandLoad, "0.00"), formatNumber(t.CumulativeLoad[k - 1], "0.00"));
-        pages.place(forms::Iji_Oreten_Oreten, { { "Shiki", shiki }, { "F", formatNumber(t.CumulativeLoad[k], "0.00") } });
+        const QString shiki
+            = QStringLiteral("F%1 = ( %2 － %3 ) × ( %4 × %5 － %6 ) / %2 ＋ %6")
+                  .arg(k + 1)
+                  .arg(formatNumber(t.Elongation[k - 1], "0.000"), formatNumber(t.Elongation[k], "0.000"))
+                  .arg(strandsBefore)
+                  .arg(formatNumber(t.StrandLoad, "0.00"), formatNumber(t.CumulativeLoad[k - 1], "0.00"));
+        pages.place(
+            forms::Iji_Oreten_Oreten, { { "Shiki", shiki }, { "F", formatNumber(t.CumulativeLoad[k], "0.00") } });
     }
-    const bool allowance = IsLoadDistributed(a.Tendon.AnchorTypeName);
+    const QString last = QStringLiteral("F%1").arg(n);
     pages.place(forms::Iji_Oreten_Syoki,
-        { { "Kasan", allowance ? QStringLiteral("＋ 30.00") : QString() },
-            { "Saisyuu", formatNumber(double(result), "0.00") },
+        { { "Kasan", IsLoadDistributed(a.Tendon.AnchorTypeName) ? last + QStringLiteral(" ＋ 30.00") : last },
+            { "Saisyuu", formatNumber(double(result), "0.00") + QStringLiteral(" kN") },
             { "Syoki", initialLoadChosen(a, QStringLiteral("最終折点荷重"), family) } });
 }
 
@@ -200,7 +205,8 @@ const forms::FormSpec& firstSheet(int type)
 
 } // namespace
 
-void drawFreeLengthSheets(DocumentPages& pages, const AnchorRecord& anchor, const QString& section, DocumentFamily family)
+void drawFreeLengthSheets(
+    DocumentPages& pages, const AnchorRecord& anchor, const QString& section, DocumentFamily family)
 {
     const AnchorRecord a = withFreeLength(anchor);
     // The heading stays with the sheet below it.
@@ -235,7 +241,8 @@ void drawInitialLoadSheets(DocumentPages& pages, const AnchorRecord& anchor, boo
         return;
     }
     const bool cumulative = a.Tendon.TensioningType == 0;
-    pages.place(cumulative ? forms::Iji_Oreten_Tb : forms::Sadou_Syoki_Title, loadPerStrand(a, t, qualityAssurance, section));
+    pages.place(
+        cumulative ? forms::Iji_Oreten_Tb : forms::Sadou_Syoki_Title, loadPerStrand(a, t, qualityAssurance, section));
     if (cumulative)
         drawCumulative(pages, a, t, result, family);
     else

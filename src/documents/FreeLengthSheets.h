@@ -18,7 +18,8 @@ struct AnchorRecord;
 // ("６－２．"): the sum of lengths of friction and tip-bearing anchors, the
 // product's value of the SEEE anchors, the strand-weighted harmonic mean of
 // the bodies of a load-distribution anchor.
-void drawFreeLengthSheets(DocumentPages& pages, const AnchorRecord& anchor, const QString& section, DocumentFamily family);
+void drawFreeLengthSheets(
+    DocumentPages& pages, const AnchorRecord& anchor, const QString& section, DocumentFamily family);
 
 // The initial-load sheets of a load-distribution anchor under the section
 // number: the final differential load with a differential pulling head, else the

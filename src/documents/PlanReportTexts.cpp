@@ -38,8 +38,8 @@ std::array<QString, 2> coverContractorLines(
 
 QString generalRulesSentence(const QString& title, const QString& worksName, const QString& testName)
 {
-    return QStringLiteral("　本") + title + QStringLiteral("は、「") + worksName + QStringLiteral("」のうち、アンカー工の")
-        + testName + QStringLiteral("の実施について述べたものである。");
+    return QStringLiteral("　本") + title + QStringLiteral("は、「") + worksName
+        + QStringLiteral("」のうち、アンカー工の") + testName + QStringLiteral("の実施について述べたものである。");
 }
 
 QString drillingMachineSentence(const QString& machine, DocumentFamily family)

@@ -42,8 +42,8 @@ const std::array<QString, 3>& jackItemCaptions();
 // Load plan (chapter 5) of a pull-out test.
 inline const QString PlannedLoadLead = QStringLiteral(
     "　設計に用いた周面摩擦抵抗値から逆算したアンカー力より、10～20%大きめの荷重を計画最大荷重とするが、");
-inline const QString PlannedLoadSafety = QStringLiteral(
-    "試験の安全性を確保するため、計画最大荷重はテンドン降伏引張力の0.9倍以下にしなければならない。");
+inline const QString PlannedLoadSafety
+    = QStringLiteral("試験の安全性を確保するため、計画最大荷重はテンドン降伏引張力の0.9倍以下にしなければならない。");
 // "試験用のテンドン" + tendon + " を採用する。その降伏荷重は　" + Tys + " kNであるため、"
 // + "計画最大荷重（Tp）は次式で算出される値（テンドン許容荷重）以下でなければならない。"
 QString tendonLimitSentence(const QString& tendon, double yieldLoad);

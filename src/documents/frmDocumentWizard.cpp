@@ -9,8 +9,8 @@
 #include "documents/frmPreview.h"
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/FrictionLoss.h"
-#include "evaluation/frmMasatuSonshitu.h"
 #include "evaluation/frmKihonHantei.h"
+#include "evaluation/frmMasatuSonshitu.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
 #include "model/UserMessage.h"
@@ -33,10 +33,10 @@
 namespace tessaro {
 namespace {
 
-const QString SketchFilter = QStringLiteral(
-    "画像ファイル (*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.svg)|*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.svg|"
-    "ビットマップファイル (*.bmp)|*.bmp|JPEG形式 (*.jpg)|*.jpg;*.jpeg|GIF形式 (*.gif)|*.gif|"
-    "PNG形式 (*.png)|*.png|SVG形式 (*.svg)|*.svg|");
+const QString SketchFilter
+    = QStringLiteral("画像ファイル (*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.svg)|*.bmp;*.jpg;*.jpeg;*.gif;*.png;*.svg|"
+                     "ビットマップファイル (*.bmp)|*.bmp|JPEG形式 (*.jpg)|*.jpg;*.jpeg|GIF形式 (*.gif)|*.gif|"
+                     "PNG形式 (*.png)|*.png|SVG形式 (*.svg)|*.svg|");
 
 // The project's texts of all four families, to tell whether the window changed them.
 QByteArray documentTexts()
@@ -160,8 +160,8 @@ DocumentInputs frmDocumentWizard::shownInputs() const
     if (!isBasicFamily(family_))
         return in;
     in.boreDiameter = int(boreDiameter_->AcceptedValue().value_or(0));
-    in.drillingAngle = drillingAngle_->AcceptedValue() ? formatNumber(*drillingAngle_->AcceptedValue(), "#0.00")
-                                                       : QString();
+    in.drillingAngle
+        = drillingAngle_->AcceptedValue() ? formatNumber(*drillingAngle_->AcceptedValue(), "#0.00") : QString();
     in.tendonName = tendonName_->text();
     in.tendonDescription = tendonDescription_->Text();
     in.groutingMethod = groutingMethod_->text();
@@ -236,8 +236,9 @@ void frmDocumentWizard::sketchToggled(bool on)
 
 void frmDocumentWizard::copyCounterpart()
 {
-    const QString question = isReportFamily(family_) ? QStringLiteral("計画書で入力した内容を、報告書にコピーしますか？")
-                                                     : QStringLiteral("報告書で入力した内容を、計画書にコピーしますか？");
+    const QString question = isReportFamily(family_)
+        ? QStringLiteral("計画書で入力した内容を、報告書にコピーしますか？")
+        : QStringLiteral("報告書で入力した内容を、計画書にコピーしますか？");
     if (showMessage(question, MsgIcon::Question, MsgButtons::YesNo) != AnswerYes)
         return;
     copyFamilyTexts(project(), counterpartFamily(family_), family_);

@@ -11,8 +11,8 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
-#include <QHeaderView>
 #include <QHBoxLayout>
+#include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -74,9 +74,9 @@ void addCaptioned(QVBoxLayout* layout, QWidget* parent, const QString& caption, 
 QWidget* frmDocumentWizard::outlinePage()
 {
     QWidget* w = namedPage("PicKei1");
-    static const char16_t* captions[OutlineItemCount] = { u"工事名", u"工事場所", u"工事期間", u"施工会社",
-        u"施工管理責任者", u"工事目的", u"アンカー施工会社", u"グラウンドアンカー施工士", u"適用基準/参考文献",
-        u"使用ソフト名" };
+    static const char16_t* captions[OutlineItemCount]
+        = { u"工事名", u"工事場所", u"工事期間", u"施工会社", u"施工管理責任者", u"工事目的", u"アンカー施工会社",
+              u"グラウンドアンカー施工士", u"適用基準/参考文献", u"使用ソフト名" };
     auto* grid = new QGridLayout;
     for (int i = 0; i < OutlineItemCount; ++i) {
         outline_[std::size_t(i)] = textBox(w, QStringLiteral("imTxtGaiyou_%1").arg(i));
@@ -160,8 +160,8 @@ QWidget* frmDocumentWizard::constructionPage()
         mixTable_->SetColWidth(c, widths[c - 1]);
     }
     mixTable_->SetTypeText({ 1, 1, 4, MixRowCount });
-    mixTable_->setFixedHeight(
-        mixTable_->horizontalHeader()->sizeHint().height() + mixTable_->verticalHeader()->length() + 2 * mixTable_->frameWidth());
+    mixTable_->setFixedHeight(mixTable_->horizontalHeader()->sizeHint().height() + mixTable_->verticalHeader()->length()
+        + 2 * mixTable_->frameWidth());
 
     auto* machineRow = new QHBoxLayout;
     machineRow->addWidget(new QLabel(QStringLiteral("本施工の削孔は"), w));
@@ -269,7 +269,8 @@ QWidget* frmDocumentWizard::reportItems()
     frictionState_ = ui::namedLabel(w, "lblMasatu");
     frictionMark_ = ui::namedLabel(w, "lblMasatuMark");
     frictionMark_->setStyleSheet(QStringLiteral("color: #c0392b;"));
-    apparentFreeLength_ = ui::namedLabel(w, "lblMikake", QStringLiteral("７－３．見かけのテンドン自由長（試験値）　（自動作成）"));
+    apparentFreeLength_
+        = ui::namedLabel(w, "lblMikake", QStringLiteral("７－３．見かけのテンドン自由長（試験値）　（自動作成）"));
     ultimateHeading_ = ui::namedLabel(w, "lblHikinukiTitle");
     ultimateSentence_ = ui::namedLabel(w, "lblHikinuki");
     skinFrictionSentence_ = ui::namedLabel(w, "lblSyuumen");

@@ -79,7 +79,8 @@ bool SaveWholeFile(const QString& path, const QByteArray& bytes)
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
         return true;
-    showMessage(writeFailureText(path, bytes.size(), file.errorString()) + "\n\n" + QStringLiteral("ファイル名：") + path,
+    showMessage(
+        writeFailureText(path, bytes.size(), file.errorString()) + "\n\n" + QStringLiteral("ファイル名：") + path,
         MsgIcon::Exclamation);
     return false;
 }

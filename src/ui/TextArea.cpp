@@ -1,6 +1,5 @@
 #include "ui/TextArea.h"
 
-
 namespace tessaro::ui {
 
 TextArea::TextArea(QWidget* parent, int maxLength, int visibleLines)

@@ -53,7 +53,8 @@ TEST(CliDocuments, FormatFilesPrintedAndApplied)
     EXPECT_EQ(json["DocumentTexts"].toArray().size(), 4);
 
     const QString applied = test::tempPath("applied.tsx");
-    ASSERT_EQ(test::runCli({ "format-apply", f.format, f.data, "--family", "basic-report", "--out", applied }, &out, &err), 0)
+    ASSERT_EQ(
+        test::runCli({ "format-apply", f.format, f.data, "--family", "basic-report", "--out", applied }, &out, &err), 0)
         << err.toStdString();
     ASSERT_TRUE(LoadDataFile(applied));
     EXPECT_EQ(documentInputs(project(), DocumentFamily::BasicReport).summary, "office basic-report");
@@ -93,7 +94,8 @@ TEST(CliDocuments, RefusalsSayWhyAndWriteNothing)
         { { "format-apply", f.format, f.data, "--out", out }, 2, "--family must be one of basic-plan|basic-report" },
         { { "format-apply", f.format, f.data, "--family", "plan", "--out", out }, 2, "--family must be" },
         { { "format-apply", f.format, f.data, "--family", "basic-plan" }, 2, "--out is missing" },
-        { { "format-apply", broken, f.data, "--family", "basic-plan", "--out", out }, 1, QStringLiteral("書式ファイル") },
+        { { "format-apply", broken, f.data, "--family", "basic-plan", "--out", out }, 1,
+            QStringLiteral("書式ファイル") },
         { { "pdf", unset, "--doc", "basic-report", "--out", out }, 1,
             QStringLiteral("摩擦損失量の設定がされていません。") },
         { { "pdf", quality, "--doc", "basic-plan", "--out", out }, 1, "is not a basic investigation project" },

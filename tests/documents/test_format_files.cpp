@@ -32,8 +32,7 @@ void fillAllFamilies(Project& p, const QString& mark)
     }
 }
 
-template <class R>
-QByteArray encoded(const R& record)
+template <class R> QByteArray encoded(const R& record)
 {
     QByteArray out;
     RecordWriter w(out);

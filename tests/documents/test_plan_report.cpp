@@ -103,7 +103,8 @@ TEST(BasicDocuments, ChaptersInOrder)
     }
     EXPECT_EQ(report.pages, plan.pages + 3); // 7-1, 7-2, and 7-3 with 7-4, after the summary
     EXPECT_EQ(report.text("KK7_4.jfm", "syo"), QStringLiteral("７－４．アンカーの極限引抜き力"));
-    EXPECT_EQ(report.text("KK7_4.jfm", "HikinukiMoji2"), QStringLiteral("　アンカーの極限引抜き力は350.00kN と判定した。"));
+    EXPECT_EQ(
+        report.text("KK7_4.jfm", "HikinukiMoji2"), QStringLiteral("　アンカーの極限引抜き力は350.00kN と判定した。"));
     EXPECT_EQ(report.text("KK7_4.jfm", "HikinukiMoji3"), QStringLiteral("　周面摩擦抵抗は0.13N/mm2 となる。"));
     EXPECT_EQ(plan.text("KK5.jfm", "Masatuteikou3"), QStringLiteral("763.41"));
 }
@@ -165,11 +166,14 @@ TEST(BasicDocuments, PlanAndReportDifferOnlyInSentenceEndings)
         }
     }
     EXPECT_GE(compared, 6); // the machine, Tp, T0, cycles, holding times, load changes
-    EXPECT_EQ(plan.text("KK3.jfm", "Kikai"), QStringLiteral("削孔機械は本施工では、ロータリーパーカッションドリルでの施工とする。"));
-    EXPECT_EQ(report.text("KK3.jfm", "Kikai"), QStringLiteral("削孔機械は本施工では、ロータリーパーカッションドリルでの施工とした。"));
+    EXPECT_EQ(plan.text("KK3.jfm", "Kikai"),
+        QStringLiteral("削孔機械は本施工では、ロータリーパーカッションドリルでの施工とする。"));
+    EXPECT_EQ(report.text("KK3.jfm", "Kikai"),
+        QStringLiteral("削孔機械は本施工では、ロータリーパーカッションドリルでの施工とした。"));
     EXPECT_EQ(plan.text("KK5-1(2).jfm", "cicle"),
         QStringLiteral("計画最大荷重に対して5サイクル以上とするのが一般的であり、今回の場合は、6サイクルとする。"));
-    EXPECT_EQ(report.text("KK5-1(1).jfm", "Moji3"), QStringLiteral("よって、現場の状況を考慮した上、初期荷重は 50.00 kN とした。"));
+    EXPECT_EQ(report.text("KK5-1(1).jfm", "Moji3"),
+        QStringLiteral("よって、現場の状況を考慮した上、初期荷重は 50.00 kN とした。"));
 }
 
 TEST(BasicDocuments, ReportResultsFollowTheEvaluation)
@@ -278,8 +282,8 @@ TEST(BasicDocuments, SketchFilesOfEveryKind)
             header.append(char((v >> s) & 0xff));
     header += QByteArray("\x01\x00\x00\x00\x00", 5);
     const QString huge = test::tempPath("huge.png");
-    ASSERT_TRUE(test::writeFile(huge, QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", idat)
-            + chunk("IEND", {})));
+    ASSERT_TRUE(test::writeFile(
+        huge, QByteArray("\x89PNG\r\n\x1a\n", 8) + chunk("IHDR", header) + chunk("IDAT", idat) + chunk("IEND", {})));
     const QString broken = test::tempPath("broken.jpg");
     ASSERT_TRUE(test::writeFile(broken, "not a picture"));
     const QString large = test::tempPath("large.jpg");

@@ -209,7 +209,8 @@ TEST(DocumentWizard, PreviewComposesTheDocumentOrSaysWhatIsMissing)
     frmDocumentWizard plan(DocumentFamily::BasicPlan);
     int pages = 0;
     test::drive(
-        "frmPreview", [&](QDialog& d) {
+        "frmPreview",
+        [&](QDialog& d) {
             pages = textOf(d, "lblPage").section('/', 1).toInt();
             click(d, "CmdClose");
         },

@@ -18,8 +18,9 @@ inline DocumentInputs sampleDocumentInputs(bool report)
     DocumentInputs in;
     in.outline = { QStringLiteral("○○川護岸補強工事"), QStringLiteral("○○県○○市○○町地内"),
         QStringLiteral("2024年4月1日～2025年3月31日"), QStringLiteral("○○建設株式会社"), QStringLiteral("山田 太郎"),
-        QStringLiteral("護岸の補強に用いるグラウンドアンカーの設計値を確認する。"), QStringLiteral("△△基礎工業株式会社"),
-        QStringLiteral("鈴木 一郎"), QStringLiteral("グラウンドアンカー設計・施工基準、同解説"), QStringLiteral("Tessaro") };
+        QStringLiteral("護岸の補強に用いるグラウンドアンカーの設計値を確認する。"),
+        QStringLiteral("△△基礎工業株式会社"), QStringLiteral("鈴木 一郎"),
+        QStringLiteral("グラウンドアンカー設計・施工基準、同解説"), QStringLiteral("Tessaro") };
     in.date = QStringLiteral("2024年05月20日");
     in.worksNameOnCover = true;
     in.subcontractorShown = true;
@@ -37,9 +38,10 @@ inline DocumentInputs sampleDocumentInputs(bool report)
     in.ratio = QStringLiteral("4本");
     in.groutMaterial = QStringLiteral("普通ポルトランドセメント");
     in.mix = QStringLiteral("水セメント比 W/C = 50 %");
-    in.mixTable[0] = { QStringLiteral("セメント"), QStringLiteral("普通ポルトランドセメント"), QStringLiteral("1220 kg"),
-        QStringLiteral("25 kg") };
-    in.mixTable[1] = { QStringLiteral("水"), QStringLiteral("上水道水"), QStringLiteral("610 L"), QStringLiteral("12.5 L") };
+    in.mixTable[0] = { QStringLiteral("セメント"), QStringLiteral("普通ポルトランドセメント"),
+        QStringLiteral("1220 kg"), QStringLiteral("25 kg") };
+    in.mixTable[1]
+        = { QStringLiteral("水"), QStringLiteral("上水道水"), QStringLiteral("610 L"), QStringLiteral("12.5 L") };
     for (std::size_t i = 0; i < in.steps.size(); ++i)
         in.steps[i] = QStringLiteral("手順%1を所定のとおり行う。").arg(i + 1);
     return in;
