@@ -4,36 +4,18 @@
 // Counters: pages, peak_MB (peak resident memory of the process), growth_MB
 // (resident memory gained from page 100 to the end), file_MB.
 
+#include "DocumentBench.h"
+
 #include "documents/PrintModule.h"
 #include "support/DataSheetSamples.h"
 
-#include <QFile>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryDir>
-#include <benchmark/benchmark.h>
-#include <sys/resource.h>
-#include <unistd.h>
 
 using namespace tessaro;
+using namespace tessaro::bench;
 
 namespace {
-
-double peakMegabytes()
-{
-    rusage usage {};
-    getrusage(RUSAGE_SELF, &usage);
-    return double(usage.ru_maxrss) / 1024.0;
-}
-
-// Resident memory now, from the second field of /proc/self/statm (pages).
-double residentMegabytes()
-{
-    QFile statm("/proc/self/statm");
-    if (!statm.open(QIODevice::ReadOnly))
-        return 0;
-    return statm.readAll().split(' ').value(1).toDouble() * double(getpagesize()) / (1024.0 * 1024.0);
-}
 
 void DataSheets(benchmark::State& state)
 {
@@ -43,20 +25,10 @@ void DataSheets(benchmark::State& state)
     QTemporaryDir dir;
     const QString file = dir.filePath("sheets.pdf");
     int pages = 0;
-    double early = 0, late = 0;
+    PageMemory memory;
     for (auto _ : state) {
         report::ReportEngine engine(file);
-        // Memory while composing: sampled every 100 pages once the first 100
-        // pages have set up fonts and templates.
-        engine.setObserver([&, lastPage = 0](const report::DrawnForm& f) mutable {
-            if (f.page == lastPage || f.page % 100 != 0)
-                return;
-            lastPage = f.page;
-            double now = residentMegabytes();
-            if (f.page == 100)
-                early = now;
-            late = std::max(late, now);
-        });
+        memory.watch(engine);
         DataSheetOptions options;
         options.showTime = true;
         if (!PrintModule::PrintDataSheets(engine, p, 1, anchors, options))
@@ -65,7 +37,7 @@ void DataSheets(benchmark::State& state)
     }
     state.counters["pages"] = pages;
     state.counters["peak_MB"] = peakMegabytes();
-    state.counters["growth_MB"] = late - early;
+    state.counters["growth_MB"] = memory.growth();
     state.counters["file_MB"] = double(QFileInfo(file).size()) / (1024.0 * 1024.0);
 }
 
@@ -76,11 +48,5 @@ BENCHMARK(DataSheets)->Arg(50)->Arg(999)->Unit(benchmark::kSecond)->Iterations(1
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runDocumentBenchmarks(argc, argv);
 }

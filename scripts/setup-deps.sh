@@ -7,9 +7,10 @@ packages=(
   build-essential cmake ninja-build ccache pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-charts-dev qt6-svg-dev
   qt6-pdf-dev libqt6pdf6 qt6-l10n-tools qt6-translations-l10n
-  libxlsxwriter-dev zlib1g-dev
+  zlib1g-dev
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   fonts-ipaexfont-mincho fonts-ipaexfont-gothic
+  poppler-utils
   xvfb xauth
   qt6-qpa-plugins libgl-dev libqt6opengl6-dev libvulkan-dev
   desktop-file-utils appstream shared-mime-info dpkg-dev

@@ -12,10 +12,8 @@
 #include "documents/PrintModule.h"
 #include "documents/ReportEngine.h"
 #include "evaluation/CycleEvaluation.h"
-#include "model/AppPaths.h"
 #include "model/ProjectRecord.h"
 #include "model/basMainData.h"
-#include "ui/GraphFiles.h"
 
 #include <QHash>
 #include <QTextStream>
@@ -41,6 +39,11 @@ struct PdfKind {
     // Composes and ends the document; false with *error when the request is refused.
     bool (*compose)(ReportEngine& engine, const PdfRequest& request, QString* error);
 };
+
+QString notWritten(const PdfRequest& request)
+{
+    return QStringLiteral("%1 was not written").arg(request.out);
+}
 
 // "A-B" or "A" → first and last anchor; the whole project when absent.
 bool anchorRange(const PdfRequest& request, int* first, int* last, QString* error)
@@ -71,7 +74,7 @@ bool composeDataSheets(ReportEngine& engine, const PdfRequest& request, QString*
     options.blankData = request.options.contains("blank-data");
     options.blankRemarks = request.options.contains("blank-remarks");
     if (!PrintModule::PrintDataSheets(engine, project(), first, last, options))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -84,7 +87,7 @@ bool composeBlankSheets(ReportEngine& engine, const PdfRequest& request, QString
         return false;
     }
     if (!PrintModule::PrintBlankDataSheets(engine, sheets))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -96,7 +99,7 @@ bool composeAnchorList(ReportEngine& engine, const PdfRequest& request, QString*
     AnchorListOptions options;
     options.pageNumbers = !request.options.contains("no-page-numbers");
     if (!PreviewAnchorInformation(engine, project(), first, last, options))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -107,17 +110,12 @@ bool composeGraphSheets(ReportEngine& engine, const PdfRequest& request, QString
     int first = 1, last = 1;
     if (!project().isBasic() && !anchorRange(request, &first, &last, error))
         return false;
-    ui::GraphFileOptions graphs;
-    graphs.monochrome = request.options.contains("mono");
-    if (!ui::writeAnchorGraphRange(project(), first, last, paths::dataDir(), graphs)) {
-        *error = QStringLiteral("cannot write the graph files in %1").arg(paths::dataDir());
-        return false;
-    }
     GraphSheetOptions options;
+    options.monochrome = request.options.contains("mono");
     options.kind = request.options.contains("graphs-only") ? GraphSheetKind::GraphsOnly : GraphSheetKind::Detailed;
     options.pageNumbers = !request.options.contains("no-page-numbers");
     if (!PrintGraphSheets(engine, project(), first, last, options))
-        *error = QStringLiteral("cannot write %1").arg(request.out);
+        *error = notWritten(request);
     return error->isEmpty();
 }
 
@@ -133,10 +131,6 @@ bool composeFrictionLoss(ReportEngine& engine, const PdfRequest& request, QStrin
     const AnchorRecord evaluated = EvaluatedCopy(p.Record.WorkingAnchor, p);
     if (!frictionSheetReady(evaluated)) {
         *error = FrictionSheetIncompleteMessage;
-        return false;
-    }
-    if (!ui::writeFrictionLossGraph(evaluated, paths::dataDir())) {
-        *error = QStringLiteral("cannot write the graph file in %1").arg(paths::dataDir());
         return false;
     }
     if (!PrintMasatusonshitu(engine, p, evaluated))
@@ -251,12 +245,15 @@ int pdf(const QStringList& args)
     if (kind->loadsFile && !loadProject(request.file))
         return 1;
 
+    // A document missing a template, font or picture is not written: nobody
+    // looks at it before it is handed on.
     ReportEngine engine(request.out);
+    engine.setRequireComplete(true);
     QString error;
     bool written = kind->compose(engine, request, &error);
     QTextStream err(stderr);
     for (const QString& p : engine.problems())
-        err << "warning: " << p << "\n";
+        err << "tessaro-cli pdf: " << p << "\n";
     if (!written) {
         err << "tessaro-cli pdf: " << error << "\n";
         return 1;

@@ -9,7 +9,7 @@
 #include "model/DataFile.h"
 #include "model/VersionTexts.h"
 #include "model/basMainData.h"
-#include "ui/GraphFiles.h"
+#include "ui/ChartOutput.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -149,7 +149,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     QApplication::setApplicationName("Tessaro");
-    tessaro::ui::installDocumentGraphWriters();
+    tessaro::ui::installDocumentChartDrawing();
     tessaro::InitProject(tessaro::project(), 0);
     return tessaro::cli::run(app.arguments().mid(1));
 }

@@ -1,10 +1,14 @@
 #include "documents/AnchorListDocument.h"
 
 #include "documents/AnchorListTexts.h"
-#include "documents/LoadPlanFigure.h"
+#include "documents/ChartPicture.h"
+#include "documents/DocumentInfo.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
 #include "evaluation/CycleEvaluation.h"
+#include "graphs/GraphFormats.h"
+#include "graphs/GraphNames.h"
+#include "graphs/LoadPlanGraph.h"
 #include "model/AppPaths.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
@@ -12,8 +16,6 @@
 #include "planning/TestKinds.h"
 #include "planning/basKajyuu.h"
 #include "recording/ReadingSheet.h"
-
-#include <QFile>
 
 namespace tessaro {
 namespace {
@@ -181,7 +183,7 @@ public:
     {
     }
 
-    void draw(const HoldingSchedule& schedule, int index, QStringList& writtenFigures)
+    void draw(const HoldingSchedule& schedule, int index)
     {
         beginPage(false);
         const forms::FormSpec& block = anchorParticularsForm(a_.Tendon.AnchorTypeCode);
@@ -192,10 +194,12 @@ public:
         // test together: they share the anchor's second page.
         beginPage(true);
         drawHoldingTables(schedule);
-        const QString graph = writeLoadPlanGraph(p_, index);
-        if (!graph.isEmpty())
-            writtenFigures << graph;
-        drawBlock(forms::AnchorListCyclezu, {}, graph.isEmpty() ? Fields {} : Fields { { "IMAGE", graph } });
+        ChartData graph;
+        drawLoadPlanGraph(graph, a_, schedule, singleCycle(p_, a_));
+        drawBlock(forms::AnchorListCyclezu, {}, {},
+            { { "IMAGE",
+                chartPicture(loadPlanGraphName(LoadPlanFigure::AnchorList, index), std::move(graph),
+                    designedLoadPlanFormat(), LoadPlanGraphSize) } });
     }
 
 private:
@@ -222,16 +226,18 @@ private:
             beginPage(true);
     }
 
-    void drawBlock(const forms::FormSpec& form, const Fields& texts, const Fields& images = {})
+    void drawBlock(const forms::FormSpec& form, const Fields& texts, const Fields& images = {},
+        const report::Pictures& pictures = {})
     {
         makeRoom(heightOf(form));
-        place(form, texts, images);
+        place(form, texts, images, pictures);
     }
 
     // Draws the block at the current position, whether it fits or not.
-    void place(const forms::FormSpec& form, const Fields& texts, const Fields& images = {})
+    void place(const forms::FormSpec& form, const Fields& texts, const Fields& images = {},
+        const report::Pictures& pictures = {})
     {
-        engine_.DrawForm(form.path(), top_, texts, images);
+        engine_.DrawForm(form.path(), top_, texts, images, pictures);
         top_ += heightOf(form);
     }
 
@@ -305,25 +311,23 @@ bool PreviewAnchorInformation(
     engine.setFormName(forms::AnchorListTitle.path());
     engine.setCharOverFlow(1);
     engine.Start();
-    QStringList figures;
+    engine.setTitle(documentTitle(QStringLiteral("試験アンカー諸元表"), p));
     // Each anchor prints from a working copy with its results prepared.
     auto drawAnchor = [&](const AnchorRecord& stored, const HoldingSchedule& schedule, int number) {
         const AnchorRecord a = EvaluatedCopy(stored, p);
-        AnchorPages(engine, p, a, options).draw(schedule, number, figures);
+        AnchorPages(engine, p, a, options).draw(schedule, number);
     };
     if (p.isBasic()) {
+        engine.setSubject(anchorRangeSubject(p, 1, 1));
         drawAnchor(p.Record.WorkingAnchor, p.Record.WorkingSchedule, 1);
     }
     else {
         last = std::min({ last, p.anchorCount(), int(p.Record.Anchors.size()), int(p.Record.Schedules.size()) });
         for (int i = std::max(first, 1); i <= last; ++i)
             drawAnchor(p.Record.Anchors[std::size_t(i - 1)], p.Record.Schedules[std::size_t(i - 1)], i);
+        engine.setSubject(anchorRangeSubject(p, std::max(first, 1), last));
     }
-    const bool ended = engine.End();
-    // The load-plan graphs are drawn into the document: the files are not kept.
-    for (const QString& f : figures)
-        QFile::remove(f);
-    return ended;
+    return engine.End();
 }
 
 } // namespace tessaro

@@ -1,6 +1,7 @@
 #include "documents/ExcelOutput.h"
 
 #include "documents/AnchorListTexts.h"
+#include "documents/DocumentInfo.h"
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
@@ -241,7 +242,9 @@ bool WriteMeasurementWorkbook(
 {
     AnchorRecord evaluated = anchor;
     EvaluateAnchor(evaluated, context);
-    return xlsx::writeWorkbook(path, measurementSheet(evaluated, columns));
+    const QString title = anchor.AnchorNo.isEmpty() ? MeasurementSheetName
+                                                    : MeasurementSheetName + QStringLiteral("　") + anchor.AnchorNo;
+    return xlsx::writeWorkbook(path, measurementSheet(evaluated, columns), { title, {} });
 }
 
 QString workbookWriteFailureText(const QString& path)
@@ -253,7 +256,9 @@ QString workbookWriteFailureText(const QString& path)
 
 bool WriteAnchorListWorkbook(const QString& path, const Project& p)
 {
-    return xlsx::writeWorkbook(path, anchorListSheet(p));
+    const int last = p.isBasic() ? 1 : std::min(p.anchorCount(), int(p.Record.Anchors.size()));
+    return xlsx::writeWorkbook(
+        path, anchorListSheet(p), { documentTitle(AnchorListSheetName, p), anchorRangeSubject(p, 1, last) });
 }
 
 } // namespace tessaro

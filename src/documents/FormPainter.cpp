@@ -1,10 +1,10 @@
 #include "documents/FormPainter.h"
 
-#include <QFileInfo>
-#include <QFontDatabase>
+#include "documents/PrintFonts.h"
+#include "documents/SvgFigure.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
-#include <QSvgRenderer>
 #include <cmath>
 
 namespace tessaro::report {
@@ -15,28 +15,6 @@ constexpr double UnitsPerPoint = 2540.0 / 72.0;
 // A text is never shrunk below this, so that it stays legible in print.
 constexpr double SmallestPoints = 4.0;
 
-struct FaceFiles {
-    const char* family;
-    const char* file;
-};
-
-QString familyOf(FontFace face)
-{
-    static const FaceFiles faces[] = {
-        { "IPAexMincho", "/usr/share/fonts/opentype/ipaexfont-mincho/ipaexm.ttf" },
-        { "IPAexGothic", "/usr/share/fonts/opentype/ipaexfont-gothic/ipaexg.ttf" },
-    };
-    static const bool registered = [] {
-        const QStringList known = QFontDatabase::families();
-        for (const FaceFiles& f : faces)
-            if (!known.contains(QLatin1String(f.family)) && QFileInfo::exists(QLatin1String(f.file)))
-                QFontDatabase::addApplicationFont(QLatin1String(f.file));
-        return true;
-    }();
-    Q_UNUSED(registered);
-    return QLatin1String(faces[face == FontFace::Gothic ? 1 : 0].family);
-}
-
 QRectF fitKeepingAspect(const QSizeF& content, const QRect& box)
 {
     if (content.isEmpty())
@@ -46,11 +24,9 @@ QRectF fitKeepingAspect(const QSizeF& content, const QRect& box)
         size.width(), size.height());
 }
 
-// The printed faces: IPAex Mincho and IPAex Gothic, registered with the font
-// database from the system's font folders when fontconfig does not offer them.
 QFont reportFont(FontFace face, double pointSize, bool bold)
 {
-    QFont font(familyOf(face));
+    QFont font(printFamily(face));
     font.setPixelSize(std::max(1, int(std::lround(pointSize * UnitsPerPoint))));
     font.setBold(bold);
     font.setHintingPreference(QFont::PreferNoHinting);
@@ -74,9 +50,10 @@ const QFont& FormPainter::font(const TextStyle& style, double size)
     return it->second;
 }
 
-void FormPainter::draw(
-    const ReportTemplate& form, int top, const FieldValues& texts, const FieldValues& images, bool handleOverflow)
+QStringList FormPainter::draw(const ReportTemplate& form, int top, const Fields& texts, const Fields& images,
+    const Pictures& pictures, bool handleOverflow)
 {
+    QStringList undrawn;
     painter_.save();
     painter_.translate(0, top);
     for (const TemplateItem& item : form.items) {
@@ -99,12 +76,18 @@ void FormPainter::draw(
                 drawText(item.rect, item.style, *it, handleOverflow);
             break;
         case TemplateItem::Image:
-            if (auto it = images.find(item.text); it != images.end() && !it->isEmpty())
+            if (auto p = pictures.find(item.text); p != pictures.end()) {
+                if (!drawPicture(item.rect, *p))
+                    undrawn << p->name;
+            }
+            else if (auto it = images.find(item.text); it != images.end() && !it->isEmpty()) {
                 drawImage(item.rect, *it);
+            }
             break;
         }
     }
     painter_.restore();
+    return undrawn;
 }
 
 void FormPainter::drawText(const QRect& rect, const TextStyle& style, const QString& text, bool handleOverflow)
@@ -132,6 +115,19 @@ void FormPainter::drawText(const QRect& rect, const TextStyle& style, const QStr
     painter_.drawText(area, flags, text);
 }
 
+bool FormPainter::drawPicture(const QRect& rect, const Picture& picture)
+{
+    if (picture.size.isEmpty() || !picture.draw)
+        return false;
+    const QRectF target = fitKeepingAspect(picture.size, rect);
+    painter_.save();
+    painter_.translate(target.topLeft());
+    painter_.scale(target.width() / picture.size.width(), target.height() / picture.size.height());
+    const bool drawn = picture.draw(painter_);
+    painter_.restore();
+    return drawn;
+}
+
 void FormPainter::drawImage(const QRect& rect, const QString& file)
 {
     if (unreadable_.contains(file))
@@ -139,13 +135,12 @@ void FormPainter::drawImage(const QRect& rect, const QString& file)
     if (file.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
         auto it = figures_.find(file);
         if (it == figures_.end())
-            it = figures_.insert(file, std::make_shared<QSvgRenderer>(file));
+            it = figures_.insert(file, std::make_shared<SvgFigure>(file));
         if (!(*it)->isValid()) {
             unreadable_ << file;
             return;
         }
-        (*it)->setAspectRatioMode(Qt::KeepAspectRatio);
-        (*it)->render(&painter_, fitKeepingAspect((*it)->viewBoxF().size(), rect));
+        (*it)->draw(painter_, fitKeepingAspect((*it)->size(), rect));
         return;
     }
     auto it = bitmaps_.find(file);

@@ -1,15 +1,14 @@
 #include "documents/FrictionLossSheet.h"
 
+#include "documents/ChartPicture.h"
 #include "documents/GraphSheets.h"
 #include "documents/ReportForms.h"
 #include "evaluation/FrictionLoss.h"
 #include "evaluation/FrictionLossTexts.h"
-#include "graphs/GraphFileNames.h"
-#include "model/AppPaths.h"
+#include "graphs/FrictionLossChart.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
 
-#include <QFile>
 #include <cmath>
 
 namespace tessaro {
@@ -113,14 +112,16 @@ Fields twoPointFields(const AnchorRecord& a)
     return f;
 }
 
-bool PrintMasatusonshitu(report::ReportEngine& engine, const Project& p, const AnchorRecord& a)
+bool PrintMasatusonshitu(report::ReportEngine& engine, const Project& p, const AnchorRecord& a, const ChartFormat& format)
 {
-    const QString graph = paths::data(frictionLossGraphFile());
     const QString head = forms::Masatusonshitu.path();
     engine.setFormName(head);
     engine.setCharOverFlow(1);
     engine.Start();
-    engine.DrawForm(head, 0, frictionLossHeadFields(p, a), { { "Graph", graph } });
+    ChartData chart;
+    drawFrictionLossChart(chart, a);
+    engine.DrawForm(head, 0, frictionLossHeadFields(p, a), {},
+        { { QStringLiteral("Graph"), chartPicture(QStringLiteral("摩擦損失"), chart, format, FrictionLossGraphSize) } });
     // The working goes directly below the head.
     const report::ReportTemplate* drawn = engine.form(head);
     const int top = drawn ? drawn->height : 0;
@@ -128,9 +129,7 @@ bool PrintMasatusonshitu(report::ReportEngine& engine, const Project& p, const A
         engine.DrawForm(forms::MasatusonshituShitei.path(), top, givenInterceptFields(a));
     else
         engine.DrawForm(forms::Masatusonshitu2point.path(), top, twoPointFields(a));
-    const bool ended = engine.End();
-    QFile::remove(graph);
-    return ended;
+    return engine.End();
 }
 
 } // namespace tessaro

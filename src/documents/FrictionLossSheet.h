@@ -3,10 +3,12 @@
 // page with the anchor's particulars and the load–elastic-displacement chart
 // (Masatusonshitu.jfm), then the working that led to the loss, either from the
 // intersection load typed in (MasatusonshituShitei.jfm) or from the line through
-// two chosen points (Masatusonshitu2point.jfm). The chart is the SVG file the
-// friction-loss window (or tessaro-cli) wrote under frictionLossGraphFile().
+// two chosen points (Masatusonshitu2point.jfm). The chart is drawn on the page
+// in the format the friction-loss window shows it (its designed appearance for
+// tessaro-cli).
 
 #include "documents/ReportEngine.h"
+#include "graphs/GraphFormats.h"
 
 #include <QString>
 
@@ -30,8 +32,9 @@ report::Fields givenInterceptFields(const AnchorRecord& evaluated);
 report::Fields twoPointFields(const AnchorRecord& evaluated);
 
 // Composes the sheet of the evaluated anchor (the window's working copy, or the
-// stored anchor evaluated afresh) and ends the document; the chart file is
-// removed afterwards. False when the document could not be written.
-bool PrintMasatusonshitu(report::ReportEngine& engine, const Project& p, const AnchorRecord& evaluated);
+// stored anchor evaluated afresh) and ends the document. False when the
+// document could not be written.
+bool PrintMasatusonshitu(report::ReportEngine& engine, const Project& p, const AnchorRecord& evaluated,
+    const ChartFormat& format = designedFrictionLossFormat());
 
 } // namespace tessaro

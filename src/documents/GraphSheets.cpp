@@ -1,16 +1,16 @@
 #include "documents/GraphSheets.h"
 
+#include "documents/ChartPicture.h"
+#include "documents/DocumentInfo.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
 #include "graphs/GraphAnchor.h"
-#include "graphs/GraphFileNames.h"
+#include "graphs/GraphFormats.h"
+#include "graphs/GraphNames.h"
 #include "graphs/GraphPanel.h"
-#include "graphs/TestGraphs.h"
-#include "model/AppPaths.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
 
-#include <QFile>
 #include <algorithm>
 
 namespace tessaro {
@@ -29,17 +29,23 @@ QString sheetText(const QString& panelText)
     return panelText == PanelMissingText ? SheetMissingText : panelText;
 }
 
-QString graphFile(int graph, int anchor)
+// The four graphs of anchor n, evaluated, as pictures for the image fields
+// `fieldName` + 1..4, in the appearance the options ask for.
+report::Pictures graphPictures(const Project& p, const AnchorRecord& evaluated, int anchor, const QString& fieldName,
+    const GraphSheetOptions& options)
 {
-    return paths::data(anchorGraphFile(graph, anchor));
-}
-
-Fields graphImages(const QString& fieldName, int anchor)
-{
-    Fields images;
-    for (int g = 1; g <= TestGraphCount; ++g)
-        images.insert(fieldName + QString::number(g), graphFile(g, anchor));
-    return images;
+    std::array<ChartData, TestGraphCount> charts = drawTestGraphs(evaluated, graphSingleCycle(p, anchor));
+    charts[std::size_t(int(TestGraph::LoadDisplacement) - 1)].xReversed = options.reversedLoadDisplacement;
+    report::Pictures pictures;
+    for (int g = 1; g <= TestGraphCount; ++g) {
+        const std::size_t at = std::size_t(g - 1);
+        ChartFormat format = options.formats ? (*options.formats)[at] : savedTestGraphFormat(TestGraph(g));
+        if (options.monochrome)
+            format = monochrome(std::move(format));
+        pictures.insert(fieldName + QString::number(g),
+            chartPicture(anchorGraphName(g, anchor), std::move(charts[at]), std::move(format), TestGraphSize));
+    }
+    return pictures;
 }
 
 } // namespace
@@ -104,20 +110,24 @@ void GraphPrintStart(ReportEngine& engine)
     engine.Start();
 }
 
-void GraphPrint(ReportEngine& engine, Project& p, int anchor)
+void GraphPrint(ReportEngine& engine, Project& p, int anchor, const GraphSheetOptions& options)
 {
     const AnchorRecord a = evaluatedAnchor(p, anchor);
     engine.NewPage();
-    engine.DrawForm(graphSheetForm(p).path(), 0, graphSheetFields(p, a), graphImages(QStringLiteral("IMAGE"), anchor));
+    engine.DrawForm(graphSheetForm(p).path(), 0, graphSheetFields(p, a), {},
+        graphPictures(p, a, anchor, QStringLiteral("IMAGE"), options));
 }
 
-void GraphOnlyPrint(ReportEngine& engine, Project& p, int anchor, const QString& pageNumber)
+void GraphOnlyPrint(
+    ReportEngine& engine, Project& p, int anchor, const QString& pageNumber, const GraphSheetOptions& options)
 {
-    Fields texts = graphsOnlyFields(evaluatedAnchor(p, anchor));
+    const AnchorRecord a = evaluatedAnchor(p, anchor);
+    Fields texts = graphsOnlyFields(a);
     if (!pageNumber.isEmpty())
         texts.insert(QStringLiteral("Page"), pageNumber);
     engine.NewPage();
-    engine.DrawForm(forms::ZPrn4GRAPH.path(), 0, texts, graphImages(QStringLiteral("Image"), anchor));
+    engine.DrawForm(
+        forms::ZPrn4GRAPH.path(), 0, texts, {}, graphPictures(p, a, anchor, QStringLiteral("Image"), options));
 }
 
 bool PrintGraphSheets(ReportEngine& engine, Project& p, int first, int last, const GraphSheetOptions& options)
@@ -125,21 +135,19 @@ bool PrintGraphSheets(ReportEngine& engine, Project& p, int first, int last, con
     first = std::max(first, 1);
     last = std::min(last, graphAnchorCount(p));
     GraphPrintStart(engine);
+    engine.setTitle(documentTitle(QStringLiteral("アンカー試験結果グラフ"), p));
+    engine.setSubject(anchorRangeSubject(p, first, last));
     for (int n = first; n <= last; ++n) {
         const int page = engine.MaxPage() + 1;
         if (options.kind == GraphSheetKind::GraphsOnly) {
-            GraphOnlyPrint(engine, p, n, options.pageNumbers ? pageNumberText(page) : QString());
+            GraphOnlyPrint(engine, p, n, options.pageNumbers ? pageNumberText(page) : QString(), options);
             continue;
         }
-        GraphPrint(engine, p, n);
+        GraphPrint(engine, p, n, options);
         if (options.pageNumbers)
             PagePrint(engine, page);
     }
-    const bool ended = engine.End();
-    for (int n = first; n <= last; ++n)
-        for (int g = 1; g <= TestGraphCount; ++g)
-            QFile::remove(graphFile(g, n));
-    return ended;
+    return engine.End();
 }
 
 } // namespace tessaro

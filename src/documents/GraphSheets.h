@@ -2,13 +2,17 @@
 // Graph sheets of the graph window's print-all: per anchor one page with its
 // four test graphs, either with the detail items (A4 portrait: works, anchor,
 // tendon and the elastic-displacement results) or the graphs alone with the
-// results beside them (A4 landscape). The graphs are the SVG files the graph
-// module wrote into the data folder under the names of graphs/GraphFileNames.h.
+// results beside them (A4 landscape). The graphs are drawn onto the page as
+// each anchor's sheet is composed (ChartPicture.h) and released with it.
 
 #include "documents/ReportEngine.h"
+#include "graphs/ChartFormat.h"
+#include "graphs/TestGraphs.h"
 
 #include <QHash>
 #include <QString>
+#include <array>
+#include <optional>
 
 namespace tessaro {
 
@@ -27,6 +31,11 @@ enum class GraphSheetKind {
 struct GraphSheetOptions {
     GraphSheetKind kind = GraphSheetKind::Detailed;
     bool pageNumbers = true; // "ページ番号を表示"
+    bool monochrome = false; // "グラフを白黒で出力します"
+    bool reversedLoadDisplacement = false; // the graph window's reverse display
+    // The appearance of graphs 1..4 (those on screen); without it the graph
+    // window's saved defaults over the designed appearance.
+    std::optional<std::array<ChartFormat, TestGraphCount>> formats;
 };
 
 // The detailed sheet of a quality-assurance test is Graph.jfm; the basic
@@ -50,15 +59,13 @@ QHash<QString, QString> graphsOnlyFields(const AnchorRecord& evaluated);
 // Begins the graph document.
 void GraphPrintStart(report::ReportEngine& engine);
 // One detailed sheet of anchor n (1-based; 1 in a basic investigation).
-void GraphPrint(report::ReportEngine& engine, Project& p, int anchor);
+void GraphPrint(report::ReportEngine& engine, Project& p, int anchor, const GraphSheetOptions& options);
 // One graphs-only sheet of anchor n, with the page number when one is given.
-void GraphOnlyPrint(report::ReportEngine& engine, Project& p, int anchor, const QString& pageNumber);
+void GraphOnlyPrint(
+    report::ReportEngine& engine, Project& p, int anchor, const QString& pageNumber, const GraphSheetOptions& options);
 
 // Composes the sheets of anchors first..last (held to the project's anchors)
-// into one document and ends it; the graph files of those anchors are drawn
-// into the document and removed afterwards. False when the document could not
-// be written; a missing graph file leaves its frame empty and is listed in the
-// engine's problems.
+// into one document and ends it. False when the document could not be written.
 bool PrintGraphSheets(report::ReportEngine& engine, Project& p, int first, int last, const GraphSheetOptions& options);
 
 } // namespace tessaro

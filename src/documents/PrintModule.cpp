@@ -1,5 +1,6 @@
 #include "documents/PrintModule.h"
 
+#include "documents/DocumentInfo.h"
 #include "documents/ReportForms.h"
 #include "evaluation/CycleEvaluation.h"
 #include "model/NumberFormat.h"
@@ -205,18 +206,26 @@ bool PrintDataSheets(ReportEngine& engine, const Project& p, int first, int last
     engine.Start();
     // Each anchor prints from a working copy with its results prepared, so the
     // initial tension follows the set amount and lock-off load as they stand.
+    QStringList titles;
     auto drawAnchor = [&](const AnchorRecord& stored) {
         const AnchorRecord a = EvaluatedCopy(stored, p);
+        titles << dataSheetTitle(p, &a);
         DrawAnchorPages(engine, p, &a, dataSheetRowCount(a), options);
     };
     if (p.isBasic()) {
         drawAnchor(p.Record.WorkingAnchor);
+        first = last = 1;
     }
     else {
+        first = std::max(first, 1);
         last = std::min({ last, p.anchorCount(), int(p.Record.Anchors.size()) });
-        for (int i = std::max(first, 1); i <= last; ++i)
+        for (int i = first; i <= last; ++i)
             drawAnchor(p.Record.Anchors[std::size_t(i - 1)]);
     }
+    // Sheets of several test kinds together are data sheets of the works.
+    titles.removeDuplicates();
+    engine.setTitle(documentTitle(titles.size() == 1 ? titles[0] : QStringLiteral("データシート"), p));
+    engine.setSubject(anchorRangeSubject(p, first, last));
     return engine.End();
 }
 
@@ -226,6 +235,7 @@ bool PrintBlankDataSheets(ReportEngine& engine, int sheets)
     engine.setFormName(forms::DataSheetKoumoku.path());
     engine.setCharOverFlow(1);
     engine.Start();
+    engine.setTitle(dataSheetTitle(Project {}, nullptr));
     DrawAnchorPages(engine, Project {}, nullptr, blankSheetRowCount(sheets), {});
     return engine.End();
 }

@@ -1,17 +1,19 @@
 #include "documents/ReportEngine.h"
 
+#include "documents/DocumentInfo.h"
 #include "documents/FormPainter.h"
+#include "documents/PdfFile.h"
+#include "documents/PrintFonts.h"
 #include "model/AppPaths.h"
 
 #include <QFileInfo>
+#include <QHashFunctions>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 namespace tessaro::report {
 
-// The open PDF: written through a QSaveFile so that an earlier file of the same
-// name stays intact until the new document is complete.
+// The open PDF and the painter drawing its pages.
 struct ReportEngine::Output {
     explicit Output(const QString& path)
         : file(path)
@@ -24,7 +26,7 @@ struct ReportEngine::Output {
         if (painter.isActive())
             painter.end();
     }
-    QSaveFile file;
+    PdfFile file;
     QPdfWriter writer;
     QPainter painter;
     std::unique_ptr<FormPainter> forms;
@@ -74,6 +76,7 @@ void ReportEngine::setFormName(const QString& path)
     formName_ = path;
     texts_.clear();
     images_.clear();
+    pictures_.clear();
 }
 
 void ReportEngine::Start()
@@ -84,17 +87,24 @@ void ReportEngine::Start()
     pageOpen_ = false;
     texts_.clear();
     images_.clear();
+    pictures_.clear();
     if (outputFile_.isEmpty())
         return;
+    for (const QString& font : missingPrintFonts())
+        problem(QStringLiteral("印刷用のフォントを読み込めません：") + font);
+    // The PDF writer lists its fonts in the order of a hash table, which is
+    // seeded at random unless told otherwise.
+    if (reproducibleDocuments())
+        QHashSeed::setDeterministicGlobalSeed();
     out_ = std::make_unique<Output>(outputFile_);
-    if (!out_->file.open(QIODevice::WriteOnly)) {
+    if (!out_->file.begin()) {
         problem(QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
         out_.reset();
         return;
     }
     out_->writer.setResolution(UnitsPerInch);
     out_->writer.setPageLayout(a4(QPageLayout::Portrait));
-    out_->writer.setCreator(QStringLiteral("Tessaro"));
+    out_->writer.setCreator(documentCreator());
 }
 
 void ReportEngine::SetFieldText(const QString& field, const QString& text)
@@ -107,6 +117,12 @@ void ReportEngine::SetFieldImage(const QString& field, const QString& file)
     if (!QFileInfo::exists(file))
         problem(QStringLiteral("画像ファイルが見つかりません：") + file);
     images_.insert(field, file);
+}
+
+void ReportEngine::SetFieldPicture(const QString& field, Picture picture)
+{
+    images_.insert(field, picture.name);
+    pictures_.insert(field, std::move(picture));
 }
 
 bool ReportEngine::beginPage(QPageLayout::Orientation orientation)
@@ -127,7 +143,8 @@ bool ReportEngine::beginPage(QPageLayout::Orientation orientation)
     return out_ && out_->painter.isActive();
 }
 
-void ReportEngine::DrawForm(const QString& path, int top, const Fields& texts, const Fields& images)
+void ReportEngine::DrawForm(
+    const QString& path, int top, const Fields& texts, const Fields& images, const Pictures& pictures)
 {
     setTopMargin(top);
     setFormName(path);
@@ -135,6 +152,8 @@ void ReportEngine::DrawForm(const QString& path, int top, const Fields& texts, c
         SetFieldText(it.key(), it.value());
     for (auto it = images.begin(); it != images.end(); ++it)
         SetFieldImage(it.key(), it.value());
+    for (auto it = pictures.begin(); it != pictures.end(); ++it)
+        SetFieldPicture(it.key(), it.value());
     DrawForm();
 }
 
@@ -152,12 +171,15 @@ void ReportEngine::DrawForm()
                 problem(QStringLiteral("帳票テンプレート %1 に画像項目 %2 がありません。")
                             .arg(QFileInfo(formName_).fileName(), it.key()));
         if (drawing)
-            out_->forms->draw(*t, topMargin_, texts_, images_, charOverFlow_ == 1);
+            for (const QString& name :
+                out_->forms->draw(*t, topMargin_, texts_, images_, pictures_, charOverFlow_ == 1))
+                problem(QStringLiteral("図を描けません：") + name);
     }
     if (observer_)
         observer_({ pages_, QFileInfo(formName_).fileName(), topMargin_, texts_, images_ });
     texts_.clear();
     images_.clear();
+    pictures_.clear();
 }
 
 void ReportEngine::NewPage()
@@ -174,9 +196,15 @@ bool ReportEngine::End()
     if (out_->forms)
         for (const QString& file : out_->forms->unreadableImages())
             problem(QStringLiteral("画像ファイルを読み込めません：") + file);
-    bool ok = out_->painter.isActive() && out_->painter.end() && out_->file.commit();
-    if (!ok)
-        problem(QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
+    const bool painted = out_->painter.isActive() && out_->painter.end();
+    const bool refused = requireComplete_ && !problems_.isEmpty();
+    const bool ok = painted && !refused && out_->file.finish({ title_, subject_ });
+    if (!ok) {
+        out_->file.cancel();
+        if (!refused)
+            problem(
+                QStringLiteral("印刷用のファイルを書き込めません：%1 (%2)").arg(outputFile_, out_->file.errorString()));
+    }
     out_.reset();
     return ok;
 }

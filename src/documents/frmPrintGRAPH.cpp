@@ -67,7 +67,7 @@ GraphPrintChoice frmPrintGRAPH::choice() const
     GraphPrintChoice c;
     c.sheet.kind = type_[1]->isChecked() ? GraphSheetKind::GraphsOnly : GraphSheetKind::Detailed;
     c.sheet.pageNumbers = pageNumbers_->isChecked();
-    c.monochrome = colour_[0]->isChecked();
+    c.sheet.monochrome = colour_[0]->isChecked();
     c.first = range_->first();
     c.last = range_->last();
     return c;

@@ -17,8 +17,7 @@ class AnchorRangeBox;
 }
 
 struct GraphPrintChoice {
-    GraphSheetOptions sheet;
-    bool monochrome = false; // "グラフを白黒で出力します"
+    GraphSheetOptions sheet; // with "グラフを白黒で出力します" as monochrome
     int first = 1; // anchors first..last, 1-based
     int last = 1;
 };

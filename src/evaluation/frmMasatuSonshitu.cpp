@@ -7,18 +7,15 @@
 #include "evaluation/FrictionLossTexts.h"
 #include "graphs/FrictionLossChart.h"
 #include "graphs/GraphFormats.h"
-#include "model/AppPaths.h"
 #include "model/NumberFormat.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/Chart2D.h"
 #include "ui/EntryBoxes.h"
-#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/OlectraChart.h"
 #include "ui/WindowParts.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -253,13 +250,8 @@ void frmMasatuSonshitu::preview()
         showMessage(FrictionSheetIncompleteMessage, MsgIcon::Information);
         return;
     }
-    const QString folder = paths::dataDir();
-    if (!ui::writeFrictionLossGraph(anchor_, folder, chart_->format())) {
-        showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(folder));
-        return;
-    }
     report::ReportEngine engine;
-    const bool ended = PrintMasatusonshitu(engine, project(), anchor_);
+    const bool ended = PrintMasatusonshitu(engine, project(), anchor_, chart_->format());
     previewDocument(this, engine, ended, QStringLiteral("摩擦損失量の算出"));
 }
 

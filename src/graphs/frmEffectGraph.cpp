@@ -5,16 +5,12 @@
 #include "graphs/ChartFormatFile.h"
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
-#include "model/AppPaths.h"
-#include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/Chart2D.h"
 #include "ui/EntryBoxes.h"
-#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/OlectraChart.h"
 
-#include <QDir>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -153,13 +149,8 @@ void frmEffectGraph::saveFormats()
 // Every page of the summary, drawn in the formats on screen.
 void frmEffectGraph::preview()
 {
-    const QString folder = paths::dataDir();
-    if (!ui::writeSummaryGraphs(project(), folder, { chart(1).format(), chart(2).format() })) {
-        showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(folder));
-        return;
-    }
     report::ReportEngine engine;
-    const bool ended = PrintSummaryGraph(engine, project());
+    const bool ended = PrintSummaryGraph(engine, project(), { chart(1).format(), chart(2).format() });
     previewDocument(this, engine, ended, QStringLiteral("アンカー試験結果総括図"));
 }
 

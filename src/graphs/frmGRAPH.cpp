@@ -9,7 +9,6 @@
 #include "graphs/GraphAnchor.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/GraphPanel.h"
-#include "model/AppPaths.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "recording/RecordingAnchors.h"
@@ -18,11 +17,9 @@
 #include "ui/Chart2D.h"
 #include "ui/ChartOutput.h"
 #include "ui/EntryBoxes.h"
-#include "ui/GraphFiles.h"
 #include "ui/Modal.h"
 #include "ui/OlectraChart.h"
 
-#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -408,29 +405,19 @@ void frmGRAPH::saveFormats()
     ui::saveChartFormatsAsDefault(targets);
 }
 
-bool frmGRAPH::writeGraphFiles(int first, int last, bool monochrome) const
-{
-    ui::GraphFileOptions options;
-    options.monochrome = monochrome;
-    options.reversedLoadDisplacement = reverse_->isChecked();
-    options.formats.emplace();
-    for (TestGraph graph : AllTestGraphs)
-        (*options.formats)[std::size_t(int(graph) - 1)] = chart(graph).format();
-    QString folder = paths::dataDir();
-    if (ui::writeAnchorGraphRange(project(), first, last, folder, options))
-        return true;
-    showMessage(ui::GraphFilesNotWrittenMessage + "\n" + QDir::toNativeSeparators(folder));
-    return false;
-}
-
 // The graph sheets of the anchors chosen, drawn as the graphs are on screen.
 void frmGRAPH::printAllGraphs()
 {
     GraphPrintChoice choice;
-    if (!frmPrintGRAPH::ShowForm(this, &choice) || !writeGraphFiles(choice.first, choice.last, choice.monochrome))
+    if (!frmPrintGRAPH::ShowForm(this, &choice))
         return;
+    GraphSheetOptions options = choice.sheet;
+    options.reversedLoadDisplacement = reverse_->isChecked();
+    options.formats.emplace();
+    for (TestGraph graph : AllTestGraphs)
+        (*options.formats)[std::size_t(int(graph) - 1)] = chart(graph).format();
     report::ReportEngine engine;
-    const bool ended = PrintGraphSheets(engine, project(), choice.first, choice.last, choice.sheet);
+    const bool ended = PrintGraphSheets(engine, project(), choice.first, choice.last, options);
     // The landscape sheet of graphs alone is read across the page's width.
     previewDocument(this, engine, ended, QStringLiteral("試験結果グラフ"),
         choice.sheet.kind == GraphSheetKind::GraphsOnly ? frmPreview::ZoomPageWidth : frmPreview::Zoom100);

@@ -45,7 +45,6 @@ public:
     // The graph files of anchors first..last for the graph sheets: the four
     // graphs of each anchor, drawn in the formats on screen. False (the user has
     // been told) when a file could not be written.
-    bool writeGraphFiles(int first, int last, bool monochrome) const;
 
 private:
     void buildCharts(QWidget* area);

@@ -12,7 +12,7 @@
 #include "shell/UpdateChecker.h"
 #include "shell/frmMain.h"
 #include "shell/frmStart.h"
-#include "ui/GraphFiles.h"
+#include "ui/ChartOutput.h"
 #include "ui/MessageBoxAdapter.h"
 
 #include <QApplication>
@@ -98,7 +98,7 @@ int run(const QStringList& arguments)
 {
     setUpApplication();
     ui::installMessageBoxes();
-    ui::installDocumentGraphWriters();
+    ui::installDocumentChartDrawing();
     SingleInstance instance;
     if (!instance.acquire())
         return refuseSecondStart(instance, commandLineFile(arguments));

@@ -62,11 +62,6 @@ void Chart2D::copyToClipboard(QSize size) const
     copyChartToClipboard(data_, format_, size);
 }
 
-bool Chart2D::writeSvg(const QString& path, QSize size) const
-{
-    return writeChartSvg(data_, format_, path, size);
-}
-
 bool Chart2D::print(QPrinter& printer, QSize size) const
 {
     return printChart(data_, format_, printer, size);

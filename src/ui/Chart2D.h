@@ -1,7 +1,7 @@
 #pragma once
 // The chart component every graph window places: it shows a chart description
 // (ChartData) in an appearance (ChartFormat), offers the property editor for the
-// appearance, and copies, prints and writes itself at any size.
+// appearance, and copies and prints itself at any size.
 
 #include "graphs/ChartData.h"
 #include "graphs/ChartFormat.h"
@@ -40,7 +40,6 @@ public:
     // The chart laid out at the given size (drawing units), not as shown on screen.
     QImage toImage(QSize size) const;
     void copyToClipboard(QSize size) const;
-    bool writeSvg(const QString& path, QSize size) const;
     bool print(QPrinter& printer, QSize size) const;
 
 private:

@@ -1,5 +1,6 @@
 #include "ui/ChartOutput.h"
 
+#include "documents/ChartPicture.h"
 #include "ui/ChartPlot.h"
 
 #include <QClipboard>
@@ -8,8 +9,6 @@
 #include <QGuiApplication>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <algorithm>
 
 namespace tessaro::ui {
@@ -43,25 +42,6 @@ void copyChartToClipboard(const ChartData& data, const ChartFormat& format, QSiz
     QGuiApplication::clipboard()->setImage(chartImage(data, format, size));
 }
 
-bool writeChartSvg(const ChartData& data, const ChartFormat& format, const QString& path, QSize size)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    QSvgGenerator svg;
-    svg.setOutputDevice(&file);
-    svg.setSize(size);
-    svg.setViewBox(QRect(QPoint(0, 0), size));
-    svg.setResolution(96);
-    svg.setTitle(format.title.value_or(data.title));
-    QPainter painter;
-    if (!painter.begin(&svg))
-        return false;
-    renderChart(data, format, painter, QRectF(QPointF(0, 0), size));
-    painter.end();
-    return file.commit();
-}
-
 bool printChart(const ChartData& data, const ChartFormat& format, QPrinter& printer, QSize size)
 {
     QPainter painter;
@@ -78,6 +58,11 @@ bool printChart(const ChartData& data, const ChartFormat& format, QPrinter& prin
     painter.scale(scale, scale);
     renderChart(data, format, painter, QRectF(QPointF(0, 0), size));
     return painter.end();
+}
+
+void installDocumentChartDrawing()
+{
+    setChartDrawing(renderChart);
 }
 
 } // namespace tessaro::ui

@@ -1,8 +1,7 @@
 #pragma once
 // Charts drawn without a window: as an image (the clipboard copy), onto a
-// printer page, and as an SVG vector file that documents place into their image
-// fields. Sizes are in drawing units of 1/96 inch; the chart keeps the same
-// layout whatever device it is drawn on.
+// printer page, and onto the pages of documents. Sizes are in drawing units of
+// 1/96 inch; the chart keeps the same layout whatever device it is drawn on.
 
 #include "graphs/ChartData.h"
 #include "graphs/ChartFormat.h"
@@ -33,13 +32,13 @@ QImage chartImage(const ChartData& data, const ChartFormat& format, QSize size);
 // Puts the chart on the clipboard as an image of the given size.
 void copyChartToClipboard(const ChartData& data, const ChartFormat& format, QSize size);
 
-// Writes the chart as an SVG file of the given size, replacing the file. False
-// when the file could not be written (an existing file is then left as it was).
-bool writeChartSvg(const ChartData& data, const ChartFormat& format, const QString& path, QSize size);
-
 // Prints the chart at the given size, centred at the top of the printable area
 // (scaled down when the page is smaller), as one page. False when the printer
 // could not be opened.
 bool printChart(const ChartData& data, const ChartFormat& format, QPrinter& printer, QSize size);
+
+// Lets the documents draw their charts (documents/ChartPicture.h); both
+// programs call it once at start-up.
+void installDocumentChartDrawing();
 
 } // namespace tessaro::ui

@@ -1,9 +1,6 @@
 #pragma once
-// Projects and stand-in graph files for the graph-sheet tests. The graph
-// module draws the real files; composing needs only files that exist.
+// Projects for the graph-sheet tests.
 
-#include "graphs/GraphFileNames.h"
-#include "model/AppPaths.h"
 #include "model/basMainData.h"
 #include "support/MeasuredAnchors.h"
 #include "support/TestSupport.h"
@@ -27,26 +24,6 @@ inline void makeGraphProject(Project& p, int anchors)
         p.anchor(n) = a;
         p.Record.Schedules[std::size_t(n - 1)] = compactSchedule();
     }
-}
-
-inline void writeStandInSvg(const QString& name)
-{
-    writeFile(paths::data(name), R"(<svg xmlns="http://www.w3.org/2000/svg" width="10" height="10"/>)");
-}
-
-// The four graph files of anchors first..last as the graph window writes them.
-inline void writeStandInGraphs(int first, int last)
-{
-    for (int n = first; n <= last; ++n)
-        for (int g = 1; g <= 4; ++g)
-            writeStandInSvg(anchorGraphFile(g, n));
-}
-
-inline void writeStandInSummaryCharts(int pages)
-{
-    for (int page = 1; page <= pages; ++page)
-        for (int chart = 1; chart <= 2; ++chart)
-            writeStandInSvg(summaryGraphFile(chart, page));
 }
 
 } // namespace tessaro::test

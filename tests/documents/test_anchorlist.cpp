@@ -4,13 +4,11 @@
 
 #include "documents/AnchorListDocument.h"
 #include "documents/AnchorListTexts.h"
-#include "documents/LoadPlanFigure.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
 #include "support/AnchorListSamples.h"
 #include "support/TestSupport.h"
 
-#include <QFile>
 #include <QSvgRenderer>
 #include <gtest/gtest.h>
 
@@ -46,11 +44,6 @@ QStringList namesOnPage(const std::vector<DrawnForm>& forms, int page)
             names << f.formName;
     return names;
 }
-
-// Removes the installed load-plan graph writer when the test ends.
-struct WriterGuard {
-    ~WriterGuard() { setLoadPlanGraphWriter({}); }
-};
 
 } // namespace
 
@@ -107,27 +100,12 @@ TEST(AnchorListDocument, EditionsAndTestKindsNameTheTest)
     EXPECT_EQ(find(forms, "AnchorListKajyuu.jfm", 3)->texts["Dankai"], QStringLiteral("6 段階"));
 }
 
-TEST(AnchorListDocument, LoadPlanFigureComesFromTheGraphModule)
+TEST(AnchorListDocument, LoadPlanFigureIsNamedForItsAnchor)
 {
-    WriterGuard guard;
     Project p;
     test::makeTypedProject(p);
-    std::vector<int> asked;
-    setLoadPlanGraphWriter([&](const Project&, int anchor, const QString& file) {
-        asked.push_back(anchor);
-        return test::writeFile(file, R"(<svg xmlns="http://www.w3.org/2000/svg" viewBox="0 0 100 50"/>)");
-    });
     auto forms = compose(p, 2, 3);
-    EXPECT_EQ(asked, (std::vector<int> { 2, 3 })); // drawn for each anchor of the list
-    EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 4)->images["IMAGE"], loadPlanGraphFile(3));
-    EXPECT_FALSE(QFile::exists(loadPlanGraphFile(2))); // drawn into the document, then removed
-
-    // A figure left from before never stands in for one the writer could not draw.
-    ASSERT_TRUE(test::writeFile(loadPlanGraphFile(1), {}));
-    setLoadPlanGraphWriter([](const Project&, int, const QString&) { return false; });
-    forms = compose(p, 1, 1);
-    EXPECT_TRUE(find(forms, "AnchorListCyclezu.jfm")->images.isEmpty());
-    EXPECT_FALSE(QFile::exists(loadPlanGraphFile(1)));
+    EXPECT_EQ(find(forms, "AnchorListCyclezu.jfm", 4)->images["IMAGE"], "GphInfo3");
 }
 
 namespace {

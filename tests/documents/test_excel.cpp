@@ -1,6 +1,8 @@
 // Excel workbooks read back cell by cell: the measurement sheet with its
-// option-gated columns, the anchor list, numbers as numeric cells with their
-// decimals as number formats, −99 as empty cells, and files that cannot be written.
+// option-gated columns, the anchor list, numbers as numeric cells holding the
+// printed values with their decimals as number formats, −99 as empty cells;
+// the page setup, rules and properties that make them print; and files that
+// cannot be written.
 
 #include "documents/ExcelOutput.h"
 #include "evaluation/CycleEvaluation.h"
@@ -33,6 +35,7 @@ void expectNumber(const Cells& cells, int col, int row, double value, const QStr
     ASSERT_TRUE(cells.contains({ col, row }));
     EXPECT_TRUE(cells.value({ col, row }).isNumber);
     EXPECT_DOUBLE_EQ(cells.value({ col, row }).number, value);
+    EXPECT_EQ(cells.value({ col, row }).written, QString::number(value)); // "10.01", as printed
     EXPECT_EQ(cells.value({ col, row }).format, format);
 }
 
@@ -124,6 +127,80 @@ TEST(ExcelAnchorList, ColumnsOfTheMainWindowsList)
     EXPECT_EQ(anchorListSheet(basic).rows.at(0).size(), 10u);
 }
 
+// A cell holds the value as printed, not the nearest binary value written out
+// in full (a theoretical value of 8.86 is not 8.859999999999999).
+TEST(ExcelFiles, CellsHoldThePrintedValues)
+{
+    xlsx::Sheet sheet;
+    sheet.name = "S";
+    sheet.rows = { { xlsx::Cell::value(8.86, "0.00"), xlsx::Cell::value(0.07, "0.00"),
+        xlsx::Cell::value(1234.56, "0.00"), xlsx::Cell::value(-99.5, "0.0") } };
+    const QString file = test::tempPath("printed.xlsx");
+    ASSERT_TRUE(xlsx::writeWorkbook(file, sheet));
+    const Cells cells = test::XlsxReader(file).sheet("S");
+    QStringList written;
+    for (int col = 0; col < 4; ++col)
+        written << cells.value({ col, 0 }).written;
+    EXPECT_EQ(written, (QStringList { "8.86", "0.07", "1234.56", "-99.5" }));
+}
+
+// Printed, a 70-reading sheet is A4 landscape one page wide with its anchor and
+// headings on every page, its table ruled on every cell; the list as wide as
+// the main window's prints landscape, one page wide. Both name their title and
+// the program, in a Japanese face.
+TEST(ExcelPrint, PageSetupRulesAndProperties)
+{
+    AnchorRecord a = test::sixCycleAnchor();
+    a.AnchorNo = "A-7";
+    for (int i = 0; i < 70; ++i)
+        a.Readings.push_back(test::sampleReading(i));
+    a.Readings[5].GaugePressure = MissingValue;
+    a.ReadingCount = 70;
+    const QString file = test::tempPath("seventy.xlsx");
+    ASSERT_TRUE(WriteMeasurementWorkbook(file, a, EvaluationContext {}, ExcelColumns {}));
+    const test::XlsxReader book(file);
+    const QString sheet = "xl/worksheets/sheet1.xml";
+    const std::pair<const char*, QString> setup[]
+        = { { "paperSize", "9" }, { "orientation", "landscape" }, { "fitToWidth", "1" }, { "fitToHeight", "0" } };
+    for (const auto& [name, value] : setup)
+        EXPECT_EQ(book.attributeOf(sheet, "pageSetup", name), value) << name;
+    EXPECT_EQ(book.attributeOf(sheet, "pageSetUpPr", "fitToPage"), "1");
+    EXPECT_EQ(book.textOf("xl/workbook.xml", "definedName"), QStringLiteral("'データシート'!$1:$3"));
+    EXPECT_EQ(book.attributeOf("xl/workbook.xml", "definedName", "name"), "_xlnm.Print_Titles");
+    // Every cell of the table is ruled: the headings, the gauge left empty, all 13 columns of the last row.
+    const auto ruled = book.ruledCells();
+    EXPECT_TRUE(ruled.contains({ 2, 2 }) && ruled.contains({ 2, 8 }) && ruled.contains({ 12, 72 }));
+    EXPECT_FALSE(ruled.contains({ 2, 0 })); // beside the anchor's name, above the table
+    EXPECT_EQ(book.attributeOf("xl/styles.xml", "name", "val"), xlsx::CellFont);
+    EXPECT_EQ(book.textOf("docProps/core.xml", "title"), QStringLiteral("データシート　A-7"));
+    EXPECT_EQ(book.textOf("docProps/core.xml", "creator"), "Tessaro");
+    EXPECT_TRUE(book.textOf("docProps/app.xml", "Application").startsWith("Tessaro 4."));
+
+    Project p;
+    test::makeQualityProject(p, 2, 0);
+    const QString list = test::tempPath("list.xlsx");
+    ASSERT_TRUE(WriteAnchorListWorkbook(list, p));
+    const test::XlsxReader listBook(list);
+    EXPECT_EQ(listBook.attributeOf(sheet, "pageSetup", "orientation"), "landscape");
+    EXPECT_EQ(listBook.textOf("xl/workbook.xml", "definedName"), QStringLiteral("'データ一覧表'!$1:$1"));
+    EXPECT_EQ(listBook.textOf("docProps/core.xml", "title"), QStringLiteral("データ一覧表　○○川護岸補強工事"));
+    EXPECT_EQ(listBook.textOf("docProps/core.xml", "subject"), QStringLiteral("アンカー A-1 ～ A-2"));
+}
+
+// Under SOURCE_DATE_EPOCH a workbook written again is the same file, dated then.
+TEST(ExcelFiles, TheSameWorkbookWhenWrittenAgain)
+{
+    Project p;
+    test::makeQualityProject(p, 3, 0);
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    const QString first = test::tempPath("first.xlsx"), again = test::tempPath("again.xlsx");
+    ASSERT_TRUE(WriteAnchorListWorkbook(first, p));
+    ASSERT_TRUE(WriteAnchorListWorkbook(again, p));
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_EQ(test::fileBytes(first), test::fileBytes(again));
+    EXPECT_EQ(test::XlsxReader(first).textOf("docProps/core.xml", "created"), "2023-11-14T22:13:20Z");
+}
+
 TEST(ExcelFiles, AFileThatCannotBeWrittenLeavesWhatWasThere)
 {
     const QString file = test::tempPath("kept.xlsx");
@@ -136,7 +213,7 @@ TEST(ExcelFiles, AFileThatCannotBeWrittenLeavesWhatWasThere)
     refused.rows = { { xlsx::Cell::value(1, "0") } };
     EXPECT_FALSE(xlsx::writeWorkbook(file, refused));
     EXPECT_EQ(test::fileBytes(file), before);
-    EXPECT_EQ(QDir(test::tempDir()).entryList(QDir::Files | QDir::Hidden).filter(".~").size(), 0);
+    EXPECT_EQ(QDir(test::tempDir()).entryList({ "kept*" }, QDir::Files | QDir::Hidden), QStringList { "kept.xlsx" });
 
     // A folder of that name, or a folder that does not exist.
     const QString folder = test::tempPath("book.xlsx");

@@ -1,9 +1,10 @@
-// Charts drawn off screen: SVG files with the system's absolute axis labels, a
-// printer page, an image at its own size, and the plot's series, axes and
-// blank state.
+// Charts drawn off screen: onto a document page with the system's absolute
+// axis labels as text, a printer page, an image at its own size, and the
+// plot's series, axes and blank state.
 
 #include "SampleCharts.h"
 
+#include "documents/ChartPicture.h"
 #include "graphs/AxisLabels.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
@@ -17,6 +18,7 @@
 #include <QGraphicsScene>
 #include <QLineSeries>
 #include <QPainter>
+#include <QPdfDocument>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QValueAxis>
@@ -27,16 +29,25 @@ using namespace tessaro::ui;
 
 namespace {
 
-// Texts of the SVG file, with the invisible marks that keep repeated axis labels
-// apart removed.
-QStringList svgTexts(const QString& path)
+// The words of a chart drawn on a document page, as the PDF gives its text
+// back, with the invisible marks that keep repeated axis labels apart removed.
+QStringList documentChartWords(const ChartData& chart)
 {
-    QString svg = QString::fromUtf8(test::readFile(path));
-    QStringList texts;
-    static const QRegularExpression text(QStringLiteral("<text[^>]*>([^<]*)</text>"));
-    for (auto it = text.globalMatch(svg); it.hasNext();)
-        texts << it.next().captured(1).remove(QChar(0x200B));
-    return texts;
+    installDocumentChartDrawing();
+    const QString form = test::writtenFile(test::tempPath("chart.jfm"),
+        R"({"format": "tessaro-report-template", "version": 1, "height": 20000,
+            "items": [{"type": "image", "x": 1000, "y": 1000, "w": 15000, "h": 15000, "name": "IMAGE"}]})");
+    const QString file = test::tempPath("chart.pdf");
+    report::ReportEngine engine(file);
+    engine.Start();
+    const QSize size(fromTwips(9000), fromTwips(9000));
+    engine.DrawForm(form, 0, {}, {}, { { "IMAGE", chartPicture("GRAPH1", chart, ChartFormat(), size) } });
+    EXPECT_TRUE(engine.End());
+    EXPECT_TRUE(engine.problems().isEmpty()) << engine.problems().join("\n").toStdString();
+    QPdfDocument pdf;
+    EXPECT_EQ(pdf.load(file), QPdfDocument::Error::None);
+    static const QRegularExpression space(QStringLiteral("\\s+"));
+    return pdf.getAllText(0).text().remove(QChar(0x200B)).split(space, Qt::SkipEmptyParts);
 }
 
 // The worked case of the absolute labels, drawn over the whole labelled range.
@@ -80,23 +91,17 @@ bool hasInk(const QImage& image)
 
 } // namespace
 
-TEST(ChartOutput, SvgFileHoldsTitlesAndAbsoluteAxisLabels)
+TEST(ChartOutput, DocumentChartHoldsTitlesAndAbsoluteAxisLabelsAsText)
 {
-    QString path = test::tempPath("GRAPH1.svg");
-    ASSERT_TRUE(writeChartSvg(workedCase(), ChartFormat(), path, QSize(fromTwips(9000), fromTwips(9000))));
-    QStringList texts = svgTexts(path);
-    EXPECT_TRUE(texts.join('|').contains(QStringLiteral("荷重-変位量曲線")));
-    EXPECT_TRUE(texts.join("").contains(QStringLiteral("⊿δe")));
-    EXPECT_TRUE(texts.contains(QStringLiteral("弾性変位量")));
+    const QStringList words = documentChartWords(workedCase());
+    EXPECT_TRUE(words.join('|').contains(QStringLiteral("荷重-変位量曲線"))) << words.join('|').toStdString();
+    EXPECT_TRUE(words.join("").contains(QStringLiteral("⊿δe")));
+    EXPECT_TRUE(words.contains(QStringLiteral("弾性変位量")));
     // −15 … 10 read 15, 10, 5, 0, 5, 10: each of 5 and 10 twice, no minus sign.
-    EXPECT_EQ(texts.count("10"), 2);
-    EXPECT_EQ(texts.count("5"), 2);
-    EXPECT_FALSE(texts.contains("-5"));
-    EXPECT_TRUE(texts.contains("250")); // the load axis keeps its numbers
-
-    EXPECT_FALSE(writeChartSvg(workedCase(), ChartFormat(), test::tempPath("no/such/folder/x.svg"), QSize(400, 400)));
-    QDir(test::tempDir()).mkdir("folder.svg");
-    EXPECT_FALSE(writeChartSvg(workedCase(), ChartFormat(), test::tempPath("folder.svg"), QSize(400, 400)));
+    EXPECT_EQ(words.count("10"), 2);
+    EXPECT_EQ(words.count("5"), 2);
+    EXPECT_FALSE(words.contains("-5"));
+    EXPECT_TRUE(words.contains("250")); // the load axis keeps its numbers
 }
 
 TEST(ChartOutput, OnePrinterPageAndAnImageLaidOutAtItsOwnSize)

@@ -1,11 +1,14 @@
 // tessaro-cli pdf and xlsx: one run per document kind, read back by its pages or
 // one cell, and the arguments refused.
 
+#include "model/AppPaths.h"
 #include "model/DataFile.h"
 #include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "support/XlsxReader.h"
+
+#include <QDirIterator>
 
 using namespace tessaro;
 
@@ -68,5 +71,33 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
         EXPECT_EQ(test::runCli(args, nullptr, &err), status) << args.join(' ').toStdString();
         EXPECT_TRUE(QString::fromUtf8(err).contains(told)) << args.join(' ').toStdString() << ": " << err.toStdString();
     }
+    EXPECT_FALSE(QFile::exists(out));
+}
+
+// A document missing a template is not written: the program names what is
+// missing and exits 1. It runs from a copy of its installed tree whose Report
+// folder lacks the closing rule of the data sheets.
+TEST(Cli, ADocumentMissingATemplateIsNotWritten)
+{
+    const QDir root(test::tempPath("installed"));
+    const QString resources = root.filePath("share/tessaro/resources");
+    QDirIterator it(paths::resourceDir(), QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString from = it.next();
+        const QString relative = QDir(paths::resourceDir()).relativeFilePath(from);
+        if (relative != "Report/InputDataSheetBar.jfm")
+            test::writtenFile(QDir(resources).filePath(relative), test::readFile(from));
+    }
+    const QString program = root.filePath("bin/tessaro-cli");
+    ASSERT_TRUE(root.mkpath("bin") && QFile::copy(qEnvironmentVariable("TESSARO_CLI"), program));
+    QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
+
+    const QString out = test::tempPath("blank.pdf");
+    QProcess cli;
+    cli.start(program, { "pdf", "-", "--doc", "blank", "--out", out });
+    ASSERT_TRUE(cli.waitForFinished(60000));
+    EXPECT_EQ(cli.exitCode(), 1);
+    const QString told = QString::fromUtf8(cli.readAllStandardError());
+    EXPECT_TRUE(told.contains("InputDataSheetBar.jfm")) << told.toStdString();
     EXPECT_FALSE(QFile::exists(out));
 }

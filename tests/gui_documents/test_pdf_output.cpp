@@ -1,16 +1,20 @@
-// The engine's PDF: A4 pages with their Japanese texts, pictures and texts
-// fitted into their fields, and a file that cannot be written. (Landscape pages
-// are read back in the graph sheets' printing tests.)
+// The engine's PDF: A4 pages whose Japanese texts are found as printed, what
+// the file says of itself, the same file when composed again, pictures and
+// texts fitted into their fields, and files that cannot be written. (Landscape
+// pages and charts are read back in the graph sheets' printing tests.)
 
 #include "documents/PrintModule.h"
 #include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QImage>
 #include <QPainter>
 #include <QPdfDocument>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 using namespace tessaro;
 using report::ReportEngine;
@@ -48,7 +52,100 @@ bool inkIn(const QImage& page, int left, int top, int right, int bottom)
     return false;
 }
 
+// While it lives, files cannot grow beyond `bytes`, as on a disk that is full:
+// a write that crosses the limit is cut short, the next fails.
+class FullDisk {
+public:
+    explicit FullDisk(rlim_t bytes)
+    {
+        getrlimit(RLIMIT_FSIZE, &before_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = before_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDisk()
+    {
+        setrlimit(RLIMIT_FSIZE, &before_);
+        std::signal(SIGXFSZ, signal_);
+    }
+
+private:
+    rlimit before_ {};
+    void (*signal_)(int) = nullptr;
+};
+
+QString composedDataSheets(const QString& name)
+{
+    Project p;
+    test::makeQualityProject(p, 2, 31);
+    const QString file = test::tempPath(name);
+    ReportEngine engine(file);
+    EXPECT_TRUE(PrintModule::PrintDataSheets(engine, p, 1, 2, {}));
+    return file;
+}
+
 } // namespace
+
+// The program's own words, each character found in the PDF as itself (common
+// kanji such as 工, 長, 土 share their glyphs with look-alike radicals, the
+// fullwidth tilde with the wave dash, the minus sign with the soft hyphen).
+TEST(PdfOutput, JapaneseTextIsFoundAsPrinted)
+{
+    const QStringList lines { QStringLiteral("工事名・年月日・自由長・計画最大荷重・砂質土・岩盤・周面摩擦抵抗"),
+        QStringLiteral("注入方法・使用ジャッキ・初期緊張力・極限引抜き力・No.1～No.20・−99"),
+        QStringLiteral("「適性試験」（確認試験）：アンカー体長、テンドン自由長。") };
+    QByteArray items;
+    for (int i = 0; i < lines.size(); ++i)
+        items += QStringLiteral(
+            R"(%1{"type": "field", "x": 1500, "y": %2, "w": 18000, "h": 800, "name": "L%3", "font": "%4", "size": 14})")
+                     .arg(i ? "," : "")
+                     .arg(i * 1200)
+                     .arg(i)
+                     .arg(i == 1 ? "gothic" : "mincho")
+                     .toUtf8();
+    const QString file = test::tempPath("words.pdf");
+    ReportEngine engine(file);
+    engine.Start();
+    report::Fields texts;
+    for (int i = 0; i < lines.size(); ++i)
+        texts.insert(QStringLiteral("L%1").arg(i), lines[i]);
+    engine.DrawForm(form("words.jfm", items), 2000, texts);
+    ASSERT_TRUE(engine.End());
+    EXPECT_TRUE(engine.problems().isEmpty()) << engine.problems().join("\n").toStdString();
+
+    // Line by line, as poppler and as Qt's own PDF reader find them.
+    static const QRegularExpression breaks(QStringLiteral("\\s+"));
+    auto found = [](const QString& text) { return text.split(breaks, Qt::SkipEmptyParts).join('\n').toStdString(); };
+    EXPECT_EQ(found(test::pdfToText(file)), lines.join('\n').toStdString());
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(file), QPdfDocument::Error::None);
+    EXPECT_EQ(found(pdf.getAllText(0).text()), lines.join('\n').toStdString());
+}
+
+TEST(PdfOutput, TheFileNamesTheDocumentAndIsTheSameWhenComposedAgain)
+{
+    QPdfDocument pdf;
+    ASSERT_EQ(pdf.load(composedDataSheets("named.pdf")), QPdfDocument::Error::None);
+    EXPECT_EQ(pdf.metaData(QPdfDocument::MetaDataField::Title).toString(),
+        QStringLiteral("適性試験　データシート　○○川護岸補強工事"));
+    EXPECT_EQ(pdf.metaData(QPdfDocument::MetaDataField::Subject).toString(), QStringLiteral("アンカー A-1 ～ A-2"));
+    EXPECT_EQ(pdf.metaData(QPdfDocument::MetaDataField::Author).toString(), "Tessaro");
+    EXPECT_TRUE(pdf.metaData(QPdfDocument::MetaDataField::Creator).toString().startsWith("Tessaro 4."));
+    const QDateTime created = pdf.metaData(QPdfDocument::MetaDataField::CreationDate).toDateTime();
+    EXPECT_LT(std::abs(created.secsTo(QDateTime::currentDateTimeUtc())), 600);
+
+    // With SOURCE_DATE_EPOCH the date is that one, and the file the same byte for byte.
+    qputenv("SOURCE_DATE_EPOCH", "1700000000");
+    const QByteArray first = test::readFile(composedDataSheets("first.pdf"));
+    const QByteArray again = test::readFile(composedDataSheets("again.pdf"));
+    qunsetenv("SOURCE_DATE_EPOCH");
+    EXPECT_FALSE(first.isEmpty());
+    EXPECT_TRUE(first == again);
+    pdf.close();
+    ASSERT_EQ(pdf.load(test::tempPath("first.pdf")), QPdfDocument::Error::None);
+    EXPECT_EQ(pdf.metaData(QPdfDocument::MetaDataField::CreationDate).toDateTime().toSecsSinceEpoch(), 1700000000);
+}
 
 TEST(PdfOutput, DataSheetsAreA4PagesWithTheirJapaneseTexts)
 {
@@ -82,6 +179,19 @@ TEST(PdfOutput, AFileThatCannotBeWrittenIsReportedAndAnOldOneKept)
         engine.DrawForm();
     } // abandoned without End
     EXPECT_EQ(test::readFile(file), "earlier document");
+
+    // A disk that fills while the document is written: the document fails, says
+    // why, and the earlier file stays whole, with nothing left beside it.
+    Project p;
+    test::makeQualityProject(p, 3, 31);
+    ReportEngine full(file);
+    {
+        FullDisk disk(20 * 1024);
+        EXPECT_FALSE(PrintModule::PrintDataSheets(full, p, 1, 3, {}));
+    }
+    EXPECT_EQ(test::readFile(file), "earlier document");
+    EXPECT_TRUE(full.problems().join("\n").contains(QStringLiteral("印刷用のファイルを書き込めません")));
+    EXPECT_EQ(QDir(test::tempDir()).entryList({ "kept*" }, QDir::Files | QDir::Hidden), QStringList { "kept.pdf" });
 }
 
 TEST(PdfOutput, PicturesKeepTheirShapeAndTextsAreShrunkWrappedOrClipped)

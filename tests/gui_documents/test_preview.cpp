@@ -121,6 +121,7 @@ TEST(Preview, ProblemsOfTheCompositionAreToldBeforeThePreview)
     engine.setFormName(form);
     engine.SetFieldText("Koujimei", "x");
     engine.DrawForm();
+    engine.DrawForm(test::tempPath("absent.jfm"), 0, {});
     bool ended = engine.End();
     MessageScript messages;
     ui::ModalScript modal;
@@ -130,6 +131,7 @@ TEST(Preview, ProblemsOfTheCompositionAreToldBeforeThePreview)
     });
     previewDocument(nullptr, engine, ended, {});
     EXPECT_TRUE(test::lastText(messages).contains("Koujimei"));
+    EXPECT_TRUE(test::lastText(messages).contains("absent.jfm")); // a missing template is named
 
     ReportEngine unwritable(test::tempPath("no-such-folder/x.pdf"));
     unwritable.Start();

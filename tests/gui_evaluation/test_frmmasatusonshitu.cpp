@@ -8,7 +8,6 @@
 #include "evaluation/FrictionLoss.h"
 #include "evaluation/frmMasatuSonshitu.h"
 #include "graphs/FrictionLossChart.h"
-#include "graphs/GraphFileNames.h"
 #include "graphs/frmGRAPH.h"
 #include "model/AppPaths.h"
 #include "model/DataFile.h"
@@ -195,7 +194,6 @@ TEST_F(FrictionLossWindow, PreviewShowsTheSheetOfTheCopy)
     enterPoints("1", "3");
     EXPECT_EQ(previewPages(*window), 1);
     EXPECT_TRUE(messages.empty()) << test::lastText(messages).toStdString();
-    EXPECT_FALSE(QFile::exists(paths::data(frictionLossGraphFile())));
     EXPECT_FALSE(QFile::exists(report::ReportEngine::defaultOutputFile()));
     EXPECT_EQ(stored().PointA, 0);
 }

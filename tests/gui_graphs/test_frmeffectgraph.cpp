@@ -1,5 +1,4 @@
-// The summary window paging through the anchors and saving its formats; and
-// the graph files the documents place.
+// The summary window paging through the anchors and saving its formats.
 
 #include "GraphProject.h"
 
@@ -9,18 +8,10 @@
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
 #include "ui/Chart2D.h"
-#include "ui/GraphFiles.h"
-
-#include <QSvgRenderer>
 
 using namespace tessaro;
 
 namespace {
-
-QString svgText(const QString& path)
-{
-    return QString::fromUtf8(test::readFile(path));
-}
 
 double firstAnchorShown(const frmEffectGraph& window)
 {
@@ -57,25 +48,4 @@ TEST(frmEffectGraph, PagesThroughTheAnchorsTwentyAtATimeAndSavesItsFormats)
         EXPECT_EQ(read, window.chart(n).format());
         QFile::remove(chartFormatPath(summaryFormatFile(n)));
     }
-}
-
-TEST(GraphFiles, AnAnchorsGraphsInColourOrBlackAndNoneIntoAMissingFolder)
-{
-    test::setUpMeasuredProject(2);
-    QString folder = test::tempDir();
-    ASSERT_TRUE(ui::writeAnchorGraphs(project(), 2, folder));
-    ui::GraphFileOptions black;
-    black.monochrome = true;
-    ASSERT_TRUE(ui::writeAnchorGraphs(project(), 1, folder, black));
-    for (int g = 1; g <= 4; ++g) {
-        QString colour = QDir(folder).filePath(anchorGraphFile(g, 2));
-        ASSERT_TRUE(QSvgRenderer(colour).isValid()) << g;
-        // The measured series' blue or green, and none of the colours in black and white.
-        EXPECT_TRUE(svgText(colour).contains("#1f4e9c") || svgText(colour).contains("#1e8449")) << g;
-        QString mono = svgText(QDir(folder).filePath(anchorGraphFile(g, 1)));
-        EXPECT_FALSE(mono.isEmpty() || mono.contains("#1f4e9c") || mono.contains("#1e8449")) << g;
-    }
-    QString missing = QDir(folder).filePath("no/such/folder");
-    EXPECT_FALSE(ui::writeLoadPlanGraph(project(), 1, LoadPlanFigure::AnchorList, missing));
-    EXPECT_FALSE(ui::writeAnchorGraphs(project(), 1, missing));
 }

@@ -1,6 +1,7 @@
 // Printing from the graph windows: the graph sheets of the graph window's
 // print-all through its options window, the summary chart document, and the
-// same graph sheets from tessaro-cli.
+// same graph sheets from tessaro-cli: small pages with their labels as text,
+// composed in the same memory however many anchors they show.
 
 #include "GraphProject.h"
 
@@ -16,11 +17,39 @@
 #include "support/TestSupport.h"
 
 #include <QComboBox>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
 
 using namespace tessaro;
 using test::check;
 
 namespace {
+
+// Runs tessaro-cli to its end; its peak resident memory in MB, −1 when it failed.
+double cliPeakMegabytes(const QStringList& args)
+{
+    std::vector<QByteArray> words { QFile::encodeName(qEnvironmentVariable("TESSARO_CLI")) };
+    for (const QString& a : args)
+        words.push_back(a.toUtf8());
+    std::vector<char*> argv;
+    for (QByteArray& w : words)
+        argv.push_back(w.data());
+    argv.push_back(nullptr);
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = 0;
+    const bool started = posix_spawn(&pid, argv[0], &quiet, nullptr, argv.data(), environ) == 0;
+    posix_spawn_file_actions_destroy(&quiet);
+    int status = 0;
+    rusage usage {};
+    if (!started || wait4(pid, &status, 0, &usage) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return -1;
+    return double(usage.ru_maxrss) / 1024.0;
+}
 
 void chooseAnchors(QWidget& w, const QString& start, const QString& end)
 {
@@ -112,7 +141,7 @@ TEST(GraphPrint, OptionsWindowReturnsTheChoice)
     EXPECT_EQ(w.result(), QDialog::Accepted);
     GraphPrintChoice c = w.choice();
     EXPECT_EQ(c.sheet.kind, GraphSheetKind::GraphsOnly);
-    EXPECT_TRUE(c.monochrome);
+    EXPECT_TRUE(c.sheet.monochrome);
     EXPECT_FALSE(c.sheet.pageNumbers);
     EXPECT_EQ(c.last, 6);
 }
@@ -131,4 +160,32 @@ TEST(GraphPrint, CliWritesTheSameGraphSheets)
         << err.toStdString();
     EXPECT_EQ(test::pdfPages(out), 2);
     EXPECT_GT(firstPageSize(out).width(), firstPageSize(out).height());
+}
+
+// A graph sheet is a small page of vector graphics whose labels are text: the
+// graphs' titles, axis titles and tick labels are found, no picture is
+// embedded, and poppler finds nothing to complain of. Each anchor's graphs are
+// let go once its page is drawn: thirty anchors take the memory of three.
+TEST(GraphPrint, CliGraphSheetsAreSmallSearchablePagesInFlatMemory)
+{
+    test::setUpMeasuredProject(30);
+    const QString data = test::tempPath("thirty.tsx");
+    ASSERT_TRUE(SaveDataFile(data));
+    const QString out = test::tempPath("sheets.pdf");
+    const double three = cliPeakMegabytes({ "pdf", data, "--doc", "graphs", "--anchors", "1-3", "--out", out });
+    ASSERT_GT(three, 0);
+    EXPECT_LT(QFileInfo(out).size(), 3 * 60 * 1024);
+    QString complaints;
+    const QString text = test::pdfToText(out, &complaints);
+    EXPECT_TRUE(complaints.isEmpty()) << complaints.toStdString();
+    for (const QString& label :
+        { QStringLiteral("荷重-変位量曲線"), QStringLiteral("時間-変位量曲線"), QStringLiteral("荷重(kN)"),
+            QStringLiteral("変位量(mm)"), QStringLiteral("経過時間(分)"), QStringLiteral("350") })
+        EXPECT_GE(text.count(label), 3) << label.toStdString(); // on every sheet
+    EXPECT_FALSE(test::readFile(out).contains("/Subtype /Image"));
+
+    const double thirty = cliPeakMegabytes({ "pdf", data, "--doc", "graphs", "--out", out });
+    ASSERT_GT(thirty, 0);
+    EXPECT_EQ(test::pdfPages(out), 30);
+    EXPECT_LT(thirty - three, 30) << three << " MB for 3 anchors, " << thirty << " MB for 30";
 }

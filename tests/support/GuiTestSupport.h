@@ -19,6 +19,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPdfDocument>
+#include <QProcess>
 #include <QTest>
 #include <QWidget>
 #include <gtest/gtest.h>
@@ -144,6 +145,18 @@ inline int pdfPages(const QString& file)
 {
     QPdfDocument pdf;
     return pdf.load(file) == QPdfDocument::Error::None ? pdf.pageCount() : -1;
+}
+
+// The text poppler's pdftotext reads from a PDF, as a client's tools find it,
+// and what pdftotext complained of (damaged drawing operators and the like).
+inline QString pdfToText(const QString& file, QString* complaints = nullptr)
+{
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", { "-enc", "UTF-8", file, "-" });
+    EXPECT_TRUE(pdftotext.waitForFinished(60000)) << "pdftotext (poppler-utils, scripts/setup-deps.sh) did not run";
+    if (complaints)
+        *complaints = QString::fromUtf8(pdftotext.readAllStandardError());
+    return QString::fromUtf8(pdftotext.readAllStandardOutput());
 }
 
 inline void screenshot(QWidget& w, const QString& name)

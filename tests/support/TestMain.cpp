@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #ifdef TESSARO_GUI_TESTS
+#include "ui/ChartOutput.h"
 #include "ui/Modal.h"
 
 #include <QApplication>
@@ -30,6 +31,8 @@ int main(int argc, char** argv)
     TestApplication app(argc, argv);
 #ifdef TESSARO_GUI_TESTS
     tessaro::ui::rejectUnscriptedModals();
+    // As both programs do at start-up.
+    tessaro::ui::installDocumentChartDrawing();
 #endif
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();

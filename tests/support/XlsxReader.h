@@ -1,12 +1,14 @@
 #pragma once
 // Reads back what a test wrote as an .xlsx workbook: a zip archive of XML parts.
-// Enough of the format for the tests: the sheet names, and per cell its number
-// or text and the number format of its style.
+// Enough of the format for the tests: the sheet names, per cell its number or
+// text as written, the number format of its style and whether it is ruled, and
+// the attributes and texts of the parts' elements (page setup, properties).
 
 #include "support/TestSupport.h"
 
 #include <QHash>
 #include <QMap>
+#include <QSet>
 #include <QStringList>
 #include <QXmlStreamReader>
 #include <zlib.h>
@@ -20,6 +22,7 @@ public:
         double number = 0;
         QString text;
         QString format; // number format code of the cell's style ("General" when none)
+        QString written; // the value as the file holds it ("8.86")
     };
 
     explicit XlsxReader(const QString& path)
@@ -46,13 +49,47 @@ public:
                 formats_.insert(attribute(styles, "numFmtId").toInt(), attribute(styles, "formatCode"));
             else if (styles.name() == QLatin1String("cellXfs"))
                 inCellXfs = styles.isStartElement();
-            else if (inCellXfs && styles.isStartElement() && styles.name() == QLatin1String("xf"))
+            else if (inCellXfs && styles.isStartElement() && styles.name() == QLatin1String("xf")) {
                 styleFormats_ << attribute(styles, "numFmtId").toInt();
+                styleBorders_ << attribute(styles, "borderId").toInt();
+            }
         }
     }
 
     bool valid() const { return valid_; }
     QStringList sheetNames() const { return sheetNames_; }
+
+    // An attribute of the first element of that name in a part ("xl/worksheets/sheet1.xml").
+    QString attributeOf(const QString& partName, const char* element, const char* name) const
+    {
+        QString value;
+        forEachStart(partName, element, [&](QXmlStreamReader& x) {
+            if (value.isNull())
+                value = attribute(x, name);
+        });
+        return value;
+    }
+    // The text of the first element of that name in a part.
+    QString textOf(const QString& partName, const char* element) const
+    {
+        QString text;
+        forEachStart(partName, element, [&](QXmlStreamReader& x) {
+            if (text.isNull())
+                text = x.readElementText();
+        });
+        return text;
+    }
+
+    // Cells of the first sheet with a border, written or empty, by (column, row).
+    QSet<std::pair<int, int>> ruledCells() const
+    {
+        QSet<std::pair<int, int>> ruled;
+        forEachStart("xl/worksheets/sheet1.xml", "c", [&](QXmlStreamReader& x) {
+            if (styleBorders_.value(attribute(x, "s").toInt()) != 0)
+                ruled.insert(cellRef(attribute(x, "r")));
+        });
+        return ruled;
+    }
 
     // Cells of a sheet by (column, row), both 0-based.
     QMap<std::pair<int, int>, Cell> sheet(const QString& name) const
@@ -70,10 +107,11 @@ public:
             if (xml.isStartElement() && xml.name() == QLatin1String("c")) {
                 ref = cellRef(attribute(xml, "r"));
                 type = attribute(xml, "t");
-                cell = Cell { false, 0, {}, formatOfStyle(attribute(xml, "s").toInt()) };
+                cell = Cell { false, 0, {}, formatOfStyle(attribute(xml, "s").toInt()), {} };
             }
             else if (xml.isStartElement() && (xml.name() == QLatin1String("v") || xml.name() == QLatin1String("t"))) {
                 const QString v = xml.readElementText();
+                cell.written = v;
                 cell.isNumber = type.isEmpty() || type == QLatin1String("n");
                 cell.number = cell.isNumber ? v.toDouble() : 0;
                 cell.text = type == QLatin1String("s") ? strings_.value(v.toInt()) : cell.isNumber ? QString() : v;
@@ -154,6 +192,7 @@ private:
     QStringList sheetNames_, strings_;
     QHash<int, QString> formats_;
     QList<int> styleFormats_;
+    QList<int> styleBorders_;
 };
 
 } // namespace tessaro::test
