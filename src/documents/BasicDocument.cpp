@@ -6,7 +6,8 @@
 #include "documents/DocumentPages.h"
 #include "documents/FreeLengthSheets.h"
 #include "documents/JackSketch.h"
-#include "documents/LoadPlanFigure.h"
+#include "documents/ChartPicture.h"
+#include "documents/DocumentInfo.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
@@ -17,7 +18,11 @@
 #include "model/ProjectRecord.h"
 #include "model/UserMessage.h"
 #include "planning/TestKinds.h"
+#include "graphs/GraphFormats.h"
+#include "graphs/GraphNames.h"
+#include "graphs/LoadPlanGraph.h"
 #include "planning/basKajyuu.h"
+#include "recording/ReadingSheet.h"
 
 #include <QFile>
 
@@ -51,7 +56,7 @@ void drawCover(ReportEngine& engine, const Project& p, DocumentFamily family, co
     const auto [prime, sub]
         = coverContractorLines(p.Record.PrimeContractor, p.Record.Subcontractor, in.subcontractorShown);
     engine.DrawForm(forms::Hyoushi.path(), 0,
-        { { "MainTitle", documentTitle(family) }, { "Kouji", in.worksNameOnCover ? p.Record.WorksName : QString() },
+        { { "MainTitle", planReportTitle(family) }, { "Kouji", in.worksNameOnCover ? p.Record.WorksName : QString() },
             { "Hizuke", in.date }, { "MotoKaisyamei", prime }, { "ShitaKaisyamei", sub } });
     engine.NewPage();
 }
@@ -60,7 +65,7 @@ void drawOutline(const BasicChapterContext& c)
 {
     c.pages.place(forms::Sousoku,
         { { "Sousoku",
-            generalRulesSentence(documentTitle(c.family), c.p.Record.WorksName, documentTestName(c.p, &c.anchor)) } });
+            generalRulesSentence(planReportTitle(c.family), c.p.Record.WorksName, documentTestName(c.p, &c.anchor)) } });
     static const char* names[OutlineItemCount] = { "Koujimei", "Basyo", "Kikan", "Sekou", "Sekininsya", "Mokuteki",
         "AnchorSekoukaisya", "sekoushi", "bunken", "softname" };
     Fields outline;
@@ -175,7 +180,16 @@ void drawLoadPlan(const BasicChapterContext& c)
     c.pages.place(forms::AnchorListKajyuu, anchorLoadPlanFields(c.p, a));
 }
 
-void drawHoldingTimes(const BasicChapterContext& c, const QString& graph)
+// The load plan against time, as the holding-time schedule runs it.
+report::Picture loadPlanPicture(const BasicChapterContext& c)
+{
+    ChartData graph;
+    drawLoadPlanGraph(graph, c.anchor, c.p.Record.WorkingSchedule, usesSingleCycleSheet(c.anchor, c.p.TestCategory));
+    return chartPicture(loadPlanGraphName(LoadPlanFigure::BasicPlan, 1), std::move(graph), designedLoadPlanFormat(),
+        LoadPlanGraphSize);
+}
+
+void drawHoldingTimes(const BasicChapterContext& c)
 {
     const AnchorRecord& a = c.anchor;
     const int edition = c.p.Settings.StandardEdition;
@@ -199,7 +213,7 @@ void drawHoldingTimes(const BasicChapterContext& c, const QString& graph)
             { "Zouka", QString::number(bySpeed ? s.LoadingRate : s.LoadingMinutes) }, { "ZoukajiTani", unit },
             { "GenkajiTitle", QStringLiteral("減荷時") },
             { "Genka", QString::number(bySpeed ? s.UnloadingRate : s.UnloadingMinutes) }, { "GenkajiTani", unit } },
-        graph.isEmpty() ? Fields {} : Fields { { "IMAGE", graph } });
+        {}, -1, { { "IMAGE", loadPlanPicture(c) } });
 }
 
 void drawDataArrangement(const BasicChapterContext& c)
@@ -256,6 +270,8 @@ bool PrintBasicDocument(ReportEngine& engine, const Project& p, DocumentFamily f
     engine.setFormName(forms::Hyoushi.path());
     engine.setCharOverFlow(1);
     engine.Start();
+    engine.setTitle(documentTitle(planReportTitle(family), p));
+    engine.setSubject(anchorRangeSubject(p, 1, 1));
     drawCover(engine, p, family, inputs);
     DocumentPages pages(engine);
     const BasicChapterContext c { pages, p, anchor, family, inputs };
@@ -265,15 +281,12 @@ bool PrintBasicDocument(ReportEngine& engine, const Project& p, DocumentFamily f
     drawEquipment(c, sketch.file);
     pages.newPage();
     drawLoadPlan(c);
-    const QString graph = writeLoadPlanGraph(p, 1);
-    drawHoldingTimes(c, graph);
+    drawHoldingTimes(c);
     drawDataArrangement(c);
     drawResultsChapter(c);
     if (isReportFamily(family))
         drawReportResults(c);
     const bool ended = engine.End();
-    if (!graph.isEmpty())
-        QFile::remove(graph);
     if (sketch.temporary)
         QFile::remove(sketch.file);
     return ended;

@@ -1,11 +1,15 @@
 #include "documents/BasicChapters.h"
 
 #include "documents/BasicDocument.h"
+#include "documents/ChartPicture.h"
 #include "documents/DocumentPages.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/ReportForms.h"
 #include "evaluation/FrictionLossTexts.h"
 #include "evaluation/UltimatePullOut.h"
+#include "graphs/FrictionLossChart.h"
+#include "graphs/GraphFormats.h"
+#include "graphs/TestGraphs.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
 #include "planning/TestKinds.h"
@@ -18,6 +22,20 @@ using report::Fields;
 
 constexpr double BodyPoints = 10.5;
 constexpr int SummaryWidth = 17700;
+// The report's charts span the text width, a little over twice as wide as high.
+constexpr QSize ResultChartSize(720, 340);
+constexpr QSize FrictionChartSize(720, 380);
+
+// A test graph of the evaluated anchor in the graph window's saved appearance.
+report::Picture testGraphPicture(const QString& name, const AnchorRecord& a, TestGraph graph)
+{
+    ChartData chart;
+    if (graph == TestGraph::PlasticElastic)
+        drawPlasticElasticGraph(chart, a, false);
+    else
+        drawLoadDisplacementGraph(chart, a);
+    return chartPicture(name, std::move(chart), savedTestGraphFormat(graph), ResultChartSize);
+}
 
 QString twoDecimals(double value)
 {
@@ -33,7 +51,10 @@ void drawHeadDisplacement(const BasicChapterContext& c)
         { { "Derutae",
               isMissing(a.Evaluation.LastElastic) ? QStringLiteral("－") : twoDecimals(a.Evaluation.LastElastic) },
             { "Tyuusyaku", QStringLiteral("※ 7-2参照") },
-            { "Tug", a.UltimatePullOutText.isEmpty() ? QStringLiteral("－") : twoDecimals(tug) } });
+            { "Tug", a.UltimatePullOutText.isEmpty() ? QStringLiteral("－") : twoDecimals(tug) } },
+        {}, -1,
+        { { "IMAGE", testGraphPicture(QStringLiteral("TmpGphKK7_1"), a, TestGraph::LoadDisplacement) },
+            { "IMAGE_2", testGraphPicture(QStringLiteral("TmpGphKK7_2"), a, TestGraph::PlasticElastic) } });
 }
 
 void drawFrictionLoss(const BasicChapterContext& c)
@@ -46,7 +67,11 @@ void drawFrictionLoss(const BasicChapterContext& c)
     c.pages.place(forms::KK7_2_1,
         { { "Hani", line }, { "Shiki1", interceptLessInitialLoad(a) },
             { "Sonshitu", twoDecimals(a.InterceptShift) + QStringLiteral(" kN") } });
-    c.pages.place(forms::KK7_2_2);
+    ChartData chart;
+    drawFrictionLossChart(chart, a);
+    c.pages.place(forms::KK7_2_2, {}, {}, -1,
+        { { "IMAGE",
+            chartPicture(QStringLiteral("TmpGphMatome"), std::move(chart), designedFrictionLossFormat(), FrictionChartSize) } });
 }
 
 void drawApparentFreeLength(const BasicChapterContext& c)

@@ -45,13 +45,13 @@ void DocumentPages::makeRoom(int height)
         beginPage();
 }
 
-void DocumentPages::place(
-    const forms::FormSpec& form, const report::Fields& texts, const report::Fields& images, int height)
+void DocumentPages::place(const forms::FormSpec& form, const report::Fields& texts, const report::Fields& images,
+    int height, const report::Pictures& pictures)
 {
     if (height < 0)
         height = heightOf(form);
     makeRoom(height);
-    engine_.DrawForm(form.path(), top_, texts, images);
+    engine_.DrawForm(form.path(), top_, texts, images, pictures);
     top_ += height;
 }
 

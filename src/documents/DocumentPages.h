@@ -32,7 +32,7 @@ public:
     // block takes `height` of the page (its template's height when negative):
     // a block whose lower part stays empty may take less.
     void place(const forms::FormSpec& form, const report::Fields& texts = {}, const report::Fields& images = {},
-        int height = -1);
+        int height = -1, const report::Pictures& pictures = {});
     // Leaves `height` free below the last block (none at the top of a page).
     void space(int height);
     // The next block begins a page.

@@ -12,7 +12,7 @@ const QString Load = QStringLiteral("#####0.00");
 
 } // namespace
 
-QString documentTitle(DocumentFamily family)
+QString planReportTitle(DocumentFamily family)
 {
     const QString test = isBasicFamily(family) ? QStringLiteral("基本調査試験") : QStringLiteral("品質保証試験");
     return test + (isReportFamily(family) ? QStringLiteral("報告書") : QStringLiteral("計画書"));

@@ -14,7 +14,7 @@ namespace tessaro {
 struct AnchorRecord;
 
 // "基本調査試験計画書", "基本調査試験報告書", "品質保証試験計画書", "品質保証試験報告書".
-QString documentTitle(DocumentFamily family);
+QString planReportTitle(DocumentFamily family);
 
 // "とする。" in a plan, "とした。" in a report.
 QString decisionEnding(DocumentFamily family);

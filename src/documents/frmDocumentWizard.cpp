@@ -278,7 +278,7 @@ void frmDocumentWizard::preview()
     }
     report::ReportEngine engine;
     const bool ended = PrintBasicDocument(engine, project(), family_);
-    previewDocument(this, engine, ended, documentTitle(family_));
+    previewDocument(this, engine, ended, planReportTitle(family_));
 }
 
 // The friction-loss and pull-out windows store their results with the anchor:

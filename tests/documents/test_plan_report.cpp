@@ -107,6 +107,11 @@ TEST(BasicDocuments, ChaptersInOrder)
         report.text("KK7_4.jfm", "HikinukiMoji2"), QStringLiteral("　アンカーの極限引抜き力は350.00kN と判定した。"));
     EXPECT_EQ(report.text("KK7_4.jfm", "HikinukiMoji3"), QStringLiteral("　周面摩擦抵抗は0.13N/mm2 となる。"));
     EXPECT_EQ(plan.text("KK5.jfm", "Masatuteikou3"), QStringLiteral("763.41"));
+    // The charts are drawn on the page: the load plan, the head displacements and the friction loss.
+    EXPECT_EQ(plan.first("KK5-1.jfm")->images.value("IMAGE"), "Gph1Kihon");
+    EXPECT_EQ(report.first("KK7_1.jfm")->images.value("IMAGE"), "TmpGphKK7_1");
+    EXPECT_EQ(report.first("KK7_1.jfm")->images.value("IMAGE_2"), "TmpGphKK7_2");
+    EXPECT_EQ(report.first("KK7_2_2.jfm")->images.value("IMAGE"), "TmpGphMatome");
 }
 
 // The cover's works name and contractor lines, and the general-rules sentence.
