@@ -241,4 +241,5 @@ TEST(DocumentWizard, QualityAssuranceWizardsShareTheFirstAndLastPages)
     EXPECT_NE(w.findChild<QWidget*>("ChkTeityakuji"), nullptr);
     EXPECT_NE(w.findChild<QWidget*>("Command2"), nullptr); // 書式適用 of this wizard
     EXPECT_EQ(w.findChild<QWidget*>("imTxtSagyou_0"), nullptr);
+    EXPECT_FALSE(test::enabled(w, "Command1"));
 }
