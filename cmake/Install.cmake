@@ -54,6 +54,7 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Loaded at run time, so not found among the linked libraries.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-ipaexfont-mincho, fonts-ipaexfont-gothic, libqt6sql6-sqlite, \
 qt6-qpa-plugins, libqt6svg6, qt6-translations-l10n")
-set(CPACK_STRIP_FILES ON)
+# The debug information goes into tessaro-dbgsym, which strips the programs of
+# the package itself (stripping them earlier would leave it nothing to keep).
 set(CPACK_DEBIAN_DEBUGINFO_PACKAGE ON)
 include(CPack)

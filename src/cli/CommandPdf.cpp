@@ -6,6 +6,7 @@
 #include "cli/Commands.h"
 
 #include "documents/AnchorListDocument.h"
+#include "documents/BasicDocument.h"
 #include "documents/CreepSheets.h"
 #include "documents/FrictionLossSheet.h"
 #include "documents/GraphSheets.h"
@@ -172,6 +173,31 @@ bool composeFrictionLoss(ReportEngine& engine, const PdfRequest& request, QStrin
     return error->isEmpty();
 }
 
+// The plan or the report of a basic investigation, from the texts stored in the file.
+bool composeBasicDocument(ReportEngine& engine, DocumentFamily family, const PdfRequest& request, QString* error)
+{
+    if (!project().isBasic()) {
+        *error = QStringLiteral("%1 is not a basic investigation project").arg(request.file);
+        return false;
+    }
+    *error = basicDocumentRefusal(project(), family);
+    if (!error->isEmpty())
+        return false;
+    if (!PrintBasicDocument(engine, project(), family))
+        *error = notWritten(request);
+    return error->isEmpty();
+}
+
+bool composeBasicPlan(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    return composeBasicDocument(engine, DocumentFamily::BasicPlan, request, error);
+}
+
+bool composeBasicReport(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    return composeBasicDocument(engine, DocumentFamily::BasicReport, request, error);
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
@@ -186,6 +212,8 @@ const std::vector<PdfKind>& kinds()
         { "results-detail", true, {}, { "anchors" }, "[--anchors A-B]", composeResultDetails },
         { "creep", true, {}, { "anchors" }, "[--anchors A-B]", composeCreepSheets },
         { "friction", true, {}, {}, "(basic investigation)", composeFrictionLoss },
+        { "basic-plan", true, {}, {}, "(basic investigation)", composeBasicPlan },
+        { "basic-report", true, {}, {}, "(basic investigation with its friction loss set)", composeBasicReport },
     };
     return all;
 }

@@ -21,6 +21,11 @@ int dump(const Arguments& args);
 int resave(const Arguments& args);
 int evaluate(const Arguments& args);
 int sheet(const Arguments& args);
+// Prints a format file of the document texts as JSON.
+int format(const Arguments& args);
+// Applies a format file to one document family of a data file.
+int formatApply(const QStringList& args);
+QString formatApplyUsage();
 // Composes a printed document (data sheets, blank sheets, …) into a PDF file.
 int pdf(const QStringList& args);
 QString pdfUsage();

@@ -65,6 +65,8 @@ const std::vector<Command>& commands()
             "the evaluation of every anchor as JSON" },
         { "sheet", sheet, { 1, 1, json, out }, "sheet FILE [--compact] [--out OUT.json]",
             "the reading sheet of every anchor as JSON" },
+        { "format", format, { 1, 1, json, out }, "format FILE.kkf [--compact] [--out OUT.json]",
+            "a format file of the plan and report texts as JSON" },
     };
     return table;
 }
@@ -74,6 +76,7 @@ const std::vector<CheckingCommand>& checkingCommands()
     static const std::vector<CheckingCommand> table {
         { "pdf", pdf, pdfUsage, "a printed document as a PDF file" },
         { "xlsx", xlsx, xlsxUsage, "measurement data or the anchor list as an Excel workbook" },
+        { "format-apply", formatApply, formatApplyUsage, "applies a format file to a data file's document texts" },
     };
     return table;
 }
@@ -84,9 +87,9 @@ QString programUsage()
                                   "       tessaro-cli COMMAND --help\n"
                                   "       tessaro-cli --help | --version\n\ncommands:\n");
     for (const Command& c : commands())
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -9).arg(QLatin1String(c.summary));
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -12).arg(QLatin1String(c.summary));
     for (const CheckingCommand& c : checkingCommands())
-        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -9).arg(QLatin1String(c.summary));
+        text += QStringLiteral("  %1  %2\n").arg(QLatin1String(c.name), -12).arg(QLatin1String(c.summary));
     return text;
 }
 

@@ -265,6 +265,11 @@ private:
 
 } // namespace
 
+Fields anchorLoadPlanFields(const Project& p, const AnchorRecord& anchor)
+{
+    return loadPlanFields(p, anchor);
+}
+
 const forms::FormSpec& anchorListTitleForm(const Project& p, const AnchorRecord& a, bool continuation)
 {
     if (p.isBasic())

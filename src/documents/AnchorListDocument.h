@@ -36,6 +36,11 @@ const forms::FormSpec& anchorParticularsForm(int anchorType);
 // "拡孔型.svg" for the bearing type); "" without a type.
 QString anchorTypeFigure(int anchorType);
 
+// The fields of the load-plan block (AnchorListKajyuu.jfm) of an anchor: T0 and
+// Tp with their gauge pressures, the stages or cycles, the load changes and the
+// stage loads. The plan documents print the same block in their load plan.
+report::Fields anchorLoadPlanFields(const Project& p, const AnchorRecord& anchor);
+
 // Composes the list of anchors first..last (1-based; a basic investigation
 // prints its one anchor) into one document and ends it. False when the
 // document could not be written.

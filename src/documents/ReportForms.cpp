@@ -126,6 +126,92 @@ const FormSpec Masatusonshitu2point { "Masatusonshitu2point.jfm",
         + numbered("Heni", 4) + numbered("Masatu", 3),
     {} };
 
+const FormSpec Hyoushi { "Syorui/Hyoushi.jfm", { "MainTitle", "Kouji", "Hizuke", "MotoKaisyamei", "ShitaKaisyamei" },
+    {} };
+const FormSpec Sousoku { "Syorui/Sousoku.jfm", { "Sousoku" }, {} };
+const FormSpec Gaiyou { "Syorui/Gaiyou.jfm",
+    { "Koujimei", "Basyo", "Kikan", "Sekou", "Sekininsya", "Mokuteki", "AnchorSekoukaisya", "sekoushi", "bunken",
+        "softname" },
+    {} };
+
+namespace {
+const QString Kihon = QStringLiteral("Syorui/KihonKeikakusyo/");
+const QString Iji = QStringLiteral("IjiSadouItem/");
+const QStringList LoadPerStrand { "Syo", "TLabel", "T", "Kumi", "G0" };
+const QStringList StrandModulus { "Es", "As" };
+const QStringList BodyRow { "Taikatai", "PCNum", "Lab", "Nobi", "Sa" };
+} // namespace
+
+const FormSpec KK2 { Kihon + "KK2.jfm", { "Sakukoukei", "Keikaku", "TendonSyubetu", "TendonSetumei", "Gurauto" }, {} };
+const FormSpec KK3 { Kihon + "KK3.jfm", { "Kikai", "TendonSyubetu", "Gurauto", "Haigou" }, {} };
+const FormSpec KK3Gyou { Kihon + "KK3Gyou.jfm", { "Title", "Kikaku", "Ryuubei", "Batti" }, {} };
+const FormSpec KK3_3 { Kihon + "KK3-3.jfm", { "Sagyou" }, {} };
+const FormSpec KK4 { Kihon + "KK4.jfm", { "Set", "Torituke", "Yuatu", "ZuMidashi" }, { "Zu" } };
+const FormSpec KK5 { Kihon + "KK5.jfm",
+    QStringList { "Moji", "Sakukoukei1", "Sakukoukei2", "Anctaityou1", "Anctaityou2", "Keikakukajyuu1",
+        "Keikakukajyuu2", "Tendon", "Kyoyou", "Koufukukajyuu", "MasatuTaumax", "Gobi1" }
+        + numbered("Masatuteikou", 3),
+    {} };
+const FormSpec KK5_1_1 { Kihon + "KK5-1(1).jfm", { "Moji", "Moji1", "Moji2", "Moji3" }, {} };
+const FormSpec KK5_1_1Bunsan { Kihon + "KK5-1(1)Bunsan.jfm", { "Syoki" }, {} };
+const FormSpec KK5_1_2 { Kihon + "KK5-1(2).jfm", { "cicle" }, {} };
+const FormSpec KK5_1 { Kihon + "KK5-1.jfm",
+    { "Tisou", "HojiShinki", "HojiRireki", "Gobi3", "Gobi4", "saikaTitle", "ZoukajiTitle", "Zouka", "ZoukajiTani",
+        "GenkajiTitle", "Genka", "GenkajiTani" },
+    Figure };
+const FormSpec KK7 { Kihon + "KK7.jfm", { "Matome" }, {} };
+const FormSpec KK7_Jyouken { Kihon + "KK7_Jyouken.jfm", {}, {} };
+const FormSpec KK7_Kekka { Kihon + "KK7_Kekka.jfm", {}, {} };
+const FormSpec KK7_1 { Kihon + "KK7_1.jfm", { "Derutae", "Tyuusyaku", "Tug" }, { "IMAGE", "IMAGE_2" } };
+const FormSpec KK7_2_1 { Kihon + "KK7_2_1.jfm", { "Hani", "Shiki1", "Sonshitu" }, {} };
+const FormSpec KK7_2_2 { Kihon + "KK7_2_2.jfm", {}, Figure };
+const FormSpec KK7_3 { Kihon + "KK7_3.jfm", { "shikiN", "Derutae", "DerutaT", "Es", "As", "LDashsf", "Comment" }, {} };
+const FormSpec KK7_4 { Kihon + "KK7_4.jfm",
+    { "syo", "HikinukiMoji1", "HikinukiMoji2", "Hikinuki3", "Sakukou2", "AncTaityou2", "Masatu", "HikinukiMoji3",
+        "Masatu2" },
+    {} };
+
+const FormSpec KK6Title { Iji + "KK6Title.jfm", {}, {} };
+const FormSpec KK6Jyouken { Iji + "KK6Jyouken.jfm",
+    { "Syoki1", "Saidai1", "Jiyuutyou1", "Danseikeisuu1", "Danmenseki1", "Tyuusyaku" }, {} };
+const FormSpec Iji_Lsf_Title { Iji + "Iji_Lsf_Title.jfm", { "Syo" }, {} };
+const FormSpec Iji_Lsf_Masatu { Iji + "Iji_Lsf_Masatu.jfm", { "Lr", "Lf", "La", "Lr_2", "Lf_2", "Lsf" }, {} };
+const FormSpec Iji_Lsf_MasatuSEEE { Iji + "Iji_Lsf_MasatuSEEE.jfm", { "M1" }, {} };
+const FormSpec Iji_Lsf_AssyukuSEEE { Iji + "Iji_Lsf_AssyukuSEEE.jfm", { "M2" }, {} };
+const FormSpec Iji_Lsf_SentanShiatu { Iji + "Iji_Lsf_SentanShiatu.jfm",
+    { "Lr", "Lf", "La", "Lr_2", "Lf_2", "La_2", "Lsf" }, {} };
+const FormSpec Iji_Lsf_Model { Iji + "Iji_Lsf_Model.jfm", {}, Figure };
+const FormSpec Iji_Lsf_Jyouken { Iji + "Iji_Lsf_Jyouken.jfm",
+    { "L", "Lr", "Lf", "La", "TaikataiNum", "Tani_1", "Kumi", "Tani_2" }, {} };
+const FormSpec Iji_Lsf_TaikataiGyou { Iji + "Iji_Lsf_TaikataiGyou.jfm", { "Taikatai", "PCNum", "Kankaku", "Lab", "N" },
+    {} };
+const FormSpec Iji_Lsf_TaikataiGoukei { Iji + "Iji_Lsf_TaikataiGoukei.jfm", { "PCNum", "N" }, {} };
+const FormSpec Iji_Lsf_Shiki { Iji + "Iji_Lsf_Shiki.jfm", {}, {} };
+const FormSpec Iji_Lsf_Shiki2 { Iji + "Iji_Lsf_Shiki2.jfm", {}, {} };
+const FormSpec Iji_Lsf_Shiki_DHP { Iji + "Iji_Lsf_Shiki_DHP.jfm", {}, {} };
+const FormSpec Iji_Lsf_Shiki_DHP2 { Iji + "Iji_Lsf_Shiki_DHP2.jfm", {}, {} };
+const FormSpec Iji_Lsf_Lsf { Iji + "Iji_Lsf_Lsf.jfm", { "Kumi", "N", "Lsf" }, {} };
+const FormSpec Iji_Lsf_LsfAns { Iji + "Iji_Lsf_LsfAns.jfm", { "Jiyuutyo", "Ans" }, {} };
+const FormSpec Sadou_Syoki_Title { Iji + "Sadou_Syoki_Title.jfm", LoadPerStrand, {} };
+const FormSpec Sadou_Syoki_K { Iji + "Sadou_Syoki_K.jfm", StrandModulus, {} };
+const FormSpec Sadou_Syoki_D { Iji + "Sadou_Syoki_D.jfm", BodyRow + QStringList { "K" }, {} };
+const FormSpec Sadou_Syoki_ShikiD { Iji + "Sadou_Syoki_ShikiD.jfm", {}, {} };
+const std::array<FormSpec, 5> Sadou_Syoki_T { {
+    { Iji + "Sadou_Syoki_T1.jfm", { "Shiki", "R" }, {} },
+    { Iji + "Sadou_Syoki_T2.jfm", { "Shiki", "R" }, {} },
+    { Iji + "Sadou_Syoki_T3.jfm", { "Shiki", "R" }, {} },
+    { Iji + "Sadou_Syoki_T4.jfm", { "Shiki", "R" }, {} },
+    { Iji + "Sadou_Syoki_T5.jfm", { "Shiki", "R" }, {} },
+} };
+const FormSpec Sadou_Syoki_Syoki { Iji + "Sadou_Syoki_Syoki.jfm", { "Saisyuu", "Syoki" }, {} };
+const FormSpec Iji_Oreten_Tb { Iji + "Iji_Oreten_Tb.jfm", LoadPerStrand, {} };
+const FormSpec Iji_Oreten_Nobi { Iji + "Iji_Oreten_Nobi.jfm", StrandModulus, {} };
+const FormSpec Iji_Oreten_Sa { Iji + "Iji_Oreten_Sa.jfm", BodyRow, {} };
+const FormSpec Iji_Oreten_OretenShiki { Iji + "Iji_Oreten_OretenShiki.jfm", {}, {} };
+const FormSpec Iji_Oreten_Oreten { Iji + "Iji_Oreten_Oreten.jfm", { "Shiki", "F" }, {} };
+const FormSpec Iji_Oreten_Syoki { Iji + "Iji_Oreten_Syoki.jfm", { "Kasan", "Saisyuu", "Syoki" }, {} };
+const FormSpec Iji_Oreten_Syoki_0 { Iji + "Iji_Oreten_Syoki_0.jfm", { "Syo" }, {} };
+
 const std::vector<const FormSpec*>& allForms()
 {
     static const std::vector<const FormSpec*> all {
@@ -178,6 +264,61 @@ const std::vector<const FormSpec*>& allForms()
         &Masatusonshitu,
         &MasatusonshituShitei,
         &Masatusonshitu2point,
+        &Hyoushi,
+        &Sousoku,
+        &Gaiyou,
+        &KK2,
+        &KK3,
+        &KK3Gyou,
+        &KK3_3,
+        &KK4,
+        &KK5,
+        &KK5_1_1,
+        &KK5_1_1Bunsan,
+        &KK5_1_2,
+        &KK5_1,
+        &KK7,
+        &KK7_Jyouken,
+        &KK7_Kekka,
+        &KK7_1,
+        &KK7_2_1,
+        &KK7_2_2,
+        &KK7_3,
+        &KK7_4,
+        &KK6Title,
+        &KK6Jyouken,
+        &Iji_Lsf_Title,
+        &Iji_Lsf_Masatu,
+        &Iji_Lsf_MasatuSEEE,
+        &Iji_Lsf_AssyukuSEEE,
+        &Iji_Lsf_SentanShiatu,
+        &Iji_Lsf_Model,
+        &Iji_Lsf_Jyouken,
+        &Iji_Lsf_TaikataiGyou,
+        &Iji_Lsf_TaikataiGoukei,
+        &Iji_Lsf_Shiki,
+        &Iji_Lsf_Shiki2,
+        &Iji_Lsf_Shiki_DHP,
+        &Iji_Lsf_Shiki_DHP2,
+        &Iji_Lsf_Lsf,
+        &Iji_Lsf_LsfAns,
+        &Sadou_Syoki_Title,
+        &Sadou_Syoki_K,
+        &Sadou_Syoki_D,
+        &Sadou_Syoki_ShikiD,
+        &Sadou_Syoki_T[0],
+        &Sadou_Syoki_T[1],
+        &Sadou_Syoki_T[2],
+        &Sadou_Syoki_T[3],
+        &Sadou_Syoki_T[4],
+        &Sadou_Syoki_Syoki,
+        &Iji_Oreten_Tb,
+        &Iji_Oreten_Nobi,
+        &Iji_Oreten_Sa,
+        &Iji_Oreten_OretenShiki,
+        &Iji_Oreten_Oreten,
+        &Iji_Oreten_Syoki,
+        &Iji_Oreten_Syoki_0,
     };
     return all;
 }

@@ -6,12 +6,13 @@
 
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <vector>
 
 namespace tessaro::forms {
 
 struct FormSpec {
-    QString file; // file name in the Report folder, e.g. "DataSheetKoumoku.jfm"
+    QString file; // file in the Report folder, e.g. "DataSheetKoumoku.jfm", "Syorui/Hyoushi.jfm"
     QStringList fields; // text fields the code fills
     QStringList images; // image fields the code fills
 
@@ -92,6 +93,60 @@ extern const FormSpec KekkaItiranSyousaiBar;
 extern const FormSpec Masatusonshitu;
 extern const FormSpec MasatusonshituShitei;
 extern const FormSpec Masatusonshitu2point;
+// Plan and report documents: cover, general rules and outline (Report/Syorui).
+extern const FormSpec Hyoushi;
+extern const FormSpec Sousoku;
+extern const FormSpec Gaiyou;
+// Chapters of the basic investigation plan and report (Syorui/KihonKeikakusyo).
+extern const FormSpec KK2; // 2 the test anchor
+extern const FormSpec KK3; // 3 construction method, head of the mix table
+extern const FormSpec KK3Gyou; // one row of the mix table
+extern const FormSpec KK3_3; // 3-3 work procedure
+extern const FormSpec KK4; // 4 test equipment with the jack sketch
+extern const FormSpec KK5; // 5 (1) planned maximum load
+extern const FormSpec KK5_1_1; // 5 (2) initial load
+extern const FormSpec KK5_1_1Bunsan; // 5 (2) initial load of a load-distribution anchor
+extern const FormSpec KK5_1_2; // 5 (3) loading cycles
+extern const FormSpec KK5_1; // 5-1 holding times with the load-plan graph
+extern const FormSpec KK7; // 7 results: the summary
+extern const FormSpec KK7_Jyouken; // 7 of the plan: the items judged
+extern const FormSpec KK7_Kekka; // 7 of the report: where the results are
+extern const FormSpec KK7_1; // 7-1 head displacement
+extern const FormSpec KK7_2_1; // 7-2 friction loss
+extern const FormSpec KK7_2_2; // 7-2 its chart
+extern const FormSpec KK7_3; // 7-3 apparent free length
+extern const FormSpec KK7_4; // 7-4 ultimate pull-out force
+// Data arrangement and the free-length and initial-load sheets (Report/IjiSadouItem).
+extern const FormSpec KK6Title;
+extern const FormSpec KK6Jyouken;
+extern const FormSpec Iji_Lsf_Title;
+extern const FormSpec Iji_Lsf_Masatu; // type 0
+extern const FormSpec Iji_Lsf_MasatuSEEE; // type 1
+extern const FormSpec Iji_Lsf_AssyukuSEEE; // type 2
+extern const FormSpec Iji_Lsf_SentanShiatu; // types 4 and 5
+extern const FormSpec Iji_Lsf_Model; // load distribution (type 3) from here on
+extern const FormSpec Iji_Lsf_Jyouken;
+extern const FormSpec Iji_Lsf_TaikataiGyou;
+extern const FormSpec Iji_Lsf_TaikataiGoukei;
+extern const FormSpec Iji_Lsf_Shiki;
+extern const FormSpec Iji_Lsf_Shiki2;
+extern const FormSpec Iji_Lsf_Shiki_DHP;
+extern const FormSpec Iji_Lsf_Shiki_DHP2;
+extern const FormSpec Iji_Lsf_Lsf;
+extern const FormSpec Iji_Lsf_LsfAns;
+extern const FormSpec Sadou_Syoki_Title; // initial load, differential pulling head
+extern const FormSpec Sadou_Syoki_K;
+extern const FormSpec Sadou_Syoki_D;
+extern const FormSpec Sadou_Syoki_ShikiD;
+extern const std::array<FormSpec, 5> Sadou_Syoki_T; // T1..T5: the load on body 1..5
+extern const FormSpec Sadou_Syoki_Syoki;
+extern const FormSpec Iji_Oreten_Tb; // initial load, strand groups tensioned in turn
+extern const FormSpec Iji_Oreten_Nobi;
+extern const FormSpec Iji_Oreten_Sa;
+extern const FormSpec Iji_Oreten_OretenShiki;
+extern const FormSpec Iji_Oreten_Oreten;
+extern const FormSpec Iji_Oreten_Syoki;
+extern const FormSpec Iji_Oreten_Syoki_0; // the calculation cannot be carried out
 
 const std::vector<const FormSpec*>& allForms();
 

@@ -10,7 +10,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 namespace tessaro {
@@ -213,17 +212,8 @@ bool SaveDataFile(const QString& path)
     Project& p = project();
     p.Record.SavedTestCategory = p.TestCategory;
     MakeVersionTexts();
-    QByteArray bytes = encodeProject(p);
-
-    // Written beside the target and renamed over it only when complete, so a
-    // failed save leaves the previous file as it was.
-    QSaveFile file(path);
-    bool ok = file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
-    if (!ok) {
-        showMessage(writeFailureText(path, bytes.size(), file.errorString()) + "\n\n" + QStringLiteral("ファイル名：") + path,
-                    MsgIcon::Exclamation);
+    if (!SaveWholeFile(path, encodeProject(p)))
         return false;
-    }
     p.FromOlderRelease = false;
     return true;
 }

@@ -80,6 +80,11 @@ QJsonValue valueOf(const T& value)
 
 QJsonObject anchorToJson(const AnchorRecord& anchor) { return objectOf(anchor); }
 
+QJsonObject documentTextsToJson(const DocumentSettings& settings, const std::array<DocumentText, 4>& texts)
+{
+    return { { "DocumentSettings", objectOf(settings) }, { "DocumentTexts", valueOf(texts) } };
+}
+
 QJsonValue floatToJson(float value) { return floatValue(value); }
 
 QJsonObject projectToJson(const Project& p, const QString& release, const QStringList& leftOut)

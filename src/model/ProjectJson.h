@@ -14,6 +14,9 @@ namespace tessaro {
 // that writes those arrays one element at a time).
 QJsonObject projectToJson(const Project& p, const QString& release, const QStringList& leftOut = {});
 QJsonObject anchorToJson(const AnchorRecord& anchor);
+// The document texts of the four families as a format file holds them:
+// "DocumentSettings" and "DocumentTexts" under their record field names.
+QJsonObject documentTextsToJson(const DocumentSettings& settings, const std::array<DocumentText, 4>& texts);
 // A single as the dump writes it: its shortest exact decimal form.
 QJsonValue floatToJson(float value);
 

@@ -1,7 +1,10 @@
 #include "model/WriteFailure.h"
 
+#include "model/UserMessage.h"
+
 #include <QDir>
 #include <QFileInfo>
+#include <QSaveFile>
 #include <QStorageInfo>
 
 namespace tessaro {
@@ -69,6 +72,17 @@ QString writeFailureText(const QString& path, qint64 bytes, const QString& syste
     else if (problem == WriteProblem::NoFolder || problem == WriteProblem::DiskFull)
         place = QFileInfo(path).absolutePath();
     return writeProblemText(problem, place, systemText);
+}
+
+bool SaveWholeFile(const QString& path, const QByteArray& bytes)
+{
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+        return true;
+    showMessage(
+        writeFailureText(path, bytes.size(), file.errorString()) + "\n\n" + QStringLiteral("ファイル名：") + path,
+        MsgIcon::Exclamation);
+    return false;
 }
 
 } // namespace tessaro

@@ -4,6 +4,7 @@
 // read-only, a full disk; else the system's own description, which a short
 // write often leaves empty or as "Unknown error".
 
+#include <QByteArray>
 #include <QString>
 
 namespace tessaro {
@@ -17,5 +18,10 @@ WriteProblem writeProblemOf(const QString& path, qint64 bytes);
 QString writeProblemText(WriteProblem problem, const QString& place, const QString& systemText);
 // Both at once, for a write of `path` that failed.
 QString writeFailureText(const QString& path, qint64 bytes, const QString& systemText);
+
+// Saves a file whole: written beside the target and renamed over it only when
+// complete, so that a failed save leaves the previous file as it was. A failure
+// is told to the user (why, and the file name); false then.
+bool SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace tessaro

@@ -1,5 +1,7 @@
 #include "shell/MainCommands.h"
 
+#include "documents/DocumentFamily.h"
+#include "documents/frmDocumentWizard.h"
 #include "documents/frmExcelOption.h"
 #include "documents/frmPrintSyogen.h"
 #include "evaluation/CycleEvaluation.h"
@@ -98,6 +100,13 @@ void changedLengths(frmMain& m, bool changed)
     changedAnchor(m, true);
 }
 
+// The plan or report wizard of the project's test. The documents of the
+// quality-assurance tests are not composed yet: their wizards stay closed.
+void openDocumentWizard(frmMain& m, bool report)
+{
+    changedAnchor(m, frmDocumentWizard::ShowForm(&m, documentFamily(project().TestCategory, report)));
+}
+
 // The product decides the tensioning method, which the anchor already carries:
 // a product of another method is refused.
 void chooseProduct(frmMain& m)
@@ -143,8 +152,8 @@ const std::vector<MainCommand>& mainCommands()
         { { "MenuView_1", "Input" }, true, [](frmMain& m) { changedAnchor(m, frmDataInput1::ShowForm(&m)); } },
         { { "MenuView_2", "Graph" }, true, [](frmMain& m) { changedAnchor(m, frmGRAPH::ShowForm(&m)); } },
         { { "MenuView_3", "Effect" }, true, [](frmMain& m) { frmEffect::ShowForm(&m); } },
-        { { "MenuViewPrint_1", "Keikaku" }, true, nullptr }, // plan document
-        { { "MenuViewPrint_2", "Houkoku" }, true, nullptr }, // report document
+        { { "MenuViewPrint_1", "Keikaku" }, true, [](frmMain& m) { openDocumentWizard(m, false); }, pullOutTest },
+        { { "MenuViewPrint_2", "Houkoku" }, true, [](frmMain& m) { openDocumentWizard(m, true); }, pullOutTest },
         { { "Kirikae" }, false, [](frmMain& m) { m.Kirikae_Click(); } },
         { { "MenuHyouHyouji", "HyouHyouji" }, false, [](frmMain& m) { m.MenuHyouHyouji_Click(); }, qualityWithAnchors },
         { { "MenuShiken", "Shiken" }, false, [](frmMain& m) { m.MenuShiken_Click(); } },

@@ -1,6 +1,6 @@
 #include "shell/frmFileName.h"
 
-#include "model/AppPaths.h"
+#include "documents/DocumentFamily.h"
 #include "model/UserMessage.h"
 #include "model/basMainData.h"
 #include "ui/EntryBoxes.h"
@@ -30,12 +30,8 @@ bool validFileName(const QString& name)
 
 frmFileName::Family frmFileName::familyOf(int testCategory, Document document)
 {
-    const bool basic = testCategory == 0;
-    if (document == Plan)
-        return basic ? Family { paths::data("FormatFile/KihonKeikaku"), ".kkf" }
-                     : Family { paths::data("FormatFile/HinshituKeikaku"), ".hkf" };
-    return basic ? Family { paths::data("FormatFile/KihonHoukoku"), ".khf" }
-                 : Family { paths::data("FormatFile/HinshituHoukoku"), ".hhf" };
+    const DocumentFamily family = documentFamily(testCategory, document == Report);
+    return { formatFolder(family), familyInfo(family).extension };
 }
 
 frmFileName::frmFileName(Document document, QWidget* parent)

@@ -64,6 +64,40 @@ QString reading(double load, int cycle)
     return QString::number(10 + (load - 50) / 10 + 0.05 * cycle, 'f', 2);
 }
 
+// A new project through the start window's button: the works title, then one
+// anchor with the first jack of the list.
+void newProject(frmMain& main, ui::ModalScript& modal, const char* button, const QString& works)
+{
+    modal.expect("frmTitle", [works](QDialog& d) {
+        d.findChild<QLineEdit*>("TxtKouji")->setText(works);
+        d.findChild<QPushButton*>("Command1_0")->click();
+    });
+    test::expectTestConditions(modal, 1);
+    frmStart start(&main);
+    start.findChild<QPushButton*>(button)->click();
+    ASSERT_EQ(start.resultCode(), frmStart::NewProject);
+}
+
+// The measurement window: the dial gauge set at 10.00 and read on every row
+// of the generated sheet; the readings stored on closing. Returns the rows.
+int typeReadings(frmMain& main, ui::ModalScript& modal, MessageScript& messages)
+{
+    int rows = 0;
+    modal.expect("frmDataInput1", [&rows](QDialog& d) {
+        auto* grid = d.findChild<ui::SpreadGrid*>("vaSpread1");
+        rows = grid->MaxRows();
+        grid->EnterText(frmDataInput1::ColInitial1, 1, "10.00");
+        for (int row = 1; row <= rows; ++row)
+            grid->EnterText(frmDataInput1::ColMeasured1, row,
+                reading(grid->GetText(frmDataInput1::ColLoad, row).toDouble(),
+                    grid->GetText(frmDataInput1::ColCycle, row).toInt()));
+        d.findChild<QPushButton*>("CmdOKCancel")->click();
+    });
+    messages.answer(AnswerYes); // store the readings
+    test::command(main, "MenuView_1");
+    return rows;
+}
+
 } // namespace
 
 TEST(Road, MultiCycleTestFromNewProjectToSavedFile)
@@ -72,17 +106,7 @@ TEST(Road, MultiCycleTestFromNewProjectToSavedFile)
     ui::ModalScript modal;
     MessageScript messages;
 
-    // New quality-assurance project: works title, then one anchor with the first jack.
-    modal.expect("frmTitle", [](QDialog& d) {
-        d.findChild<QLineEdit*>("TxtKouji")->setText(QStringLiteral("県道改良工事"));
-        d.findChild<QPushButton*>("Command1_0")->click();
-    });
-    test::expectTestConditions(modal, 1);
-    {
-        frmStart start(&main);
-        start.findChild<QPushButton*>("CmdNewFile_1")->click();
-        ASSERT_EQ(start.resultCode(), frmStart::NewProject);
-    }
+    newProject(main, modal, "CmdNewFile_1", QStringLiteral("県道改良工事"));
     Project& p = project();
     ASSERT_EQ(p.Record.AnchorCount, 1);
     ASSERT_GT(p.anchor(1).Jack.PointCount, 1); // the jack's calibration came from the database
@@ -107,20 +131,7 @@ TEST(Road, MultiCycleTestFromNewProjectToSavedFile)
     EXPECT_NE(p.Record.Schedules[0].SetFlag, 0);
 
     // Readings: the sheet is generated; the dial gauge is set at 10.00 and read on every row.
-    int rows = 0;
-    modal.expect("frmDataInput1", [&rows](QDialog& d) {
-        auto* grid = d.findChild<ui::SpreadGrid*>("vaSpread1");
-        rows = grid->MaxRows();
-        grid->EnterText(frmDataInput1::ColInitial1, 1, "10.00");
-        for (int row = 1; row <= rows; ++row)
-            grid->EnterText(frmDataInput1::ColMeasured1, row,
-                reading(grid->GetText(frmDataInput1::ColLoad, row).toDouble(),
-                    grid->GetText(frmDataInput1::ColCycle, row).toInt()));
-        EXPECT_EQ(grid->GetText(frmDataInput1::ColElongation, rows), "0.30");
-        d.findChild<QPushButton*>("CmdOKCancel")->click();
-    });
-    messages.answer(AnswerYes); // store the readings
-    test::command(main, "MenuView_1");
+    const int rows = typeReadings(main, modal, messages);
     ASSERT_GT(rows, 6 * 4);
     AnchorRecord& a = p.anchor(1);
     ASSERT_EQ(a.ReadingCount, rows);
@@ -157,16 +168,7 @@ TEST(Road, PullOutTestFromNewProjectToMeasurementInput)
     frmMain main;
     ui::ModalScript modal;
     MessageScript messages;
-    modal.expect("frmTitle", [](QDialog& d) {
-        d.findChild<QLineEdit*>("TxtKouji")->setText(QStringLiteral("基本調査試験工事"));
-        d.findChild<QPushButton*>("Command1_0")->click();
-    });
-    test::expectTestConditions(modal, 1);
-    {
-        frmStart start(&main);
-        start.findChild<QPushButton*>("CmdNewFile_0")->click();
-        ASSERT_EQ(start.resultCode(), frmStart::NewProject);
-    }
+    newProject(main, modal, "CmdNewFile_0", QStringLiteral("基本調査試験工事"));
     ASSERT_TRUE(project().isBasic());
     EXPECT_EQ(test::textOf(main, "LblCmbKihon"), QStringLiteral("基本調査試験(引抜き試験)"));
 
@@ -222,19 +224,7 @@ TEST(Road, PullOutTestFromNewProjectToMeasurementInput)
     test::command(main, "CmdKousokutyou");
 
     // Readings, the graphs and the particulars list, as for any test.
-    int rows = 0;
-    modal.expect("frmDataInput1", [&rows](QDialog& d) {
-        auto* grid = d.findChild<ui::SpreadGrid*>("vaSpread1");
-        rows = grid->MaxRows();
-        grid->EnterText(frmDataInput1::ColInitial1, 1, "10.00");
-        for (int row = 1; row <= rows; ++row)
-            grid->EnterText(frmDataInput1::ColMeasured1, row,
-                reading(grid->GetText(frmDataInput1::ColLoad, row).toDouble(),
-                    grid->GetText(frmDataInput1::ColCycle, row).toInt()));
-        d.findChild<QPushButton*>("CmdOKCancel")->click();
-    });
-    messages.answer(AnswerYes); // store the readings
-    test::command(main, "MenuView_1");
+    const int rows = typeReadings(main, modal, messages);
     ASSERT_GT(rows, 6 * 4);
     EXPECT_EQ(a.ReadingCount, rows);
     modal.expect("frmGRAPH", [](QDialog& d) {
