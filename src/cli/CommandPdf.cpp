@@ -11,6 +11,7 @@
 #include "documents/FrictionLossSheet.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
+#include "documents/QualityDocument.h"
 #include "documents/ReportEngine.h"
 #include "documents/ResultListDocuments.h"
 #include "evaluation/CycleEvaluation.h"
@@ -198,6 +199,42 @@ bool composeBasicReport(ReportEngine& engine, const PdfRequest& request, QString
     return composeBasicDocument(engine, DocumentFamily::BasicReport, request, error);
 }
 
+// The plan or the report of the quality-assurance tests of the anchors asked
+// for, else of those chosen for the project's documents.
+bool composeQualityDocument(ReportEngine& engine, DocumentFamily family, const PdfRequest& request, QString* error)
+{
+    if (project().isBasic()) {
+        *error = QStringLiteral("%1 is not a quality-assurance project").arg(request.file);
+        return false;
+    }
+    std::vector<int> anchors = chosenReportAnchors(project());
+    if (request.options.contains("anchors")) {
+        int first = 1, last = 1;
+        if (!anchorRange(request, &first, &last, error))
+            return false;
+        anchors.clear();
+        for (int n = first; n <= last; ++n)
+            anchors.push_back(n);
+    }
+    if (anchors.empty()) {
+        *error = QStringLiteral("%1 has no anchor to print").arg(request.file);
+        return false;
+    }
+    if (!PrintQualityDocument(engine, project(), family, anchors))
+        *error = notWritten(request);
+    return error->isEmpty();
+}
+
+bool composeQualityPlan(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    return composeQualityDocument(engine, DocumentFamily::QualityPlan, request, error);
+}
+
+bool composeQualityReport(ReportEngine& engine, const PdfRequest& request, QString* error)
+{
+    return composeQualityDocument(engine, DocumentFamily::QualityReport, request, error);
+}
+
 const std::vector<PdfKind>& kinds()
 {
     static const std::vector<PdfKind> all {
@@ -214,6 +251,8 @@ const std::vector<PdfKind>& kinds()
         { "friction", true, {}, {}, "(basic investigation)", composeFrictionLoss },
         { "basic-plan", true, {}, {}, "(basic investigation)", composeBasicPlan },
         { "basic-report", true, {}, {}, "(basic investigation with its friction loss set)", composeBasicReport },
+        { "quality-plan", true, {}, { "anchors" }, "[--anchors A-B] (quality assurance)", composeQualityPlan },
+        { "quality-report", true, {}, { "anchors" }, "[--anchors A-B] (quality assurance)", composeQualityReport },
     };
     return all;
 }

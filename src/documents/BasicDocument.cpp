@@ -3,11 +3,10 @@
 #include "documents/AnchorListDocument.h"
 #include "documents/AnchorListTexts.h"
 #include "documents/BasicChapters.h"
+#include "documents/CommonChapters.h"
 #include "documents/DocumentPages.h"
 #include "documents/FreeLengthSheets.h"
-#include "documents/JackSketch.h"
 #include "documents/ChartPicture.h"
-#include "documents/DocumentInfo.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
@@ -16,7 +15,6 @@
 #include "evaluation/PullOutResistance.h"
 #include "model/NumberFormat.h"
 #include "model/ProjectRecord.h"
-#include "model/UserMessage.h"
 #include "planning/TestKinds.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/GraphNames.h"
@@ -33,12 +31,9 @@ using report::Fields;
 using report::ReportEngine;
 
 const QString Load = QStringLiteral("#####0.00");
-const QString SketchCaption = QStringLiteral("【ジャッキの略図】");
 // Texts of the report's templates are set 10.5 pt; free texts wrap in fields this wide.
 constexpr double BodyPoints = 10.5;
 constexpr int WideText = 17300;
-// Free space above a chapter that follows another on the same page.
-constexpr int ChapterGap = 700;
 
 // A load of the load plan as printed: blank when not given.
 QString loadText(double kN)
@@ -49,29 +44,6 @@ QString loadText(double kN)
 QString kilonewtons(double kN)
 {
     return kN > 0 ? loadText(kN) + QStringLiteral(" kN") : QString();
-}
-
-void drawCover(ReportEngine& engine, const Project& p, DocumentFamily family, const DocumentInputs& in)
-{
-    const auto [prime, sub]
-        = coverContractorLines(p.Record.PrimeContractor, p.Record.Subcontractor, in.subcontractorShown);
-    engine.DrawForm(forms::Hyoushi.path(), 0,
-        { { "MainTitle", planReportTitle(family) }, { "Kouji", in.worksNameOnCover ? p.Record.WorksName : QString() },
-            { "Hizuke", in.date }, { "MotoKaisyamei", prime }, { "ShitaKaisyamei", sub } });
-    engine.NewPage();
-}
-
-void drawOutline(const BasicChapterContext& c)
-{
-    c.pages.place(forms::Sousoku,
-        { { "Sousoku",
-            generalRulesSentence(planReportTitle(c.family), c.p.Record.WorksName, documentTestName(c.p, &c.anchor)) } });
-    static const char* names[OutlineItemCount] = { "Koujimei", "Basyo", "Kikan", "Sekou", "Sekininsya", "Mokuteki",
-        "AnchorSekoukaisya", "sekoushi", "bunken", "softname" };
-    Fields outline;
-    for (int i = 0; i < OutlineItemCount; ++i)
-        outline.insert(names[i], c.inputs.outline[std::size_t(i)]);
-    c.pages.place(forms::Gaiyou, outline);
 }
 
 void drawTestAnchor(const BasicChapterContext& c)
@@ -118,21 +90,6 @@ void drawConstruction(const BasicChapterContext& c)
     }
     const QString text = steps.join(QLatin1Char('\n'));
     c.pages.place(forms::KK3_3, { { "Sagyou", text } }, {}, 700 + wrappedTextHeight(text, WideText, BodyPoints) + 500);
-}
-
-void drawEquipment(const BasicChapterContext& c, const QString& sketch)
-{
-    const DocumentInputs& in = c.inputs;
-    Fields texts { { "Set", in.jack[0] }, { "Torituke", in.jack[1] }, { "Yuatu", in.jack[2] } };
-    // Without the sketch the chapter ends below the three texts.
-    constexpr int TextsHeight = 7700;
-    c.pages.space(ChapterGap);
-    if (!in.sketchShown) {
-        c.pages.place(forms::KK4, texts, {}, TextsHeight);
-        return;
-    }
-    texts.insert("ZuMidashi", SketchCaption);
-    c.pages.place(forms::KK4, texts, sketch.isEmpty() ? Fields {} : Fields { { "Zu", sketch } });
 }
 
 void drawLoadPlan(const BasicChapterContext& c)
@@ -234,17 +191,6 @@ void drawDataArrangement(const BasicChapterContext& c)
         drawInitialLoadSheets(c.pages, a, false, QStringLiteral("６－３．"), c.family);
 }
 
-// The notice of a sketch that cannot be printed; the usable file or "".
-PreparedSketch sketchOf(const DocumentInputs& in)
-{
-    if (!in.sketchShown)
-        return {};
-    PreparedSketch sketch = prepareSketch(in.sketchPath);
-    if (sketch.state != SketchState::Usable)
-        showMessage(sketchNotice(sketch.state), MsgIcon::Information);
-    return sketch;
-}
-
 } // namespace
 
 bool showsApparentFreeLength(const AnchorRecord& evaluated)
@@ -267,18 +213,14 @@ bool PrintBasicDocument(ReportEngine& engine, const Project& p, DocumentFamily f
     const DocumentInputs inputs = documentInputs(p, family);
     const PreparedSketch sketch = sketchOf(inputs);
 
-    engine.setFormName(forms::Hyoushi.path());
-    engine.setCharOverFlow(1);
-    engine.Start();
-    engine.setTitle(documentTitle(planReportTitle(family), p));
-    engine.setSubject(anchorRangeSubject(p, 1, 1));
+    startPlanReport(engine, p, family, 1, 1);
     drawCover(engine, p, family, inputs);
     DocumentPages pages(engine);
     const BasicChapterContext c { pages, p, anchor, family, inputs };
-    drawOutline(c);
+    drawGeneralRulesAndOutline(pages, p, family, inputs, documentTestName(p, &anchor));
     drawTestAnchor(c);
     drawConstruction(c);
-    drawEquipment(c, sketch.file);
+    drawEquipment(pages, forms::KK4, inputs, sketch.file);
     pages.newPage();
     drawLoadPlan(c);
     drawHoldingTimes(c);

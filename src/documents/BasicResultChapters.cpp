@@ -1,10 +1,12 @@
 #include "documents/BasicChapters.h"
 
 #include "documents/BasicDocument.h"
+#include "documents/CommonChapters.h"
 #include "documents/ChartPicture.h"
 #include "documents/DocumentPages.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/ReportForms.h"
+#include "documents/TestGraphPicture.h"
 #include "evaluation/FrictionLossTexts.h"
 #include "evaluation/UltimatePullOut.h"
 #include "graphs/FrictionLossChart.h"
@@ -20,22 +22,8 @@ namespace {
 
 using report::Fields;
 
-constexpr double BodyPoints = 10.5;
-constexpr int SummaryWidth = 17700;
-// The report's charts span the text width, a little over twice as wide as high.
-constexpr QSize ResultChartSize(720, 340);
+// The friction-loss chart spans the text width like the test graphs, a little higher.
 constexpr QSize FrictionChartSize(720, 380);
-
-// A test graph of the evaluated anchor in the graph window's saved appearance.
-report::Picture testGraphPicture(const QString& name, const AnchorRecord& a, TestGraph graph)
-{
-    ChartData chart;
-    if (graph == TestGraph::PlasticElastic)
-        drawPlasticElasticGraph(chart, a, false);
-    else
-        drawLoadDisplacementGraph(chart, a);
-    return chartPicture(name, std::move(chart), savedTestGraphFormat(graph), ResultChartSize);
-}
 
 QString twoDecimals(double value)
 {
@@ -53,8 +41,8 @@ void drawHeadDisplacement(const BasicChapterContext& c)
             { "Tyuusyaku", QStringLiteral("※ 7-2参照") },
             { "Tug", a.UltimatePullOutText.isEmpty() ? QStringLiteral("－") : twoDecimals(tug) } },
         {}, -1,
-        { { "IMAGE", testGraphPicture(QStringLiteral("TmpGphKK7_1"), a, TestGraph::LoadDisplacement) },
-            { "IMAGE_2", testGraphPicture(QStringLiteral("TmpGphKK7_2"), a, TestGraph::PlasticElastic) } });
+        { { "IMAGE", testGraphPicture(QStringLiteral("TmpGphKK7_1"), a, TestGraph::LoadDisplacement, ResultChartSize) },
+            { "IMAGE_2", testGraphPicture(QStringLiteral("TmpGphKK7_2"), a, TestGraph::PlasticElastic, ResultChartSize) } });
 }
 
 void drawFrictionLoss(const BasicChapterContext& c)
@@ -148,12 +136,11 @@ void drawUltimatePullOut(const BasicChapterContext& c, const QString& number)
 void drawResultsChapter(const BasicChapterContext& c)
 {
     const QString& summary = c.inputs.summary;
-    const int summaryHeight
-        = 1000 + (summary.isEmpty() ? 0 : wrappedTextHeight(summary, SummaryWidth, BodyPoints)) + 600;
+    const int height = summaryHeight(summary);
     const forms::FormSpec& closing = isReportFamily(c.family) ? forms::KK7_Kekka : forms::KK7_Jyouken;
     c.pages.space(800);
-    c.pages.makeRoom(summaryHeight + c.pages.heightOf(closing));
-    c.pages.place(forms::KK7, { { "Matome", summary } }, {}, summaryHeight);
+    c.pages.makeRoom(height + c.pages.heightOf(closing));
+    c.pages.place(forms::KK7, { { "Matome", summary } }, {}, height);
     c.pages.place(closing);
 }
 

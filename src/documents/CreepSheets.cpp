@@ -176,13 +176,12 @@ void startSheets(ReportEngine& engine, const forms::FormSpec& first)
     engine.Start();
 }
 
-// Draws the page of one anchor: a new page, then the blocks from SheetTop down.
+// Draws the sheet of one anchor on the page begun, its blocks from SheetTop down.
 void drawDisplacementSheet(ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
     const DisplacementJudgement& j, const ChartFormat& format)
 {
     ChartData chart;
     drawCreepDisplacement(chart, j);
-    engine.NewPage();
     int top = drawBlock(engine, forms::NewKuripuHeniTitle, SheetTop, headFields(p, anchor));
     top = drawBlock(
         engine, forms::NewKuripuHeniGraph, top, {}, curvePicture(n, std::move(chart), format, CreepGraphSize));
@@ -196,7 +195,6 @@ void drawCoefficientSheet(ReportEngine& engine, const Project& p, int n, const A
 {
     ChartData chart;
     drawCreepCurve(chart, j, chosenOnly);
-    engine.NewPage();
     Fields head = headFields(p, anchor);
     head.insert("Dankai", stageSentence(j));
     head.insert("Hani",
@@ -223,6 +221,7 @@ bool PrintCreepDisplacementSheet(ReportEngine& engine, const Project& p, int n, 
     const DisplacementJudgement& j, const ChartFormat& format)
 {
     startSheets(engine, forms::NewKuripuHeniTitle);
+    engine.NewPage();
     drawDisplacementSheet(engine, p, n, anchor, j, format);
     return engine.End();
 }
@@ -231,8 +230,30 @@ bool PrintCreepCoefficientSheet(ReportEngine& engine, const Project& p, int n, c
     const CoefficientJudgement& j, bool chosenOnly, const ChartFormat& format)
 {
     startSheets(engine, forms::Kuripuzu);
+    engine.NewPage();
     drawCoefficientSheet(engine, p, n, anchor, j, chosenOnly, format);
     return engine.End();
+}
+
+bool storedCreepSheetComputed(const Project& p, int n, const AnchorRecord& anchor)
+{
+    const CreepSettings settings = creepSettingsOf(p);
+    const CreepSelection& s = creepSelectionOf(p, n);
+    if (settings.edition == Edition2000)
+        return JudgeCreepCoefficient(anchor, s, settings).computable;
+    return creepSheetComputed(JudgeCreepDisplacement(anchor, s, settings));
+}
+
+void drawStoredCreepSheet(ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor)
+{
+    const CreepSettings settings = creepSettingsOf(p);
+    const CreepSelection& s = creepSelectionOf(p, n);
+    const ChartFormat format = designedCreepFormat();
+    if (settings.edition == Edition2000)
+        drawCoefficientSheet(
+            engine, p, n, anchor, JudgeCreepCoefficient(anchor, s, settings), s.CoefChosenOnly != 0, format);
+    else
+        drawDisplacementSheet(engine, p, n, anchor, JudgeCreepDisplacement(anchor, s, settings), format);
 }
 
 bool PrintoutAllAnchorHeni(ReportEngine& engine, const Project& p, int first, int last)
@@ -240,16 +261,10 @@ bool PrintoutAllAnchorHeni(ReportEngine& engine, const Project& p, int first, in
     const int count = p.isBasic() ? 1 : std::min<int>(p.anchorCount(), int(p.Record.Anchors.size()));
     first = std::max(first, 1);
     last = std::min(last, count);
-    const CreepSettings settings = creepSettingsOf(p);
-    const ChartFormat format = designedCreepFormat();
     startSheets(engine, forms::NewKuripuHeniTitle);
     for (int n = first; n <= last; ++n) {
-        const AnchorRecord& a = p.isBasic() ? p.Record.WorkingAnchor : p.Record.Anchors[std::size_t(n - 1)];
-        const CreepSelection& s = creepSelectionOf(p, n);
-        if (settings.edition == Edition2000)
-            drawCoefficientSheet(engine, p, n, a, JudgeCreepCoefficient(a, s, settings), s.CoefChosenOnly != 0, format);
-        else
-            drawDisplacementSheet(engine, p, n, a, JudgeCreepDisplacement(a, s, settings), format);
+        engine.NewPage();
+        drawStoredCreepSheet(engine, p, n, p.isBasic() ? p.Record.WorkingAnchor : p.Record.Anchors[std::size_t(n - 1)]);
         PagePrint(engine, engine.MaxPage());
     }
     return engine.End();

@@ -30,6 +30,12 @@ bool PrintCreepDisplacementSheet(report::ReportEngine& engine, const Project& p,
 bool PrintCreepCoefficientSheet(report::ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor,
     const CoefficientJudgement& j, bool chosenOnly, const ChartFormat& format = designedCreepFormat());
 
+// Whether anchor n's stored creep selection judges anything (its sheet then
+// shows a result), and its sheet drawn from that selection onto the page begun,
+// the curve in its designed appearance.
+bool storedCreepSheetComputed(const Project& p, int n, const AnchorRecord& anchor);
+void drawStoredCreepSheet(report::ReportEngine& engine, const Project& p, int n, const AnchorRecord& anchor);
+
 // The creep sheets of anchors first..last (held to the project's anchors) from
 // their stored selections, each page numbered, in the sheet of the project's
 // edition with the curves in their designed appearance. False when the

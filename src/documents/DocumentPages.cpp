@@ -66,6 +66,12 @@ void DocumentPages::newPage()
     open_ = false;
 }
 
+void DocumentPages::beginWholePage()
+{
+    beginPage();
+    open_ = false;
+}
+
 int wrappedTextHeight(const QString& text, int width, double points)
 {
     const double em = points * UnitsPerPoint;

@@ -23,6 +23,8 @@ public:
 
     // The template's own height; 0 when it cannot be read.
     int heightOf(const forms::FormSpec& form);
+    report::ReportEngine& engine() { return engine_; }
+
     // Space left on the page.
     int room() const { return Bottom - top_; }
 
@@ -37,6 +39,9 @@ public:
     void space(int height);
     // The next block begins a page.
     void newPage();
+    // Begins a numbered page that the caller fills whole (a calculation sheet
+    // drawn by the engine directly); the next block begins a page after it.
+    void beginWholePage();
 
 private:
     void beginPage();

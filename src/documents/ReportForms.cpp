@@ -171,6 +171,59 @@ const FormSpec KK7_4 { Kihon + "KK7_4.jfm",
         "Masatu2" },
     {} };
 
+namespace {
+const QString Hinshitu = QStringLiteral("Syorui/HinshituKeikakusyo/");
+const QStringList Chapter3Numbers { "Syo", "Syo2", "Syo3" };
+const QStringList Rates { "JyougenRitu", "KagenRitu", "JyougenRitu2", "KagenRitu2" };
+const QStringList PlannedMaxLoadFields = QStringList { "Title", "Td", "Tp", "TpType1", "TpType2", "Rank", "Tys",
+    "Kyoyou", "Kyoyou_shiki", "Comment1", "Comment3" }
+    + numbered("Td", 3) + numbered("Keisuu", 3) + numbered("Tp", 3);
+} // namespace
+
+const FormSpec HK2 { Hinshitu + "HK2.jfm", { "Set", "Torituke", "Yuatu", "ZuMidashi" }, { "Zu" } };
+const FormSpec HK3New { Hinshitu + "HK3New.jfm", { "Syo", "Kijyun", "Shiken" }, {} };
+const FormSpec HK3Old { Hinshitu + "HK3'.jfm", { "Syo", "Kijyun", "Shiken" }, {} };
+const FormSpec HK3_2 { Hinshitu + "HK3-2'.jfm", { "Syo", "shiken1", "shiken2" }, { "IMAGE", "IMAGE2" } };
+const FormSpec HK3_3 { Hinshitu + "HK3-3.jfm", Chapter3Numbers + QStringList { "Saidai", "Syoki" }, {} };
+const FormSpec HK3_4 { Hinshitu + "HK3-4.jfm", { "Syo" }, Figure };
+const FormSpec HK3_5 { Hinshitu + "HK3-5.jfm",
+    Chapter3Numbers + QStringList { "JyougenRitu", "KagenRitu", "Kuripu", "Hantei" }, {} };
+const FormSpec HK4 { Hinshitu + "HK4.jfm", { "Title", "Setumei" }, {} };
+const FormSpec HK4_1_1 { Hinshitu + "HK4-1_1.jfm", { "Syou", "AncName", "Jakki", "Shikenmei" }, {} };
+const FormSpec HK4_1Syoki { Hinshitu + "HK4-1Syoki.jfm", { "Title", "Syoki", "Syoki2" }, {} };
+const FormSpec HK4_1SyokiBunsan { Hinshitu + "HK4-1SyokiBunsan.jfm", { "Title", "Syoki", "Syoki2" }, {} };
+const FormSpec HK4_1_2 { Hinshitu + "HK4-1_2.jfm",
+    { "Title", "Shikenmei", "AncSyubetu", "Saidai", "Dankai", "ShinkiHoji", "ShinkiSokutei", "RirekiSokutei1",
+        "RirekiSokutei2", "RirekiHoji1", "RirekiHoji2", "WakuUe", "WakuShita", "saikaTitle", "ZoukajiTitle",
+        "GenkajiTitle", "ZoukajiTani", "GenkajiTani", "Zouka", "Genka" },
+    {} };
+const FormSpec HK4_1_8 { Hinshitu + "HK4-1(8).jfm", { "Title" }, Figure };
+const std::array<FormSpec, 4> HK4_1Saidai { {
+    { Hinshitu + "HK4-1Saidai1.jfm", PlannedMaxLoadFields, {} },
+    { Hinshitu + "HK4-1Saidai2.jfm", PlannedMaxLoadFields, {} },
+    { Hinshitu + "HK4-1Saidai3.jfm", PlannedMaxLoadFields, {} },
+    { Hinshitu + "HK4-1Saidai4.jfm", PlannedMaxLoadFields, {} },
+} };
+const FormSpec HK4_2 { Hinshitu + "HK4-2.jfm",
+    Rates
+        + QStringList { "Title", "Saidai", "Syoki", "Jiyuutyou", "Danseikeisuu", "Danmenseki", "Jyougen1", "Kagen1" }
+        + numbered("Rironti", 3),
+    {} };
+const FormSpec HK4_2Bunsan { Hinshitu + "HK4-2Bunsan.jfm",
+    Rates
+        + QStringList { "Title", "Tani", "Kome", "RironBunshi", "RironBunbo", "Riron", "Riron2", "Riron3", "Jyougen",
+            "Kagen", "Moji" },
+    {} };
+const FormSpec HK4_2Dounyuuryku1 { Hinshitu + "HK4-2Dounyuuryku1.jfm",
+    QStringList { "Title", "Teityakugu", "Bunshi", "Shiki1", "Shiki2", "Tyuui", "Pt", "Pt_2", "Kintyouryoku",
+        "DerutaPs", "DerutaPs_2", "HirituTitle", "Sansyou" }
+        + numbered("Hiritu", 4),
+    {} };
+const FormSpec HK4_3 { Hinshitu + "HK4-3.jfm",
+    { "Title", "SoNobi1", "SoNobi2", "DaNobi1", "Sosei2", "Dansei", "Sosei", "Hantei" }, {} };
+const FormSpec HK4_4 { Hinshitu + "HK4-4.jfm", { "Title" }, { "IMAGE", "IMAGE_2" } };
+const FormSpec HK7 { Hinshitu + "HK7.jfm", { "Matome" }, {} };
+
 const FormSpec KK6Title { Iji + "KK6Title.jfm", {}, {} };
 const FormSpec KK6Jyouken { Iji + "KK6Jyouken.jfm",
     { "Syoki1", "Saidai1", "Jiyuutyou1", "Danseikeisuu1", "Danmenseki1", "Tyuusyaku" }, {} };
@@ -285,6 +338,29 @@ const std::vector<const FormSpec*>& allForms()
         &KK7_2_2,
         &KK7_3,
         &KK7_4,
+        &HK2,
+        &HK3New,
+        &HK3Old,
+        &HK3_2,
+        &HK3_3,
+        &HK3_4,
+        &HK3_5,
+        &HK4,
+        &HK4_1_1,
+        &HK4_1Syoki,
+        &HK4_1SyokiBunsan,
+        &HK4_1_2,
+        &HK4_1_8,
+        &HK4_1Saidai[0],
+        &HK4_1Saidai[1],
+        &HK4_1Saidai[2],
+        &HK4_1Saidai[3],
+        &HK4_2,
+        &HK4_2Bunsan,
+        &HK4_2Dounyuuryku1,
+        &HK4_3,
+        &HK4_4,
+        &HK7,
         &KK6Title,
         &KK6Jyouken,
         &Iji_Lsf_Title,

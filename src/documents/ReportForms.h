@@ -116,6 +116,27 @@ extern const FormSpec KK7_2_1; // 7-2 friction loss
 extern const FormSpec KK7_2_2; // 7-2 its chart
 extern const FormSpec KK7_3; // 7-3 apparent free length
 extern const FormSpec KK7_4; // 7-4 ultimate pull-out force
+// Chapters of the quality-assurance plan and report (Syorui/HinshituKeikakusyo).
+extern const FormSpec HK2; // 2 test equipment with the jack sketch
+extern const FormSpec HK3New; // 3-1 test method under the 2012 edition
+extern const FormSpec HK3Old; // 3-1 test method under the 2000 edition (HK3'.jfm)
+extern const FormSpec HK3_2; // 3-2 loading: the multi-cycle and single-cycle figures (HK3-2'.jfm)
+extern const FormSpec HK3_3; // 3-3 planned maximum load and initial load
+extern const FormSpec HK3_4; // 3-4 load-distribution anchors, with their model figure
+extern const FormSpec HK3_5; // 3-n judgement: elastic displacement and creep
+extern const FormSpec HK4; // 4 heading of the anchors' chapter
+extern const FormSpec HK4_1_1; // 4-k one anchor: name and jack
+extern const FormSpec HK4_1Syoki; // (1) initial load
+extern const FormSpec HK4_1SyokiBunsan; // (1) initial load of a load-distribution anchor
+extern const FormSpec HK4_1_2; // (2) load plan: loads, holdings and load changes
+extern const FormSpec HK4_1_8; // (2) the load plan against time (HK4-1(8).jfm)
+extern const std::array<FormSpec, 4> HK4_1Saidai; // (3) planned maximum load by edition and rank
+extern const FormSpec HK4_2; // (4) elastic-displacement limits
+extern const FormSpec HK4_2Bunsan; // (4) the same for a load-distribution anchor
+extern const FormSpec HK4_2Dounyuuryku1; // (5) initial tension at lock-off
+extern const FormSpec HK4_3; // results: displacements at Tp and the verdict
+extern const FormSpec HK4_4; // results: the two test graphs
+extern const FormSpec HK7; // summary
 // Data arrangement and the free-length and initial-load sheets (Report/IjiSadouItem).
 extern const FormSpec KK6Title;
 extern const FormSpec KK6Jyouken;

@@ -7,6 +7,8 @@
 #include "documents/PlanReportTexts.h"
 #include "documents/ReportEngine.h"
 #include "documents/frmPreview.h"
+#include "documents/frmPrintReport.h"
+#include "documents/QualityDocument.h"
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/FrictionLoss.h"
 #include "evaluation/frmKihonHantei.h"
@@ -24,6 +26,7 @@
 #include "ui/TextArea.h"
 
 #include <QCheckBox>
+#include <QProgressDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QPushButton>
@@ -277,8 +280,32 @@ void frmDocumentWizard::preview()
         return;
     }
     report::ReportEngine engine;
-    const bool ended = PrintBasicDocument(engine, project(), family_);
+    bool ended = false;
+    if (isBasicFamily(family_))
+        ended = PrintBasicDocument(engine, project(), family_);
+    else if (!composeQualityDocument(engine, ended))
+        return;
     previewDocument(this, engine, ended, planReportTitle(family_));
+}
+
+// The anchors to print are chosen first; a progress window with a working
+// Cancel stands while the chapters of many anchors are composed. False when
+// the engineer cancelled.
+bool frmDocumentWizard::composeQualityDocument(report::ReportEngine& engine, bool& ended)
+{
+    if (!frmPrintReport::ShowForm(this))
+        return false;
+    const std::vector<int> anchors = chosenReportAnchors(project());
+    QProgressDialog progress(QStringLiteral("文書を作成しています…"), QStringLiteral("キャンセル"), 0, int(anchors.size()), this);
+    progress.setObjectName("progress");
+    progress.setWindowTitle(planReportTitle(family_));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    ended = PrintQualityDocument(engine, project(), family_, anchors, [&progress](int done) {
+        progress.setValue(done);
+        return !progress.wasCanceled();
+    });
+    return !progress.wasCanceled();
 }
 
 // The friction-loss and pull-out windows store their results with the anchor:

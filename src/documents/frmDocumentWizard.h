@@ -25,6 +25,10 @@ class QStackedWidget;
 
 namespace tessaro {
 
+namespace report {
+class ReportEngine;
+}
+
 namespace ui {
 class NumberBox;
 class SpreadGrid;
@@ -77,6 +81,7 @@ private:
     void applyFormat();
     void saveFormat();
     void preview();
+    bool composeQualityDocument(report::ReportEngine& engine, bool& ended);
     void openFriction();
     void openUltimate();
     void judged(bool stored);

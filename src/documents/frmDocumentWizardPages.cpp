@@ -307,8 +307,6 @@ QWidget* frmDocumentWizard::buttonRow()
     QPushButton* save = ui::commandButton(w, saveButtonName(family_), QStringLiteral("書式登録"));
     QPushButton* preview = ui::commandButton(w, "Command1", QStringLiteral("印刷プレビュー"));
     QPushButton* close = ui::commandButton(w, "CmdCan", QStringLiteral("閉じる"));
-    // Only the basic investigation's documents are composed so far.
-    preview->setEnabled(isBasicFamily(family_));
     connect(back_, &QPushButton::clicked, this, [this] { setPage(page() - 1); });
     connect(next_, &QPushButton::clicked, this, [this] { setPage(page() + 1); });
     connect(copy, &QPushButton::clicked, this, &frmDocumentWizard::copyCounterpart);

@@ -6,6 +6,8 @@
 #include "model/DocumentRecords.h"
 #include "model/HoldingSchedule.h"
 
+#include <vector>
+
 namespace tessaro {
 
 inline constexpr int MaxAnchors = 999;
@@ -87,6 +89,9 @@ struct Project {
     std::int16_t JudgeOption2 = 1;
     bool DocumentOption1 = true;
     std::int16_t DocumentOption2 = 1;
+    // Anchors chosen for the quality-assurance plan and report (1-based); none
+    // chosen yet prints every anchor.
+    std::vector<int> ReportAnchors;
 
     bool isBasic() const { return TestCategory == 0; }
     int anchorCount() const { return Record.AnchorCount; }

@@ -49,6 +49,7 @@ void ResetProjectHeader(Project& p)
     }
     p.DocumentOption1 = true;
     p.DocumentOption2 = 1;
+    p.ReportAnchors.clear();
 }
 
 void ResetAnchor(AnchorRecord& anchor)

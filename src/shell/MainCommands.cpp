@@ -73,6 +73,11 @@ bool pullOutTest(const frmMain&)
 {
     return project().isBasic();
 }
+// A plan or report needs an anchor to describe.
+bool withAnAnchor(const frmMain& m)
+{
+    return pullOutTest(m) || qualityWithAnchors(m);
+}
 
 // After a window that edited the anchor on screen: its results are evaluated
 // afresh and the window shows them.
@@ -100,8 +105,7 @@ void changedLengths(frmMain& m, bool changed)
     changedAnchor(m, true);
 }
 
-// The plan or report wizard of the project's test. The documents of the
-// quality-assurance tests are not composed yet: their wizards stay closed.
+// The plan or report wizard of the project's test.
 void openDocumentWizard(frmMain& m, bool report)
 {
     changedAnchor(m, frmDocumentWizard::ShowForm(&m, documentFamily(project().TestCategory, report)));
@@ -152,8 +156,8 @@ const std::vector<MainCommand>& mainCommands()
         { { "MenuView_1", "Input" }, true, [](frmMain& m) { changedAnchor(m, frmDataInput1::ShowForm(&m)); } },
         { { "MenuView_2", "Graph" }, true, [](frmMain& m) { changedAnchor(m, frmGRAPH::ShowForm(&m)); } },
         { { "MenuView_3", "Effect" }, true, [](frmMain& m) { frmEffect::ShowForm(&m); } },
-        { { "MenuViewPrint_1", "Keikaku" }, true, [](frmMain& m) { openDocumentWizard(m, false); }, pullOutTest },
-        { { "MenuViewPrint_2", "Houkoku" }, true, [](frmMain& m) { openDocumentWizard(m, true); }, pullOutTest },
+        { { "MenuViewPrint_1", "Keikaku" }, true, [](frmMain& m) { openDocumentWizard(m, false); }, withAnAnchor },
+        { { "MenuViewPrint_2", "Houkoku" }, true, [](frmMain& m) { openDocumentWizard(m, true); }, withAnAnchor },
         { { "Kirikae" }, false, [](frmMain& m) { m.Kirikae_Click(); } },
         { { "MenuHyouHyouji", "HyouHyouji" }, false, [](frmMain& m) { m.MenuHyouHyouji_Click(); }, qualityWithAnchors },
         { { "MenuShiken", "Shiken" }, false, [](frmMain& m) { m.MenuShiken_Click(); } },

@@ -99,6 +99,8 @@ TEST(CliDocuments, RefusalsSayWhyAndWriteNothing)
         { { "pdf", unset, "--doc", "basic-report", "--out", out }, 1,
             QStringLiteral("摩擦損失量の設定がされていません。") },
         { { "pdf", quality, "--doc", "basic-plan", "--out", out }, 1, "is not a basic investigation project" },
+        { { "pdf", f.data, "--doc", "quality-plan", "--out", out }, 1, "is not a quality-assurance project" },
+        { { "pdf", quality, "--doc", "quality-report", "--anchors", "1-5", "--out", out }, 1, "--anchors must be" },
     };
     for (const auto& [args, status, told] : cases) {
         QByteArray err;

@@ -5,6 +5,7 @@
 #include "documents/GraphSheetSamples.h"
 #include "documents/GraphSheets.h"
 #include "documents/PrintModule.h"
+#include "documents/QualityDocument.h"
 #include "documents/Recorder.h"
 #include "documents/ReportForms.h"
 #include "documents/ResultListDocuments.h"
@@ -13,6 +14,7 @@
 #include "support/AnchorListSamples.h"
 #include "support/CreepAnchors.h"
 #include "support/PlanReportSamples.h"
+#include "support/QualityDocumentSamples.h"
 #include "support/TestSupport.h"
 
 #include <QFileInfo>
@@ -130,6 +132,14 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
     auto basicDocument = [](const Project& p, DocumentFamily family) {
         return [&p, family](ReportEngine& e) { return PrintBasicDocument(e, p, family); };
     };
+    Project quality;
+    test::makeWorkedQualityProject(quality);
+    Project quality2000 = quality; // with a temporary anchor
+    quality2000.Settings.StandardEdition = 0;
+    quality2000.anchor(5).Tendon.AnchorRank = 1;
+    auto qualityDocument = [](const Project& p, DocumentFamily family) {
+        return [&p, family](ReportEngine& e) { return PrintQualityDocument(e, p, family, { 1, 2, 3, 4, 5 }); };
+    };
     const DataSheetOptions time { .showTime = true };
     struct Document {
         const char* what;
@@ -167,6 +177,9 @@ TEST(ReportTemplates, EveryDocumentFillsOnlyListedFieldsOnItsPages)
         { "basic report, five bodies with a differential pulling head",
             basicDocument(differential, DocumentFamily::BasicReport), 10 },
         { "basic plan, bodies without strands", basicDocument(uncounted, DocumentFamily::BasicPlan), 6 },
+        { "quality-assurance plan", qualityDocument(quality, DocumentFamily::QualityPlan), 21 },
+        { "quality-assurance report", qualityDocument(quality, DocumentFamily::QualityReport), 27 },
+        { "quality-assurance plan, 2000 edition", qualityDocument(quality2000, DocumentFamily::QualityPlan), 21 },
         { "summary charts of 25 anchors",
             [&](ReportEngine& e) {
                 return PrintSummaryGraph(e, graphs, { ChartFormat(), ChartFormat() });

@@ -5,6 +5,7 @@
 #include "model/AppPaths.h"
 #include "model/DataFile.h"
 #include "support/CreepAnchors.h"
+#include "support/QualityDocumentSamples.h"
 #include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
 #include "support/TestSupport.h"
@@ -79,6 +80,27 @@ TEST(Cli, WritesTheResultListsAndTheCreepSheets)
     EXPECT_EQ(text.count(QStringLiteral("変位量(mm)")), 2); // the axis title
     EXPECT_TRUE(text.contains("No.7")); // the last point of anchor 2's holding
     EXPECT_FALSE(test::readFile(pdf).contains("/Subtype /Image"));
+}
+
+// The quality-assurance plan and report of the anchors asked for, with the
+// pages the same composition counts and each anchor's section in the text.
+TEST(Cli, WritesTheQualityAssurancePlanAndReport)
+{
+    test::makeWorkedQualityProject(project());
+    const QString data = test::tempPath("quality.tsx");
+    ASSERT_TRUE(SaveDataFile(data));
+    const QString pdf = test::tempPath("quality.pdf");
+    for (const char* kind : { "quality-plan", "quality-report" }) {
+        QByteArray out, err;
+        ASSERT_EQ(test::runCli({ "pdf", data, "--doc", kind, "--anchors", "2-3", "--out", pdf }, &out, &err), 0)
+            << kind << ": " << err.toStdString();
+        const QString text = test::pdfToText(pdf);
+        EXPECT_TRUE(text.contains(QStringLiteral("A-2")) && text.contains(QStringLiteral("A-3"))) << kind;
+        EXPECT_FALSE(text.contains(QStringLiteral("A-4"))) << kind;
+        EXPECT_TRUE(text.contains(QStringLiteral("試験結果の整理"))) << kind;
+        EXPECT_TRUE(out.contains(QByteArray::number(test::pdfPages(pdf)) + " pages")) << kind;
+    }
+    EXPECT_TRUE(test::pdfToText(pdf).contains(CreepDisplacementTitle)); // anchor 2's creep sheet
 }
 
 TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)

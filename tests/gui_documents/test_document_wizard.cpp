@@ -5,6 +5,7 @@
 
 #include "documents/BasicDocument.h"
 #include "documents/FormatFile.h"
+#include "documents/QualityDocument.h"
 #include "documents/ReportEngine.h"
 #include "documents/frmDocumentWizard.h"
 #include "gui_shell/MainWindowDriver.h"
@@ -13,6 +14,7 @@
 #include "support/CompleteAnchors.h"
 #include "support/GuiTestSupport.h"
 #include "support/PlanReportSamples.h"
+#include "support/QualityDocumentSamples.h"
 #include "ui/FileDialogs.h"
 #include "ui/SpreadGrid.h"
 #include "ui/TextArea.h"
@@ -21,6 +23,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 
 using namespace tessaro;
 using test::click;
@@ -45,7 +48,7 @@ void typeInto(QWidget& w, const QString& name, const QString& text)
 
 } // namespace
 
-TEST(DocumentWizard, OpensFromTheMainWindowForABasicInvestigationOnly)
+TEST(DocumentWizard, OpensFromTheMainWindowOfEitherKindOfProject)
 {
     test::makeWorkedBasicProject(project());
     frmMain main;
@@ -65,8 +68,10 @@ TEST(DocumentWizard, OpensFromTheMainWindowForABasicInvestigationOnly)
 
     test::makeQualityProject(project(), 2);
     frmMain quality;
-    EXPECT_FALSE(test::enabled(quality, "Keikaku"));
-    EXPECT_FALSE(test::enabled(quality, "Houkoku"));
+    ui::ModalScript modal;
+    modal.expect("frmKeikakusyoHinshitu", [](QDialog& d) { click(d, "CmdCan"); });
+    test::command(quality, "Keikaku");
+    EXPECT_TRUE(modal.allUsed());
 }
 
 TEST(DocumentWizard, PagesLimitsAndTheCalendar)
@@ -241,5 +246,51 @@ TEST(DocumentWizard, QualityAssuranceWizardsShareTheFirstAndLastPages)
     EXPECT_NE(w.findChild<QWidget*>("ChkTeityakuji"), nullptr);
     EXPECT_NE(w.findChild<QWidget*>("Command2"), nullptr); // 書式適用 of this wizard
     EXPECT_EQ(w.findChild<QWidget*>("imTxtSagyou_0"), nullptr);
-    EXPECT_FALSE(test::enabled(w, "Command1"));
+}
+
+// The anchors are chosen in "出力選択" before the preview; the choice stays
+// with the project for the next document.
+TEST(DocumentWizard, QualityPreviewPrintsTheAnchorsChosen)
+{
+    test::makeWorkedQualityProject(project());
+    frmDocumentWizard w(DocumentFamily::QualityPlan);
+    ui::ModalScript modal;
+    MessageScript messages;
+    int pages = 0;
+    modal.expect("frmPrintReport", [&](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("出力選択"));
+        EXPECT_EQ(textOf(d, "LblNum"), QStringLiteral("現在のチェック個数　：5  個"));
+        click(d, "Check1"); // clears them all
+        EXPECT_EQ(textOf(d, "LblNum"), QStringLiteral("現在のチェック個数　：0  個"));
+        click(d, "CmdOK");
+        EXPECT_EQ(test::lastText(messages), QStringLiteral("チェックがされていません。どれを表示するか選択して下さい。"));
+        auto* grid = test::control<QTableWidget>(d, "vaSpread1");
+        EXPECT_EQ(grid->item(3, 1)->text(), "A-4");
+        EXPECT_EQ(grid->item(3, 2)->text(), QStringLiteral("確認試験"));
+        for (int row : { 1, 3 })
+            test::toggleCheck(grid, row);
+        EXPECT_EQ(textOf(d, "LblNum"), QStringLiteral("現在のチェック個数　：2  個"));
+        test::screenshot(d, "frmPrintReport");
+        click(d, "CmdOK");
+    });
+    modal.expect("frmPreview", [&](QDialog& d) {
+        pages = textOf(d, "lblPage").section('/', 1).toInt();
+        click(d, "CmdClose");
+    });
+    click(w, "Command1");
+    EXPECT_TRUE(modal.allUsed());
+    report::ReportEngine counted { QString() };
+    ASSERT_TRUE(PrintQualityDocument(counted, project(), DocumentFamily::QualityPlan, { 2, 4 }));
+    EXPECT_EQ(pages, counted.MaxPage());
+
+    // Next time the two stay checked; Cancel composes nothing.
+    ui::ModalScript again;
+    again.expect("frmPrintReport", [](QDialog& d) {
+        EXPECT_EQ(textOf(d, "LblNum"), QStringLiteral("現在のチェック個数　：2  個"));
+        EXPECT_FALSE(test::control<QCheckBox>(d, "Check1")->isChecked());
+        click(d, "CmdCancel");
+    });
+    click(w, "Command1");
+    EXPECT_EQ(again.opened(), QStringList { "frmPrintReport" });
+    EXPECT_EQ(project().ReportAnchors, (std::vector<int> { 2, 4 }));
 }

@@ -12,6 +12,7 @@
 #include "ui/SpreadGrid.h"
 
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -46,6 +47,14 @@ inline void check(QWidget& window, const QString& name, bool on = true)
 {
     if (auto* b = control<QAbstractButton>(window, name))
         b->setChecked(on);
+}
+
+// Turns a check box in a list's cell over from the keyboard: the cell made
+// current, then the space bar.
+inline void toggleCheck(QAbstractItemView* list, int row, int column = 0)
+{
+    list->setCurrentIndex(list->model()->index(row, column));
+    QTest::keyClick(list, Qt::Key_Space);
 }
 
 inline bool enabled(QWidget& window, const QString& name)
