@@ -33,14 +33,14 @@ TEST(frmMainWindow, EveryCommandHasItsControlAndOpensItsWindow)
     for (const MainCommand& c : mainCommands())
         for (const QString& name : c.controls)
             EXPECT_TRUE(main.findChild<QAction*>(name) || main.findChild<QPushButton*>(name)) << name.toStdString();
-    // A command whose window is not built is present but disabled.
-    for (const char* missing : { "Houkoku", "CmdKousokutyou" })
-        EXPECT_FALSE(enabled(main, missing)) << missing;
+    // The tendon bond length is checked in a basic investigation only.
+    EXPECT_FALSE(enabled(main, "CmdKousokutyou"));
     const std::pair<const char*, const char*> opened[] = { { "CmdKajyuu", "frmKajyuu" },
         { "CmdKajyuTime", "frmKuripu" }, { "CmdJakki", "frmJakkiDB" }, { "Menu_HenkouAnc", "frmJouken" },
         { "MenuD_Jyakki", "frmJakki" }, { "MenuD_AncKeishiki_2", "frmAncDBEntry" }, { "MenuView_1", "frmDataInput1" },
         { "MenuView_2", "frmGRAPH" }, { "MenuView_3", "frmEffect" }, { "Preview", "frmPrintSyogen" },
-        { "Title", "frmTitle" }, { "CmdHantei", "frmHantei" }, { "MenuSetHantei", "frmMenuHantei" } };
+        { "Title", "frmTitle" }, { "CmdHantei", "frmHantei" }, { "MenuSetHantei", "frmMenuHantei" },
+        { "Houkoku", "frmHoukokusyoHinshitu" } };
     for (auto [button, window] : opened) {
         ui::ModalScript modal;
         modal.expect(window, [](QDialog& d) { d.reject(); });
