@@ -173,7 +173,8 @@ struct AnchorSection {
                 { "Td1", seismicDesignForceText(a) }, { "Tp1", limits.tp[0] }, { "Tp2", limits.tp[1] },
                 { "Tp3", limits.tp[2] }, { "Rank", rank },
                 { "TpType1",
-                    QStringLiteral("本アンカーは") + rank + QStringLiteral("のアンカーであり、")
+                    QStringLiteral("本アンカーは") + rank
+                        + (edition == Edition2000 ? QStringLiteral("アンカーであり、") : QStringLiteral("のアンカーであり、"))
                         + kindText(edition, a.ConfirmationTest) + QStringLiteral("を実施") + actionEnding(c.family) },
                 { "Tys", load(a.TendonYieldLoad) }, { "Kyoyou", load(TendonLimit(a)) }, { "Kyoyou_shiki", limits.tys },
                 { "Tp", load(tp) },
