@@ -35,6 +35,8 @@ void drawLoadPlanGraph(ChartData& chart, const AnchorRecord& anchor, const Holdi
     ChartExtremes bounds = fill.extremes();
     bounds.xMin = std::min(bounds.xMin, 0.0);
     bounds.yMin = std::min(bounds.yMin, 0.0);
+    // The holding at Tp stands inside the frame, not on it.
+    bounds.yMax = withMargin(bounds).yMax;
     fill.finish(bounds);
 }
 

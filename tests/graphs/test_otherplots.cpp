@@ -119,7 +119,7 @@ TEST(LoadPlanGraph, PlannedLoadAgainstPlannedTime)
         { 9.5, 50 }, { 10.5, 50 }, { 11.5, 100 }, { 12.5, 100 } };
     for (std::size_t i = 0; i < start.size(); ++i)
         EXPECT_EQ((std::pair { p[i].x, p[i].y }), (std::pair { start[i].x, start[i].y })) << i;
-    expectBounds(chart, 0, 104.5, 0, 350);
+    expectBounds(chart, 0, 104.5, 0, 367.5); // Tp 350 with a twentieth above it
 
     drawLoadPlanGraph(chart, a, HoldingSchedule {}, false); // no readings scheduled
     expectBlank(chart);
