@@ -3,22 +3,22 @@
 #include "documents/AnchorListDocument.h"
 #include "documents/AnchorListTexts.h"
 #include "documents/BasicChapters.h"
+#include "documents/ChartPicture.h"
 #include "documents/CommonChapters.h"
 #include "documents/DocumentPages.h"
 #include "documents/FreeLengthSheets.h"
-#include "documents/ChartPicture.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/PrintModule.h"
 #include "documents/ReportForms.h"
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/FrictionLoss.h"
 #include "evaluation/PullOutResistance.h"
-#include "model/NumberFormat.h"
-#include "model/ProjectRecord.h"
-#include "planning/TestKinds.h"
 #include "graphs/GraphFormats.h"
 #include "graphs/GraphNames.h"
 #include "graphs/LoadPlanGraph.h"
+#include "model/NumberFormat.h"
+#include "model/ProjectRecord.h"
+#include "planning/TestKinds.h"
 #include "planning/basKajyuu.h"
 #include "recording/ReadingSheet.h"
 
@@ -142,8 +142,8 @@ report::Picture loadPlanPicture(const BasicChapterContext& c)
 {
     ChartData graph;
     drawLoadPlanGraph(graph, c.anchor, c.p.Record.WorkingSchedule, usesSingleCycleSheet(c.anchor, c.p.TestCategory));
-    return chartPicture(loadPlanGraphName(LoadPlanFigure::BasicPlan, 1), std::move(graph), designedLoadPlanFormat(),
-        LoadPlanGraphSize);
+    return chartPicture(
+        loadPlanGraphName(LoadPlanFigure::BasicPlan, 1), std::move(graph), designedLoadPlanFormat(), LoadPlanGraphSize);
 }
 
 void drawHoldingTimes(const BasicChapterContext& c)

@@ -1,8 +1,8 @@
 #include "documents/BasicChapters.h"
 
 #include "documents/BasicDocument.h"
-#include "documents/CommonChapters.h"
 #include "documents/ChartPicture.h"
+#include "documents/CommonChapters.h"
 #include "documents/DocumentPages.h"
 #include "documents/PlanReportTexts.h"
 #include "documents/ReportForms.h"
@@ -42,7 +42,8 @@ void drawHeadDisplacement(const BasicChapterContext& c)
             { "Tug", a.UltimatePullOutText.isEmpty() ? QStringLiteral("－") : twoDecimals(tug) } },
         {}, -1,
         { { "IMAGE", testGraphPicture(QStringLiteral("TmpGphKK7_1"), a, TestGraph::LoadDisplacement, ResultChartSize) },
-            { "IMAGE_2", testGraphPicture(QStringLiteral("TmpGphKK7_2"), a, TestGraph::PlasticElastic, ResultChartSize) } });
+            { "IMAGE_2",
+                testGraphPicture(QStringLiteral("TmpGphKK7_2"), a, TestGraph::PlasticElastic, ResultChartSize) } });
 }
 
 void drawFrictionLoss(const BasicChapterContext& c)
@@ -59,7 +60,8 @@ void drawFrictionLoss(const BasicChapterContext& c)
     drawFrictionLossChart(chart, a);
     c.pages.place(forms::KK7_2_2, {}, {}, -1,
         { { "IMAGE",
-            chartPicture(QStringLiteral("TmpGphMatome"), std::move(chart), designedFrictionLossFormat(), FrictionChartSize) } });
+            chartPicture(
+                QStringLiteral("TmpGphMatome"), std::move(chart), designedFrictionLossFormat(), FrictionChartSize) } });
 }
 
 void drawApparentFreeLength(const BasicChapterContext& c)

@@ -41,8 +41,8 @@ void drawCover(report::ReportEngine& engine, const Project& p, DocumentFamily fa
 void drawGeneralRulesAndOutline(
     DocumentPages& pages, const Project& p, DocumentFamily family, const DocumentInputs& in, const QString& testName)
 {
-    pages.place(forms::Sousoku,
-        { { "Sousoku", generalRulesSentence(planReportTitle(family), p.Record.WorksName, testName) } });
+    pages.place(
+        forms::Sousoku, { { "Sousoku", generalRulesSentence(planReportTitle(family), p.Record.WorksName, testName) } });
     static const char* names[OutlineItemCount] = { "Koujimei", "Basyo", "Kikan", "Sekou", "Sekininsya", "Mokuteki",
         "AnchorSekoukaisya", "sekoushi", "bunken", "softname" };
     report::Fields outline;

@@ -33,8 +33,7 @@ void drawGeneralRulesAndOutline(
 // The equipment chapter (`form` offers Set, Torituke, Yuatu, ZuMidashi and the
 // image Zu): the three jack texts, and with the sketch option its caption and
 // the sketch (`sketch` empty leaves its area blank).
-void drawEquipment(
-    DocumentPages& pages, const forms::FormSpec& form, const DocumentInputs& in, const QString& sketch);
+void drawEquipment(DocumentPages& pages, const forms::FormSpec& form, const DocumentInputs& in, const QString& sketch);
 
 // The sketch to print when the option is on; one that cannot be printed is
 // told (information) and left out.

@@ -69,13 +69,15 @@ struct AnchorSection {
     void initialLoad()
     {
         const double tp = a.Plan.PlannedMaxLoad, t0 = a.Plan.InitialLoad;
-        const QString chosen = QStringLiteral("よって、初期荷重は T0 = ") + number(t0) + QStringLiteral(" kN ") + ending();
+        const QString chosen
+            = QStringLiteral("よって、初期荷重は T0 = ") + number(t0) + QStringLiteral(" kN ") + ending();
         if (loadDistribution()) {
             LoadDistributionTables tables;
             const double minimum = MinimumInitialLoad(a, planContextOf(c.p), tables);
             c.pages.place(forms::HK4_1SyokiBunsan,
                 { { "Title", items.next(QStringLiteral("初期荷重")) },
-                    { "Syoki", QStringLiteral("T0 ≧ 各耐荷体に荷重を分担させるための最小の初期荷重 = ") + number(minimum)
+                    { "Syoki",
+                        QStringLiteral("T0 ≧ 各耐荷体に荷重を分担させるための最小の初期荷重 = ") + number(minimum)
                             + QStringLiteral(" kN") },
                     { "Syoki2", chosen } });
             return;
@@ -111,16 +113,16 @@ struct AnchorSection {
         c.pages.place(forms::HK4_1_2,
             { { "Title", items.next(QStringLiteral("載荷計画")) }, { "Shikenmei", documentTestName(c.p, &a) },
                 { "AncSyubetu", tendonKind(a) },
-                { "Saidai", a.Plan.PlannedMaxLoad > 0 ? QStringLiteral("Tp = ") + number(a.Plan.PlannedMaxLoad)
-                            + QStringLiteral(" kN")
-                                                      : QString() },
+                { "Saidai",
+                    a.Plan.PlannedMaxLoad > 0
+                        ? QStringLiteral("Tp = ") + number(a.Plan.PlannedMaxLoad) + QStringLiteral(" kN")
+                        : QString() },
                 { "Dankai", stageLoads() }, { "WakuUe", ground >= 0 ? HoldingExampleSentence(ground) : QString() },
                 { "ShinkiHoji", ground >= 0 ? HojiShinkiText(edition, ground) : QString() },
                 { "RirekiHoji1", ground >= 0 ? HojiRirekiText(edition, ground) : QString() },
                 { "ShinkiSokutei", times(0, tables.empty() ? 0 : tables[0].rows.size() - 1) },
                 { "RirekiSokutei1", times(1, 0) },
-                { "WakuShita",
-                    QStringLiteral("各荷重段階の荷重保持時間と計測時期は、下表のとおり") + ending() },
+                { "WakuShita", QStringLiteral("各荷重段階の荷重保持時間と計測時期は、下表のとおり") + ending() },
                 { "saikaTitle", change.heading }, { "ZoukajiTitle", change.firstTitle }, { "Zouka", change.firstValue },
                 { "GenkajiTitle", change.secondTitle }, { "Genka", change.secondValue } });
         holdingTimes(tables);
@@ -130,8 +132,8 @@ struct AnchorSection {
             = isReportFamily(c.family) ? LoadPlanFigure::QualityReport : LoadPlanFigure::QualityPlan;
         c.pages.place(forms::HK4_1_8, { { "Title", QStringLiteral("載荷計画図（%1）").arg(a.AnchorNo) } }, {}, -1,
             { { "IMAGE",
-                chartPicture(loadPlanGraphName(figure, n), std::move(graph), designedLoadPlanFormat(),
-                    LoadPlanGraphSize) } });
+                chartPicture(
+                    loadPlanGraphName(figure, n), std::move(graph), designedLoadPlanFormat(), LoadPlanGraphSize) } });
     }
 
     // Each holding table stays whole on one page.
@@ -174,11 +176,13 @@ struct AnchorSection {
                 { "Tp3", limits.tp[2] }, { "Rank", rank },
                 { "TpType1",
                     QStringLiteral("本アンカーは") + rank
-                        + (edition == Edition2000 ? QStringLiteral("アンカーであり、") : QStringLiteral("のアンカーであり、"))
+                        + (edition == Edition2000 ? QStringLiteral("アンカーであり、")
+                                                  : QStringLiteral("のアンカーであり、"))
                         + kindText(edition, a.ConfirmationTest) + QStringLiteral("を実施") + actionEnding(c.family) },
                 { "Tys", load(a.TendonYieldLoad) }, { "Kyoyou", load(TendonLimit(a)) }, { "Kyoyou_shiki", limits.tys },
                 { "Tp", load(tp) },
-                { "Comment1", QStringLiteral("よって、計画最大荷重は Tp = ") + number(tp) + QStringLiteral(" kN ") + ending() },
+                { "Comment1",
+                    QStringLiteral("よって、計画最大荷重は Tp = ") + number(tp) + QStringLiteral(" kN ") + ending() },
                 { "Comment3",
                     within ? QStringLiteral("計画最大荷重は、上記の制限を満足している。")
                            : QStringLiteral("※計画最大荷重が上記の制限を満たしていません。") } });
@@ -206,8 +210,10 @@ struct AnchorSection {
             return;
         }
         const QString strands = QString::number(a.Material.StrandSetCount);
-        f.insert({ { "Moji", QStringLiteral("荷重分散型アンカーの理論弾性変位量は、PC鋼線総数 N を考慮して次式で求める。") },
-            { "RironBunshi", QStringLiteral("(") + number(tp) + QStringLiteral(" − ") + number(t0) + QStringLiteral(") × ") + lsf },
+        f.insert({ { "Moji",
+                       QStringLiteral("荷重分散型アンカーの理論弾性変位量は、PC鋼線総数 N を考慮して次式で求める。") },
+            { "RironBunshi",
+                QStringLiteral("(") + number(tp) + QStringLiteral(" − ") + number(t0) + QStringLiteral(") × ") + lsf },
             { "RironBunbo", es + QStringLiteral(" × ") + as + QStringLiteral(" × ") + strands },
             { "Riron", QStringLiteral("= ") + millimetres(theory) + QStringLiteral(" mm") },
             { "Tani", QStringLiteral("(単位：kN, mm)") },
@@ -232,7 +238,8 @@ struct AnchorSection {
         c.pages.place(forms::HK4_2Dounyuuryku1,
             { { "Title", items.next(QStringLiteral("定着時の初期緊張力")) }, { "Teityakugu", anchorageText(a) },
                 { "Bunshi", ld ? QStringLiteral("Set × Es × As × N") : QStringLiteral("Set × Es × As") },
-                { "Shiki1", working }, { "Shiki2", QStringLiteral("　　 = ") + number(a.SetLoss) + QStringLiteral(" kN") },
+                { "Shiki1", working },
+                { "Shiki2", QStringLiteral("　　 = ") + number(a.SetLoss) + QStringLiteral(" kN") },
                 { "Tyuui", ld ? QStringLiteral("※テンドン断面積=断面積(As)×PC鋼線総数(N)") : QString() },
                 { "Pt", number(a.LockOffLoad) }, { "Pt_2", number(a.LockOffLoad) }, { "DerutaPs", number(a.SetLoss) },
                 { "DerutaPs_2", number(a.SetLoss) }, { "Kintyouryoku", number(a.JackingForce) },
@@ -272,11 +279,11 @@ struct AnchorSection {
         const QString suffix = QString::number(n);
         c.pages.place(forms::HK4_4, { { "Title", items.next(QStringLiteral("試験グラフ")) } }, {}, -1,
             { { "IMAGE",
-                  testGraphPicture(QStringLiteral("TmpGphHK4_4_1") + suffix, a, TestGraph::LoadDisplacement,
-                      ResultChartSize) },
+                  testGraphPicture(
+                      QStringLiteral("TmpGphHK4_4_1") + suffix, a, TestGraph::LoadDisplacement, ResultChartSize) },
                 { "IMAGE_2",
-                    testGraphPicture(QStringLiteral("TmpGphHK4_4_2") + suffix, a, TestGraph::PlasticElastic,
-                        ResultChartSize) } });
+                    testGraphPicture(
+                        QStringLiteral("TmpGphHK4_4_2") + suffix, a, TestGraph::PlasticElastic, ResultChartSize) } });
         if (storedCreepSheetComputed(c.p, n, a)) {
             c.pages.beginWholePage();
             drawStoredCreepSheet(c.pages.engine(), c.p, n, a);
@@ -291,9 +298,12 @@ void drawAnchorsHeading(const QualityChapterContext& c)
     const bool report = isReportFamily(c.family);
     c.pages.newPage();
     c.pages.place(forms::HK4,
-        { { "Title", report ? QStringLiteral("４．試験アンカーの載荷計画と試験結果") : QStringLiteral("４．試験アンカーの載荷計画") },
+        { { "Title",
+              report ? QStringLiteral("４．試験アンカーの載荷計画と試験結果")
+                     : QStringLiteral("４．試験アンカーの載荷計画") },
             { "Setumei",
-                QStringLiteral("　試験を行うアンカーごとに、初期荷重、載荷計画、計画最大荷重および弾性変位量の管理限界を示す。")
+                QStringLiteral(
+                    "　試験を行うアンカーごとに、初期荷重、載荷計画、計画最大荷重および弾性変位量の管理限界を示す。")
                     + (report ? QStringLiteral("また、各アンカーの試験結果を示す。") : QString()) } });
 }
 

@@ -61,8 +61,9 @@ QString creepText(const Project& p, DocumentFamily family)
         return QStringLiteral("　計画最大荷重（または設計アンカー力）での荷重保持中の変位量からクリープ係数 ⊿c を求め、"
                               "その値が地盤と試験の種類に応じた限界値以下であることを確認")
             + actionEnding(family);
-    return QStringLiteral("　計画最大荷重での荷重保持中の変位量の差 ⊿s が、地盤と試験の種類に応じた限界値以下であることを"
-                          "確認")
+    return QStringLiteral(
+               "　計画最大荷重での荷重保持中の変位量の差 ⊿s が、地盤と試験の種類に応じた限界値以下であることを"
+               "確認")
         + actionEnding(family)
         + QStringLiteral("規定の計測時間で判定できない場合は試験時間を延長し、クリープ係数 ⊿c により判定")
         + actionEnding(family);
@@ -131,7 +132,8 @@ void drawMethodChapter(const QualityChapterContext& c, const std::vector<int>& a
         { { "Syo", QStringLiteral("3-3.") }, { "Syo2", QStringLiteral("3-3-1.") }, { "Syo3", QStringLiteral("3-3-2.") },
             { "Saidai", plannedMaxLoadText(c.p, c.family) }, { "Syoki", initialLoadText(c.family) } });
     int section = 4;
-    if (anyAnchor(c.p, anchors, [](const AnchorRecord& a) { return a.Tendon.AnchorTypeCode == LoadDistributionType; })) {
+    if (anyAnchor(
+            c.p, anchors, [](const AnchorRecord& a) { return a.Tendon.AnchorTypeCode == LoadDistributionType; })) {
         c.pages.space(ChapterGap);
         c.pages.place(forms::HK3_4, { { "Syo", QStringLiteral("3-4.") } }, { { "IMAGE", picture("TaikataiSadou") } });
         section = 5;

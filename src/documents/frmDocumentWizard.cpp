@@ -5,10 +5,10 @@
 #include "documents/FormatFile.h"
 #include "documents/JackSketch.h"
 #include "documents/PlanReportTexts.h"
+#include "documents/QualityDocument.h"
 #include "documents/ReportEngine.h"
 #include "documents/frmPreview.h"
 #include "documents/frmPrintReport.h"
-#include "documents/QualityDocument.h"
 #include "evaluation/CycleEvaluation.h"
 #include "evaluation/FrictionLoss.h"
 #include "evaluation/frmKihonHantei.h"
@@ -26,9 +26,9 @@
 #include "ui/TextArea.h"
 
 #include <QCheckBox>
-#include <QProgressDialog>
 #include <QFileInfo>
 #include <QLabel>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -296,7 +296,8 @@ bool frmDocumentWizard::composeQualityDocument(report::ReportEngine& engine, boo
     if (!frmPrintReport::ShowForm(this))
         return false;
     const std::vector<int> anchors = chosenReportAnchors(project());
-    QProgressDialog progress(QStringLiteral("文書を作成しています…"), QStringLiteral("キャンセル"), 0, int(anchors.size()), this);
+    QProgressDialog progress(
+        QStringLiteral("文書を作成しています…"), QStringLiteral("キャンセル"), 0, int(anchors.size()), this);
     progress.setObjectName("progress");
     progress.setWindowTitle(planReportTitle(family_));
     progress.setWindowModality(Qt::WindowModal);

@@ -105,8 +105,9 @@ TEST(QualityDocuments, PlanChaptersInOrderWithASectionPerAnchor)
     EXPECT_EQ(c.texts("HK3-5.jfm", "Syo").value(0), "3-5.");
     EXPECT_EQ(c.texts("HK3-5.jfm", "Syo3").value(0), "3-5-2.");
     EXPECT_EQ(c.texts("Sousoku.jfm", "Sousoku").value(0),
-        QStringLiteral("　本品質保証試験計画書は、「○○川護岸補強工事」のうち、アンカー工の適性試験・確認試験の実施について"
-                       "述べたものである。"));
+        QStringLiteral(
+            "　本品質保証試験計画書は、「○○川護岸補強工事」のうち、アンカー工の適性試験・確認試験の実施について"
+            "述べたものである。"));
 }
 
 TEST(QualityDocuments, ElasticLimitsAndLockOffWorkedOut)

@@ -5,9 +5,9 @@
 #include "model/AppPaths.h"
 #include "model/DataFile.h"
 #include "support/CreepAnchors.h"
-#include "support/QualityDocumentSamples.h"
 #include "support/DataSheetSamples.h"
 #include "support/GuiTestSupport.h"
+#include "support/QualityDocumentSamples.h"
 #include "support/TestSupport.h"
 #include "support/XlsxReader.h"
 
@@ -119,8 +119,7 @@ TEST(Cli, RefusesWhatItCannotDoAndWritesNothing)
         { { "xlsx", data, "--out", out }, 2, "--anchor N or --list" },
         { { "xlsx", data, "--anchor", "x", "--out", out }, 2, "" },
         { { "xlsx", data, "--anchor", "4", "--out", out }, 1, "1-3" },
-        { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1,
-            QStringLiteral("保存先のフォルダ「") },
+        { { "xlsx", data, "--list", "--out", test::tempPath("none/x.xlsx") }, 1, QStringLiteral("保存先のフォルダ「") },
     };
     for (const auto& [args, status, told] : cases) {
         QByteArray err;

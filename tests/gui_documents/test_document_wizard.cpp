@@ -263,7 +263,8 @@ TEST(DocumentWizard, QualityPreviewPrintsTheAnchorsChosen)
         click(d, "Check1"); // clears them all
         EXPECT_EQ(textOf(d, "LblNum"), QStringLiteral("現在のチェック個数　：0  個"));
         click(d, "CmdOK");
-        EXPECT_EQ(test::lastText(messages), QStringLiteral("チェックがされていません。どれを表示するか選択して下さい。"));
+        EXPECT_EQ(
+            test::lastText(messages), QStringLiteral("チェックがされていません。どれを表示するか選択して下さい。"));
         auto* grid = test::control<QTableWidget>(d, "vaSpread1");
         EXPECT_EQ(grid->item(3, 1)->text(), "A-4");
         EXPECT_EQ(grid->item(3, 2)->text(), QStringLiteral("確認試験"));
