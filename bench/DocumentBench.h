@@ -2,6 +2,7 @@
 // What the document benchmarks share: the memory of the process while a
 // document is composed, and their main function.
 
+#include "ApplicationBench.h"
 #include "documents/ReportEngine.h"
 #include "ui/ChartOutput.h"
 
@@ -56,14 +57,7 @@ struct PageMemory {
 // programs draw them.
 inline int runDocumentBenchmarks(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    ui::installDocumentChartDrawing();
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runWithApplication(argc, argv, ui::installDocumentChartDrawing);
 }
 
 } // namespace tessaro::bench

@@ -2,6 +2,8 @@
 // elongation, the print mirror, the evaluation and the chart all follow before
 // the next key. Target: under 30 ms a reading.
 
+#include "ApplicationBench.h"
+
 #include "model/basMainData.h"
 #include "recording/frmDataInput1.h"
 #include "ui/SpreadGrid.h"
@@ -101,10 +103,5 @@ BENCHMARK(TypeReadingAboveAReset)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return tessaro::bench::runWithApplication(argc, argv);
 }

@@ -2,6 +2,8 @@
 // anchor (anchor check, particulars shown again, list row marked) and
 // editing the anchor on screen or a cell of the list must feel instant.
 
+#include "ApplicationBench.h"
+
 #include "GeneratedProject.h"
 
 #include "model/UserMessage.h"
@@ -119,11 +121,5 @@ BENCHMARK(OpenTheWindowOnTheProject)->Unit(benchmark::kMillisecond)->Iterations(
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    fixture().main.reset();
-    return 0;
+    return tessaro::bench::runWithApplication(argc, argv, {}, [] { fixture().main.reset(); });
 }

@@ -2,6 +2,8 @@
 // (120 readings each) evaluated afresh, its creep judgement repeated from its
 // stored selection, and both grids filled. Target: under 0.5 s.
 
+#include "ApplicationBench.h"
+
 #include "GeneratedProject.h"
 
 #include "evaluation/ResultsList.h"
@@ -54,10 +56,5 @@ BENCHMARK(OpenResultsList)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return tessaro::bench::runWithApplication(argc, argv);
 }

@@ -1,5 +1,7 @@
 // Filling and pasting a reading sheet of several hundred rows in a grid.
 
+#include "ApplicationBench.h"
+
 #include "ui/SpreadGrid.h"
 
 #include <QApplication>
@@ -56,10 +58,5 @@ BENCHMARK(PasteReadings)->Arg(800);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
+    return tessaro::bench::runWithApplication(argc, argv);
 }

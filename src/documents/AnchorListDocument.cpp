@@ -28,8 +28,6 @@ using report::ReportEngine;
 constexpr int ListTop = 1000;
 constexpr int PageBottom = 28000;
 
-const QString HoldingHeading = QStringLiteral("■ 荷重保持時間と計測時期");
-
 // Values of 0 (or less) have not been entered: an empty field rather than a false 0.
 QString millimetres(double mm)
 {
@@ -188,35 +186,25 @@ public:
         beginPage(false);
         const forms::FormSpec& block = anchorParticularsForm(a_.Tendon.AnchorTypeCode);
         const QString figure = anchorTypeFigure(a_.Tendon.AnchorTypeCode);
-        drawBlock(block, particularsFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
-        drawBlock(forms::AnchorListKajyuu, loadPlanFields(p_, a_));
+        place(block, particularsFields(p_, a_), figure.isEmpty() ? Fields {} : Fields { { "IMAGE", figure } });
+        place(forms::AnchorListKajyuu, loadPlanFields(p_, a_));
         // The holding times and the load-plan figure describe the course of the
         // test together: they share the anchor's second page.
         beginPage(true);
-        drawHoldingTables(schedule);
+        drawHoldingTables(*this, holdingTables(a_, schedule, singleCycle(p_, a_)));
         ChartData graph;
         drawLoadPlanGraph(graph, a_, schedule, singleCycle(p_, a_));
-        drawBlock(forms::AnchorListCyclezu, {}, {},
+        place(forms::AnchorListCyclezu, {}, {},
             { { "IMAGE",
                 chartPicture(loadPlanGraphName(LoadPlanFigure::AnchorList, index), std::move(graph),
                     designedLoadPlanFormat(), LoadPlanGraphSize) } });
     }
 
-private:
+    // The page layout the holding tables are drawn through.
     int heightOf(const forms::FormSpec& form)
     {
         const report::ReportTemplate* t = engine_.form(form.path());
         return t ? t->height : 0;
-    }
-
-    void beginPage(bool continuation)
-    {
-        engine_.NewPage();
-        top_ = ListTop;
-        place(anchorListTitleForm(p_, a_, continuation), titleFields(p_, a_, continuation));
-        if (!options_.pageNumbers)
-            return;
-        PagePrint(engine_, engine_.MaxPage());
     }
 
     // Moves to a continuation page unless `height` more fits on this one.
@@ -226,34 +214,30 @@ private:
             beginPage(true);
     }
 
-    void drawBlock(const forms::FormSpec& form, const Fields& texts, const Fields& images = {},
+    void place(const forms::FormSpec& form, const Fields& texts, const Fields& images = {},
         const report::Pictures& pictures = {})
     {
         makeRoom(heightOf(form));
-        place(form, texts, images, pictures);
+        placeHere(form, texts, images, pictures);
+    }
+
+private:
+    void beginPage(bool continuation)
+    {
+        engine_.NewPage();
+        top_ = ListTop;
+        placeHere(anchorListTitleForm(p_, a_, continuation), titleFields(p_, a_, continuation));
+        if (!options_.pageNumbers)
+            return;
+        PagePrint(engine_, engine_.MaxPage());
     }
 
     // Draws the block at the current position, whether it fits or not.
-    void place(const forms::FormSpec& form, const Fields& texts, const Fields& images = {},
+    void placeHere(const forms::FormSpec& form, const Fields& texts, const Fields& images = {},
         const report::Pictures& pictures = {})
     {
         engine_.DrawForm(form.path(), top_, texts, images, pictures);
         top_ += heightOf(form);
-    }
-
-    // A table stays whole on one page.
-    void drawHoldingTables(const HoldingSchedule& schedule)
-    {
-        const int headingHeight = heightOf(forms::AnchorListCycleTitle);
-        const int rowHeight = heightOf(forms::AnchorListCycleGyo);
-        QString sectionHeading = HoldingHeading;
-        for (const HoldingTable& table : holdingTables(a_, schedule, singleCycle(p_, a_))) {
-            makeRoom(headingHeight + rowHeight * int(table.rows.size()));
-            drawBlock(forms::AnchorListCycleTitle, { { "Midashi", sectionHeading }, { "Title", table.title } });
-            sectionHeading.clear();
-            for (const HoldingRow& row : table.rows)
-                drawBlock(forms::AnchorListCycleGyo, { { "Title", row.title }, { "Time", row.times } });
-        }
     }
 
     ReportEngine& engine_;

@@ -5,7 +5,9 @@
 // times of the load stages and the load-plan figure on the second. A block
 // that does not fit its page goes on the next, under the continuation title.
 
+#include "documents/AnchorListTexts.h"
 #include "documents/ReportEngine.h"
+#include "documents/ReportForms.h"
 
 #include <QString>
 
@@ -40,6 +42,24 @@ QString anchorTypeFigure(int anchorType);
 // Tp with their gauge pressures, the stages or cycles, the load changes and the
 // stage loads. The plan documents print the same block in their load plan.
 report::Fields anchorLoadPlanFields(const Project& p, const AnchorRecord& anchor);
+
+// Draws the holding tables of an anchor, the first headed "■ 荷重保持時間と計測
+// 時期", each kept whole on one page, through a page layout offering
+// heightOf(form), makeRoom(height) and place(form, texts) (a block moved to the
+// next page when it does not fit): the particulars list and the quality
+// documents print them alike.
+template <class Layout> void drawHoldingTables(Layout& layout, const std::vector<HoldingTable>& tables)
+{
+    const int rowHeight = layout.heightOf(forms::AnchorListCycleGyo);
+    QString heading = QStringLiteral("■ 荷重保持時間と計測時期");
+    for (const HoldingTable& table : tables) {
+        layout.makeRoom(layout.heightOf(forms::AnchorListCycleTitle) + rowHeight * int(table.rows.size()));
+        layout.place(forms::AnchorListCycleTitle, { { "Midashi", heading }, { "Title", table.title } });
+        heading.clear();
+        for (const HoldingRow& row : table.rows)
+            layout.place(forms::AnchorListCycleGyo, { { "Title", row.title }, { "Time", row.times } });
+    }
+}
 
 // Composes the list of anchors first..last (1-based; a basic investigation
 // prints its one anchor) into one document and ends it. False when the

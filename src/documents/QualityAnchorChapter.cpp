@@ -1,6 +1,7 @@
 // Chapter 4 of the quality-assurance plan and report: one section per anchor
 // printed, with its loads and limits and, in the report, its results.
 
+#include "documents/AnchorListDocument.h"
 #include "documents/AnchorListTexts.h"
 #include "documents/ChartPicture.h"
 #include "documents/CreepSheets.h"
@@ -125,7 +126,7 @@ struct AnchorSection {
                 { "WakuShita", QStringLiteral("各荷重段階の荷重保持時間と計測時期は、下表のとおり") + ending() },
                 { "saikaTitle", change.heading }, { "ZoukajiTitle", change.firstTitle }, { "Zouka", change.firstValue },
                 { "GenkajiTitle", change.secondTitle }, { "Genka", change.secondValue } });
-        holdingTimes(tables);
+        drawHoldingTables(c.pages, tables);
         ChartData graph;
         drawLoadPlanGraph(graph, a, schedule, singleCycle());
         const LoadPlanFigure figure
@@ -134,20 +135,6 @@ struct AnchorSection {
             { { "IMAGE",
                 chartPicture(
                     loadPlanGraphName(figure, n), std::move(graph), designedLoadPlanFormat(), LoadPlanGraphSize) } });
-    }
-
-    // Each holding table stays whole on one page.
-    void holdingTimes(const std::vector<HoldingTable>& tables)
-    {
-        const int rowHeight = c.pages.heightOf(forms::AnchorListCycleGyo);
-        QString heading = QStringLiteral("■ 荷重保持時間と計測時期");
-        for (const HoldingTable& table : tables) {
-            c.pages.makeRoom(c.pages.heightOf(forms::AnchorListCycleTitle) + rowHeight * int(table.rows.size()));
-            c.pages.place(forms::AnchorListCycleTitle, { { "Midashi", heading }, { "Title", table.title } });
-            heading.clear();
-            for (const HoldingRow& row : table.rows)
-                c.pages.place(forms::AnchorListCycleGyo, { { "Title", row.title }, { "Time", row.times } });
-        }
     }
 
     // The sheet of the edition's rule: 2012 by rank; 2000 permanent multi-cycle,

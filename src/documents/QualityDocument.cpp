@@ -13,11 +13,6 @@
 namespace tessaro {
 namespace {
 
-int printableAnchorCount(const Project& p)
-{
-    return std::min({ p.anchorCount(), int(p.Record.Anchors.size()), int(p.Record.Schedules.size()) });
-}
-
 void drawSummary(const QualityChapterContext& c)
 {
     const QString& summary = c.inputs.summary;
@@ -27,9 +22,14 @@ void drawSummary(const QualityChapterContext& c)
 
 } // namespace
 
+int reportAnchorCount(const Project& p)
+{
+    return std::min({ p.anchorCount(), int(p.Record.Anchors.size()), int(p.Record.Schedules.size()) });
+}
+
 std::vector<int> chosenReportAnchors(const Project& p)
 {
-    const int count = printableAnchorCount(p);
+    const int count = reportAnchorCount(p);
     std::vector<int> anchors;
     for (int n : p.ReportAnchors)
         if (n >= 1 && n <= count && (anchors.empty() || n > anchors.back()))
@@ -43,7 +43,7 @@ std::vector<int> chosenReportAnchors(const Project& p)
 bool PrintQualityDocument(report::ReportEngine& engine, const Project& p, DocumentFamily family,
     const std::vector<int>& anchors, const QualityProgress& progress)
 {
-    const int count = printableAnchorCount(p);
+    const int count = reportAnchorCount(p);
     if (isBasicFamily(family) || anchors.empty()
         || std::any_of(anchors.begin(), anchors.end(), [count](int n) { return n < 1 || n > count; }))
         return false;

@@ -17,6 +17,9 @@ namespace tessaro {
 
 struct Project;
 
+// The anchors the documents can print: those the project holds with their schedules.
+int reportAnchorCount(const Project& p);
+
 // Anchors chosen for the documents (1-based, ascending): the project's choice
 // when it made one, else every anchor.
 std::vector<int> chosenReportAnchors(const Project& p);

@@ -35,7 +35,7 @@ frmPrintReport::frmPrintReport(QWidget* parent)
     setWindowTitle(QStringLiteral("出力選択"));
     const Project& p = project();
     const std::vector<int> chosen = chosenReportAnchors(p);
-    const int rows = std::min(p.anchorCount(), int(p.Record.Anchors.size()));
+    const int rows = reportAnchorCount(p);
 
     grid_ = new QTableWidget(rows, 3, this);
     grid_->setObjectName("vaSpread1");

@@ -4,10 +4,10 @@
 // and documents that compose whatever the sketch and however long the texts.
 
 #include "documents/BasicDocument.h"
+#include "documents/ComposedDocument.h"
 #include "documents/DocumentPages.h"
 #include "documents/JackSketch.h"
 #include "documents/PlanReportTexts.h"
-#include "documents/Recorder.h"
 #include "documents/ReportForms.h"
 #include "model/AppPaths.h"
 #include "model/UserMessage.h"
@@ -24,47 +24,11 @@ using report::ReportEngine;
 
 namespace {
 
-struct Composed {
-    std::vector<report::DrawnForm> forms;
-    QStringList problems;
-    int pages = 0;
-    std::vector<UserMessage> messages;
-
-    // Templates in the order first drawn, each once.
-    QStringList order() const
-    {
-        QStringList names;
-        for (const report::DrawnForm& f : forms)
-            if (!names.contains(f.formName) && f.formName != "Page.jfm")
-                names << f.formName;
-        return names;
-    }
-    const report::DrawnForm* first(const QString& name) const
-    {
-        for (const report::DrawnForm& f : forms)
-            if (f.formName == name)
-                return &f;
-        return nullptr;
-    }
-    QString text(const QString& form, const QString& field) const
-    {
-        const report::DrawnForm* f = first(form);
-        return f ? f->texts.value(field) : QString();
-    }
-};
+using Composed = test::ComposedDocument;
 
 Composed compose(const Project& p, DocumentFamily family)
 {
-    ReportEngine engine(QString {});
-    test::Recorder rec(engine);
-    MessageScript messages;
-    Composed c;
-    EXPECT_TRUE(PrintBasicDocument(engine, p, family));
-    c.forms = rec.forms;
-    c.problems = engine.problems();
-    c.pages = engine.MaxPage();
-    c.messages = messages.shown();
-    return c;
+    return test::composeDocument([&](ReportEngine& e) { return PrintBasicDocument(e, p, family); });
 }
 
 QString names(const char* list)

@@ -2,9 +2,8 @@
 // one section per anchor chosen with the sheets its type and edition call for,
 // the report's results and creep sheets, and the anchors the project chose.
 
+#include "documents/ComposedDocument.h"
 #include "documents/QualityDocument.h"
-#include "documents/Recorder.h"
-#include "model/UserMessage.h"
 #include "support/QualityDocumentSamples.h"
 #include "support/TestSupport.h"
 
@@ -15,49 +14,16 @@ using report::ReportEngine;
 
 namespace {
 
-struct Composed {
-    std::vector<report::DrawnForm> forms;
-    QStringList problems;
-    int pages = 0;
-
-    std::vector<report::DrawnForm> of(const QString& name) const
-    {
-        std::vector<report::DrawnForm> out;
-        for (const report::DrawnForm& f : forms)
-            if (f.formName == name)
-                out.push_back(f);
-        return out;
-    }
-    QStringList texts(const QString& form, const QString& field) const
-    {
-        QStringList out;
-        for (const report::DrawnForm& f : of(form))
-            out << f.texts.value(field);
-        return out;
-    }
-    // Templates in the order first drawn, each once, without the page numbers.
-    QStringList order() const
-    {
-        QStringList names;
-        for (const report::DrawnForm& f : forms)
-            if (!names.contains(f.formName) && f.formName != "Page.jfm")
-                names << f.formName;
-        return names;
-    }
-    int pageOf(const QString& form, int occurrence = 0) const { return of(form).at(std::size_t(occurrence)).page; }
-};
+using Composed = test::ComposedDocument;
 
 Composed compose(const Project& p, DocumentFamily family, const std::vector<int>& anchors)
 {
-    ReportEngine engine(QString {});
-    test::Recorder rec(engine);
-    MessageScript messages;
-    Composed c;
-    EXPECT_TRUE(PrintQualityDocument(engine, p, family, anchors));
-    c.forms = rec.forms;
-    c.problems = engine.problems();
-    c.pages = engine.MaxPage();
-    return c;
+    return test::composeDocument([&](ReportEngine& e) { return PrintQualityDocument(e, p, family, anchors); });
+}
+
+int pageOf(const Composed& c, const QString& form, int occurrence)
+{
+    return c.of(form).at(std::size_t(occurrence)).page;
 }
 
 QStringList list(std::initializer_list<const char*> names)
@@ -86,7 +52,7 @@ TEST(QualityDocuments, PlanChaptersInOrderWithASectionPerAnchor)
     EXPECT_EQ(c.texts("HK4-1_1.jfm", "Syou"), list({ "4-1.", "4-2.", "4-3.", "4-4.", "4-5." }));
     EXPECT_EQ(c.texts("HK4-1_1.jfm", "AncName"), list({ "A-1", "A-2", "A-3", "A-4", "A-5" }));
     for (int k = 1; k < 5; ++k)
-        EXPECT_GT(c.pageOf("HK4-1_1.jfm", k), c.pageOf("HK4-1_1.jfm", k - 1));
+        EXPECT_GT(pageOf(c, "HK4-1_1.jfm", k), pageOf(c, "HK4-1_1.jfm", k - 1));
     EXPECT_EQ(c.of("HK4-1Saidai1.jfm").size(), 5u); // the 2012 edition's rule for every anchor
     EXPECT_EQ(c.of("HK4-1(8).jfm").size(), 5u);
     EXPECT_EQ(c.of("HK4-1SyokiBunsan.jfm").size(), 1u);
@@ -98,13 +64,13 @@ TEST(QualityDocuments, PlanChaptersInOrderWithASectionPerAnchor)
 
     // The method names both kinds of test, loading figures for both and the
     // judgement as section 5 after the load-distribution anchors' section.
-    EXPECT_EQ(c.texts("HK3New.jfm", "Shiken").value(0), QStringLiteral("適性試験、確認試験"));
+    EXPECT_EQ(c.text("HK3New.jfm", "Shiken"), QStringLiteral("適性試験、確認試験"));
     const report::DrawnForm loading = c.of("HK3-2'.jfm").at(0);
     EXPECT_TRUE(loading.images.value("IMAGE").endsWith("TaCycle.svg"));
     EXPECT_TRUE(loading.images.value("IMAGE2").endsWith("OneCycle.svg"));
-    EXPECT_EQ(c.texts("HK3-5.jfm", "Syo").value(0), "3-5.");
-    EXPECT_EQ(c.texts("HK3-5.jfm", "Syo3").value(0), "3-5-2.");
-    EXPECT_EQ(c.texts("Sousoku.jfm", "Sousoku").value(0),
+    EXPECT_EQ(c.text("HK3-5.jfm", "Syo"), "3-5.");
+    EXPECT_EQ(c.text("HK3-5.jfm", "Syo3"), "3-5-2.");
+    EXPECT_EQ(c.text("Sousoku.jfm", "Sousoku"),
         QStringLiteral(
             "　本品質保証試験計画書は、「○○川護岸補強工事」のうち、アンカー工の適性試験・確認試験の実施について"
             "述べたものである。"));
@@ -125,9 +91,9 @@ TEST(QualityDocuments, ElasticLimitsAndLockOffWorkedOut)
     const report::DrawnForm lockOff = c.of("HK4-2Dounyuuryku1.jfm").at(0);
     EXPECT_EQ(lockOff.texts.value("DerutaPs"), "55.56");
     EXPECT_EQ(lockOff.texts.value("Kintyouryoku"), "355.56");
-    EXPECT_EQ(c.texts("HK4-1Syoki.jfm", "Syoki").value(0), QStringLiteral("T0 ≒ 0.1 × Tp = 0.1 × 350.00 = 35.00 kN"));
+    EXPECT_EQ(c.text("HK4-1Syoki.jfm", "Syoki"), QStringLiteral("T0 ≒ 0.1 × Tp = 0.1 × 350.00 = 35.00 kN"));
     // A plan says what will be done.
-    EXPECT_TRUE(c.texts("HK4-1Saidai1.jfm", "Comment1").value(0).endsWith(QStringLiteral("とする。")));
+    EXPECT_TRUE(c.text("HK4-1Saidai1.jfm", "Comment1").endsWith(QStringLiteral("とする。")));
 }
 
 TEST(QualityDocuments, ReportAddsResultsGraphsAndCreepSheets)
@@ -154,8 +120,8 @@ TEST(QualityDocuments, ReportAddsResultsGraphsAndCreepSheets)
     ASSERT_EQ(creep.size(), 1u);
     EXPECT_EQ(creep[0].texts.value("AncMeisyou"), "A-2");
     EXPECT_GT(creep[0].page, c.of("HK4-4.jfm").at(1).page);
-    EXPECT_LT(creep[0].page, c.pageOf("HK4-1_1.jfm", 2));
-    EXPECT_TRUE(c.texts("HK4-1Saidai1.jfm", "Comment1").value(0).endsWith(QStringLiteral("とした。")));
+    EXPECT_LT(creep[0].page, pageOf(c, "HK4-1_1.jfm", 2));
+    EXPECT_TRUE(c.text("HK4-1Saidai1.jfm", "Comment1").endsWith(QStringLiteral("とした。")));
     EXPECT_EQ(c.order().last(), "HK7.jfm");
 }
 
@@ -167,7 +133,7 @@ TEST(QualityDocuments, OnlyTheChosenAnchorsArePrinted)
     EXPECT_EQ(c.texts("HK4-1_1.jfm", "AncName"), list({ "A-2", "A-4" }));
     EXPECT_EQ(c.texts("HK4-1_1.jfm", "Syou"), list({ "4-1.", "4-2." }));
     EXPECT_TRUE(c.of("HK3-4.jfm").empty()); // no load-distribution anchor among them
-    EXPECT_EQ(c.texts("HK3-5.jfm", "Syo").value(0), "3-4.");
+    EXPECT_EQ(c.text("HK3-5.jfm", "Syo"), "3-4.");
 
     // A plan of fewer anchors has fewer pages; none chosen composes nothing.
     EXPECT_LT(c.pages, compose(p, DocumentFamily::QualityPlan, { 1, 2, 3, 4, 5 }).pages);
